@@ -12,13 +12,14 @@ namespace {
 const char* const kBoundaryLabels[] = {"Label14", "Label12", "Label13", "Label17",
                                        "Label15", "Label19", "Label16", "Label21"};
 
-// Pair 1 at 1.01325 bar, 20 °C and 50 %, calculated; the focus is on Command1.
-void Calculated(StartedWindow& window) {
-  window.enterPressure(1, "1.01325");
-  ASSERT_TRUE(window.user.type("Text3", window.local("20")));
-  ASSERT_TRUE(window.user.type("Text4", window.local("50")));
-  ASSERT_TRUE(window.user.clickOn("Command1"));
-  ASSERT_TRUE(window.visible("Frame2"));
+// Inputs and results wiped: what the selector's focus and Reset both leave.
+void ExpectInputsWiped(const StartedWindow& window) {
+  for (const char* field : {"Text2", "Text3", "Text4"}) EXPECT_EQ(window.text(field), "") << field;
+  EXPECT_FALSE(window.visible("Frame2"));
+  EXPECT_FALSE(window.enabled("Command2"));
+  EXPECT_FALSE(window.enabled("Command3"));
+  EXPECT_TRUE(window.enabled("Command1"));
+  EXPECT_EQ(window.model["Combo1"].listIndex, 0);
 }
 
 struct CaptionCase {
@@ -49,16 +50,9 @@ class Selector : public EitherSeparator {};
 // State: results shown. Action: the selector receives the focus, no new entry picked.
 // Expected: all three fields empty, the pressure included, results hidden, Reset and Excel off.
 TEST_P(Selector, ReceivingTheFocusWipesInputsAndResults) {
-  Calculated(window);
+  window.calculateTypicalState();
   ASSERT_TRUE(window.user.focus("Combo1"));
-  EXPECT_EQ(window.text("Text2"), "");
-  EXPECT_EQ(window.text("Text3"), "");
-  EXPECT_EQ(window.text("Text4"), "");
-  EXPECT_FALSE(window.visible("Frame2"));
-  EXPECT_FALSE(window.enabled("Command2"));
-  EXPECT_FALSE(window.enabled("Command3"));
-  EXPECT_TRUE(window.enabled("Command1"));
-  EXPECT_EQ(window.model["Combo1"].listIndex, 0);
+  ExpectInputsWiped(window);
   // The panel is the selection's business, not the focus handler's.
   EXPECT_EQ(window.text("Label12"), window.local("90.0"));
   EXPECT_TRUE(window.visible("Label12"));
@@ -67,7 +61,7 @@ TEST_P(Selector, ReceivingTheFocusWipesInputsAndResults) {
 // The selection alone (a pick while the focus is elsewhere) hides the boundary values but
 // leaves the fields, the results and the follow-up commands as they are.
 TEST_P(Selector, SelectionAloneKeepsFieldsAndResults) {
-  Calculated(window);
+  window.calculateTypicalState();
   window.logic.selectPair(3);
   EXPECT_EQ(window.text("Label7"), "Absolute humidity [-] ");
   EXPECT_EQ(window.text("Text2"), window.local("1.01325"));
@@ -84,30 +78,23 @@ TEST_P(Selector, SelectionAloneKeepsFieldsAndResults) {
 }
 
 TEST_P(Selector, ResetWipesInputsLimitsAndResultsAndFocusesThePressure) {
-  Calculated(window);
+  window.calculateTypicalState();
   ASSERT_TRUE(window.user.clickOn("Command2"));
-  EXPECT_EQ(window.text("Text2"), "");
-  EXPECT_EQ(window.text("Text3"), "");
-  EXPECT_EQ(window.text("Text4"), "");
+  ExpectInputsWiped(window);
   EXPECT_EQ(window.text("Label12"), "");
   EXPECT_EQ(window.text("Label19"), "");
   EXPECT_EQ(window.text("Label21"), "");
   // A caption that was shown stays, now beside an empty value.
   EXPECT_TRUE(window.visible("Label14"));
   EXPECT_TRUE(window.visible("Label12"));
-  EXPECT_FALSE(window.visible("Frame2"));
-  EXPECT_FALSE(window.enabled("Command2"));
-  EXPECT_FALSE(window.enabled("Command3"));
-  EXPECT_TRUE(window.enabled("Command1"));
   EXPECT_EQ(window.model.focus, "Text2");
-  EXPECT_EQ(window.model["Combo1"].listIndex, 0);
   EXPECT_EQ(window.text("Label7"), "Dry bulb temperature [oC] ");
   EXPECT_TRUE(window.platform.calls.empty());
 }
 
 // After Reset the panel holds no limits: a first input cannot be tested and is refused.
 TEST_P(Selector, AfterResetTheFirstInputAsksForThePressure) {
-  Calculated(window);
+  window.calculateTypicalState();
   ASSERT_TRUE(window.user.clickOn("Command2"));
   ASSERT_TRUE(window.user.type("Text3", "20"));
   EXPECT_FALSE(window.user.tab());
@@ -127,7 +114,7 @@ class RefusedFieldHoldsFocus : public ::testing::TestWithParam<std::tuple<char, 
 TEST_P(RefusedFieldHoldsFocus, AgainstSelectorAndReset) {
   const auto& [separator, target] = GetParam();
   StartedWindow window(separator);
-  Calculated(window);
+  window.calculateTypicalState();
   ASSERT_TRUE(window.user.clear("Text2"));
   ASSERT_TRUE(window.user.type("Text2", window.local("0.05")));
   EXPECT_FALSE(window.user.clickOn(target));

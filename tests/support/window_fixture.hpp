@@ -51,6 +51,19 @@ struct StartedWindow {
     ASSERT_EQ(model.focus, "Text4");
   }
 
+  // The road of a calculation: pair 1, 1.01325 bar, 20 °C, 50 %, each field left by Tab,
+  // then Calculate clicked; the focus ends on Command1.
+  void calculateTypicalState() {
+    enterPressure(1, "1.01325");
+    ASSERT_TRUE(user.type("Text3", "20"));
+    ASSERT_TRUE(user.tab());
+    ASSERT_TRUE(user.type("Text4", "50"));
+    ASSERT_TRUE(user.tab());
+    ASSERT_EQ(model.focus, "Command1");
+    ASSERT_TRUE(user.clickOn("Command1"));
+    ASSERT_TRUE(model["Frame2"].visible);
+  }
+
   MainWindowModel model;
   RecordingPlatform platform;
   MainWindowLogic logic;

@@ -12,17 +12,6 @@ namespace {
 constexpr std::array<const char*, 13> kResultLabels = {"l7",  "l8",  "l9",  "l10", "l11", "l12", "l13",
                                                        "l14", "l15", "l16", "l17", "l18", "l19"};
 
-// The road of a calculation: pair 1, 1.01325 bar, 20 °C, 50 %, each field left by Tab.
-void TypicalRoad(StartedWindow& window) {
-  window.enterPressure(1, "1.01325");
-  ASSERT_TRUE(window.user.type("Text3", window.local("20")));
-  ASSERT_TRUE(window.user.tab());
-  ASSERT_TRUE(window.user.type("Text4", window.local("50")));
-  ASSERT_TRUE(window.user.tab());
-  ASSERT_EQ(window.model.focus, "Command1");
-  ASSERT_TRUE(window.user.clickOn("Command1"));
-}
-
 // The fields typed straight in (no check on the way) and Calculate clicked: for states
 // the field checks would not let through, which the command still has to handle.
 void Typed(StartedWindow& window, int pair, const char* p, const char* first, const char* second) {
@@ -43,7 +32,7 @@ std::array<std::string, 13> ResultTexts(const StartedWindow& window) {
 class Calculate : public EitherSeparator {};
 
 TEST_P(Calculate, TypicalRoadShowsTheThirteenResults) {
-  TypicalRoad(window);
+  window.calculateTypicalState();
   const std::array<const char*, 13> expected = {"1.013",  "20.00", "13.73",    "9.27",      "0.00725",
                                                 "1.1987", "38.49", "0.01168",  "50.0",      "1.0189",
                                                 "0.025976", "1.803E-05", "0.702"};
@@ -68,7 +57,7 @@ TEST_P(Calculate, DryAirShowsTheDewPointOfPerfectlyDryAir) {
 // State: results shown, then the first input emptied. Action: Calculate. Expected: one
 // message for the first empty field, the focus there, the results as they were.
 TEST_P(Calculate, EmptyFieldIsReportedOnceAndTheResultsStay) {
-  TypicalRoad(window);
+  window.calculateTypicalState();
   const auto before = ResultTexts(window);
   ASSERT_TRUE(window.user.clear("Text3"));
   ASSERT_TRUE(window.user.clear("Text4"));
@@ -142,10 +131,10 @@ TEST_P(Calculate, NoPairSelectedShowsNothing) {
 
 // The selector's focus hides the results; a new Calculate shows them again, overwritten.
 TEST_P(Calculate, ResultsHiddenBySelectorComeBackWithTheNextRun) {
-  TypicalRoad(window);
+  window.calculateTypicalState();
   ASSERT_TRUE(window.user.pick(0));
   EXPECT_FALSE(window.visible("Frame2"));
-  TypicalRoad(window);
+  window.calculateTypicalState();
   EXPECT_TRUE(window.visible("Frame2"));
   EXPECT_EQ(window.text("l15"), window.local("50.0"));
 }
@@ -156,7 +145,7 @@ TEST_P(Calculate, ExcelRunsTheReportOnlyWhenEnabled) {
   EXPECT_FALSE(window.user.clickOn("Command3"));
   window.logic.click("Command3");
   EXPECT_EQ(reports, 0);
-  TypicalRoad(window);
+  window.calculateTypicalState();
   EXPECT_TRUE(window.user.clickOn("Command3"));
   EXPECT_EQ(reports, 1);
 }
