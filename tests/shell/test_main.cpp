@@ -1,0 +1,20 @@
+// One binary for the desktop layer's tests: temporary settings, a fixed locale,
+// the program's own application object (its focus interception is under test).
+
+#include <QLocale>
+#include <QStandardPaths>
+
+#include "shell_application.hpp"
+
+int runMainWindowTests(int argc, char** argv);
+int runPlatformTests(int argc, char** argv);
+
+int main(int argc, char** argv) {
+  // Before any QSettings exists, or the user's real settings would be written.
+  QStandardPaths::setTestModeEnabled(true);
+  vaporel::ShellApplication app(argc, argv);
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  int failures = runMainWindowTests(argc, argv);
+  failures += runPlatformTests(argc, argv);
+  return failures;
+}
