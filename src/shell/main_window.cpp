@@ -1,6 +1,7 @@
 #include "main_window.hpp"
 
 #include <QAction>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -415,15 +416,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::unloadOtherWindows() {
-  for (auto it = otherWindows_.rbegin(); it != otherWindows_.rend(); ++it) {
-    if (!it->isNull()) (*it)->close();
-  }
+  std::vector<QPointer<QWidget>> windows(otherWindows_.rbegin(), otherWindows_.rend());
   otherWindows_.clear();
   // Any other window of the program that was not adopted (dialogs, viewers) goes too.
   for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget == this) continue;
     const Qt::WindowType type = widget->windowType();
-    if (type == Qt::Window || type == Qt::Dialog) widget->close();
+    if (widget == this || (type != Qt::Window && type != Qt::Dialog)) continue;
+    if (std::find(windows.begin(), windows.end(), widget) == windows.end()) windows.emplace_back(widget);
+  }
+  for (const QPointer<QWidget>& window : windows) {
+    if (!window.isNull()) window->close();
   }
 }
 

@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -50,6 +51,23 @@ struct Session {
 };
 
 QString localised(QString text, char separator) { return text.replace('.', QChar::fromLatin1(separator)); }
+
+// A window the program opened beside the main one; it notes when it is unloaded.
+class SideWindow : public QWidget {
+ public:
+  SideWindow(QString name, QStringList& log) : name_(std::move(name)), log_(log) {}
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    const bool placementWritten = QSettings("Vaporel", "Vaporel").contains("Settings/MainLeft");
+    log_ << name_ + (placementWritten ? " after settings" : " before settings");
+    event->accept();
+  }
+
+ private:
+  QString name_;
+  QStringList& log_;
+};
 
 }  // namespace
 
@@ -302,6 +320,48 @@ class MainWindowTest : public QObject {
     QVERIFY(!widget("Command3")->isEnabled());
     QCOMPARE(focusName(), QStringLiteral("Text2"));
     QVERIFY(s_->watchdog.boxes().empty());
+  }
+
+  // State: the selector focused. Action: the fourth entry picked with the keyboard.
+  // Expected: the first field is relabelled for an absolute humidity.
+  void pickingAPairRelabelsTheFields() {
+    start();
+    for (int i = 0; i < 3; ++i) QTest::keyClick(widget("Combo1"), Qt::Key_Down);
+    QCOMPARE(widget<QComboBox>("Combo1")->currentIndex(), 3);
+    QCOMPARE(text("Label7"), QStringLiteral("Absolute humidity [-] "));
+    QCOMPARE(text("Label8"), QStringLiteral("Enthalpy [kJ/kg] "));
+  }
+
+  // State: started. Action: the model asks for the busy pointer and panel, and a repaint now.
+  // Expected: both show at once, before control returns to the event loop; both go again.
+  void repaintShowsTheBusyStateAtOnce() {
+    start();
+    s_->model.busyPointer = true;
+    s_->model["Frame4"].visible = true;
+    s_->platform.repaint();
+    QVERIFY(widget("Frame4")->isVisible());
+    QVERIFY(QApplication::overrideCursor() != nullptr);
+    QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    s_->model.busyPointer = false;
+    s_->model["Frame4"].visible = false;
+    s_->window.render();
+    QVERIFY(!widget("Frame4")->isVisible());
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+  }
+
+  // State: two other windows opened by the program, one of them hidden. Action: the main window closed.
+  // Expected: both unloaded, the last opened first, before the placement is written.
+  void closingUnloadsOtherWindowsFirst() {
+    start();
+    QStringList log;
+    SideWindow first("first", log);
+    SideWindow second("second", log);
+    first.show();
+    s_->window.adoptWindow(&first);
+    s_->window.adoptWindow(&second);
+    QVERIFY(s_->window.close());
+    QCOMPARE(log, (QStringList{"second before settings", "first before settings"}));
+    QVERIFY(QSettings("Vaporel", "Vaporel").contains("Settings/MainLeft"));
   }
 
   // State: started, normal or minimized. Action: the window is closed.
