@@ -33,8 +33,8 @@ const char* const kResultLabels[] = {"l7",  "l8",  "l9",  "l10", "l11", "l12", "
 
 // One program run: model, platform, logic and window, as main() wires them.
 struct Session {
-  explicit Session(char separator)
-      : platform(QtPlatform::Options{[this] { ++endRequests; }, QStringLiteral("true")}),
+  explicit Session(char separator, const QString& opener = QStringLiteral("true"))
+      : platform(QtPlatform::Options{[this] { ++endRequests; }, opener}),
         logic(model, platform, Numbers(separator)),
         window(logic, Twips(1.0)) {
     platform.attach(&window, [this] { window.render(); });
@@ -77,7 +77,9 @@ class MainWindowTest : public QObject {
  private:
   std::unique_ptr<Session> s_;
 
-  void start(char separator = '.') { s_ = std::make_unique<Session>(separator); }
+  void start(char separator = '.', const QString& opener = QStringLiteral("true")) {
+    s_ = std::make_unique<Session>(separator, opener);
+  }
 
   template <class W = QWidget>
   W* widget(const char* name) const {
@@ -364,6 +366,30 @@ class MainWindowTest : public QObject {
     QVERIFY(QSettings("Vaporel", "Vaporel").contains("Settings/MainLeft"));
   }
 
+  // State: the reference document beside the program; a viewer that opens it or fails.
+  // Action: "Properties" chosen. Expected: a failing viewer is reported in an "Error" box
+  // and the program keeps running; a working one shows no box.
+  void propertiesReportsAFailingViewer_data() {
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<int>("boxes");
+    QTest::newRow("viewer opens the document") << "true" << 0;
+    QTest::newRow("viewer fails") << "false" << 1;
+  }
+  void propertiesReportsAFailingViewer() {
+    QFETCH(QString, opener);
+    QFETCH(int, boxes);
+    QVERIFY(QFileInfo::exists(QCoreApplication::applicationDirPath() + "/For Soft.doc"));
+    start('.', opener);
+    s_->window.menuCommand("ie")->trigger();
+    QCOMPARE(int(s_->watchdog.boxes().size()), boxes);
+    if (boxes > 0) {
+      QCOMPARE(s_->watchdog.boxes().front().title, QStringLiteral("Error"));
+      QCOMPARE(s_->watchdog.boxes().front().icon, QMessageBox::Critical);
+    }
+    QVERIFY(s_->window.isVisible());
+    QCOMPARE(s_->endRequests, 0);
+  }
+
   // State: started, normal or minimized. Action: the window is closed.
   // Expected: the placement in twips written to [Settings], none when minimized.
   void closingWritesThePlacement_data() {
@@ -416,7 +442,7 @@ class MainWindowTest : public QObject {
   }
 };
 
-int runMainWindowTests(int argc, char** argv) {
+int runTests(int argc, char** argv) {
   MainWindowTest test;
   return QTest::qExec(&test, argc, argv);
 }

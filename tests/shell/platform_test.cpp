@@ -108,7 +108,7 @@ class PlatformTest : public QObject {
   }
 };
 
-int runPlatformTests(int argc, char** argv) {
+int runTests(int argc, char** argv) {
   PlatformTest test;
   return QTest::qExec(&test, argc, argv);
 }

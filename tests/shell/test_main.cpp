@@ -1,4 +1,4 @@
-// One binary for the desktop layer's tests: temporary settings, a fixed locale,
+// Start of every desktop-layer test binary: temporary settings, a fixed locale,
 // the program's own application object (its focus interception is under test).
 
 #include <QLocale>
@@ -6,15 +6,13 @@
 
 #include "shell_application.hpp"
 
-int runMainWindowTests(int argc, char** argv);
-int runPlatformTests(int argc, char** argv);
+// Each test binary of this folder defines it.
+int runTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
   // Before any QSettings exists, or the user's real settings would be written.
   QStandardPaths::setTestModeEnabled(true);
   vaporel::ShellApplication app(argc, argv);
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-  int failures = runMainWindowTests(argc, argv);
-  failures += runPlatformTests(argc, argv);
-  return failures;
+  return runTests(argc, argv);
 }
