@@ -130,6 +130,8 @@ QWidget* MainWindow::createControl(const ControlLayout& layout, QWidget* parent)
       field->setAlignment(layout.align);
       field->setMaxLength(static_cast<int>(kFieldMaxLength));
       field->setFocusPolicy(Qt::StrongFocus);
+      // A drop would change a field the focus never entered, so its check would never run.
+      field->setAcceptDrops(false);
       setColour(field, QPalette::Text, inkColour(layout.ink));
       connect(field, &QLineEdit::textEdited, this, [this, field, name](const QString& text) {
         logic_.editField(name, text.toStdString());
@@ -350,7 +352,8 @@ bool MainWindow::intercept(QObject* receiver, QEvent* event) {
       return interceptPress(receiver);
     case QEvent::KeyPress: {
       const auto* key = static_cast<const QKeyEvent*>(event);
-      if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+      // Qt itself moves the focus on Tab unless Ctrl or Alt is held.
+      if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
       if (key->key() == Qt::Key_Backtab) return interceptTab(receiver, true);
       if (key->key() == Qt::Key_Tab) return interceptTab(receiver, (key->modifiers() & Qt::ShiftModifier) != 0);
       return false;
