@@ -174,14 +174,12 @@ QWidget* MainWindow::createControl(const ControlLayout& layout, QWidget* parent)
       break;
     }
     case ControlKind::Line: {
-      auto* line = new QFrame(parent);
-      line->setFrameShape(QFrame::HLine);
-      line->setFrameShadow(QFrame::Plain);
-      line->setLineWidth(1);
-      setColour(line, QPalette::WindowText, kRuleGrey);
-      widget = line;
-      widget->setGeometry(geometry.x(), geometry.y(), geometry.width(), 1);
-      widget->setFont(font);
+      // A one-pixel rule: a filled strip, which draws the same at every scale.
+      widget = new QWidget(parent);
+      widget->setAutoFillBackground(true);
+      setColour(widget, QPalette::Window, kRuleGrey);
+      widget->setGeometry(geometry.x(), geometry.y(), geometry.width(), std::max(1, twips_.toPixels(kTwipsPerPixel)));
+      widget->setFocusPolicy(Qt::NoFocus);
       return widget;
     }
     case ControlKind::StatusBar: {

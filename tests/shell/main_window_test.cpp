@@ -163,6 +163,7 @@ class MainWindowTest : public QObject {
     const QImage image = screenshot("shell-start-state.png");
     QCOMPARE(colourInside(image, "Text2"), kWhiteField);
     QVERIFY(colourInside(image, "l7") != kResultCyan);  // output frame hidden
+    QCOMPARE(colourInside(image, "Line4"), QColor(128, 128, 128));
   }
 
   // State: started at 96 dpi. Action: none.
