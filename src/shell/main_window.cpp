@@ -44,6 +44,14 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
   widget->setPalette(palette);
 }
 
+// Text colour of a control that can be disabled: the disabled look stays the system's.
+void setEnabledInk(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Active, role, colour);
+  palette.setColor(QPalette::Inactive, role, colour);
+  widget->setPalette(palette);
+}
+
 // Controls that take the keyboard focus; everything else (labels, frames, lines) never does.
 bool isFocusable(ControlKind kind) {
   return kind == ControlKind::Field || kind == ControlKind::Button || kind == ControlKind::Selector;
@@ -132,7 +140,7 @@ QWidget* MainWindow::createControl(const ControlLayout& layout, QWidget* parent)
       field->setFocusPolicy(Qt::StrongFocus);
       // A drop would change a field the focus never entered, so its check would never run.
       field->setAcceptDrops(false);
-      setColour(field, QPalette::Text, inkColour(layout.ink));
+      setEnabledInk(field, QPalette::Text, inkColour(layout.ink));
       connect(field, &QLineEdit::textEdited, this, [this, field, name](const QString& text) {
         logic_.editField(name, text.toStdString());
         render();
@@ -145,7 +153,7 @@ QWidget* MainWindow::createControl(const ControlLayout& layout, QWidget* parent)
       auto* button = new QPushButton(parent);
       button->setAutoDefault(false);
       button->setFocusPolicy(Qt::StrongFocus);
-      setColour(button, QPalette::ButtonText, inkColour(layout.ink));
+      setEnabledInk(button, QPalette::ButtonText, inkColour(layout.ink));
       connect(button, &QPushButton::clicked, this, [this, name] {
         logic_.click(name);
         render();
@@ -163,8 +171,8 @@ QWidget* MainWindow::createControl(const ControlLayout& layout, QWidget* parent)
         for (const std::string& entry : MainWindowModel::pairEntries()) selector->addItem(qt(entry));
         selector->setCurrentIndex(-1);
       }
-      setColour(selector, QPalette::Text, inkColour(layout.ink));
-      setColour(selector, QPalette::ButtonText, inkColour(layout.ink));
+      setEnabledInk(selector, QPalette::Text, inkColour(layout.ink));
+      setEnabledInk(selector, QPalette::ButtonText, inkColour(layout.ink));
       setColour(selector, QPalette::Base, Qt::white);
       connect(selector, &QComboBox::activated, this, [this](int index) {
         logic_.selectPair(index);
