@@ -215,6 +215,8 @@ class MainWindowTest : public QObject {
   void fullRoadShowsTheResults() {
     QFETCH(char, separator);
     start(separator);
+    QCOMPARE(s_->window.findChild<QStatusBar*>()->findChild<QLabel*>()->text(),
+             QStringLiteral("Note: As a decimal separator use ") + QChar::fromLatin1(separator));
     typeTheRoad(separator);
     QCOMPARE(focusName(), QStringLiteral("Text4"));
     click("Command1");
