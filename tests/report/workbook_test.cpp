@@ -434,7 +434,7 @@ TEST_F(Failure, unreadableFilesAreReportedByKind) {
 
   // A Workbook stream cut inside a record.
   Bytes stream = reportTemplateStream();
-  stream.resize(stream.size() - 3);
+  stream.erase(stream.end() - 3, stream.end());
   EXPECT_EQ(Workbook::fromStream(stream).error().code, ErrorCode::Damaged);
 
   // A password-protected workbook.
