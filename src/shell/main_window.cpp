@@ -1,7 +1,6 @@
 #include "main_window.hpp"
 
 #include <QAction>
-#include <algorithm>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -17,6 +16,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <algorithm>
 
 namespace vaporel {
 namespace {
