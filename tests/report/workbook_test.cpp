@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -375,6 +376,28 @@ TEST_F(Failure, unwritableFolderLeavesTheOldReportAsItWas) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1) << "a temporary file was left";
 }
 
+TEST_F(Failure, saveReplacesTheFileWholeKeepingItsMode) {
+  // The new file is written beside the old one and renamed over it: the old
+  // file's inode is never opened for writing, and the mode survives.
+  const auto path = dir_ / "Vaporel.xls";
+  writeFile(path, templateBytes());
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                                         std::filesystem::perms::group_read);
+  struct stat before {};
+  ASSERT_EQ(::stat(path.c_str(), &before), 0);
+  const auto holder = dir_ / "held.xls";
+  std::filesystem::create_hard_link(path, holder);  // a second name for the old inode
+  Workbook book = openTemplate();
+  writeReport(book, kReport);
+  ASSERT_TRUE(book.save(path).ok());
+  struct stat after {};
+  ASSERT_EQ(::stat(path.c_str(), &after), 0);
+  EXPECT_NE(after.st_ino, before.st_ino);
+  EXPECT_EQ(after.st_mode & 07777, 0640u);
+  EXPECT_TRUE(readFile(holder) == templateBytes());  // the old inode was not touched
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 2);
+}
+
 TEST_F(Failure, directoryWhereTheFileShouldBe) {
   const auto path = dir_ / "Vaporel.xls";
   std::filesystem::create_directories(path / "inside");
@@ -411,7 +434,7 @@ TEST_F(Failure, unreadableFilesAreReportedByKind) {
 
   // A Workbook stream cut inside a record.
   Bytes stream = reportTemplateStream();
-  stream.resize(stream.size() - 3);
+  stream.erase(stream.end() - 3, stream.end());
   EXPECT_EQ(Workbook::fromStream(stream).error().code, ErrorCode::Damaged);
 
   // A password-protected workbook.
