@@ -8,7 +8,7 @@
 
 #include "main_window_model.hpp"
 #include "platform.hpp"
-#include "report_window.hpp"
+#include "report_window_interface.hpp"
 #include "spreadsheet.hpp"
 
 namespace vaporel {
