@@ -1,0 +1,136 @@
+// The field checks' own tests. Every limit is inclusive; each comparison is written so that
+// a limit that is not a number refuses the value rather than letting it through.
+#include "field_tests.hpp"
+
+#include "humid_air.hpp"
+
+namespace vaporel {
+namespace {
+
+constexpr double kMaxPressure = 10;      // [bar]
+constexpr double kMinPressure = 0.1;     // [bar]
+constexpr double kMinDryBulb = -40.1;    // [°C]
+
+bool TakesDryBulbFirst(int pair) { return pair == 1 || pair == 2 || pair == 3 || pair == 5; }
+
+}  // namespace
+
+PressureVerdict CheckPressure(int pair, double p) {
+  if (!(p <= kMaxPressure)) {
+    return {"Invalid entries, pressure must be less than 10 bar"};
+  }
+  if (!(p >= kMinPressure)) {
+    return {"Invalid entries, ambient air pressure must be greater than 0.1 bar"};
+  }
+  return {std::nullopt, MaxDryBulb(pair, p)};
+}
+
+FirstInputVerdict CheckFirstInput(int pair, double v, const FirstInputContext& context) {
+  FirstInputVerdict verdict;
+  if (pair < 1 || pair > 5) {
+    return verdict;
+  }
+  // Pair 1 needs only tdbmax; the others also compute their limits from the pressure.
+  if (!context.tdbmaxShown || (pair != 1 && !context.p)) {
+    verdict.refusal = kPressureFirst;
+    return verdict;
+  }
+  if (TakesDryBulbFirst(pair)) {
+    if (!(v >= kMinDryBulb)) {
+      verdict.refusal = "Invalid entries, dry bulb temperature must be greater than -40 oC";
+      return verdict;
+    }
+    if (!(v < *context.tdbmaxShown)) {
+      // For pair 1 tdbmax is 0.9 times the boiling temperature; the message is the same.
+      verdict.refusal = "Dry bulb temperature is higher then water boiling temperaure";
+      return verdict;
+    }
+  }
+  switch (pair) {
+    case 2:
+      verdict.row2 = Row2::MinWetBulb;
+      verdict.row2Value = MinWetBulb(v, *context.p);
+      break;
+    case 3: {
+      const EnthalpyRange range = DryBulbEnthalpyRange(v, *context.p);
+      verdict.row2 = Row2::MinEnthalpy;
+      verdict.row2Value = range.hmin;
+      verdict.row3 = true;
+      verdict.hmax = range.hmax;
+      break;
+    }
+    case 4: {
+      // The first input is the absolute humidity: no range test, only the limits for h.
+      const EnthalpyRange range = AbsHumidityEnthalpyRange(v, *context.p, *context.tdbmaxShown);
+      verdict.row2 = Row2::MinEnthalpy;
+      verdict.row2Value = range.hmin;
+      verdict.row3 = true;
+      verdict.hmax = range.hmax;
+      break;
+    }
+    case 5:
+      verdict.row2 = Row2::MaxAbsHumidity;
+      verdict.row2Value = MaxAbsHumidity(v, *context.p);
+      break;
+    default:
+      break;  // pair 1: the first input gives no further limits
+  }
+  return verdict;
+}
+
+SecondInputVerdict CheckSecondInput(int pair, double v, const SecondInputContext& context) {
+  SecondInputVerdict verdict;
+  switch (pair) {
+    case 1:
+      if (!(v >= 0 && v <= 100)) {
+        verdict.refusal = "Invalid entries, Relative Humidity must be in range 0 to 100 %";
+      }
+      break;
+    case 2:
+      if (!context.row2Shown) {
+        verdict.refusal = kFirstInputFirst;
+      } else if (!(v >= *context.row2Shown)) {
+        // Only the lower limit: a twb above tdb is refused by the Calculate command.
+        verdict.refusal = "Invalid entries, Wet Bulb Temperature > twbmin and < tdb";
+      }
+      break;
+    case 3:
+      if (!context.p) {
+        verdict.refusal = kPressureFirst;
+      } else if (!context.first) {
+        verdict.refusal = kFirstInputFirst;
+      } else {
+        // From dry air to saturated air, at full precision: the panel's hmax is at 95 %.
+        const EnthalpyRange range = SaturatedEnthalpyRange(*context.first, *context.p);
+        if (!(v >= range.hmin && v <= range.hmax)) {
+          verdict.refusal = "Invalid entries, Enthalpy in sturated region must be between hmin and hmax";
+        }
+      }
+      break;
+    case 4:
+      if (!context.p || !context.tdbmaxShown) {
+        verdict.refusal = kPressureFirst;
+      } else if (!context.first) {
+        verdict.refusal = kFirstInputFirst;
+      } else {
+        const EnthalpyRange range = AbsHumidityEnthalpyRange(*context.first, *context.p, *context.tdbmaxShown);
+        verdict.pair4Panel = range;
+        if (!(v >= range.hmin && v <= range.hmax)) {
+          verdict.refusal = "Invalid entries, Enthalpy must be in written range";
+        }
+      }
+      break;
+    case 5:
+      if (!context.row2Shown) {
+        verdict.refusal = kFirstInputFirst;
+      } else if (!(v <= *context.row2Shown)) {
+        verdict.refusal = "Invalid entries, Absolute humidity must be less than xmax";
+      }
+      break;
+    default:
+      break;  // no input pair selected: nothing to test
+  }
+  return verdict;
+}
+
+}  // namespace vaporel

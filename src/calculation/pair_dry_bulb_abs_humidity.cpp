@@ -1,0 +1,33 @@
+// Input pair 5: dry-bulb temperature and absolute humidity.
+#include "boundary_values.hpp"
+#include "humid_air.hpp"
+#include "pairs.hpp"
+#include "saturation.hpp"
+#include "shared_relations.hpp"
+#include "wet_bulb.hpp"
+
+namespace vaporel {
+
+Resolution ResolveDryBulbAbsHumidity(double p, double tdb, double x) {
+  // Checked against a freshly computed xmax: tdb may have changed since x was accepted.
+  const double xmax = MaxAbsHumidity(tdb, p);
+  if (x > xmax) {
+    return Refusal{"Absolute humidity has to be less than xmax", {InputField::Second}, InputField::Second};
+  }
+  AirState s;
+  s.p = p;
+  s.tdb = tdb;
+  s.x = x;
+  s.h = Enthalpy(tdb, x);
+  const double pvd = p * (x / (x + kMolarMassRatio));
+  s.tdp = DewPointOrDry(x == 0, pvd);
+  const double ps = SatPressure(tdb);
+  s.RH = RelativeHumidity(x, p, ps);
+  s.ro = Density(x, p, tdb);
+  s.pv = ps * (s.RH / 100);
+  // No shortcut for saturated air: at x = xmax the iteration ends after its first step.
+  s.twb = WetBulb(s.tdp, tdb, s.h, p, 1e-07);
+  return s;
+}
+
+}  // namespace vaporel

@@ -1,0 +1,32 @@
+// Input pair 1: dry-bulb temperature and relative humidity.
+#include "humid_air.hpp"
+#include "pairs.hpp"
+#include "saturation.hpp"
+#include "shared_relations.hpp"
+#include "wet_bulb.hpp"
+
+namespace vaporel {
+
+Resolution ResolveDryBulbHumidity(double p, double tdb, double RH) {
+  AirState s;
+  s.p = p;
+  s.tdb = tdb;
+  s.RH = RH;
+  s.x = AbsHumidity(tdb, RH, p);
+  s.h = Enthalpy(tdb, s.x);
+  const double ps = SatPressure(tdb);
+  s.pv = ps * (RH / 100);
+  const double pvd = VapourPressure(s.x, p);
+  s.ro = Density(s.x, p, tdb);
+  s.tdp = DewPointOrDry(RH == 0, pvd);
+  if (RH == 100) {
+    // Saturated air: no iteration, and the dew point is the dry bulb itself.
+    s.twb = tdb;
+    s.tdp = tdb;
+  } else {
+    s.twb = WetBulb(s.tdp, tdb, s.h, p, 1e-10);
+  }
+  return s;
+}
+
+}  // namespace vaporel

@@ -1,0 +1,36 @@
+// Input pair 2: dry- and wet-bulb temperature. No iteration: the enthalpy of saturated
+// air at twb is the enthalpy of the state.
+#include "humid_air.hpp"
+#include "pairs.hpp"
+#include "saturation.hpp"
+#include "shared_relations.hpp"
+
+namespace vaporel {
+
+Resolution ResolveDryWetBulb(double p, double tdb, double twb) {
+  if (twb > tdb) {
+    return Refusal{"Wet bulb temperature must be less then Dry bulb temperature",
+                   {InputField::Pressure, InputField::First, InputField::Second},
+                   InputField::Pressure};
+  }
+  const double xs = AbsHumidity(twb, 100, p);
+  AirState s;
+  s.p = p;
+  s.tdb = tdb;
+  s.twb = twb;
+  s.h = Enthalpy(twb, xs);
+  s.x = AbsHumidityFromEnthalpy(s.h, tdb);
+  if (s.x < 0) {
+    // twb lies below the lowest wet bulb possible at tdb.
+    return Refusal{"Wrong tdb or twb input", {}, std::nullopt};
+  }
+  s.ro = Density(s.x, p, tdb);
+  const double ps = SatPressure(tdb);
+  s.RH = RelativeHumidity(s.x, p, ps);
+  s.pv = ps * (s.RH / 100);
+  const double pvd = VapourPressure(s.x, p);
+  s.tdp = DewPointOrDry(s.RH == 0, pvd);
+  return s;
+}
+
+}  // namespace vaporel

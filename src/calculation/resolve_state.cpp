@@ -1,0 +1,46 @@
+// The Calculate command's dispatch on the input pair, and the guard that keeps a
+// non-finite or unphysical number away from the result labels.
+#include "resolve_state.hpp"
+
+#include <cmath>
+
+#include "pairs.hpp"
+
+namespace vaporel {
+namespace {
+
+// Inputs the field checks accept can still leave the range where the correlations give a
+// number: a temperature at or above the boiling point where saturated air would hold
+// infinitely much water, or a negative humidity typed into the batch calculator.
+constexpr const char* kNoState = "Invalid entries, no state of humid air matches these inputs";
+
+bool IsShowable(const AirState& s) {
+  for (double v : {s.p, s.tdb, s.twb, s.tdp, s.x, s.ro, s.h, s.pv, s.RH}) {
+    if (!std::isfinite(v)) {
+      return false;
+    }
+  }
+  // The thermophysical properties are finite for any such state (the mixing rules divide
+  // by 1 + x and by x only when pv > 0; the fits are positive from -273 °C upward).
+  return s.x >= 0 && s.pv >= 0 && s.tdb > -273.15;
+}
+
+}  // namespace
+
+Resolution ResolveState(int pair, double p, double first, double second) {
+  Resolution resolution;
+  switch (pair) {
+    case 1: resolution = ResolveDryBulbHumidity(p, first, second); break;
+    case 2: resolution = ResolveDryWetBulb(p, first, second); break;
+    case 3: resolution = ResolveDryBulbEnthalpy(p, first, second); break;
+    case 4: resolution = ResolveAbsHumidityEnthalpy(p, first, second); break;
+    case 5: resolution = ResolveDryBulbAbsHumidity(p, first, second); break;
+    default: return Refusal{"Invalid entries, please select an input pair", {}, std::nullopt};
+  }
+  if (const auto* state = std::get_if<AirState>(&resolution); state && !IsShowable(*state)) {
+    return Refusal{kNoState, {}, std::nullopt};
+  }
+  return resolution;
+}
+
+}  // namespace vaporel

@@ -1,0 +1,28 @@
+#include "shared_relations.hpp"
+
+#include "saturation.hpp"
+
+namespace vaporel {
+namespace {
+
+constexpr double kGasConstant = 461.56;     // of water vapour, as the density relation uses it [J/(kg K)]
+constexpr double kKelvinOffset = 273.15;    // [K]
+constexpr double kPascalPerBar = 100000;
+
+}  // namespace
+
+double Density(double x, double p, double tdb) {
+  return ((1 + x) / ((kMolarMassRatio + x) * kGasConstant) * p * kPascalPerBar) / (tdb + kKelvinOffset);
+}
+
+double VapourPressure(double x, double p) { return x * p / (kMolarMassRatio + x); }
+
+double RelativeHumidity(double x, double p, double ps) { return 100 * x * p / (ps * (kMolarMassRatio + x)); }
+
+double AbsHumidityFromEnthalpy(double h, double tdb) {
+  return (h - tdb * (1.0029 + 5.4e-05 * tdb)) / (2500.84 + tdb * (1.856 + 0.0002 * tdb));
+}
+
+double DewPointOrDry(bool dry, double pvd) { return dry ? kDryAirDewPoint : DewPoint(pvd); }
+
+}  // namespace vaporel

@@ -1,0 +1,20 @@
+#pragma once
+// The relations every input pair resolves its state with.
+
+namespace vaporel {
+
+inline constexpr double kMolarMassRatio = 0.62198;  // water vapour / dry air [-]
+inline constexpr double kDryAirDewPoint = -273;     // dew point shown for perfectly dry air [°C]
+
+// Density of humid air [kg/m³] at x [kg/kg], p [bar] and tdb [°C].
+double Density(double x, double p, double tdb);
+// Vapour partial pressure pvd [bar] of air with absolute humidity x at p, for the dew point.
+double VapourPressure(double x, double p);
+// Relative humidity [%] of air with absolute humidity x at p, where ps = SatPressure(tdb).
+double RelativeHumidity(double x, double p, double ps);
+// Absolute humidity [kg/kg] of air with enthalpy h [kJ/kg] at tdb: Enthalpy read backwards.
+double AbsHumidityFromEnthalpy(double h, double tdb);
+// The dew point [°C]: -273 for perfectly dry air (the correlation is not evaluated), else DewPoint(pvd).
+double DewPointOrDry(bool dry, double pvd);
+
+}  // namespace vaporel

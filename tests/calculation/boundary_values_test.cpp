@@ -1,0 +1,75 @@
+#include "boundary_values.hpp"
+
+#include <gtest/gtest.h>
+
+#include "numbers.hpp"
+
+namespace vaporel {
+namespace {
+
+const Numbers kPoint('.');
+
+std::string Shown(double value, std::string_view pattern) { return kPoint.format(value, pattern); }
+
+struct TdbmaxCase {
+  double p;
+  const char* pair1;
+  const char* others;
+};
+
+class Tdbmax : public testing::TestWithParam<TdbmaxCase> {};
+
+TEST_P(Tdbmax, PanelShowsTheBoilingTemperatureAndPair1ItsNineTenths) {
+  const TdbmaxCase& c = GetParam();
+  EXPECT_EQ(Shown(MaxDryBulb(1, c.p), kTdbmaxPattern), c.pair1);
+  for (int pair : {2, 3, 4, 5}) {
+    EXPECT_EQ(Shown(MaxDryBulb(pair, c.p), kTdbmaxPattern), c.others) << pair;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Pressures, Tdbmax,
+                         testing::Values(TdbmaxCase{1.01325, "90.0", "100.0"}, TdbmaxCase{1, "89.7", "99.6"},
+                                         TdbmaxCase{0.1, "41.3", "45.9"}, TdbmaxCase{10, "161.9", "179.9"}));
+
+TEST(MinWetBulb, PanelValues) {
+  EXPECT_EQ(Shown(MinWetBulb(20, 1.01325), kTwbminPattern), "5.7");
+  EXPECT_EQ(Shown(MinWetBulb(0, 1.01325), kTwbminPattern), "-5.8");
+}
+
+TEST(MinWetBulb, StepsDownFromTdbByRunningSubtraction) {
+  double expected = 20;
+  while (expected > MinWetBulb(20, 1.01325) + 1e-9) expected -= 0.1;
+  EXPECT_EQ(MinWetBulb(20, 1.01325), expected);
+}
+
+TEST(MinWetBulb, EndsForEveryAcceptedDryBulb) {
+  for (double p : {0.1, 1.01325, 10.0}) {
+    for (double tdb = -40.1; tdb < MaxDryBulb(2, p) + 0.05; tdb += 0.7) {
+      const double twbmin = MinWetBulb(tdb, p);
+      ASSERT_LE(twbmin, tdb);
+      ASSERT_GT(twbmin, -273.1);
+    }
+  }
+}
+
+TEST(EnthalpyRanges, Pair3PanelAndCheck) {
+  const EnthalpyRange panel = DryBulbEnthalpyRange(20, 1.01325);
+  EXPECT_EQ(Shown(panel.hmin, kEnthalpyPattern), "20.1");
+  EXPECT_EQ(Shown(panel.hmax, kEnthalpyPattern), "55.4");
+  const EnthalpyRange check = SaturatedEnthalpyRange(20, 1.01325);
+  EXPECT_NEAR(check.hmin, 20.0796, 5e-5);
+  EXPECT_NEAR(check.hmax, 57.34, 5e-3);
+}
+
+TEST(EnthalpyRanges, Pair4FromTheShownTdbmax) {
+  const EnthalpyRange r = AbsHumidityEnthalpyRange(0.01, 1.01325, 100.0);
+  EXPECT_EQ(Shown(r.hmax, kEnthalpyPattern), "127.7");
+  EXPECT_EQ(Shown(r.hmin, kEnthalpyPattern), "39.4");
+  const EnthalpyRange dry = AbsHumidityEnthalpyRange(0, 1.01325, 100.0);
+  EXPECT_EQ(Shown(dry.hmin, kEnthalpyPattern), "-269.8");
+}
+
+TEST(MaxAbsHumidity, PanelValue) { EXPECT_EQ(Shown(MaxAbsHumidity(20, 1.01325), kXmaxPattern), "0.01468"); }
+
+}  // namespace
+}  // namespace vaporel

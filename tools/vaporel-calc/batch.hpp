@@ -1,0 +1,31 @@
+#pragma once
+// One state the way the window resolves it: the three field checks in the order a user
+// fills the fields, each limit read back at the precision the panel shows it, then the
+// Calculate command and the thermophysical properties.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "air_state.hpp"
+#include "numbers.hpp"
+
+namespace vaporel {
+
+struct BatchResult {
+  std::optional<std::string> refusal;  // the message box the window would show
+  AirState state;
+  ThermoProps props;
+};
+
+// pair 1 to 5; the three texts as they would be typed into Text2, Text3 and Text4. The entry
+// filter's rewrites (negative to 0, clamps) are not applied: a value is checked as given.
+BatchResult CalculateFromTexts(int pair, std::string_view p, std::string_view first, std::string_view second,
+                               const Numbers& numbers);
+
+// The thirteen values as the result labels show them, or in shortest round-trip form.
+std::array<std::string, 13> DisplayTexts(const BatchResult& result, const Numbers& numbers);
+std::array<std::string, 13> PreciseTexts(const BatchResult& result, const Numbers& numbers);
+
+}  // namespace vaporel

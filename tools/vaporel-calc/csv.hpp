@@ -1,0 +1,31 @@
+#pragma once
+// The batch calculator's CSV mode: rows "pair,p,first,second" in, one row per input out with
+// the inputs, the thirteen values in shortest round-trip form and the refusal message.
+// Under a locale whose decimal separator is the comma, fields are separated by ';'.
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "numbers.hpp"
+
+namespace vaporel {
+
+char CsvDelimiter(const Numbers& numbers);
+
+// Splits one line into fields; a field may be quoted ("a ""b"" c"). Blanks around fields are dropped.
+std::vector<std::string> SplitCsvLine(std::string_view line, char delimiter);
+// Appends a field, quoted when it holds the delimiter, a quote or a line break.
+void AppendCsvField(std::string& out, std::string_view field, char delimiter);
+
+// The header line written first.
+std::string CsvHeader(char delimiter);
+// One output row (with its line break) for one input line.
+std::string CsvRow(std::string_view line, const Numbers& numbers);
+
+// Reads all of `input` and writes the rows to `output`. A refused row never stops the batch.
+// Returns the number of rows written (the header not counted).
+long RunCsv(std::FILE* input, std::FILE* output, const Numbers& numbers);
+
+}  // namespace vaporel

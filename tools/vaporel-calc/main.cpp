@@ -1,0 +1,102 @@
+// vaporel-calc: the headless twin of the main window for engineers who script.
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "batch.hpp"
+#include "csv.hpp"
+#include "result_texts.hpp"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: vaporel-calc [--precise] [--locale NAME] PAIR P FIRST SECOND\n"
+    "       vaporel-calc [--locale NAME] --csv < rows.csv\n"
+    "\n"
+    "Resolves one state of humid air as the main window does: the pressure, first and second\n"
+    "field checks in that order, then Calculate. PAIR is the input pair:\n"
+    "  1  Dry Bulb Temperature & Relative Humidity   FIRST tdb [oC]   SECOND RH [%]\n"
+    "  2  Dry & Wet Bulb Temperature                  FIRST tdb [oC]   SECOND twb [oC]\n"
+    "  3  Dry Bulb Temperature & Enthalpy             FIRST tdb [oC]   SECOND h [kJ/kg]\n"
+    "  4  Absolute Humidity & Enthalpy                FIRST x [kg/kg]  SECOND h [kJ/kg]\n"
+    "  5  Dry Bulb Temperature & Absolute Humidity    FIRST tdb [oC]   SECOND x [kg/kg]\n"
+    "P is the absolute pressure [bar]. Numbers are written with a point unless --locale names\n"
+    "a locale with another decimal separator (e.g. de_DE.UTF-8).\n"
+    "\n"
+    "Prints 13 lines 'symbol<TAB>text' (p tdb twb tdp x ro h pv RH cp lam mi Pr) as the result\n"
+    "labels show them and exits 0; --precise prints shortest round-trip values instead.\n"
+    "A refused input prints the message on stderr and exits 1; bad usage exits 2.\n"
+    "--csv reads rows 'pair,p,first,second' (a header line allowed) from stdin and writes one\n"
+    "row per input: the inputs, the 13 precise values and the refusal message (empty on\n"
+    "success). Under a comma locale the fields are separated by ';'.\n";
+
+int Usage(const char* problem) {
+  if (problem) std::fprintf(stderr, "vaporel-calc: %s\n", problem);
+  std::fputs(kUsage, stderr);
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool precise = false;
+  bool csv = false;
+  std::optional<std::string> localeName;
+  std::vector<std::string> positional;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--precise") {
+      precise = true;
+    } else if (arg == "--csv") {
+      csv = true;
+    } else if (arg == "--locale") {
+      if (i + 1 >= argc) return Usage("--locale needs a locale name");
+      localeName = argv[++i];
+    } else if (arg.rfind("--locale=", 0) == 0) {
+      localeName = arg.substr(std::strlen("--locale="));
+    } else if (arg == "--help" || arg == "-h") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    } else if (arg.rfind("--", 0) == 0) {
+      return Usage(("unknown option " + arg).c_str());
+    } else {
+      positional.push_back(arg);
+    }
+  }
+
+  vaporel::Numbers numbers('.');
+  if (localeName) {
+    const auto named = vaporel::Numbers::forLocaleName(*localeName);
+    if (!named) return Usage(("unknown locale " + *localeName).c_str());
+    numbers = *named;
+  }
+
+  if (csv) {
+    if (!positional.empty()) return Usage("--csv reads its rows from stdin and takes no PAIR P FIRST SECOND");
+    vaporel::RunCsv(stdin, stdout, numbers);
+    return 0;
+  }
+
+  if (positional.size() != 4) return Usage("expected PAIR P FIRST SECOND");
+  const std::string& pair = positional[0];
+  if (pair.size() != 1 || pair[0] < '1' || pair[0] > '5') return Usage("PAIR must be 1 to 5");
+
+  const vaporel::BatchResult result =
+      vaporel::CalculateFromTexts(pair[0] - '0', positional[1], positional[2], positional[3], numbers);
+  if (result.refusal) {
+    std::fprintf(stderr, "%s\n", result.refusal->c_str());
+    return 1;
+  }
+  const auto texts = precise ? vaporel::PreciseTexts(result, numbers) : vaporel::DisplayTexts(result, numbers);
+  std::string out;
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    out += vaporel::kResultFields[i].symbol;
+    out += '\t';
+    out += texts[i];
+    out += '\n';
+  }
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  return 0;
+}
