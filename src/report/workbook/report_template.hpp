@@ -1,0 +1,15 @@
+#pragma once
+// The report workbook as shipped: one worksheet "Vaporel" with the texts,
+// styles, widths, heights and print settings of the report layout.
+
+#include "workbook/byte_io.hpp"
+#include "workbook/result.hpp"
+
+namespace vaporel::xls {
+
+// The template's Workbook stream (records only, before padding).
+Bytes reportTemplateStream();
+// The template as a complete .xls file.
+Result<Bytes> reportTemplateFile();
+
+}  // namespace vaporel::xls
