@@ -92,7 +92,7 @@ ReportSheet FromView(const xls::SheetView& view) {
     if (cell.fill.pattern != 0) out.fill = ToRgb(cell.fill.fore);
     out.halign = ToHAlign(cell.hAlign);
     out.valign = ToVAlign(cell.vAlign);
-    if (out.text.empty() && !out.fill) continue;
+    if (out.text.empty() && !out.fill && out.rowSpan == 1 && out.columnSpan == 1) continue;
     sheet.cells.push_back(std::move(out));
   }
   return sheet;

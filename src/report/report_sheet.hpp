@@ -37,7 +37,7 @@ struct ReportSheet {
   int firstColumn = 0;
   std::vector<double> columnWidths;  // pixels at 96 dpi
   std::vector<double> rowHeights;    // pixels at 96 dpi
-  std::vector<SheetCell> cells;      // cells with a text or a fill
+  std::vector<SheetCell> cells;      // cells with a text or a fill, and merged ranges
 };
 
 // The first worksheet of the workbook at `path`, over its print area (A1:B23 at least

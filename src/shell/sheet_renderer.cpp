@@ -89,8 +89,13 @@ void PaintSheet(QPainter& painter, const ReportSheet& sheet, bool gridlines) {
     const int lastRow = std::min(rows, cell.row + std::max(1, cell.rowSpan));
     const int lastColumn = std::min(columns, cell.column + std::max(1, cell.columnSpan));
     const QRectF area(QPointF(x[cell.column], y[cell.row]), QPointF(x[lastColumn], y[lastRow]));
-    // A filled merged range covers its inner grid lines, as on a spreadsheet.
-    if (cell.fill) painter.fillRect(area, ToColor(*cell.fill));
+    // A merged range hides its inner grid lines, as on a spreadsheet.
+    const bool merged = lastRow - cell.row > 1 || lastColumn - cell.column > 1;
+    if (cell.fill) {
+      painter.fillRect(area, ToColor(*cell.fill));
+    } else if (merged && gridlines) {
+      painter.fillRect(area.adjusted(1, 1, -1, -1), Qt::white);
+    }
     if (cell.text.empty()) continue;
     painter.setFont(CellFont(cell, painter));
     painter.setPen(ToColor(cell.textColour));

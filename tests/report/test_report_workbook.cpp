@@ -13,6 +13,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <ostream>
 
 #include "report_files.hpp"
 #include "report_generation.hpp"
@@ -75,6 +76,8 @@ const PairCase kPairs[] = {
      {"0.900", "-5.000", "-6.108", "-9.210", "0.00100", "1.167", "-2.528", "0.00145", "34.870", "1.006", "0.024",
       "1.672E-05", "0.717"}},
 };
+
+void PrintTo(const PairCase& c, std::ostream* os) { *os << "pair " << c.pair; }
 
 MainWindowModel ModelFor(const PairCase& c) {
   MainWindowModel model;
@@ -231,6 +234,17 @@ TEST_F(ReportFileTest, second_report_replaces_the_first) {
 // The ways a report file can be unusable, each made real on disk.
 enum class Broken { Missing, DirectoryInPlace, FolderIsAFile, Truncated, NoReportSheet, NotAWorkbook };
 
+void PrintTo(Broken b, std::ostream* os) {
+  switch (b) {
+    case Broken::Missing: *os << "Missing"; return;
+    case Broken::DirectoryInPlace: *os << "DirectoryInPlace"; return;
+    case Broken::FolderIsAFile: *os << "FolderIsAFile"; return;
+    case Broken::Truncated: *os << "Truncated"; return;
+    case Broken::NoReportSheet: *os << "NoReportSheet"; return;
+    case Broken::NotAWorkbook: *os << "NotAWorkbook"; return;
+  }
+}
+
 class ReportFailure : public ReportFileTest, public ::testing::WithParamInterface<Broken> {};
 
 // State: a report file that cannot be used. Action: Excel. Expected: the report's message,
@@ -273,12 +287,15 @@ TEST_P(ReportFailure, shows_the_message_and_leaves_the_file_alone) {
   EXPECT_FALSE(model["Frame4"].visible);
   EXPECT_EQ(ReadBytes(report_), before);
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entriesBefore);
-  if (GetParam() == Broken::DirectoryInPlace) EXPECT_TRUE(QFileInfo(report_).isDir());
+  if (GetParam() == Broken::DirectoryInPlace) {
+    EXPECT_TRUE(QFileInfo(report_).isDir());
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(EachBrokenFile, ReportFailure,
                          ::testing::Values(Broken::Missing, Broken::DirectoryInPlace, Broken::FolderIsAFile,
-                                           Broken::Truncated, Broken::NoReportSheet, Broken::NotAWorkbook));
+                                           Broken::Truncated, Broken::NoReportSheet, Broken::NotAWorkbook),
+                         [](const auto& info) { return ::testing::PrintToString(info.param); });
 
 // State: a good report file, but the disk takes only a few kilobytes more (a file-size limit
 // in a child process, so the write fails for real even as root). Action: Excel. Expected:
