@@ -1,0 +1,20 @@
+#include "result_display.hpp"
+
+#include <cstddef>
+
+#include "main_window_model.hpp"
+#include "resolve_state.hpp"
+#include "result_texts.hpp"
+
+namespace vaporel {
+
+void DisplayResults(WindowContext& window, const AirState& state) {
+  MainWindowModel& model = window.model;
+  const auto texts = ResultTexts(state, ThermophysicalProperties(state), window.numbers);
+  for (std::size_t i = 0; i < kResultFields.size(); ++i) model[kResultFields[i].label].text = texts[i];
+  model["Frame2"].visible = true;
+  model["Command2"].enabled = true;
+  model["Command3"].enabled = true;
+}
+
+}  // namespace vaporel

@@ -1,0 +1,130 @@
+#include "main_window_logic.hpp"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "calculate_command.hpp"
+#include "characters.hpp"
+#include "entry_filter.hpp"
+#include "first_input_field.hpp"
+#include "focus.hpp"
+#include "pressure_field.hpp"
+#include "second_input_field.hpp"
+#include "selector_and_reset.hpp"
+#include "window_context.hpp"
+
+namespace vaporel {
+namespace {
+
+bool IsInputField(std::string_view name) { return name == "Text2" || name == "Text3" || name == "Text4"; }
+
+bool IsButton(std::string_view name) { return name == "Command1" || name == "Command2" || name == "Command3"; }
+
+// Only the controls of the tab order take the focus, and only while visible and enabled.
+bool CanTakeFocus(const MainWindowModel& model, std::string_view name) {
+  const auto& order = MainWindowModel::tabOrder();
+  if (std::find(order.begin(), order.end(), name) == order.end()) return false;
+  const Control& control = model[name];
+  return control.visible && control.enabled;
+}
+
+// The check of the field the focus is leaving; true when the focus may leave it.
+bool CheckFieldBeingLeft(WindowContext& window, std::string_view field) {
+  if (field == "Text2") return CheckPressureField(window);
+  if (field == "Text3") return CheckFirstInputField(window);
+  if (field == "Text4") return CheckSecondInputField(window);
+  return true;  // the selector and the buttons have no check
+}
+
+}  // namespace
+
+MainWindowLogic::MainWindowLogic(MainWindowModel& model, Platform& platform, Numbers numbers)
+    : model_(model), platform_(platform), numbers_(numbers) {}
+
+void MainWindowLogic::load() {
+  WindowContext window{model_, platform_, numbers_};
+  model_["Combo1"].listIndex = 0;
+  OnPairSelected(window);
+  // The locale writes one and a half as "1.5" or "1,5": its first '.' is second or absent.
+  const std::string oneAndAHalf = numbers_.format(1.5, "0.0");
+  const char* hint = oneAndAHalf.find('.') == 1 ? " ." : " ,";
+  model_["StatusBar1"].text += hint;
+  GiveFocus(window, "Combo1");
+}
+
+void MainWindowLogic::unload(const WindowPlacement& placement) {
+  if (placement.minimized) return;
+  const auto save = [this](const char* key, int twips) {
+    platform_.saveSetting("Vaporel", "Settings", key, std::to_string(twips));
+  };
+  save("MainLeft", placement.left);
+  save("MainTop", placement.top);
+  save("MainWidth", placement.width);
+  save("MainHeight", placement.height);
+}
+
+void MainWindowLogic::selectPair(int listIndex) {
+  if (listIndex < -1 || listIndex >= static_cast<int>(MainWindowModel::pairEntries().size())) return;
+  WindowContext window{model_, platform_, numbers_};
+  model_["Combo1"].listIndex = listIndex;
+  OnPairSelected(window);
+}
+
+bool MainWindowLogic::moveFocus(std::string_view target) {
+  if (!CanTakeFocus(model_, target)) return false;
+  if (model_.focus == target) return true;
+  WindowContext window{model_, platform_, numbers_};
+  const std::string leaving = model_.focus;
+  if (!CheckFieldBeingLeft(window, leaving)) return false;
+  // An accepted check may itself have sent the focus on (the pressure to Text3, the
+  // first input to Text4); then the user's move does not happen.
+  if (model_.focus != leaving) return model_.focus == target;
+  if (!CanTakeFocus(model_, target)) return false;
+  GiveFocus(window, target);
+  return true;
+}
+
+std::string MainWindowLogic::nextInTabOrder(bool backwards) const {
+  const auto& order = MainWindowModel::tabOrder();
+  const int count = static_cast<int>(order.size());
+  const auto here = std::find(order.begin(), order.end(), model_.focus);
+  // From no control in the order, Tab starts at the first one and Shift+Tab at the last.
+  int index = here == order.end() ? (backwards ? count : -1) : static_cast<int>(here - order.begin());
+  for (int step = 0; step < count; ++step) {
+    index = ((backwards ? index - 1 : index + 1) % count + count) % count;
+    if (CanTakeFocus(model_, order[index])) return order[index];
+  }
+  return "";
+}
+
+void MainWindowLogic::editField(std::string_view field, std::string_view newText) {
+  if (!IsInputField(field) || !model_[field].enabled || !model_[field].visible) return;
+  WindowContext window{model_, platform_, numbers_};
+  SetFieldText(window, field, std::string(FirstCharacters(newText, kFieldMaxLength)));
+}
+
+void MainWindowLogic::click(std::string_view button) {
+  if (!IsButton(button) || !model_[button].visible || !model_[button].enabled) return;
+  WindowContext window{model_, platform_, numbers_};
+  if (button == "Command1") {
+    Calculate(window);
+  } else if (button == "Command2") {
+    Reset(window);
+  } else if (reportCommand_) {
+    reportCommand_();
+  }
+}
+
+void MainWindowLogic::menuExit() { platform_.endProgram(); }
+
+void MainWindowLogic::menuProperties() {
+  const std::string path = platform_.programFolder() + "/For Soft.doc";
+  std::error_code error;
+  const bool present = std::filesystem::is_regular_file(path, error);
+  if (!present || !platform_.openDocument(path)) {
+    platform_.messageBox("The reference document For Soft.doc could not be opened.", "Error", MessageIcon::Critical);
+  }
+}
+
+}  // namespace vaporel
