@@ -55,6 +55,13 @@ double DigitWidth(const xls::FontView& standard) {
 ReportSheet FromView(const xls::SheetView& view) {
   ReportSheet sheet;
   sheet.name = view.name;
+  sheet.page.paperSize = view.print.setup.paperSize;
+  // Without valid printer settings a spreadsheet prints portrait.
+  sheet.page.portrait = !view.print.setup.settingsValid() || view.print.setup.portrait();
+  sheet.page.leftMargin = view.print.leftMargin;
+  sheet.page.rightMargin = view.print.rightMargin;
+  sheet.page.topMargin = view.print.topMargin;
+  sheet.page.bottomMargin = view.print.bottomMargin;
   sheet.firstRow = view.range.firstRow;
   sheet.firstColumn = view.range.firstCol;
   const double digit = DigitWidth(view.standardFont);

@@ -31,8 +31,16 @@ struct SheetCell {
   CellVAlign valign = CellVAlign::Bottom;
 };
 
+// The worksheet's page setup, as far as printing one page of it needs.
+struct SheetPage {
+  int paperSize = 1;  // the format's paper code: 1 Letter, 9 A4, ...
+  bool portrait = true;
+  double leftMargin = 0.75, rightMargin = 0.75, topMargin = 1.0, bottomMargin = 1.0;  // inches
+};
+
 struct ReportSheet {
   std::string name;
+  SheetPage page;
   int firstRow = 0;  // 0-based position of the range in the worksheet
   int firstColumn = 0;
   std::vector<double> columnWidths;  // pixels at 96 dpi

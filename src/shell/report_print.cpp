@@ -11,6 +11,25 @@
 #include "sheet_renderer.hpp"
 
 namespace vaporel {
+namespace {
+
+// The format's paper codes that matter in practice; anything else prints on Letter.
+QPageSize PaperSize(int code) {
+  switch (code) {
+    case 5:
+      return QPageSize(QPageSize::Legal);
+    case 8:
+      return QPageSize(QPageSize::A3);
+    case 9:
+      return QPageSize(QPageSize::A4);
+    case 11:
+      return QPageSize(QPageSize::A5);
+    default:
+      return QPageSize(QPageSize::Letter);
+  }
+}
+
+}  // namespace
 
 PrintOutcome PrintReportFile(const QString& path, QPrinter* printer) {
   if (printer == nullptr) return PrintOutcome::NoPrinter;
@@ -18,10 +37,13 @@ PrintOutcome PrintReportFile(const QString& path, QPrinter* printer) {
   const auto sheet = ReadReportSheet(path.toStdString());
   if (!sheet) return PrintOutcome::Unreadable;
 
-  // The template's page: Letter, portrait, 100 %; margins left and right 0.75 in, top and
-  // bottom 1 in, as a spreadsheet uses when the file sets none.
-  printer->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                     QMarginsF(0.75, 1.0, 0.75, 1.0), QPageLayout::Inch));
+  // The page the worksheet asks for (the template: Letter, portrait, the spreadsheet's
+  // default margins of 0.75 in at the sides and 1 in at top and bottom).
+  const SheetPage& page = sheet->page;
+  printer->setPageLayout(QPageLayout(PaperSize(page.paperSize),
+                                     page.portrait ? QPageLayout::Portrait : QPageLayout::Landscape,
+                                     QMarginsF(page.leftMargin, page.topMargin, page.rightMargin, page.bottomMargin),
+                                     QPageLayout::Inch));
   printer->setCopyCount(1);
 
   QPainter painter;
@@ -30,9 +52,9 @@ PrintOutcome PrintReportFile(const QString& path, QPrinter* printer) {
   // Pixels at 96 dpi to printer dots; a print area wider or taller than the page is
   // shrunk onto it so the report stays one page.
   const QSizeF size = SheetPixelSize(*sheet);
-  const QRectF page = printer->pageLayout().paintRectPixels(printer->resolution());
+  const QRectF paper = printer->pageLayout().paintRectPixels(printer->resolution());
   double scale = printer->resolution() / 96.0;
-  if (!size.isEmpty()) scale = std::min({scale, page.width() / size.width(), page.height() / size.height()});
+  if (!size.isEmpty()) scale = std::min({scale, paper.width() / size.width(), paper.height() / size.height()});
   painter.scale(scale, scale);
   PaintSheet(painter, *sheet, false);
   return painter.end() ? PrintOutcome::Printed : PrintOutcome::PrinterFailed;
