@@ -21,8 +21,8 @@ constexpr Design kDesign[] = {
     {"lblVersion", "Version 1.0", true, true},
     {"Label32", "THERMODYNAMIC PROPERTIES OF VAPOREL", true, true},
     {"Label30", "(This Software is based on Larkspur III-6) ", true, true},
-    {"Frame6", "Vaporel calculation core", true, true},
-    {"Label18", "Built by the Vaporel developers from standard humid-air correlations", true, true},
+    {"Frame6", "Written by the Vaporel developers", true, true},
+    {"Label18", "Property fits after the Vaporel humid-air notes", true, true},
     {"Line4", "", true, true},
     // selection
     {"Label11", "Selection option", true, true},

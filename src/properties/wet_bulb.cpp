@@ -13,7 +13,10 @@ namespace {
 // few dozen; states near the boiling point in hundreds. Beyond this bound the bracket is
 // shrinking too slowly to finish within a millisecond and bisection takes over.
 constexpr int kMaxFixedEndSteps = 1000;
-// Bisection halves the bracket; from 500 K down to adjacent doubles takes under 70 halvings.
+// Bisection halves the bracket until it is narrower than this, far below any displayed
+// digit; from 500 K that takes under 40 halvings (and avoids the slow powers of tiny
+// temperatures when the sign change sits at 0 °C).
+constexpr double kBracketResolution = 1e-9;  // [K]
 constexpr int kMaxBisectionSteps = 200;
 // The lower end for perfectly dry air, and the restart bracket's lower end.
 constexpr double kDryAirDewPoint = -273;
@@ -85,8 +88,8 @@ bool FixedEnd(Residual& f, double& a, double& b, double fa, double fb, double to
 double Bisect(Residual& f, double lo, double hi, double flo, double fhi, double tolerance) {
   for (int step = 0; step < kMaxBisectionSteps; ++step) {
     const double mid = lo + (hi - lo) / 2;
-    if (!(mid > lo && mid < hi)) {
-      break;  // adjacent doubles: the sign change is located as closely as it can be
+    if (!(mid > lo && mid < hi) || hi - lo < kBracketResolution) {
+      break;  // the sign change is located as closely as it needs to be
     }
     const double fm = f.bracketing(mid);
     if (std::abs(fm) < tolerance) {

@@ -1,7 +1,5 @@
 #include "report_generation.hpp"
 
-#include <exception>
-
 namespace vaporel {
 namespace {
 
@@ -33,7 +31,7 @@ bool GenerateReport(MainWindowModel& model, Platform& platform, Spreadsheet& spr
 
   try {
     WriteReport(model, spreadsheet, reportPath);
-  } catch (const std::exception&) {
+  } catch (...) {
     // Every way the workbook can fail (missing, locked, damaged, no such sheet, full
     // disk, out of memory) ends in the one message the user is shown.
     Fail(model, platform);
@@ -44,7 +42,7 @@ bool GenerateReport(MainWindowModel& model, Platform& platform, Spreadsheet& spr
   bool shown = false;
   try {
     shown = window.showReport(reportPath);
-  } catch (const std::exception&) {
+  } catch (...) {
     shown = false;
   }
   if (!shown) {

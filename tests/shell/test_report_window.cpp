@@ -18,7 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "modal_watchdog.hpp"
+#include "report_modal_watchdog.hpp"
 #include "report_fixture.hpp"
 #include "report_window.hpp"
 #include "sheet_viewer.hpp"

@@ -80,4 +80,11 @@ inline std::string SeparatorName(const ::testing::TestParamInfo<char>& info) {
   return info.param == '.' ? "point" : "comma";
 }
 
+// A test name for a row of a field's cases: "pair2_1d01325_comma".
+inline std::string RowName(char separator, int pair, std::string_view value) {
+  std::string name = "pair" + std::to_string(pair) + "_";
+  for (char c : value) name += c == '.' ? 'd' : c == '-' ? 'm' : c;
+  return name + (separator == '.' ? "_point" : "_comma");
+}
+
 }  // namespace vaporel::testing

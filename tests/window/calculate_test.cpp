@@ -69,12 +69,6 @@ TEST_P(Calculate, EmptyFieldIsReportedOnceAndTheResultsStay) {
   EXPECT_TRUE(window.visible("Frame2"));
 }
 
-TEST_P(Calculate, EmptyPressureComesFirst) {
-  Typed(window, 1, "", "", "50");
-  ASSERT_EQ(window.platform.messages.size(), 1u);
-  EXPECT_EQ(window.model.focus, "Text2");
-}
-
 // A wet-bulb temperature above the dry-bulb passes the field check and is refused here:
 // all three fields emptied, the focus in the pressure field.
 TEST_P(Calculate, WetBulbAboveDryBulbEmptiesEveryField) {

@@ -1,0 +1,59 @@
+// The desktop program: the main window on the user's locale and settings store.
+// One option for machines without a display: --screenshot PATH saves the started
+// window as a PNG and ends.
+
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+
+#include "main_window.hpp"
+#include "main_window_logic.hpp"
+#include "main_window_model.hpp"
+#include "numbers.hpp"
+#include "qt_platform.hpp"
+#include "report_command.hpp"
+#include "shell_application.hpp"
+
+namespace {
+
+constexpr int kScreenshotDelayMs = 500;
+
+QString screenshotPath(const QStringList& arguments) {
+  const qsizetype at = arguments.indexOf(QStringLiteral("--screenshot"));
+  if (at < 0 || at + 1 >= arguments.size()) return {};
+  return arguments.at(at + 1);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  vaporel::ShellApplication app(argc, argv);
+  const QString screenshot = screenshotPath(QCoreApplication::arguments());
+
+  vaporel::MainWindowModel model;
+  vaporel::QtPlatform platform;
+  vaporel::MainWindowLogic logic(model, platform, vaporel::Numbers::forUserLocale());
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const double scale = screen != nullptr ? screen->logicalDotsPerInchX() / 96.0 : 1.0;
+  vaporel::MainWindow window(logic, vaporel::Twips(scale));
+  platform.attach(&window, [&window] { window.render(); });
+  logic.setReportCommand(
+      vaporel::DesktopReportCommand(model, platform, logic.numbers().decimalSeparator(), &window));
+
+  window.start();
+
+  if (!screenshot.isEmpty()) {
+    QTimer::singleShot(kScreenshotDelayMs, &window, [&window, screenshot] {
+      const bool saved = window.grab().toImage().save(screenshot, "PNG");
+      if (saved) {
+        std::printf("Screenshot of the main window: %s\n", qPrintable(screenshot));
+      } else {
+        std::fprintf(stderr, "Could not save the screenshot to %s\n", qPrintable(screenshot));
+      }
+      QCoreApplication::exit(saved ? 0 : 1);
+    });
+  }
+  return QApplication::exec();
+}

@@ -1,0 +1,78 @@
+#pragma once
+// frmMain on the desktop: renders the window model after every handler and turns
+// user input into calls of the window logic. It holds no rule of its own.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "main_window_logic.hpp"
+#include "shell_application.hpp"
+#include "twips.hpp"
+#include "window_layout.hpp"
+
+class QAction;
+class QLabel;
+
+namespace vaporel {
+
+class MainWindow : public QMainWindow, public EventInterceptor {
+ public:
+  explicit MainWindow(MainWindowLogic& logic, Twips twips = Twips());
+  ~MainWindow() override;
+
+  // The window's load (the logic selects the first pair and focuses the selector),
+  // then shown centred on the screen.
+  void start();
+  // Shows the model: captions, texts, visibility, enabled state, colours, focus, pointer.
+  void render();
+
+  // The widget of a control by its name ("Text2", "l7", "Frame2"); nullptr if unknown.
+  QWidget* control(std::string_view name) const;
+  // A menu command by its name ("dok", "ie", "exit").
+  QAction* menuCommand(std::string_view name) const;
+
+  // A window the program opened beside this one. Closing the main window unloads
+  // these first, the last opened first.
+  void adoptWindow(QWidget* window);
+
+  bool intercept(QObject* receiver, QEvent* event) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  struct Entry {
+    ControlKind kind;
+    QWidget* widget;
+  };
+
+  void buildControls();
+  QWidget* createControl(const ControlLayout& layout, QWidget* parent);
+  void buildMenus();
+  void renderControl(const Entry& entry, const Control& control);
+  void renderFocus();
+  void renderPointer();
+
+  std::string focusableNameOf(QObject* receiver) const;
+  bool requestFocus(const std::string& target);
+  bool interceptPress(QObject* receiver);
+  bool interceptTab(QObject* receiver, bool backwards);
+  void unloadOtherWindows();
+  WindowPlacement placement() const;
+
+  MainWindowLogic& logic_;
+  Twips twips_;
+  std::map<std::string, Entry, std::less<>> controls_;
+  std::map<std::string, QAction*, std::less<>> menus_;
+  QLabel* statusText_ = nullptr;
+  std::vector<QPointer<QWidget>> otherWindows_;
+  bool checking_ = false;   // a focus check runs: its message box must not start another
+  bool unloaded_ = false;
+  bool pointerBusy_ = false;
+};
+
+}  // namespace vaporel
