@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -13,12 +12,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
-#include <cmath>
 
 #include "report_location.hpp"
 #include "report_print.hpp"
 #include "report_sheet.hpp"
 #include "sheet_viewer.hpp"
+#include "twips.hpp"
+#include "window_font.hpp"
 
 namespace vaporel {
 namespace {
@@ -31,31 +31,20 @@ const char* const kSaveFileName = "Rodazire5_Vaporel.xls";
 const char* const kSaveFilter = "Microsoft Excel (*.xls)";
 const char* const kSavedMessage = "Report successfuly saved fo file!";
 
-// Logical pixels per twip on the screen the window opens on (15 twips per pixel at 96 dpi).
-double ScreenScale(const QWidget* owner) {
-  const QScreen* screen = owner != nullptr && owner->screen() != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+// The screen the window opens on: its logical dpi scales every twip position alike.
+const QScreen* WindowScreen(const QWidget* owner) {
+  return owner != nullptr && owner->screen() != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+}
+
+Twips ScreenTwips(const QWidget* owner) {
+  const QScreen* screen = WindowScreen(owner);
   const double dpi = screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
-  return dpi > 0 ? dpi / 96.0 : 1.0;
-}
-
-int Px(int twips, double scale) { return static_cast<int>(std::lround(twips * scale / 15.0)); }
-
-QRect TwipsRect(int left, int top, int width, int height, double scale) {
-  return {Px(left, scale), Px(top, scale), Px(width, scale), Px(height, scale)};
-}
-
-// Verdana where installed; DejaVu Sans is the closest free face.
-QFont VerdanaFont(double points, bool bold) {
-  const bool hasVerdana = QFontDatabase::families().contains(QStringLiteral("Verdana"));
-  QFont font(hasVerdana ? QStringLiteral("Verdana") : QStringLiteral("DejaVu Sans"));
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  return font;
+  return Twips(dpi > 0 ? dpi / 96.0 : 1.0);
 }
 
 QPushButton* Button(QWidget* parent, const char* caption, QRect geometry) {
   auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-  button->setFont(VerdanaFont(12, true));
+  button->setFont(windowFont({12, true}));
   button->setGeometry(geometry);
   button->setAutoDefault(false);
   return button;
@@ -96,27 +85,27 @@ ReportWindowDialog::ReportWindowDialog(QWidget* owner, ReportWindowServices serv
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint),
       services_(std::move(services)) {
-  const double scale = ScreenScale(owner);
+  const Twips twips = ScreenTwips(owner);
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("EXCEL"));
-  setFont(VerdanaFont(8.25, false));
-  setFixedSize(Px(kClientWidthTwips, scale), Px(kClientHeightTwips, scale));
+  setFont(windowFont({8.25, false}));
+  setFixedSize(twips.toPixels(kClientWidthTwips), twips.toPixels(kClientHeightTwips));
   setSizeGripEnabled(false);
   setWindowModality(Qt::ApplicationModal);
 
   ole1_ = new SheetViewer(this);
   ole1_->setObjectName(QStringLiteral("OLE1"));
-  ole1_->setGeometry(TwipsRect(120, 240, 6430, 7100, scale));
+  ole1_->setGeometry(twips.rect(120, 240, 6430, 7100));
 
-  command1_ = Button(this, "Save to excel file", TwipsRect(6720, 240, 2415, 495, scale));
+  command1_ = Button(this, "Save to excel file", twips.rect(6720, 240, 2415, 495));
   command1_->setObjectName(QStringLiteral("Command1"));
   text1_ = new QLineEdit(this);
   text1_->setObjectName(QStringLiteral("Text1"));
-  text1_->setGeometry(TwipsRect(6720, 720, 2415, 285, scale));
+  text1_->setGeometry(twips.rect(6720, 720, 2415, 285));
   text1_->hide();
-  command2_ = Button(this, "Print", TwipsRect(6720, 960, 2415, 495, scale));
+  command2_ = Button(this, "Print", twips.rect(6720, 960, 2415, 495));
   command2_->setObjectName(QStringLiteral("Command2"));
-  command3_ = Button(this, "Back", TwipsRect(6720, 1680, 2415, 495, scale));
+  command3_ = Button(this, "Back", twips.rect(6720, 1680, 2415, 495));
   command3_->setObjectName(QStringLiteral("Command3"));
 
   setTabOrder(command1_, command2_);
@@ -127,8 +116,7 @@ ReportWindowDialog::ReportWindowDialog(QWidget* owner, ReportWindowServices serv
   connect(command3_, &QPushButton::clicked, this, [this] { back(); });
 
   // Centred on the screen.
-  if (const QScreen* screen = owner != nullptr && owner->screen() != nullptr ? owner->screen()
-                                                                              : QGuiApplication::primaryScreen()) {
+  if (const QScreen* screen = WindowScreen(owner)) {
     QRect frame(QPoint(0, 0), size());
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());

@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
     if (reportPath->empty()) return Usage("--report needs the workbook to write");
     const vaporel::ReportRequest request{*reportPath, pair[0] - '0', positional[1], positional[2], positional[3],
                                          vaporel::DisplayTexts(result, numbers)};
-    if (!vaporel::WriteBatchReport(request, numbers, vaporel::ExecutableFolder())) return 1;
+    if (!vaporel::WriteBatchReport(request, numbers, vaporel::ProgramFolder())) return 1;
   }
   const auto texts = precise ? vaporel::PreciseTexts(result, numbers) : vaporel::DisplayTexts(result, numbers);
   std::string out;

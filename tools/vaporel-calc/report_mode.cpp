@@ -52,10 +52,18 @@ void SelectPair(MainWindowModel& model, Platform& platform, const Numbers& numbe
 
 }  // namespace
 
-std::string ExecutableFolder() {
+std::string ProgramFolder() {
+  namespace fs = std::filesystem;
   std::error_code error;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::string(".") : exe.parent_path().string();
+  const fs::path exe = fs::read_symlink("/proc/self/exe", error);
+  if (error) return ".";
+  // Beside the executable in the build tree; <prefix>/share/vaporel once installed.
+  const fs::path folder = exe.parent_path();
+  const fs::path shared = (folder / ".." / "share" / "vaporel").lexically_normal();
+  if (!fs::exists(folder / kReportFileName, error) && fs::exists(shared / kReportFileName, error)) {
+    return shared.string();
+  }
+  return folder.string();
 }
 
 bool WriteBatchReport(const ReportRequest& request, const Numbers& numbers, const std::string& programFolder) {

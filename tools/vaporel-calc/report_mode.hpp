@@ -20,7 +20,7 @@ struct ReportRequest {
 // holds the template Vaporel.xls. True on success.
 bool WriteBatchReport(const ReportRequest& request, const Numbers& numbers, const std::string& programFolder);
 
-// The folder of the running executable.
-std::string ExecutableFolder();
+// Where the program's template stands: beside the executable, or in <prefix>/share/vaporel.
+std::string ProgramFolder();
 
 }  // namespace vaporel
