@@ -1,7 +1,6 @@
 #include "main_window.hpp"
 
 #include <QAction>
-#include <algorithm>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -17,6 +16,8 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <algorithm>
+#include <utility>
 
 namespace vaporel {
 namespace {
@@ -248,6 +249,8 @@ void MainWindow::start() {
   }
   show();
   activateWindow();
+  // The first control in tab order takes the focus as if tabbed to, so its focus frame shows.
+  focusReason_ = Qt::TabFocusReason;
   renderFocus();
 }
 
@@ -318,11 +321,17 @@ void MainWindow::renderControl(const Entry& entry, const Control& control) {
 
 // Programmatic focus comes only from the model: setFocus here never passes the checks.
 void MainWindow::renderFocus() {
+  const Qt::FocusReason reason = std::exchange(focusReason_, Qt::OtherFocusReason);
   const std::string& name = logic_.model().focus;
   if (name.empty()) return;
   QWidget* target = control(name);
-  if (target == nullptr || QApplication::focusWidget() == target) return;
-  target->setFocus(Qt::OtherFocusReason);
+  if (target == nullptr) return;
+  // After a Tab the style draws the keyboard focus frame; a click clears this again.
+  if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    target->update();
+  }
+  if (QApplication::focusWidget() != target) target->setFocus(reason);
 }
 
 void MainWindow::renderPointer() {
@@ -382,7 +391,7 @@ bool MainWindow::interceptPress(QObject* receiver) {
   const QWidget* widget = control(target);
   if (!widget->isVisible() || !widget->isEnabled()) return false;
   if (QApplication::activeModalWidget() != nullptr) return false;
-  return !requestFocus(target);
+  return !requestFocus(target, Qt::MouseFocusReason);
 }
 
 // Tab and Shift+Tab: the logic decides where the focus goes; Qt's own chain never runs.
@@ -392,23 +401,25 @@ bool MainWindow::interceptTab(QObject* receiver, bool backwards) {
   if (QApplication::activeModalWidget() != nullptr || QApplication::activePopupWidget() != nullptr) return false;
   const std::string target = logic_.nextInTabOrder(backwards);
   if (!target.empty() && target != logic_.model().focus) {
-    requestFocus(target);
+    requestFocus(target, backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
   } else {
     render();
   }
   return true;
 }
 
-bool MainWindow::requestFocus(const std::string& target) {
-  checking_ = true;
+bool MainWindow::requestFocus(const std::string& target, Qt::FocusReason reason) {
+  struct Checking {
+    bool& flag;
+    explicit Checking(bool& f) : flag(f) { flag = true; }
+    ~Checking() { flag = false; }
+  };
   bool moved = false;
-  try {
+  {
+    const Checking checking(checking_);
     moved = logic_.moveFocus(target);
-  } catch (...) {
-    checking_ = false;
-    throw;
   }
-  checking_ = false;
+  focusReason_ = reason;
   render();
   return moved;
 }

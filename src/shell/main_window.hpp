@@ -58,7 +58,7 @@ class MainWindow : public QMainWindow, public EventInterceptor {
   void renderPointer();
 
   std::string focusableNameOf(QObject* receiver) const;
-  bool requestFocus(const std::string& target);
+  bool requestFocus(const std::string& target, Qt::FocusReason reason);
   bool interceptPress(QObject* receiver);
   bool interceptTab(QObject* receiver, bool backwards);
   void unloadOtherWindows();
@@ -73,6 +73,8 @@ class MainWindow : public QMainWindow, public EventInterceptor {
   bool checking_ = false;   // a focus check runs: its message box must not start another
   bool unloaded_ = false;
   bool pointerBusy_ = false;
+  // How the next focus move came about: a Tab shows the keyboard focus frame, a click does not.
+  Qt::FocusReason focusReason_ = Qt::OtherFocusReason;
 };
 
 }  // namespace vaporel

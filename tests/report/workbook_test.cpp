@@ -4,15 +4,18 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <map>
 
 #include "support.hpp"
+#include "workbook/book_records.hpp"
 #include "workbook/cell_records.hpp"
 #include "workbook/number_text.hpp"
 #include "workbook/report_template.hpp"
@@ -152,6 +155,9 @@ TEST_F(TemplateFile, showsTheLayoutToARenderer) {
   EXPECT_FALSE(view->print.printHeadings);
   EXPECT_FALSE(view->print.fitToPage);
   EXPECT_EQ(view->standardFont.name, "Arial");
+
+  EXPECT_EQ(**book.printArea(0), (CellRange{0, 22, 0, 1}));
+  EXPECT_EQ(**book.usedRange(0), (CellRange{0, 22, 0, 11}));
 
   const auto far = book.view(0, CellRange{30, 30, 20, 20});
   ASSERT_TRUE(far.ok());
@@ -370,6 +376,28 @@ TEST_F(Failure, unwritableFolderLeavesTheOldReportAsItWas) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1) << "a temporary file was left";
 }
 
+TEST_F(Failure, saveReplacesTheFileWholeKeepingItsMode) {
+  // The new file is written beside the old one and renamed over it: the old
+  // file's inode is never opened for writing, and the mode survives.
+  const auto path = dir_ / "Vaporel.xls";
+  writeFile(path, templateBytes());
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                                         std::filesystem::perms::group_read);
+  struct stat before {};
+  ASSERT_EQ(::stat(path.c_str(), &before), 0);
+  const auto holder = dir_ / "held.xls";
+  std::filesystem::create_hard_link(path, holder);  // a second name for the old inode
+  Workbook book = openTemplate();
+  writeReport(book, kReport);
+  ASSERT_TRUE(book.save(path).ok());
+  struct stat after {};
+  ASSERT_EQ(::stat(path.c_str(), &after), 0);
+  EXPECT_NE(after.st_ino, before.st_ino);
+  EXPECT_EQ(after.st_mode & 07777, 0640u);
+  EXPECT_TRUE(readFile(holder) == templateBytes());  // the old inode was not touched
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 2);
+}
+
 TEST_F(Failure, directoryWhereTheFileShouldBe) {
   const auto path = dir_ / "Vaporel.xls";
   std::filesystem::create_directories(path / "inside");
@@ -406,7 +434,7 @@ TEST_F(Failure, unreadableFilesAreReportedByKind) {
 
   // A Workbook stream cut inside a record.
   Bytes stream = reportTemplateStream();
-  stream.resize(stream.size() - 3);
+  stream.erase(stream.end() - 3, stream.end());
   EXPECT_EQ(Workbook::fromStream(stream).error().code, ErrorCode::Damaged);
 
   // A password-protected workbook.
@@ -482,6 +510,104 @@ TEST(Fuzz, truncatedAndBitFlippedTemplatesNeverCrash) {
     flipped[next() % flipped.size()] ^= static_cast<std::uint8_t>(1u << (next() % 8));
     exercise(Workbook::fromFileBytes(flipped));
   }
+}
+
+}  // namespace
+}  // namespace vaporel::xls
+
+namespace vaporel::xls {
+namespace {
+
+// A two-sheet workbook as spreadsheet programs write them: row blocks with
+// INDEX/DBCELL, RK numbers, a formula with its string, a record this module
+// does not know, and a second sheet after the first.
+Bytes twoSheetStream() {
+  std::vector<Record> sheet1{
+      writeBof(kBofWorksheet),
+      writeIndex({0, 2, 0, {0}}),
+      writeU16Record(rid::DefColWidth, 8),
+      writeDimensions({0, 2, 0, 3}),
+      writeRow([] { RowInfo r; r.row = 0; r.lastColPlus1 = 3; return r; }()),
+      writeRow([] { RowInfo r; r.row = 1; r.lastColPlus1 = 1; return r; }()),
+      writeMulRk({0, 0, {{15, (1u << 2) | 2}, {15, (2u << 2) | 2}, {15, (3u << 2) | 2}}}),
+      Record{rid::Formula, [] {
+               ByteWriter w;
+               w.u16(1).u16(0).u16(15).u16(0).u16(0).u16(0).u16(0xFFFF).u16(0).u32(0).u16(0);
+               return w.take();
+             }()},
+      Record{rid::String, {2, 0, 0, 'o', 'k'}},
+      writeDbCell({0, {0, 0}}),
+      Record{0x0867, {1, 2, 3, 4, 5, 6, 7}},  // unknown to the module
+      Record{rid::Window2, Bytes(18, 0)},
+      Record{rid::Eof, {}}};
+  std::vector<Record> sheet2{writeBof(kBofWorksheet), writeDimensions({0, 0, 0, 0}), Record{rid::Window2, Bytes(18, 0)},
+                             Record{rid::Eof, {}}};
+  std::vector<Record> globals{writeBof(0x0005)};
+  for (int i = 0; i < 4; ++i) globals.push_back(writeFont(FontRecord{}));
+  for (int i = 0; i < 16; ++i) globals.push_back(writeXf(i < 15 ? XfRecord::style(0) : XfRecord{}));
+  globals.push_back(writeBoundSheet({0, 0, 0, u"First"}));
+  globals.push_back(writeBoundSheet({0, 0, 0, u"Second"}));
+  SharedStrings none;
+  for (auto& r : writeSst(none)) globals.push_back(r);
+  globals.push_back(Record{rid::Eof, {}});
+  std::size_t pos = encodeRecords(globals).size();
+  putU32(globals[21].data, 0, static_cast<std::uint32_t>(pos));
+  pos += encodeRecords(sheet1).size();
+  putU32(globals[22].data, 0, static_cast<std::uint32_t>(pos));
+  Bytes stream = encodeRecords(globals);
+  for (const auto& r : sheet1) appendRecord(stream, r);
+  for (const auto& r : sheet2) appendRecord(stream, r);
+  return stream;
+}
+
+TEST(SpreadsheetWrittenBook, editKeepsRowBlocksSheetPositionsAndUnknownRecords) {
+  auto book = Workbook::fromStream(twoSheetStream());
+  ASSERT_TRUE(book.ok()) << book.error().message();
+  EXPECT_EQ(book->sheetNames(), (std::vector<std::string>{"First", "Second"}));
+  EXPECT_EQ(book->cell(0, "A2")->value.text, "ok");
+  EXPECT_EQ(book->cell(0, "B1")->value.number, 2.0);
+  ASSERT_TRUE(book->setCell(0, "B1", "a longer text than the number was").ok());
+  ASSERT_TRUE(book->setCell(*book->sheetByName("Second"), "C3", "7").ok());
+
+  const Bytes stream = *book->streamBytes();
+  const auto subs = readSubstreams(stream);
+  ASSERT_EQ(subs.size(), 3u);
+  // Each BOUNDSHEET points at its sheet's BOF.
+  std::vector<std::uint32_t> positions;
+  for (const auto& r : subs[0].records) {
+    if (r.id == rid::BoundSheet) positions.push_back(readBoundSheet(r).position);
+  }
+  EXPECT_EQ(positions, (std::vector<std::uint32_t>{static_cast<std::uint32_t>(subs[1].offset),
+                                                   static_cast<std::uint32_t>(subs[2].offset)}));
+  // INDEX points at the DBCELL, the DBCELL back at the first ROW and the rows' first cells.
+  const auto& s1 = subs[1].records;
+  std::vector<std::size_t> at(s1.size());
+  for (std::size_t i = 0, p = subs[1].offset; i < s1.size(); p += recordSize(s1[i]), ++i) at[i] = p;
+  const auto find = [&](std::uint16_t id) {
+    return static_cast<std::size_t>(std::find_if(s1.begin(), s1.end(), [&](const Record& r) { return r.id == id; }) - s1.begin());
+  };
+  const IndexRecord index = readIndex(s1[find(rid::Index)]);
+  const std::size_t db = find(rid::DbCell);
+  EXPECT_EQ(index.dbCellPositions, std::vector<std::uint32_t>{static_cast<std::uint32_t>(at[db])});
+  EXPECT_EQ(index.defColWidthPos, at[find(rid::DefColWidth)]);
+  const DbCell cells = readDbCell(s1[db]);
+  const std::size_t firstRow = find(rid::Row);
+  EXPECT_EQ(at[db] - cells.firstRowOffset, at[firstRow]);
+  ASSERT_EQ(cells.cellOffsets.size(), 2u);
+  const std::size_t rowZeroCells = at[firstRow] + 20 + cells.cellOffsets[0];
+  const std::size_t rowOneCells = rowZeroCells + cells.cellOffsets[1];
+  EXPECT_EQ(rowZeroCells, at[find(rid::Rk)]);  // the split left an RK for A1
+  EXPECT_EQ(rowOneCells, at[find(rid::Formula)]);
+  // The unknown record went through untouched; the formula kept its string.
+  EXPECT_EQ(s1[find(0x0867)].data, (Bytes{1, 2, 3, 4, 5, 6, 7}));
+  const auto back = Workbook::fromStream(stream);
+  ASSERT_TRUE(back.ok());
+  EXPECT_EQ(back->cell(0, "A1")->value.number, 1.0);
+  EXPECT_EQ(back->cell(0, "B1")->value.text, "a longer text than the number was");
+  EXPECT_EQ(back->cell(0, "C1")->value.number, 3.0);
+  EXPECT_EQ(back->cell(0, "A2")->value.text, "ok");
+  EXPECT_EQ(back->cell(1, "C3")->value.number, 7.0);
+  EXPECT_TRUE(*back->streamBytes() == stream);
 }
 
 }  // namespace

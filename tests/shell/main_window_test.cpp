@@ -134,6 +134,7 @@ class MainWindowTest : public QObject {
   void startsReadyForThePressure() {
     start();
     QCOMPARE(s_->window.windowTitle(), QStringLiteral("THERMODYNAMIC PROPERTIES OF VAPOREL"));
+    QVERIFY(s_->window.windowIcon().availableSizes().contains(QSize(32, 32)));
     QCOMPARE(focusName(), QStringLiteral("Combo1"));
     QCOMPARE(widget<QComboBox>("Combo1")->currentText(), QStringLiteral("Dry Bulb Temperature & Relative Humidity"));
     QCOMPARE(text("Label7"), QStringLiteral("Dry bulb temperature [oC] "));
@@ -214,6 +215,8 @@ class MainWindowTest : public QObject {
   void fullRoadShowsTheResults() {
     QFETCH(char, separator);
     start(separator);
+    QCOMPARE(s_->window.findChild<QStatusBar*>()->findChild<QLabel*>()->text(),
+             QStringLiteral("Note: As a decimal separator use ") + QChar::fromLatin1(separator));
     typeTheRoad(separator);
     QCOMPARE(focusName(), QStringLiteral("Text4"));
     click("Command1");

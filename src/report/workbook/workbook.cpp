@@ -249,7 +249,7 @@ void Workbook::writeCell(std::size_t sheet, CellRef ref, std::string_view text, 
 Result<CellInfo> Workbook::cell(std::size_t sheet, CellRef ref) const {
   if (auto s = checkedSheet(sheet); !s) return s.error();
   if (ref.col > 255) return Error{ErrorCode::BadCellReference, cellRefText(ref)};
-  return guarded([&]() -> Result<CellInfo> { return readCell(sheet, ref); });
+  return guarded([&]() -> Result<CellInfo> { return readCell(sheet, ref, StyleTables::read(globals_)); });
 }
 
 Result<CellInfo> Workbook::cell(std::size_t sheet, std::string_view reference) const {
@@ -258,7 +258,7 @@ Result<CellInfo> Workbook::cell(std::size_t sheet, std::string_view reference) c
   return cell(sheet, *ref);
 }
 
-CellInfo Workbook::readCell(std::size_t sheet, CellRef ref) const {
+CellInfo Workbook::readCell(std::size_t sheet, CellRef ref, const StyleTables& styles) const {
   const auto& records = substreams_[sheets_[sheet].substream].records;
   CellInfo info;
   const auto at = findCellRecord(records, ref);
@@ -319,7 +319,6 @@ CellInfo Workbook::readCell(std::size_t sheet, CellRef ref) const {
   } else {
     info.xf = defaultXf(records, ref);
   }
-  const StyleTables styles = StyleTables::read(globals_);
   info.formatIndex = styles.xf(info.xf).format;
   info.formatCode = utf8FromUtf16(styles.formatCode(info.formatIndex));
   return info;
@@ -401,7 +400,7 @@ SheetView Workbook::makeView(std::size_t sheet, CellRange range) const {
   for (unsigned r = range.firstRow; r <= range.lastRow; ++r) {
     for (unsigned c = range.firstCol; c <= range.lastCol; ++c) {
       const CellRef ref{static_cast<std::uint16_t>(r), static_cast<std::uint16_t>(c)};
-      const CellInfo info = readCell(sheet, ref);
+      const CellInfo info = readCell(sheet, ref, styles);
       const XfRecord& xf = styles.xf(info.xf);
       CellView cv;
       cv.row = ref.row, cv.col = ref.col;
@@ -424,12 +423,40 @@ SheetView Workbook::makeView(std::size_t sheet, CellRange range) const {
     }
   }
 
+  view.printArea = findPrintArea(sheet);
+  return view;
+}
+
+std::optional<CellRange> Workbook::findPrintArea(std::size_t sheet) const {
+  std::optional<CellRange> found;
   for (const auto& r : globals_) {
     if (r.id != rid::Name) continue;
     std::uint16_t tab = 0;
-    if (auto area = readPrintAreaName(r, tab); area && tab == sheet + 1) view.printArea = area;
+    if (auto area = readPrintAreaName(r, tab); area && tab == sheet + 1) found = area;
   }
-  return view;
+  return found;
+}
+
+Result<std::optional<CellRange>> Workbook::printArea(std::size_t sheet) const {
+  if (auto s = checkedSheet(sheet); !s) return s.error();
+  return guarded([&]() -> Result<std::optional<CellRange>> { return findPrintArea(sheet); });
+}
+
+Result<std::optional<CellRange>> Workbook::usedRange(std::size_t sheet) const {
+  if (auto s = checkedSheet(sheet); !s) return s.error();
+  return guarded([&]() -> Result<std::optional<CellRange>> {
+    const auto& records = substreams_[sheets_[sheet].substream].records;
+    for (std::size_t i : topLevelRecords(records)) {
+      if (records[i].id != rid::Dimensions) continue;
+      const Dimensions d = readDimensions(records[i]);
+      if (d.lastRowPlus1 <= d.firstRow || d.lastColPlus1 <= d.firstCol) return std::optional<CellRange>{};
+      return std::optional<CellRange>{CellRange{static_cast<std::uint16_t>(std::min<std::uint32_t>(d.firstRow, 65535)),
+                                                static_cast<std::uint16_t>(std::min<std::uint32_t>(d.lastRowPlus1 - 1, 65535)),
+                                                std::min<std::uint16_t>(d.firstCol, 255),
+                                                std::min<std::uint16_t>(static_cast<std::uint16_t>(d.lastColPlus1 - 1), 255)}};
+    }
+    return std::optional<CellRange>{};
+  });
 }
 
 Bytes Workbook::serialise() const {

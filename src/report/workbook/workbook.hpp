@@ -19,6 +19,8 @@
 
 namespace vaporel::xls {
 
+class StyleTables;
+
 class Workbook {
  public:
   static Result<Workbook> open(const std::string& path);
@@ -45,6 +47,10 @@ class Workbook {
 
   // What a renderer needs to show or print `range` of the sheet.
   Result<SheetView> view(std::size_t sheet, CellRange range) const;
+  // The sheet's Print_Area, if it has one (what printing shows).
+  Result<std::optional<CellRange>> printArea(std::size_t sheet) const;
+  // Rows and columns that hold cell records, from DIMENSIONS; nullopt for an empty sheet.
+  Result<std::optional<CellRange>> usedRange(std::size_t sheet) const;
 
   // The Workbook stream and the whole compound file as they would be saved.
   Result<Bytes> streamBytes() const;
@@ -63,10 +69,11 @@ class Workbook {
   static Result<Workbook> fromParts(const Bytes& stream, OleFile container);
   void load(const Bytes& stream);  // throws FormatError
   Bytes serialise() const;         // throws FormatError
-  CellInfo readCell(std::size_t sheet, CellRef ref) const;
+  CellInfo readCell(std::size_t sheet, CellRef ref, const StyleTables& styles) const;
   void writeCell(std::size_t sheet, CellRef ref, std::string_view text, char decimalSeparator);
   std::uint32_t addString(const std::u16string& text);
   SheetView makeView(std::size_t sheet, CellRange range) const;
+  std::optional<CellRange> findPrintArea(std::size_t sheet) const;
   Result<std::size_t> checkedSheet(std::size_t sheet) const;
 
   OleFile container_;
