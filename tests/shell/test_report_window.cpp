@@ -18,7 +18,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "main_window.hpp"
+#include "qt_platform.hpp"
+#include "report_command.hpp"
 #include "report_modal_watchdog.hpp"
+#include "shell_application.hpp"
+#include "user_driver.hpp"
 #include "report_fixture.hpp"
 #include "report_window.hpp"
 #include "sheet_viewer.hpp"
@@ -356,13 +361,73 @@ TEST_F(ReportWindowTest, back_hides_the_modal_window) {
   EXPECT_EQ(owner.findChildren<QDialog*>().size(), 0);
 }
 
+// The desktop of the program, with its program folder in the test's own folder.
+class FolderPlatform : public QtPlatform {
+ public:
+  explicit FolderPlatform(std::string folder) : folder_(std::move(folder)) {}
+  std::string programFolder() override { return folder_; }
+
+ private:
+  std::string folder_;
+};
+
+// State: the program's main window after a user calculated pair 1. Action: a click on the
+// real "Excel" button. Expected: Form2 opens modally over the main window, no longer busy,
+// on the report just written (the first input as typed); Back returns to the main window.
+TEST_F(ReportWindowTest, excel_on_the_main_window_opens_form2_on_the_new_report) {
+  MainWindowModel model;
+  FolderPlatform platform(dir_.path().toStdString());
+  MainWindowLogic logic(model, platform, Numbers('.'));
+  MainWindow window(logic, Twips(1.0));
+  platform.attach(&window, [&window] { window.render(); });
+  logic.setReportCommand(DesktopReportCommand(model, platform, '.', &window));
+  window.start();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+  UserDriver user(logic);
+  ASSERT_TRUE(user.pick(0));
+  ASSERT_TRUE(user.type("Text2", "1.01325"));
+  user.tab();
+  ASSERT_TRUE(user.type("Text3", "21.5"));
+  user.tab();
+  ASSERT_TRUE(user.type("Text4", "40"));
+  user.tab();
+  ASSERT_TRUE(user.clickOn("Command1"));
+  window.render();
+  ASSERT_TRUE(window.control("Command3")->isEnabled());
+
+  std::string shownB5;
+  bool busyWhileShown = true;
+  ModalWatchdog watchdog([&](QWidget* modal) {
+    auto* form2 = dynamic_cast<ReportWindowDialog*>(modal);
+    if (form2 == nullptr) return false;
+    EXPECT_EQ(form2->parentWidget(), &window);
+    if (form2->viewer()->sheet()) shownB5 = TextAt(*form2->viewer()->sheet(), "B5");
+    busyWhileShown = model.busyPointer || model["Frame4"].visible;
+    QMetaObject::invokeMethod(form2->backButton(), "click", Qt::QueuedConnection);
+    return true;
+  });
+  QTest::mouseClick(window.control("Command3"), Qt::LeftButton);
+
+  EXPECT_EQ(shownB5, "21.5");
+  EXPECT_FALSE(busyWhileShown);
+  EXPECT_TRUE(watchdog.boxes.empty());
+  EXPECT_EQ(watchdog.rejectedUnhandled, 0);
+  const auto saved = ReadReportSheet(report_.toStdString());
+  ASSERT_TRUE(saved.has_value());
+  EXPECT_EQ(TextAt(*saved, "B6"), "40");
+  EXPECT_EQ(TextAt(*saved, "A6"), "Relative humidity [%] ");
+  EXPECT_TRUE(window.isVisible());
+}
+
 }  // namespace
 }  // namespace vaporel
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Before any QSettings exists, or the user's real settings would be written.
   QStandardPaths::setTestModeEnabled(true);
-  QApplication app(argc, argv);
+  vaporel::ShellApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
