@@ -13,6 +13,7 @@
 #include "main_window_model.hpp"
 #include "numbers.hpp"
 #include "qt_platform.hpp"
+#include "report_command.hpp"
 #include "shell_application.hpp"
 
 namespace {
@@ -38,6 +39,8 @@ int main(int argc, char** argv) {
   const double scale = screen != nullptr ? screen->logicalDotsPerInchX() / 96.0 : 1.0;
   vaporel::MainWindow window(logic, vaporel::Twips(scale));
   platform.attach(&window, [&window] { window.render(); });
+  logic.setReportCommand(
+      vaporel::DesktopReportCommand(model, platform, logic.numbers().decimalSeparator(), &window));
 
   window.start();
 

@@ -7,6 +7,7 @@
 
 #include "batch.hpp"
 #include "csv.hpp"
+#include "report_mode.hpp"
 #include "result_texts.hpp"
 
 namespace {
@@ -14,6 +15,7 @@ namespace {
 constexpr const char* kUsage =
     "Usage: vaporel-calc [--precise] [--locale NAME] PAIR P FIRST SECOND\n"
     "       vaporel-calc [--locale NAME] --csv < rows.csv\n"
+    "       vaporel-calc [--locale NAME] --report OUT.xls PAIR P FIRST SECOND\n"
     "\n"
     "Resolves one state of humid air as the main window does: the pressure, first and second\n"
     "field checks in that order, then Calculate. PAIR is the input pair:\n"
@@ -30,7 +32,10 @@ constexpr const char* kUsage =
     "A refused input prints the message on stderr and exits 1; bad usage exits 2.\n"
     "--csv reads rows 'pair,p,first,second' (a header line allowed) from stdin and writes one\n"
     "row per input: the inputs, the 13 precise values and the refusal message (empty on\n"
-    "success). Under a comma locale the fields are separated by ';'.\n";
+    "success). Under a comma locale the fields are separated by ';'.\n"
+    "--report OUT.xls also writes the report workbook the window's \"Excel\" button writes for\n"
+    "this state (OUT.xls edited in place, or started from the program's template when missing);\n"
+    "a workbook that cannot be written prints the report's error message and exits 1.\n";
 
 int Usage(const char* problem) {
   if (problem) std::fprintf(stderr, "vaporel-calc: %s\n", problem);
@@ -44,6 +49,7 @@ int main(int argc, char** argv) {
   bool precise = false;
   bool csv = false;
   std::optional<std::string> localeName;
+  std::optional<std::string> reportPath;
   std::vector<std::string> positional;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -56,6 +62,11 @@ int main(int argc, char** argv) {
       localeName = argv[++i];
     } else if (arg.rfind("--locale=", 0) == 0) {
       localeName = arg.substr(std::strlen("--locale="));
+    } else if (arg == "--report") {
+      if (i + 1 >= argc) return Usage("--report needs the workbook to write");
+      reportPath = argv[++i];
+    } else if (arg.rfind("--report=", 0) == 0) {
+      reportPath = arg.substr(std::strlen("--report="));
     } else if (arg == "--help" || arg == "-h") {
       std::fputs(kUsage, stdout);
       return 0;
@@ -75,6 +86,7 @@ int main(int argc, char** argv) {
 
   if (csv) {
     if (!positional.empty()) return Usage("--csv reads its rows from stdin and takes no PAIR P FIRST SECOND");
+    if (reportPath) return Usage("--report writes one state and cannot be combined with --csv");
     vaporel::RunCsv(stdin, stdout, numbers);
     return 0;
   }
@@ -88,6 +100,12 @@ int main(int argc, char** argv) {
   if (result.refusal) {
     std::fprintf(stderr, "%s\n", result.refusal->c_str());
     return 1;
+  }
+  if (reportPath) {
+    if (reportPath->empty()) return Usage("--report needs the workbook to write");
+    const vaporel::ReportRequest request{*reportPath, pair[0] - '0', positional[1], positional[2], positional[3],
+                                         vaporel::DisplayTexts(result, numbers)};
+    if (!vaporel::WriteBatchReport(request, numbers, vaporel::ProgramFolder())) return 1;
   }
   const auto texts = precise ? vaporel::PreciseTexts(result, numbers) : vaporel::DisplayTexts(result, numbers);
   std::string out;

@@ -1,0 +1,57 @@
+#include "report_location.hpp"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace vaporel {
+
+std::string ProgramReportPath(const std::string& programFolder) {
+  return programFolder + "/" + kReportFileName;
+}
+
+std::string ReportPathFor(const std::string& programFolder, bool programFolderWritable,
+                          const std::string& dataFolder) {
+  const std::string installed = ProgramReportPath(programFolder);
+  if (programFolderWritable) return installed;
+
+  const std::string own = dataFolder + "/" + kReportFileName;
+  if (!QFileInfo::exists(QString::fromStdString(own))) {
+    QDir().mkpath(QString::fromStdString(dataFolder));
+    CopyFileWhole(installed, own);
+  }
+  return own;
+}
+
+std::string ReportPath(const std::string& programFolder) {
+  const QFileInfo folder(QString::fromStdString(programFolder));
+  const bool writable = folder.isDir() && folder.isWritable();
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  return ReportPathFor(programFolder, writable, data.toStdString());
+}
+
+bool CopyFileWhole(const std::string& from, const std::string& to) {
+  QFile source(QString::fromStdString(from));
+  if (!source.open(QIODevice::ReadOnly)) return false;
+  // QSaveFile writes a temporary file beside the target and renames it only on commit.
+  QSaveFile target(QString::fromStdString(to));
+  if (!target.open(QIODevice::WriteOnly)) return false;
+  constexpr qint64 kChunk = 64 * 1024;
+  while (!source.atEnd()) {
+    const QByteArray chunk = source.read(kChunk);
+    if (chunk.isEmpty() && source.error() != QFileDevice::NoError) {
+      target.cancelWriting();
+      return false;
+    }
+    if (target.write(chunk) != chunk.size()) {
+      target.cancelWriting();
+      return false;
+    }
+    if (chunk.isEmpty()) break;
+  }
+  return target.commit();
+}
+
+}  // namespace vaporel

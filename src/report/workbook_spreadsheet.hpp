@@ -1,0 +1,31 @@
+#pragma once
+// The report's Spreadsheet over the project's own workbook module: the file is read,
+// edited in memory and saved whole (temporary file renamed over the old one).
+
+#include <optional>
+#include <string>
+
+#include "spreadsheet.hpp"
+#include "workbook/workbook.hpp"
+
+namespace vaporel {
+
+class WorkbookSpreadsheet : public Spreadsheet {
+ public:
+  // `decimalSeparator`: the user's own separator, which the cells' number test accepts
+  // besides '.', as a spreadsheet in that locale would.
+  explicit WorkbookSpreadsheet(char decimalSeparator = '.') : separator_(decimalSeparator) {}
+
+  void open(const std::string& path) override;
+  void selectSheet(std::string_view name) override;
+  void setCell(std::string_view reference, std::string_view text) override;
+  void save() override;
+
+ private:
+  char separator_;
+  std::string path_;
+  std::optional<xls::Workbook> book_;
+  std::optional<std::size_t> sheet_;
+};
+
+}  // namespace vaporel

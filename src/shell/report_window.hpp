@@ -1,0 +1,85 @@
+#pragma once
+// Form2, the report window: the saved report's worksheet as the file holds it, and
+// three commands: save a copy, print, back.
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "report_window_interface.hpp"
+
+class QPrinter;
+class QPushButton;
+class QLineEdit;
+
+namespace vaporel {
+
+class SheetViewer;
+
+// What the save dialog is set up with before it is shown.
+struct SaveDialogRequest {
+  QString title;     // "Save to file"
+  QString folder;    // the user's desktop folder
+  QString fileName;  // "Rodazire5_Vaporel.xls"
+  QString filter;    // "Microsoft Excel (*.xls)"
+};
+
+// The desktop services the window uses, replaceable in tests.
+struct ReportWindowServices {
+  // Shows a save dialog that asks before overwriting; the chosen full path, or nullopt on cancel.
+  std::function<std::optional<QString>(QWidget* parent, const SaveDialogRequest&)> chooseSaveFile;
+  // The printer to print on, or nullptr when none is available.
+  std::function<std::unique_ptr<QPrinter>()> printer;
+};
+
+// The real save dialog and the system's default printer.
+ReportWindowServices DesktopReportServices();
+
+// Messages of the window's own (the print command's failures).
+inline constexpr const char* kNoPrinterMessage = "No printer is available. The report was not printed.";
+inline constexpr const char* kPrintFailedMessage = "The report could not be printed.";
+
+class ReportWindowDialog : public QDialog {
+ public:
+  ReportWindowDialog(QWidget* owner, ReportWindowServices services);
+  ~ReportWindowDialog() override;
+
+  // Loads the report file into the viewer and keeps its path (the hidden Text1).
+  // False when the file cannot be read as a workbook.
+  bool loadReport(const QString& path);
+  QString reportPath() const;
+
+  // The three commands, as the buttons run them.
+  void saveCopy();     // Command1 "Save to excel file"
+  void printReport();  // Command2 "Print"
+  void back();         // Command3 "Back"
+
+  QPushButton* saveButton() const { return command1_; }
+  QPushButton* printButton() const { return command2_; }
+  QPushButton* backButton() const { return command3_; }
+  SheetViewer* viewer() const { return ole1_; }
+
+ private:
+  ReportWindowServices services_;
+  SheetViewer* ole1_;
+  QPushButton* command1_;
+  QLineEdit* text1_;
+  QPushButton* command2_;
+  QPushButton* command3_;
+};
+
+// The report layer's ReportWindow on the desktop: creates Form2 afresh for each report,
+// shows it modally over `owner` and releases it when it is hidden or closed.
+class DesktopReportWindow : public ReportWindow {
+ public:
+  DesktopReportWindow(QWidget* owner, ReportWindowServices services);
+  bool showReport(const std::string& path) override;
+
+ private:
+  QWidget* owner_;
+  ReportWindowServices services_;
+};
+
+}  // namespace vaporel

@@ -1,0 +1,150 @@
+// vaporel-calc --report: the window's report for one state, written from the command line
+// through the same report generation, read back by xlrd.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "report_files.hpp"
+
+namespace vaporel {
+namespace {
+
+using testing::ReadBytes;
+
+struct CalcRun {
+  int exitCode = -1;
+  QString out, err;
+};
+
+CalcRun Calc(const QStringList& arguments, const QString& program = QStringLiteral(VAPOREL_CALC)) {
+  QProcess process;
+  process.start(program, arguments);
+  CalcRun run;
+  if (!process.waitForFinished(30000)) return run;
+  run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+  run.out = QString::fromUtf8(process.readAllStandardOutput());
+  run.err = QString::fromUtf8(process.readAllStandardError());
+  return run;
+}
+
+const QString kFailure =
+    "An error ocured while your report was generated.\n"
+    "Please check if you have Microsoft Excel installed on your computer.\n";
+
+QStringList Entries(const QString& dir) {
+  QStringList names = QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+  names.sort();
+  return names;
+}
+
+// The message ends stderr; the container library may log its own complaint about a damaged file before it.
+bool EndsWithFailure(const CalcRun& run) { return run.err.endsWith(kFailure); }
+
+// State: no OUT.xls yet. Action: --report for pair 3 at 2 bar. Expected: OUT.xls started from
+// the template, with the pair's captions, the field texts as given and the labels' texts (the
+// same the tool prints), and nothing else left in the folder.
+TEST(CalcReport, new_report_starts_from_the_template) {
+  QTemporaryDir dir;
+  const QString out = dir.path() + "/OUT.xls";
+  const CalcRun run = Calc({"--report", out, "3", "2", "30.5", "60"});
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_EQ(Entries(dir.path()), QStringList{"OUT.xls"});
+
+  const QJsonObject cells = testing::ReadWithXlrd(out)["cells"].toObject();
+  EXPECT_EQ(cells["A5"].toObject()["value"].toString(), "Dry bulb temperature [oC] ");
+  EXPECT_EQ(cells["A6"].toObject()["value"].toString(), "Enthalpy [kJ/kg] ");
+  EXPECT_DOUBLE_EQ(cells["B4"].toObject()["value"].toDouble(), 2.0);
+  EXPECT_DOUBLE_EQ(cells["B5"].toObject()["value"].toDouble(), 30.5);
+  EXPECT_DOUBLE_EQ(cells["B6"].toObject()["value"].toDouble(), 60.0);
+  EXPECT_EQ(cells["A1"].toObject()["value"].toString(), "THERMODYNAMIC PROPERTIES OF VAPOREL");
+
+  const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 13);
+  const char* rows[] = {"B9", "B10", "B11", "B12", "B13", "B14", "B15", "B16", "B17", "B20", "B21", "B22", "B23"};
+  for (int i = 0; i < 13; ++i) {
+    const QString shown = lines[i].section('\t', 1);
+    const QJsonObject cell = cells[rows[i]].toObject();
+    EXPECT_EQ(cell["kind"].toString(), "number") << rows[i];
+    EXPECT_DOUBLE_EQ(cell["value"].toDouble(), shown.toDouble()) << rows[i];
+  }
+}
+
+// State: an earlier report in OUT.xls. Action: --report for pair 5, twice. Expected: edited in
+// place: the new captions (title case for pair 5), and the file does not grow.
+TEST(CalcReport, existing_report_is_edited_in_place) {
+  QTemporaryDir dir;
+  const QString out = dir.path() + "/OUT.xls";
+  ASSERT_EQ(Calc({"--report", out, "1", "1.01325", "20", "50"}).exitCode, 0);
+  ASSERT_EQ(Calc({"--report", out, "5", "1", "25", "0.01"}).exitCode, 0);
+  const qint64 size = QFileInfo(out).size();
+  ASSERT_EQ(Calc({"--report", out, "5", "1", "25", "0.01"}).exitCode, 0);
+  EXPECT_EQ(QFileInfo(out).size(), size);
+  const QJsonObject cells = testing::ReadWithXlrd(out)["cells"].toObject();
+  EXPECT_EQ(cells["A5"].toObject()["value"].toString(), "Dry Bulb Temperature [oC] ");
+  EXPECT_EQ(cells["A6"].toObject()["value"].toString(), "Absolute Humidity [-] ");
+  EXPECT_DOUBLE_EQ(cells["B6"].toObject()["value"].toDouble(), 0.01);
+}
+
+// State: a comma locale. Action: --report with comma texts. Expected: the texts stored as the
+// numbers they are, as a spreadsheet in that locale takes them.
+TEST(CalcReport, comma_locale_texts_become_numbers) {
+  QTemporaryDir dir;
+  const QString out = dir.path() + "/OUT.xls";
+  const CalcRun run = Calc({"--locale", "de_DE.UTF-8", "--report", out, "1", "1,01325", "20,5", "50"});
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  const QJsonObject cells = testing::ReadWithXlrd(out)["cells"].toObject();
+  EXPECT_DOUBLE_EQ(cells["B4"].toObject()["value"].toDouble(), 1.01325);
+  EXPECT_DOUBLE_EQ(cells["B5"].toObject()["value"].toDouble(), 20.5);
+  EXPECT_EQ(cells["B9"].toObject()["kind"].toString(), "number");
+}
+
+// State: inputs the window refuses. Action: --report. Expected: the refusal as the batch
+// calculator gives it (exit 1), and no workbook written.
+TEST(CalcReport, refused_state_writes_no_report) {
+  QTemporaryDir dir;
+  const QString out = dir.path() + "/OUT.xls";
+  const CalcRun run = Calc({"--report", out, "1", "20", "20", "50"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_TRUE(run.err.startsWith("Invalid entries")) << run.err.toStdString();
+  EXPECT_TRUE(Entries(dir.path()).isEmpty());
+  EXPECT_EQ(Calc({"--report", out, "--csv"}).exitCode, 2);
+}
+
+// State: OUT.xls unusable (a directory, a damaged file) or no template beside the program.
+// Action: --report. Expected: the report's message, exit 1, nothing changed or left behind.
+TEST(CalcReport, workbook_failures_print_the_report_message) {
+  QTemporaryDir dir;
+  const QString folder = dir.path() + "/OUT.xls";
+  ASSERT_TRUE(QDir().mkpath(folder));
+  CalcRun run = Calc({"--report", folder, "1", "1", "20", "50"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err.toStdString(), kFailure.toStdString());
+  EXPECT_TRUE(QFileInfo(folder).isDir());
+
+  const QString damaged = dir.path() + "/damaged.xls";
+  const QByteArray head = ReadBytes(testing::TemplatePath()).left(3000);
+  ASSERT_TRUE(testing::WriteBytes(damaged, head));
+  run = Calc({"--report", damaged, "1", "1", "20", "50"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_TRUE(EndsWithFailure(run)) << run.err.toStdString();
+  EXPECT_EQ(ReadBytes(damaged), head);
+
+  // A copy of the program in a folder without the template.
+  const QString bare = dir.path() + "/bare";
+  ASSERT_TRUE(QDir().mkpath(bare));
+  ASSERT_TRUE(QFile::copy(QStringLiteral(VAPOREL_CALC), bare + "/vaporel-calc"));
+  QFile::setPermissions(bare + "/vaporel-calc", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  run = Calc({"--report", dir.path() + "/new.xls", "1", "1", "20", "50"}, bare + "/vaporel-calc");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err.toStdString(), kFailure.toStdString());
+  EXPECT_FALSE(QFileInfo::exists(dir.path() + "/new.xls"));
+  EXPECT_EQ(Entries(dir.path()), (QStringList{"OUT.xls", "bare", "damaged.xls"}));
+}
+
+}  // namespace
+}  // namespace vaporel

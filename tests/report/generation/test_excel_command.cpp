@@ -1,0 +1,90 @@
+// The "Excel" button on the headless window: after a calculation by a user, the report
+// file holds what the window shows (read back by xlrd), for either decimal separator.
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "report_files.hpp"
+#include "report_generation.hpp"
+#include "window_fixture.hpp"
+#include "workbook_spreadsheet.hpp"
+
+namespace vaporel::testing {
+namespace {
+
+class NoWindow : public ReportWindow {
+ public:
+  int shown = 0;
+  bool showReport(const std::string&) override {
+    ++shown;
+    return true;
+  }
+};
+
+class ExcelCommand : public EitherSeparator {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    report_ = (dir_.path() + "/Vaporel.xls").toStdString();
+    ASSERT_TRUE(QFile::copy(TemplatePath(), QString::fromStdString(report_)));
+    QFile::setPermissions(QString::fromStdString(report_), QFile::ReadOwner | QFile::WriteOwner);
+    window.logic.setReportCommand([this] {
+      WorkbookSpreadsheet spreadsheet(window.logic.numbers().decimalSeparator());
+      GenerateReport(window.model, window.platform, spreadsheet, reportWindow_, report_);
+    });
+  }
+
+  QTemporaryDir dir_;
+  std::string report_;
+  NoWindow reportWindow_;
+};
+
+// State: a user calculated pair 1 at 1.01325 bar, 20 °C, 50 %. Action: Excel. Expected: the
+// busy state painted and removed, the window shown once, and every written cell of the file
+// equal to what the window shows: captions as strings, field and result texts as numbers.
+TEST_P(ExcelCommand, report_holds_what_the_window_shows) {
+  window.calculateTypicalState();
+  ASSERT_TRUE(window.model["Command3"].enabled);
+  window.platform.clear();
+  ASSERT_TRUE(window.user.clickOn("Command3"));
+
+  EXPECT_EQ(reportWindow_.shown, 1);
+  EXPECT_TRUE(window.platform.messages.empty());
+  EXPECT_FALSE(window.model.busyPointer);
+  EXPECT_FALSE(window.model["Frame4"].visible);
+  EXPECT_FALSE(window.platform.calls.empty());
+
+  const QJsonObject cells = ReadWithXlrd(QString::fromStdString(report_))["cells"].toObject();
+  ASSERT_FALSE(cells.isEmpty());
+  const char separator = window.logic.numbers().decimalSeparator();
+  for (const ReportCell& rc : kReportCells) {
+    const std::string text = window.model[rc.control].text;
+    const QJsonObject cell = cells[QString::fromUtf8(rc.reference.data(), rc.reference.size())].toObject();
+    SCOPED_TRACE(std::string(rc.reference) + " " + text);
+    if (rc.control == "Label7" || rc.control == "Label8") {
+      EXPECT_EQ(cell["kind"].toString(), "text");
+      EXPECT_EQ(cell["value"].toString().toStdString(), text);
+    } else {
+      std::string dotted = text;
+      for (char& c : dotted) c = c == separator ? '.' : c;
+      EXPECT_EQ(cell["kind"].toString(), "number");
+      EXPECT_DOUBLE_EQ(cell["value"].toDouble(), std::stod(dotted));
+    }
+  }
+  EXPECT_EQ(cells["A5"].toObject()["value"].toString(), "Dry bulb temperature [oC] ");
+  EXPECT_EQ(cells["A6"].toObject()["value"].toString(), "Relative humidity [%] ");
+}
+
+// State: no calculation yet (Excel disabled). Action: a click on Excel. Expected: no report.
+TEST_P(ExcelCommand, disabled_button_writes_nothing) {
+  const QByteArray before = ReadBytes(QString::fromStdString(report_));
+  window.user.clickOn("Command3");
+  EXPECT_EQ(reportWindow_.shown, 0);
+  EXPECT_EQ(ReadBytes(QString::fromStdString(report_)), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Separators, ExcelCommand, ::testing::Values('.', ','), SeparatorName);
+
+}  // namespace
+}  // namespace vaporel::testing

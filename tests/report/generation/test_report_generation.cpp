@@ -1,0 +1,209 @@
+// The "Excel" command against a fake spreadsheet and a recording desktop: the order
+// of the steps, the busy state around them, and the one failure path.
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "report_generation.hpp"
+
+namespace vaporel {
+namespace {
+
+// What the window looked like at one moment.
+struct Seen {
+  std::string event;
+  bool busyPointer;
+  bool frame4Visible;
+};
+
+class RecordingPlatform : public Platform {
+ public:
+  explicit RecordingPlatform(const MainWindowModel& model) : model_(model) {}
+  struct Box {
+    std::string text, title;
+    MessageIcon icon;
+  };
+  std::vector<Box> boxes;
+  std::vector<Seen> seen;
+
+  void messageBox(std::string_view text, std::string_view title, MessageIcon icon) override {
+    boxes.push_back({std::string(text), std::string(title), icon});
+    record("messageBox");
+  }
+  void beep() override {}
+  void repaint() override { record("repaint"); }
+  void saveSetting(std::string_view, std::string_view, std::string_view, std::string_view) override {}
+  bool openDocument(const std::string&) override { return true; }
+  void endProgram() override {}
+  std::string programFolder() override { return "/opt/vaporel"; }
+
+  void record(std::string event) { seen.push_back({std::move(event), model_.busyPointer, model_["Frame4"].visible}); }
+
+ private:
+  const MainWindowModel& model_;
+};
+
+// Records the calls; throws at the call numbered `failAt` (0 = open).
+class FakeSpreadsheet : public Spreadsheet {
+ public:
+  FakeSpreadsheet(RecordingPlatform& platform, std::optional<int> failAt) : platform_(platform), failAt_(failAt) {}
+  std::vector<std::string> calls;
+
+  void open(const std::string& path) override { step("open " + path); }
+  void selectSheet(std::string_view name) override { step("sheet " + std::string(name)); }
+  void setCell(std::string_view reference, std::string_view text) override {
+    step("set " + std::string(reference) + "=" + std::string(text));
+  }
+  void save() override { step("save"); }
+
+ private:
+  void step(std::string call) {
+    platform_.record(call);
+    const bool fail = failAt_ && *failAt_ == static_cast<int>(calls.size());
+    calls.push_back(std::move(call));
+    if (fail) throw SpreadsheetError("fake failure");
+  }
+  RecordingPlatform& platform_;
+  std::optional<int> failAt_;
+};
+
+class FakeWindow : public ReportWindow {
+ public:
+  FakeWindow(RecordingPlatform& platform, bool succeeds) : platform_(platform), succeeds_(succeeds) {}
+  std::vector<std::string> shown;
+  bool showReport(const std::string& path) override {
+    platform_.record("showReport");
+    shown.push_back(path);
+    return succeeds_;
+  }
+
+ private:
+  RecordingPlatform& platform_;
+  bool succeeds_;
+};
+
+// A window after a calculation with pair 1 at 1 bar, 20 °C, 50 %.
+MainWindowModel CalculatedWindow() {
+  MainWindowModel model;
+  model["Label7"].text = "Dry bulb temperature [oC] ";
+  model["Label8"].text = "Relative humidity [%] ";
+  model["Text2"].text = "1";
+  model["Text3"].text = "20";
+  model["Text4"].text = "50";
+  const char* results[] = {"1.000",   "20.000",   "13.816",    "9.267", "0.00733", "1.183",    "38.685",
+                           "0.01170", "50.000",   "1.014",     "0.026", "1.803E-05", "0.710"};
+  for (int i = 0; i < 13; ++i) model["l" + std::to_string(7 + i)].text = results[i];
+  model["Command3"].enabled = true;
+  return model;
+}
+
+const std::string kPath = "/opt/vaporel/Vaporel.xls";
+
+// State: a calculated window. Action: Excel. Expected: busy shown and painted before the
+// workbook is opened, the 18 cells in the map's order with the shown texts, saved, busy
+// removed before the window opens on the saved path, and no message.
+TEST(GenerateReport, writes_the_cells_in_order_then_shows_the_window) {
+  MainWindowModel model = CalculatedWindow();
+  RecordingPlatform platform(model);
+  FakeSpreadsheet sheet(platform, std::nullopt);
+  FakeWindow window(platform, true);
+
+  EXPECT_TRUE(GenerateReport(model, platform, sheet, window, kPath));
+
+  const std::vector<std::string> expected = {
+      "open " + kPath,
+      "sheet Vaporel",
+      "set A5=Dry bulb temperature [oC] ",
+      "set A6=Relative humidity [%] ",
+      "set B4=1",
+      "set B5=20",
+      "set B6=50",
+      "set B9=1.000",
+      "set B10=20.000",
+      "set B11=13.816",
+      "set B12=9.267",
+      "set B13=0.00733",
+      "set B14=1.183",
+      "set B15=38.685",
+      "set B16=0.01170",
+      "set B17=50.000",
+      "set B20=1.014",
+      "set B21=0.026",
+      "set B22=1.803E-05",
+      "set B23=0.710",
+      "save"};
+  EXPECT_EQ(sheet.calls, expected);
+  ASSERT_EQ(window.shown, std::vector<std::string>{kPath});
+  EXPECT_TRUE(platform.boxes.empty());
+
+  ASSERT_GE(platform.seen.size(), 3u);
+  EXPECT_EQ(platform.seen[0].event, "repaint");
+  EXPECT_TRUE(platform.seen[0].busyPointer);
+  EXPECT_TRUE(platform.seen[0].frame4Visible);
+  for (const Seen& s : platform.seen) {
+    if (s.event.rfind("open", 0) == 0 || s.event.rfind("set", 0) == 0 || s.event == "save") {
+      EXPECT_TRUE(s.busyPointer && s.frame4Visible) << s.event;
+    }
+    if (s.event == "showReport") {
+      EXPECT_FALSE(s.busyPointer || s.frame4Visible);
+    }
+  }
+  EXPECT_FALSE(model.busyPointer);
+  EXPECT_FALSE(model["Frame4"].visible);
+}
+
+// State: a field edited after the calculation. Action: Excel. Expected: the field is
+// written as it now stands, beside the earlier results.
+TEST(GenerateReport, writes_field_texts_as_they_stand) {
+  MainWindowModel model = CalculatedWindow();
+  model["Text3"].text = "25,";
+  RecordingPlatform platform(model);
+  FakeSpreadsheet sheet(platform, std::nullopt);
+  FakeWindow window(platform, true);
+  GenerateReport(model, platform, sheet, window, kPath);
+  ASSERT_EQ(sheet.calls.size(), 21u);
+  EXPECT_EQ(sheet.calls[5], "set B5=25,");
+  EXPECT_EQ(sheet.calls[8], "set B10=20.000");
+}
+
+// State: the workbook fails at one step (open, the sheet, the first, a middle and the
+// last cell, the save) or the window cannot be shown. Action: Excel. Expected: the work
+// stops there (nothing is saved after a failed cell), the busy state is gone, exactly
+// one "ERROR" box with the critical icon and the two lines joined by CR LF.
+class GenerateReportFailure : public ::testing::TestWithParam<int> {};
+
+TEST_P(GenerateReportFailure, stops_and_shows_the_report_error) {
+  const int failAt = GetParam();  // 0 open, 1 sheet, 2..19 cells, 20 save, 21 the window
+  MainWindowModel model = CalculatedWindow();
+  RecordingPlatform platform(model);
+  FakeSpreadsheet sheet(platform, failAt <= 20 ? std::optional<int>(failAt) : std::nullopt);
+  FakeWindow window(platform, failAt != 21);
+
+  EXPECT_FALSE(GenerateReport(model, platform, sheet, window, kPath));
+
+  EXPECT_EQ(sheet.calls.size(), static_cast<std::size_t>(std::min(failAt, 20) + 1));
+  if (failAt < 20) {
+    EXPECT_NE(sheet.calls.back(), "save");
+  }
+  EXPECT_EQ(window.shown.size(), failAt == 21 ? 1u : 0u);
+  ASSERT_EQ(platform.boxes.size(), 1u);
+  EXPECT_EQ(platform.boxes[0].title, "ERROR");
+  EXPECT_EQ(platform.boxes[0].icon, MessageIcon::Critical);
+  EXPECT_EQ(platform.boxes[0].text,
+            "An error ocured while your report was generated.\r\n"
+            "Please check if you have Microsoft Excel installed on your computer.");
+  // The box appears over a window that is no longer busy.
+  EXPECT_EQ(platform.seen.back().event, "messageBox");
+  EXPECT_FALSE(platform.seen.back().busyPointer);
+  EXPECT_FALSE(platform.seen.back().frame4Visible);
+  EXPECT_FALSE(model.busyPointer);
+  EXPECT_FALSE(model["Frame4"].visible);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachStep, GenerateReportFailure, ::testing::Values(0, 1, 2, 11, 19, 20, 21));
+
+}  // namespace
+}  // namespace vaporel
