@@ -23,6 +23,14 @@ double AbsHumidityFromEnthalpy(double h, double tdb) {
   return (h - tdb * (1.0029 + 5.4e-05 * tdb)) / (2500.84 + tdb * (1.856 + 0.0002 * tdb));
 }
 
-double DewPointOrDry(bool dry, double pvd) { return dry ? kDryAirDewPoint : DewPoint(pvd); }
+double DewPointOrDry(bool dry, double pvd) {
+  if (dry) return kDryAirDewPoint;
+  // Below -40 °C the frost-point fit leaves the range it was made for and soon turns round
+  // (1e-5 bar would give +78 °C, 1e-6 bar thousands of degrees). There the dew point is
+  // what the fit stands for: the temperature at which SatPressure reaches pvd.
+  static const double lowestFitPressure = SatPressure(kLowestFitTemperature);
+  if (pvd < lowestFitPressure) return SatPressureInverse(pvd);
+  return DewPoint(pvd);
+}
 
 }  // namespace vaporel

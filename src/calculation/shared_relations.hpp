@@ -14,7 +14,11 @@ double VapourPressure(double x, double p);
 double RelativeHumidity(double x, double p, double ps);
 // Absolute humidity [kg/kg] of air with enthalpy h [kJ/kg] at tdb: Enthalpy read backwards.
 double AbsHumidityFromEnthalpy(double h, double tdb);
-// The dew point [°C]: -273 for perfectly dry air (the correlation is not evaluated), else DewPoint(pvd).
+// The lowest temperature [°C] the frost-point fit of DewPoint was made for.
+inline constexpr double kLowestFitTemperature = -40;
+
+// The dew point [°C]: -273 for perfectly dry air (the correlation is not evaluated), else
+// DewPoint(pvd); for frost points below -40 °C, SatPressureInverse(pvd).
 double DewPointOrDry(bool dry, double pvd);
 
 }  // namespace vaporel

@@ -44,6 +44,23 @@ double DewPoint(double pv) {
   return td;
 }
 
+double SatPressureInverse(double pv) {
+  // SatPressure rises with t over the whole interval (with its step up at 0 °C), so
+  // bisection finds where it passes pv; 200 halvings reach adjacent doubles.
+  double lo = -150;
+  double hi = 180;
+  for (int step = 0; step < 200; ++step) {
+    const double mid = lo + (hi - lo) / 2;
+    if (!(mid > lo && mid < hi)) break;
+    if (SatPressure(mid) < pv) {
+      lo = mid;
+    } else {
+      hi = mid;
+    }
+  }
+  return lo + (hi - lo) / 2;
+}
+
 double SatTemperature(double p) {
   const double L = std::log(p);
   double ts = 0.227202 * std::pow(L, 3);

@@ -69,6 +69,11 @@ TEST(EnthalpyRanges, Pair4FromTheShownTdbmax) {
   EXPECT_EQ(Shown(r.hmin, kEnthalpyPattern), "39.4");
   const EnthalpyRange dry = AbsHumidityEnthalpyRange(0, 1.01325, 100.0);
   EXPECT_EQ(Shown(dry.hmin, kEnthalpyPattern), "-269.8");
+  // A trace of vapour: its frost point lies far below -40 °C, so hmin does too (the
+  // frost-point fit alone would put it at about +43 kJ/kg and refuse every valid enthalpy).
+  const EnthalpyRange trace = AbsHumidityEnthalpyRange(0.00001, 1.01325, 100.0);
+  EXPECT_LT(trace.hmin, -40);
+  EXPECT_LT(trace.hmin, trace.hmax);
 }
 
 TEST(MaxAbsHumidity, PanelValue) { EXPECT_EQ(Shown(MaxAbsHumidity(20, 1.01325), kXmaxPattern), "0.01468"); }

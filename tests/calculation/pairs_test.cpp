@@ -18,6 +18,8 @@ AirState Resolved(int pair, double p, double first, double second) {
   return std::get<AirState>(r);
 }
 
+double VapourPressureOf(const AirState& s) { return s.x * s.p / (0.62198 + s.x); }
+
 Refusal Refused(int pair, double p, double first, double second) {
   const Resolution r = ResolveState(pair, p, first, second);
   if (!std::holds_alternative<Refusal>(r)) {
@@ -163,6 +165,36 @@ TEST(Pair5, DryAir) {
   EXPECT_EQ(s.tdp, -273);
   EXPECT_EQ(s.pv, 0);
   EXPECT_EQ(s.RH, 0);
+}
+
+// Very dry air has its frost point below the range of the frost-point fit, which there
+// turns round to impossible values (thousands of degrees); the dew point shown is then
+// SatPressure read backwards, always below the dry bulb.
+TEST(DewPointOfVeryDryAir, StaysBelowTheDryBulbOverTheWholeRangeOfHumidity) {
+  for (double p : {0.1, 1.01325, 10.0}) {
+    for (double tdb : {-40.1, -10.0, 0.0, 20.0, 40.0}) {
+      for (double RH : {1e-6, 1e-3, 0.1, 0.7, 5.0, 50.0, 99.0}) {
+        const AirState s = Resolved(1, p, tdb, RH);
+        ASSERT_TRUE(std::isfinite(s.tdp));
+        EXPECT_LT(s.tdp, tdb + 0.05) << p << " bar, " << tdb << " C, " << RH << " %";
+      }
+    }
+  }
+}
+
+TEST(DewPointOfVeryDryAir, IsWhereSatPressureReachesTheVapourPressure) {
+  const AirState s = Resolved(1, 0.1, -10, 1);
+  EXPECT_LT(s.tdp, -40);
+  EXPECT_NEAR(SatPressure(s.tdp) / s.pv, 1, 1e-9);
+  // Pair 4 with a trace of vapour: the same frost point, not the fit's +43 °C.
+  const AirState trace = Resolved(4, 1.01325, 0.00001, 10);
+  EXPECT_LT(trace.tdp, -40);
+  EXPECT_LT(trace.twb, trace.tdb);
+}
+
+TEST(DewPointOfVeryDryAir, WithinTheFitsRangeTheFitIsKept) {
+  const AirState s = Resolved(1, 1.01325, 20, 50);
+  EXPECT_EQ(s.tdp, DewPoint(VapourPressureOf(s)));
 }
 
 TEST(ResolveState, NoInputPairSelected) {

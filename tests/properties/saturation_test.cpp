@@ -79,5 +79,20 @@ TEST(DewPoint, InvertsSatPressureFromMinus40To180Within005K) {
   }
 }
 
+TEST(SatPressureInverse, ReadsSatPressureBackwardsDownTo100BelowZero) {
+  for (int i = -1000; i <= 1800; ++i) {
+    const double t = i / 10.0;
+    if (t == 0) continue;  // the step of SatPressure at 0 °C has no unique inverse
+    ASSERT_NEAR(SatPressureInverse(SatPressure(t)), t, 1e-9) << "t = " << t;
+  }
+}
+
+TEST(DewPoint, FrostPointFitTurnsRoundBelowItsRange) {
+  // Why the dew point of very dry air is not taken from the fit: below about -45 °C
+  // it rises again and reaches plainly impossible values.
+  EXPECT_GT(DewPoint(SatPressure(-50)), 0);
+  EXPECT_GT(DewPoint(SatPressure(-55)), 1000);
+}
+
 }  // namespace
 }  // namespace vaporel
