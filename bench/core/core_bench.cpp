@@ -1,5 +1,5 @@
 // What a resolution costs, against its floor: the SatPressure + Enthalpy evaluations that its
-// wet-bulb iteration performed, run in a plain loop. The design's arithmetic is the cost of a
+// wet-bulb iteration performed, run in a plain loop. The correlations' arithmetic is the cost of a
 // resolution; everything else should stay within 1.2x of the floor. The states the iteration
 // once could not finish must end well under 1 ms. Then the batch calculator's throughput.
 #include <benchmark/benchmark.h>

@@ -17,6 +17,8 @@ struct TdbmaxCase {
   const char* others;
 };
 
+void PrintTo(const TdbmaxCase& c, std::ostream* os) { *os << c.p << "bar"; }
+
 class Tdbmax : public testing::TestWithParam<TdbmaxCase> {};
 
 TEST_P(Tdbmax, PanelShowsTheBoilingTemperatureAndPair1ItsNineTenths) {

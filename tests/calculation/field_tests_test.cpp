@@ -14,6 +14,8 @@ struct PressureCase {
   const char* refusal;
 };
 
+void PrintTo(const PressureCase& c, std::ostream* os) { *os << c.p; }
+
 class PressureField : public testing::TestWithParam<PressureCase> {};
 
 TEST_P(PressureField, LimitsInclusive) {
@@ -40,6 +42,8 @@ struct FirstCase {
   FirstInputContext context;
   const char* refusal;
 };
+
+void PrintTo(const FirstCase& c, std::ostream* os) { *os << "pair" << c.pair << " " << c.v; }
 
 class FirstField : public testing::TestWithParam<FirstCase> {};
 
@@ -105,6 +109,8 @@ struct SecondCase {
   SecondInputContext context;
   const char* refusal;
 };
+
+void PrintTo(const SecondCase& c, std::ostream* os) { *os << "pair" << c.pair << " " << c.v; }
 
 class SecondField : public testing::TestWithParam<SecondCase> {};
 

@@ -14,6 +14,8 @@ struct Row {
   double x, pv, ts, cp, lam, mi, Pr;
 };
 
+void PrintTo(const Row& r, std::ostream* os) { *os << r.t << "C " << r.RH << "% " << r.p << "bar"; }
+
 class ThermophysicalTable : public testing::TestWithParam<Row> {};
 
 // cp, lam and Pr to the decimals displayed, mi to four significant digits.

@@ -13,6 +13,8 @@ struct ParseCase {
   std::optional<double> expected;
 };
 
+void PrintTo(const ParseCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
 class Parse : public testing::TestWithParam<std::tuple<char, ParseCase>> {};
 
 TEST_P(Parse, AcceptsOnlyPlainDecimalNumbers) {
@@ -59,6 +61,8 @@ struct FormatCase {
   const char* pattern;
   const char* expected;  // with the point
 };
+
+void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.value << " " << c.pattern; }
 
 class Format : public testing::TestWithParam<std::tuple<char, FormatCase>> {};
 

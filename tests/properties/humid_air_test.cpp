@@ -11,6 +11,8 @@ struct AbsHumidityCase {
   double t, phi, p, expected, tolerance;
 };
 
+void PrintTo(const AbsHumidityCase& c, std::ostream* os) { *os << c.t << "C " << c.phi << "% " << c.p << "bar"; }
+
 class AbsHumidityTable : public testing::TestWithParam<AbsHumidityCase> {};
 
 TEST_P(AbsHumidityTable, MatchesPublishedValue) {
@@ -38,6 +40,8 @@ TEST(AbsHumidity, NoRelativeHumidityGivesExactlyZero) {
 struct EnthalpyCase {
   double t, x, expected, tolerance;
 };
+
+void PrintTo(const EnthalpyCase& c, std::ostream* os) { *os << c.t << "C x" << c.x; }
 
 class EnthalpyTable : public testing::TestWithParam<EnthalpyCase> {};
 

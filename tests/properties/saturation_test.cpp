@@ -13,6 +13,8 @@ struct Reference {
   double tolerance;  // half a unit in the last published digit
 };
 
+void PrintTo(const Reference& r, std::ostream* os) { *os << r.argument; }
+
 class SatPressureTable : public testing::TestWithParam<Reference> {};
 
 TEST_P(SatPressureTable, MatchesPublishedValue) {

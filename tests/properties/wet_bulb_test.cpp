@@ -89,6 +89,8 @@ struct HardState {
   double p, tdb, RH;
 };
 
+void PrintTo(const HardState& s, std::ostream* os) { *os << s.p << "bar " << s.tdb << "C " << s.RH << "%"; }
+
 class WetBulbHardState : public testing::TestWithParam<HardState> {};
 
 // Each of these made the unguarded iteration run for ever.
