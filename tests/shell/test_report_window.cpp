@@ -312,6 +312,26 @@ TEST_F(ReportWindowTest, print_prints_the_file_as_it_now_stands) {
   EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+612 x 792 pts"))) << info.toStdString();
 }
 
+// State: the report's worksheet renamed on disk. Action: Print. Expected: the first worksheet
+// is printed all the same (it is taken by position, not by name).
+TEST_F(ReportWindowTest, print_takes_the_first_worksheet_whatever_its_name) {
+  ReportWindowDialog form2(nullptr, Services());
+  ASSERT_TRUE(form2.loadReport(report_));
+  QByteArray bytes = ReadBytes(report_);
+  bytes.replace("Vaporel", "Vapxrel");
+  {
+    QFile f(report_);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+  }
+  pdf_ = dir_.path() + "/renamed.pdf";
+  ModalWatchdog watchdog;
+  form2.printButton()->click();
+  EXPECT_TRUE(watchdog.boxes.empty());
+  const QString text = RunTool("pdftotext", {pdf_, "-"}).simplified();
+  EXPECT_TRUE(text.contains("Prandtl Number, Pr [-]")) << text.toStdString();
+}
+
 // State: no printer on the system. Action: Print. Expected: an "ERROR" box that says so, and
 // the window stays open.
 TEST_F(ReportWindowTest, print_without_a_printer_says_so) {

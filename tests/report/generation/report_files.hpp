@@ -31,4 +31,20 @@ inline QJsonObject ReadWithXlrd(const QString& path) {
   return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
 }
 
+// The workbook module's own checker (check_workbook.py): the whole layout, plus `expected`
+// cells (a string: a text cell; a number: a numeric cell). Empty when it agrees, else its complaints.
+inline QString CheckWorkbook(const QString& path, const QJsonObject& expected, const QString& scratch) {
+  QFile json(scratch);
+  if (!json.open(QIODevice::WriteOnly)) return QStringLiteral("cannot write ") + scratch;
+  json.write(QJsonDocument(expected).toJson());
+  json.close();
+  QProcess process;
+  process.setProcessChannelMode(QProcess::MergedChannels);
+  process.start(QStringLiteral("/usr/bin/python3"),
+                {QStringLiteral(VAPOREL_CHECK_WORKBOOK), path, QStringLiteral("--expect"), scratch});
+  if (!process.waitForFinished(30000)) return QStringLiteral("checker did not finish");
+  const QString output = QString::fromUtf8(process.readAll());
+  return process.exitCode() == 0 ? QString() : output + QStringLiteral(" (exit ") + QString::number(process.exitCode()) + ")";
+}
+
 }  // namespace vaporel::testing

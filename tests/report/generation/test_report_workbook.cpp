@@ -145,6 +145,16 @@ TEST_P(ReportPerPair, independent_reader_agrees_with_every_cell) {
   EXPECT_EQ(window_.shown, 1);
   EXPECT_TRUE(platform_.boxes.empty());
 
+  // The workbook module's checker agrees on the layout and on every written cell.
+  QJsonObject expected;
+  for (const ReportCell& rc : kReportCells) {
+    const std::string& text = model[rc.control].text;
+    const QString reference = QString::fromUtf8(rc.reference.data(), rc.reference.size());
+    const auto number = AsNumber(text);
+    expected[reference] = number ? QJsonValue(*number) : QJsonValue(QString::fromStdString(text));
+  }
+  EXPECT_EQ(testing::CheckWorkbook(report_, expected, dir_.path() + "/expected.json").toStdString(), "");
+
   const QJsonObject book = testing::ReadWithXlrd(report_);
   ASSERT_FALSE(book.isEmpty()) << "xlrd could not read the report";
   EXPECT_EQ(book["sheets"].toArray(), QJsonArray({"Vaporel"}));
