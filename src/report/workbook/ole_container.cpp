@@ -16,7 +16,15 @@ constexpr int kMaxDepth = 16;
 
 void ensureGsf() {
   static std::once_flag once;
-  std::call_once(once, [] { gsf_init(); });
+  std::call_once(once, [] {
+    gsf_init();
+    // A damaged file is reported to the caller as an error; libgsf's own complaints about
+    // it would only reach the terminal, ahead of the program's message.
+    const auto quiet = [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {};
+    for (const char* domain : {"libgsf", "libgsf:msole", "msole"}) {
+      g_log_set_handler(domain, static_cast<GLogLevelFlags>(G_LOG_LEVEL_MASK), quiet, nullptr);
+    }
+  });
 }
 
 // Owns one GObject reference.
