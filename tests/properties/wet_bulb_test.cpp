@@ -7,25 +7,14 @@
 
 #include "humid_air.hpp"
 #include "saturation.hpp"
+#include "sign_change.hpp"
 
 namespace vaporel {
 namespace {
 
 double Residual(double T, double h, double p) { return Enthalpy(T, AbsHumidity(T, 100, p)) - h; }
 
-// Where the residual changes sign on [-273, tdb], found independently by plain bisection;
-// at and above the boiling point saturated air counts as infinitely rich (residual > 0).
-double SignChange(double tdb, double h, double p) {
-  double lo = -273;
-  double hi = tdb;
-  for (int i = 0; i < 200; ++i) {
-    const double mid = lo + (hi - lo) / 2;
-    const double xs = AbsHumidity(mid, 100, p);
-    const bool positive = !(xs >= 0) || std::isinf(xs) || Enthalpy(mid, xs) - h > 0;
-    (positive ? hi : lo) = mid;
-  }
-  return lo;
-}
+using testing_support::SignChange;
 
 // The fixed-end false-position iteration exactly as the program has always run it, with a
 // step cap only so that the test ends.

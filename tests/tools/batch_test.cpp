@@ -10,6 +10,7 @@
 #include "boundary_values.hpp"
 #include "humid_air.hpp"
 #include "result_texts.hpp"
+#include "sign_change.hpp"
 
 namespace vaporel {
 namespace {
@@ -18,17 +19,7 @@ const Numbers kPoint('.');
 
 std::string Text(double v) { return kPoint.format(v, "0.000000"); }
 
-// Independent bisection on [-273, tdb]; saturated air at or above the boiling point counts as richer.
-double SignChange(double tdb, double h, double p) {
-  double lo = -273, hi = tdb;
-  for (int i = 0; i < 200; ++i) {
-    const double mid = lo + (hi - lo) / 2;
-    const double xs = AbsHumidity(mid, 100, p);
-    const bool positive = !(xs >= 0) || std::isinf(xs) || Enthalpy(mid, xs) - h > 0;
-    (positive ? hi : lo) = mid;
-  }
-  return lo;
-}
+using testing_support::SignChange;
 
 struct Tally {
   int accepted = 0;
