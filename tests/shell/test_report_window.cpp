@@ -168,6 +168,8 @@ TEST_F(ReportWindowTest, viewer_shows_the_worksheet_as_saved) {
   // The heading of row 3 is painted grey and its filler silver.
   form2.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form2));
+  // Kept beside the test binaries as an artifact, to look at the report window.
+  form2.grab().save(QCoreApplication::applicationDirPath() + "/report-window.png");
   const QImage picture = form2.viewer()->grab().toImage();
   const SheetCell* a3 = CellAt(*sheet, 2, 0);
   ASSERT_NE(a3, nullptr);
