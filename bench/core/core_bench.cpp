@@ -11,13 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "batch.hpp"
-#include "boundary_values.hpp"
-#include "csv.hpp"
-#include "humid_air.hpp"
-#include "resolve_state.hpp"
-#include "saturation.hpp"
-#include "wet_bulb.hpp"
+#include "vaporel-calc/batch.hpp"
+#include "calculation/boundary_values.hpp"
+#include "vaporel-calc/csv.hpp"
+#include "properties/humid_air.hpp"
+#include "calculation/resolve_state.hpp"
+#include "properties/saturation.hpp"
+#include "properties/wet_bulb.hpp"
+#include "calculation/thermophysical.hpp"
 
 namespace vaporel {
 namespace {

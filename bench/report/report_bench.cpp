@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "main_window_model.hpp"
-#include "report_generation.hpp"
-#include "workbook_spreadsheet.hpp"
+#include "window/model/main_window_model.hpp"
+#include "report/report_generation.hpp"
+#include "report/workbook_spreadsheet.hpp"
 
 namespace {
 

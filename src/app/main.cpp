@@ -8,13 +8,13 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "main_window.hpp"
-#include "main_window_logic.hpp"
-#include "main_window_model.hpp"
-#include "numbers.hpp"
-#include "qt_platform.hpp"
-#include "report_command.hpp"
-#include "shell_application.hpp"
+#include "shell/main_window.hpp"
+#include "window/main_window_logic.hpp"
+#include "window/model/main_window_model.hpp"
+#include "numbers/numbers.hpp"
+#include "shell/qt_platform.hpp"
+#include "shell/report_command.hpp"
+#include "shell/shell_application.hpp"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "boundary_values.hpp"
+#include "calculation/boundary_values.hpp"
 
-#include "humid_air.hpp"
-#include "saturation.hpp"
-#include "shared_relations.hpp"
+#include "properties/humid_air.hpp"
+#include "properties/saturation.hpp"
+#include "calculation/shared_relations.hpp"
 
 namespace vaporel {
 namespace {

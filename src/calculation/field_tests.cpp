@@ -1,8 +1,8 @@
 // The field checks' own tests. Every limit is inclusive; each comparison is written so that
 // a limit that is not a number refuses the value rather than letting it through.
-#include "field_tests.hpp"
+#include "calculation/field_tests.hpp"
 
-#include "humid_air.hpp"
+#include "properties/humid_air.hpp"
 
 namespace vaporel {
 namespace {

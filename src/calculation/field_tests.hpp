@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "boundary_values.hpp"
+#include "calculation/boundary_values.hpp"
 
 namespace vaporel {
 

@@ -1,10 +1,10 @@
 // Input pair 5: dry-bulb temperature and absolute humidity.
-#include "boundary_values.hpp"
-#include "humid_air.hpp"
-#include "pairs.hpp"
-#include "saturation.hpp"
-#include "shared_relations.hpp"
-#include "wet_bulb.hpp"
+#include "calculation/boundary_values.hpp"
+#include "properties/humid_air.hpp"
+#include "calculation/pairs.hpp"
+#include "properties/saturation.hpp"
+#include "calculation/shared_relations.hpp"
+#include "properties/wet_bulb.hpp"
 
 namespace vaporel {
 

@@ -1,9 +1,9 @@
 // Input pair 1: dry-bulb temperature and relative humidity.
-#include "humid_air.hpp"
-#include "pairs.hpp"
-#include "saturation.hpp"
-#include "shared_relations.hpp"
-#include "wet_bulb.hpp"
+#include "properties/humid_air.hpp"
+#include "calculation/pairs.hpp"
+#include "properties/saturation.hpp"
+#include "calculation/shared_relations.hpp"
+#include "properties/wet_bulb.hpp"
 
 namespace vaporel {
 

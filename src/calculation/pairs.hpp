@@ -1,7 +1,7 @@
 #pragma once
 // One resolution per input pair; ResolveState dispatches to them.
 
-#include "resolve_state.hpp"
+#include "calculation/resolve_state.hpp"
 
 namespace vaporel {
 

@@ -1,11 +1,11 @@
 // Input pairs 3 (dry-bulb temperature and enthalpy) and 4 (absolute humidity and enthalpy).
 #include <cmath>
 
-#include "humid_air.hpp"
-#include "pairs.hpp"
-#include "saturation.hpp"
-#include "shared_relations.hpp"
-#include "wet_bulb.hpp"
+#include "properties/humid_air.hpp"
+#include "calculation/pairs.hpp"
+#include "properties/saturation.hpp"
+#include "calculation/shared_relations.hpp"
+#include "properties/wet_bulb.hpp"
 
 namespace vaporel {
 

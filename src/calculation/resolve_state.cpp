@@ -1,10 +1,10 @@
 // The Calculate command's dispatch on the input pair, and the guard that keeps a
 // non-finite or unphysical number away from the result labels.
-#include "resolve_state.hpp"
+#include "calculation/resolve_state.hpp"
 
 #include <cmath>
 
-#include "pairs.hpp"
+#include "calculation/pairs.hpp"
 
 namespace vaporel {
 namespace {

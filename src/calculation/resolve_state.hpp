@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "air_state.hpp"
+#include "calculation/air_state.hpp"
 
 namespace vaporel {
 
@@ -28,7 +28,5 @@ using Resolution = std::variant<AirState, Refusal>;
 // 3 "Dry Bulb Temperature & Enthalpy", 4 "Absolute Humidity & Enthalpy",
 // 5 "Dry Bulb Temperature & Absolute Humidity". p [bar]; first and second in the pair's units.
 Resolution ResolveState(int pair, double p, double first, double second);
-
-ThermoProps ThermophysicalProperties(const AirState& state);
 
 }  // namespace vaporel

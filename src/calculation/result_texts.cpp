@@ -1,4 +1,4 @@
-#include "result_texts.hpp"
+#include "calculation/result_texts.hpp"
 
 namespace vaporel {
 

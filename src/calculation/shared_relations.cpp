@@ -1,6 +1,6 @@
-#include "shared_relations.hpp"
+#include "calculation/shared_relations.hpp"
 
-#include "saturation.hpp"
+#include "properties/saturation.hpp"
 
 namespace vaporel {
 namespace {

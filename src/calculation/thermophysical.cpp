@@ -3,9 +3,10 @@
 // mixed by Wilke's rule (viscosity) and the Lindsay-Bromley rule (conductivity).
 #include <cmath>
 
-#include "polynomial.hpp"
-#include "resolve_state.hpp"
-#include "saturation.hpp"
+#include "properties/polynomial.hpp"
+#include "calculation/resolve_state.hpp"
+#include "properties/saturation.hpp"
+#include "calculation/thermophysical.hpp"
 
 namespace vaporel {
 namespace {

@@ -1,4 +1,4 @@
-#include "numbers.hpp"
+#include "numbers/numbers.hpp"
 
 #include <QLocale>
 #include <QString>

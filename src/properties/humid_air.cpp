@@ -1,6 +1,6 @@
-#include "humid_air.hpp"
+#include "properties/humid_air.hpp"
 
-#include "saturation.hpp"
+#include "properties/saturation.hpp"
 
 namespace vaporel {
 namespace {

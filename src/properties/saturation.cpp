@@ -1,8 +1,8 @@
-#include "saturation.hpp"
+#include "properties/saturation.hpp"
 
 #include <cmath>
 
-#include "polynomial.hpp"
+#include "properties/polynomial.hpp"
 
 namespace vaporel {
 namespace {

@@ -1,10 +1,10 @@
-#include "wet_bulb.hpp"
+#include "properties/wet_bulb.hpp"
 
 #include <cmath>
 #include <limits>
 
-#include "humid_air.hpp"
-#include "saturation.hpp"
+#include "properties/humid_air.hpp"
+#include "properties/saturation.hpp"
 
 namespace vaporel {
 namespace {

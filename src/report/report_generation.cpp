@@ -1,4 +1,4 @@
-#include "report_generation.hpp"
+#include "report/report_generation.hpp"
 
 namespace vaporel {
 namespace {

@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "main_window_model.hpp"
-#include "platform.hpp"
-#include "report_window_interface.hpp"
-#include "spreadsheet.hpp"
+#include "window/model/main_window_model.hpp"
+#include "window/model/platform.hpp"
+#include "report/report_window_interface.hpp"
+#include "report/spreadsheet.hpp"
 
 namespace vaporel {
 

@@ -1,4 +1,4 @@
-#include "report_location.hpp"
+#include "report/report_location.hpp"
 
 #include <QDir>
 #include <QFile>

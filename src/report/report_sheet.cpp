@@ -1,9 +1,9 @@
-#include "report_sheet.hpp"
+#include "report/report_sheet.hpp"
 
 #include <algorithm>
 #include <cmath>
 
-#include "workbook/workbook.hpp"
+#include "report/workbook/workbook.hpp"
 
 namespace vaporel {
 namespace {

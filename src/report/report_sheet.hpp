@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "main_window_model.hpp"  // Rgb
+#include "window/model/main_window_model.hpp"  // Rgb
 
 namespace vaporel {
 

@@ -1,4 +1,4 @@
-#include "workbook_spreadsheet.hpp"
+#include "report/workbook_spreadsheet.hpp"
 
 namespace vaporel {
 namespace {

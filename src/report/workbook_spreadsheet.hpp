@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "spreadsheet.hpp"
-#include "workbook/workbook.hpp"
+#include "report/spreadsheet.hpp"
+#include "report/workbook/workbook.hpp"
 
 namespace vaporel {
 

@@ -1,4 +1,4 @@
-#include "main_window.hpp"
+#include "shell/main_window.hpp"
 
 #include <QAction>
 #include <QCloseEvent>

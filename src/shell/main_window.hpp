@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "main_window_logic.hpp"
-#include "shell_application.hpp"
-#include "twips.hpp"
-#include "window_layout.hpp"
+#include "window/main_window_logic.hpp"
+#include "shell/shell_application.hpp"
+#include "shell/twips.hpp"
+#include "shell/window_layout.hpp"
 
 class QAction;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "qt_platform.hpp"
+#include "shell/qt_platform.hpp"
 
 #include <QApplication>
 #include <QDir>

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "platform.hpp"
+#include "window/model/platform.hpp"
 
 namespace vaporel {
 

@@ -1,9 +1,9 @@
-#include "report_command.hpp"
+#include "shell/report_command.hpp"
 
-#include "report_generation.hpp"
-#include "report_location.hpp"
-#include "report_window.hpp"
-#include "workbook_spreadsheet.hpp"
+#include "report/report_generation.hpp"
+#include "report/report_location.hpp"
+#include "shell/report_window.hpp"
+#include "report/workbook_spreadsheet.hpp"
 
 namespace vaporel {
 

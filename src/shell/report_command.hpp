@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "main_window_model.hpp"
-#include "platform.hpp"
+#include "window/model/main_window_model.hpp"
+#include "window/model/platform.hpp"
 
 namespace vaporel {
 

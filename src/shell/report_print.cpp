@@ -1,4 +1,4 @@
-#include "report_print.hpp"
+#include "shell/report_print.hpp"
 
 #include <QMarginsF>
 #include <QPageLayout>
@@ -7,8 +7,8 @@
 #include <QPrinter>
 #include <algorithm>
 
-#include "report_sheet.hpp"
-#include "sheet_renderer.hpp"
+#include "report/report_sheet.hpp"
+#include "shell/sheet_renderer.hpp"
 
 namespace vaporel {
 namespace {

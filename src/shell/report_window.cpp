@@ -1,4 +1,4 @@
-#include "report_window.hpp"
+#include "shell/report_window.hpp"
 
 #include <QApplication>
 #include <QDir>
@@ -13,12 +13,12 @@
 #include <QScreen>
 #include <QStandardPaths>
 
-#include "report_location.hpp"
-#include "report_print.hpp"
-#include "report_sheet.hpp"
-#include "sheet_viewer.hpp"
-#include "twips.hpp"
-#include "window_font.hpp"
+#include "report/report_location.hpp"
+#include "shell/report_print.hpp"
+#include "report/report_sheet.hpp"
+#include "shell/sheet_viewer.hpp"
+#include "shell/twips.hpp"
+#include "shell/window_font.hpp"
 
 namespace vaporel {
 namespace {

@@ -1,4 +1,4 @@
-#include "sheet_renderer.hpp"
+#include "shell/sheet_renderer.hpp"
 
 #include <QFont>
 #include <QFontDatabase>

@@ -5,7 +5,7 @@
 
 #include <QSizeF>
 
-#include "report_sheet.hpp"
+#include "report/report_sheet.hpp"
 
 class QPainter;
 

@@ -1,9 +1,9 @@
-#include "sheet_viewer.hpp"
+#include "shell/sheet_viewer.hpp"
 
 #include <QPainter>
 #include <algorithm>
 
-#include "sheet_renderer.hpp"
+#include "shell/sheet_renderer.hpp"
 
 namespace vaporel {
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "report_sheet.hpp"
+#include "report/report_sheet.hpp"
 
 namespace vaporel {
 

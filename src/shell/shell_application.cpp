@@ -1,4 +1,4 @@
-#include "shell_application.hpp"
+#include "shell/shell_application.hpp"
 
 namespace vaporel {
 

@@ -1,4 +1,4 @@
-#include "window_font.hpp"
+#include "shell/window_font.hpp"
 
 #include <QFontDatabase>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "window_layout.hpp"
+#include "shell/window_layout.hpp"
 
 namespace vaporel {
 namespace {

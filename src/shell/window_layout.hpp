@@ -6,7 +6,7 @@
 #include <Qt>
 #include <vector>
 
-#include "window_font.hpp"
+#include "shell/window_font.hpp"
 
 namespace vaporel {
 

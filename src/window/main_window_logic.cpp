@@ -1,18 +1,18 @@
-#include "main_window_logic.hpp"
+#include "window/main_window_logic.hpp"
 
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 
-#include "calculate_command.hpp"
-#include "characters.hpp"
-#include "entry_filter.hpp"
-#include "first_input_field.hpp"
-#include "focus.hpp"
-#include "pressure_field.hpp"
-#include "second_input_field.hpp"
-#include "selector_and_reset.hpp"
-#include "window_context.hpp"
+#include "window/calculate/calculate_command.hpp"
+#include "window/input/characters.hpp"
+#include "window/input/entry_filter.hpp"
+#include "window/input/first_input_field.hpp"
+#include "window/input/focus.hpp"
+#include "window/input/pressure_field.hpp"
+#include "window/input/second_input_field.hpp"
+#include "window/input/selector_and_reset.hpp"
+#include "window/model/window_context.hpp"
 
 namespace vaporel {
 namespace {

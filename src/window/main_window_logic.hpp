@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "main_window_model.hpp"
-#include "numbers.hpp"
-#include "platform.hpp"
+#include "window/model/main_window_model.hpp"
+#include "numbers/numbers.hpp"
+#include "window/model/platform.hpp"
 
 namespace vaporel {
 

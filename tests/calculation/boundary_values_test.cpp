@@ -1,8 +1,8 @@
-#include "boundary_values.hpp"
+#include "calculation/boundary_values.hpp"
 
 #include <gtest/gtest.h>
 
-#include "numbers.hpp"
+#include "numbers/numbers.hpp"
 
 namespace vaporel {
 namespace {

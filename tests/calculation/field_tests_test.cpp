@@ -1,8 +1,8 @@
-#include "field_tests.hpp"
+#include "calculation/field_tests.hpp"
 
 #include <gtest/gtest.h>
 
-#include "numbers.hpp"
+#include "numbers/numbers.hpp"
 
 namespace vaporel {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "humid_air.hpp"
-#include "resolve_state.hpp"
-#include "saturation.hpp"
+#include "properties/humid_air.hpp"
+#include "calculation/resolve_state.hpp"
+#include "properties/saturation.hpp"
 
 namespace vaporel {
 namespace {

@@ -1,8 +1,9 @@
-#include "result_texts.hpp"
+#include "calculation/result_texts.hpp"
 
 #include <gtest/gtest.h>
 
-#include "resolve_state.hpp"
+#include "calculation/resolve_state.hpp"
+#include "calculation/thermophysical.hpp"
 
 namespace vaporel {
 namespace {

@@ -2,9 +2,10 @@
 
 #include <cmath>
 
-#include "humid_air.hpp"
-#include "resolve_state.hpp"
-#include "saturation.hpp"
+#include "properties/humid_air.hpp"
+#include "calculation/resolve_state.hpp"
+#include "properties/saturation.hpp"
+#include "calculation/thermophysical.hpp"
 
 namespace vaporel {
 namespace {

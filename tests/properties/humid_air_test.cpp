@@ -1,4 +1,4 @@
-#include "humid_air.hpp"
+#include "properties/humid_air.hpp"
 
 #include <gtest/gtest.h>
 

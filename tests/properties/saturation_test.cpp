@@ -1,4 +1,4 @@
-#include "saturation.hpp"
+#include "properties/saturation.hpp"
 
 #include <gtest/gtest.h>
 

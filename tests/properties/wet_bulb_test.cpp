@@ -1,13 +1,13 @@
-#include "wet_bulb.hpp"
+#include "properties/wet_bulb.hpp"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "humid_air.hpp"
-#include "saturation.hpp"
-#include "sign_change.hpp"
+#include "properties/humid_air.hpp"
+#include "properties/saturation.hpp"
+#include "support/sign_change.hpp"
 
 namespace vaporel {
 namespace {

@@ -6,9 +6,9 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "main_window.hpp"
+#include "shell/main_window.hpp"
 #include "modal_watchdog.hpp"
-#include "qt_platform.hpp"
+#include "shell/qt_platform.hpp"
 
 using namespace vaporel;
 

@@ -16,9 +16,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "main_window.hpp"
+#include "shell/main_window.hpp"
 #include "modal_watchdog.hpp"
-#include "qt_platform.hpp"
+#include "shell/qt_platform.hpp"
 
 using namespace vaporel;
 

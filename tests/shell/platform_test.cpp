@@ -8,7 +8,7 @@
 #include <QtTest>
 
 #include "modal_watchdog.hpp"
-#include "qt_platform.hpp"
+#include "shell/qt_platform.hpp"
 
 using vaporel::MessageIcon;
 using vaporel::QtPlatform;

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "workbook_spreadsheet.hpp"
+#include "report/workbook_spreadsheet.hpp"
 
 namespace vaporel::testing {
 

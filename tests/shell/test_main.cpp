@@ -4,7 +4,7 @@
 #include <QLocale>
 #include <QStandardPaths>
 
-#include "shell_application.hpp"
+#include "shell/shell_application.hpp"
 
 // Each test binary of this folder defines it.
 int runTests(int argc, char** argv);

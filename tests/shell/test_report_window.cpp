@@ -18,15 +18,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "main_window.hpp"
-#include "qt_platform.hpp"
-#include "report_command.hpp"
+#include "shell/main_window.hpp"
+#include "shell/qt_platform.hpp"
+#include "shell/report_command.hpp"
 #include "report_modal_watchdog.hpp"
-#include "shell_application.hpp"
-#include "user_driver.hpp"
+#include "shell/shell_application.hpp"
+#include "window/driver/user_driver.hpp"
 #include "report_fixture.hpp"
-#include "report_window.hpp"
-#include "sheet_viewer.hpp"
+#include "shell/report_window.hpp"
+#include "shell/sheet_viewer.hpp"
 
 namespace vaporel {
 namespace {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform.hpp"
+#include "window/model/platform.hpp"
 
 namespace vaporel::testing {
 

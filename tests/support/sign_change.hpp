@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "humid_air.hpp"
+#include "properties/humid_air.hpp"
 
 namespace vaporel::testing_support {
 

@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
-#include "main_window_logic.hpp"
-#include "main_window_model.hpp"
-#include "numbers.hpp"
-#include "recording_platform.hpp"
-#include "user_driver.hpp"
+#include "window/main_window_logic.hpp"
+#include "window/model/main_window_model.hpp"
+#include "numbers/numbers.hpp"
+#include "support/recording_platform.hpp"
+#include "window/driver/user_driver.hpp"
 
 namespace vaporel::testing {
 

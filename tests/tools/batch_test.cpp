@@ -1,16 +1,16 @@
 // Every state the field checks accept resolves to thirteen finite values, with the wet bulb
 // where the saturated-enthalpy residual changes sign: a regression sweep over the accepted
 // ranges of all five input pairs, near the boiling point included.
-#include "batch.hpp"
+#include "vaporel-calc/batch.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "boundary_values.hpp"
-#include "humid_air.hpp"
-#include "result_texts.hpp"
-#include "sign_change.hpp"
+#include "calculation/boundary_values.hpp"
+#include "properties/humid_air.hpp"
+#include "calculation/result_texts.hpp"
+#include "support/sign_change.hpp"
 
 namespace vaporel {
 namespace {

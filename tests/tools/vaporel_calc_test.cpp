@@ -9,8 +9,9 @@
 #include <sstream>
 #include <string>
 
-#include "resolve_state.hpp"
-#include "result_texts.hpp"
+#include "calculation/resolve_state.hpp"
+#include "calculation/result_texts.hpp"
+#include "calculation/thermophysical.hpp"
 
 namespace vaporel {
 namespace {

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "window_fixture.hpp"
+#include "support/window_fixture.hpp"
 
 namespace vaporel::testing {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "window_fixture.hpp"
+#include "support/window_fixture.hpp"
 
 namespace vaporel::testing {
 namespace {

@@ -1,8 +1,8 @@
 // make-template OUT.xls: writes the report workbook template.
 #include <iostream>
 
-#include "workbook/ole_container.hpp"
-#include "workbook/report_template.hpp"
+#include "report/workbook/ole_container.hpp"
+#include "report/workbook/report_template.hpp"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

@@ -1,11 +1,12 @@
-#include "batch.hpp"
+#include "vaporel-calc/batch.hpp"
 
 #include <charconv>
 
-#include "boundary_values.hpp"
-#include "field_tests.hpp"
-#include "resolve_state.hpp"
-#include "result_texts.hpp"
+#include "calculation/boundary_values.hpp"
+#include "calculation/field_tests.hpp"
+#include "calculation/resolve_state.hpp"
+#include "calculation/result_texts.hpp"
+#include "calculation/thermophysical.hpp"
 
 namespace vaporel {
 namespace {

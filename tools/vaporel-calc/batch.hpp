@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "air_state.hpp"
-#include "numbers.hpp"
+#include "calculation/air_state.hpp"
+#include "numbers/numbers.hpp"
 
 namespace vaporel {
 

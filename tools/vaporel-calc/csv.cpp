@@ -1,9 +1,9 @@
-#include "csv.hpp"
+#include "vaporel-calc/csv.hpp"
 
 #include <array>
 
-#include "batch.hpp"
-#include "result_texts.hpp"
+#include "vaporel-calc/batch.hpp"
+#include "calculation/result_texts.hpp"
 
 namespace vaporel {
 namespace {

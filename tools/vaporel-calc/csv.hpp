@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "numbers.hpp"
+#include "numbers/numbers.hpp"
 
 namespace vaporel {
 

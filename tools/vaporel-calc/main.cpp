@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "batch.hpp"
-#include "csv.hpp"
-#include "report_mode.hpp"
-#include "result_texts.hpp"
+#include "vaporel-calc/batch.hpp"
+#include "vaporel-calc/csv.hpp"
+#include "vaporel-calc/report_mode.hpp"
+#include "calculation/result_texts.hpp"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "report_mode.hpp"
+#include "vaporel-calc/report_mode.hpp"
 
 #include <unistd.h>
 
@@ -6,12 +6,12 @@
 #include <filesystem>
 #include <system_error>
 
-#include "main_window_logic.hpp"
-#include "main_window_model.hpp"
-#include "platform.hpp"
-#include "report_generation.hpp"
-#include "report_location.hpp"
-#include "workbook_spreadsheet.hpp"
+#include "window/main_window_logic.hpp"
+#include "window/model/main_window_model.hpp"
+#include "window/model/platform.hpp"
+#include "report/report_generation.hpp"
+#include "report/report_location.hpp"
+#include "report/workbook_spreadsheet.hpp"
 
 namespace vaporel {
 namespace {

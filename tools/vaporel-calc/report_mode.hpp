@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "numbers.hpp"
+#include "numbers/numbers.hpp"
 
 namespace vaporel {
 

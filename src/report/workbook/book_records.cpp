@@ -1,6 +1,6 @@
-#include "workbook/book_records.hpp"
+#include "report/workbook/book_records.hpp"
 
-#include "workbook/strings.hpp"
+#include "report/workbook/strings.hpp"
 
 namespace vaporel::xls {
 

@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "workbook/cell_records.hpp"
-#include "workbook/records.hpp"
+#include "report/workbook/cell_records.hpp"
+#include "report/workbook/records.hpp"
 
 namespace vaporel::xls {
 

@@ -1,4 +1,4 @@
-#include "workbook/byte_io.hpp"
+#include "report/workbook/byte_io.hpp"
 
 #include <bit>
 #include <cstring>

@@ -1,9 +1,9 @@
-#include "workbook/cell_records.hpp"
+#include "report/workbook/cell_records.hpp"
 
 #include <bit>
 #include <cstring>
 
-#include "workbook/strings.hpp"
+#include "report/workbook/strings.hpp"
 
 namespace vaporel::xls {
 

@@ -1,4 +1,4 @@
-#include "workbook/cell_ref.hpp"
+#include "report/workbook/cell_ref.hpp"
 
 namespace vaporel::xls {
 

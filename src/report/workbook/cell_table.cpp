@@ -1,9 +1,9 @@
-#include "workbook/cell_table.hpp"
+#include "report/workbook/cell_table.hpp"
 
 #include <algorithm>
 
-#include "workbook/book_records.hpp"
-#include "workbook/cell_records.hpp"
+#include "report/workbook/book_records.hpp"
+#include "report/workbook/cell_records.hpp"
 
 namespace vaporel::xls {
 

@@ -8,8 +8,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "workbook/cell_ref.hpp"
-#include "workbook/records.hpp"
+#include "report/workbook/cell_ref.hpp"
+#include "report/workbook/records.hpp"
 
 namespace vaporel::xls {
 

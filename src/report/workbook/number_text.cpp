@@ -1,4 +1,4 @@
-#include "workbook/number_text.hpp"
+#include "report/workbook/number_text.hpp"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "workbook/ole_container.hpp"
+#include "report/workbook/ole_container.hpp"
 
 #include <gsf/gsf.h>
 #include <sys/stat.h>

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "workbook/byte_io.hpp"
-#include "workbook/result.hpp"
+#include "report/workbook/byte_io.hpp"
+#include "report/workbook/result.hpp"
 
 namespace vaporel::xls {
 

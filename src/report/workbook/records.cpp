@@ -1,4 +1,4 @@
-#include "workbook/records.hpp"
+#include "report/workbook/records.hpp"
 
 #include <algorithm>
 

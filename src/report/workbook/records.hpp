@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "workbook/byte_io.hpp"
+#include "report/workbook/byte_io.hpp"
 
 namespace vaporel::xls {
 

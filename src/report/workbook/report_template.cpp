@@ -1,13 +1,13 @@
-#include "workbook/report_template.hpp"
+#include "report/workbook/report_template.hpp"
 
 #include <array>
 #include <string>
 
-#include "workbook/book_records.hpp"
-#include "workbook/cell_records.hpp"
-#include "workbook/strings.hpp"
-#include "workbook/style_records.hpp"
-#include "workbook/workbook.hpp"
+#include "report/workbook/book_records.hpp"
+#include "report/workbook/cell_records.hpp"
+#include "report/workbook/strings.hpp"
+#include "report/workbook/style_records.hpp"
+#include "report/workbook/workbook.hpp"
 
 namespace vaporel::xls {
 

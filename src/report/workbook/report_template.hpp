@@ -2,8 +2,8 @@
 // The report workbook as shipped: one worksheet "Vaporel" with the texts,
 // styles, widths, heights and print settings of the report layout.
 
-#include "workbook/byte_io.hpp"
-#include "workbook/result.hpp"
+#include "report/workbook/byte_io.hpp"
+#include "report/workbook/result.hpp"
 
 namespace vaporel::xls {
 

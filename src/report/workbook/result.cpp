@@ -1,4 +1,4 @@
-#include "workbook/result.hpp"
+#include "report/workbook/result.hpp"
 
 namespace vaporel::xls {
 

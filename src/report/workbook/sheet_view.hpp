@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "workbook/book_records.hpp"
-#include "workbook/cell_records.hpp"
-#include "workbook/style_records.hpp"
+#include "report/workbook/book_records.hpp"
+#include "report/workbook/cell_records.hpp"
+#include "report/workbook/style_records.hpp"
 
 namespace vaporel::xls {
 

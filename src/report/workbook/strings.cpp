@@ -1,4 +1,4 @@
-#include "workbook/strings.hpp"
+#include "report/workbook/strings.hpp"
 
 #include <algorithm>
 

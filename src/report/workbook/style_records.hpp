@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "workbook/records.hpp"
+#include "report/workbook/records.hpp"
 
 namespace vaporel::xls {
 

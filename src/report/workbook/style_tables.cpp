@@ -1,6 +1,6 @@
-#include "workbook/style_tables.hpp"
+#include "report/workbook/style_tables.hpp"
 
-#include "workbook/byte_io.hpp"
+#include "report/workbook/byte_io.hpp"
 
 namespace vaporel::xls {
 

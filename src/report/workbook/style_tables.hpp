@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "workbook/records.hpp"
-#include "workbook/sheet_view.hpp"
-#include "workbook/style_records.hpp"
+#include "report/workbook/records.hpp"
+#include "report/workbook/sheet_view.hpp"
+#include "report/workbook/style_records.hpp"
 
 namespace vaporel::xls {
 

@@ -1,12 +1,12 @@
-#include "workbook/workbook.hpp"
+#include "report/workbook/workbook.hpp"
 
 #include <algorithm>
 
-#include "workbook/book_records.hpp"
-#include "workbook/cell_records.hpp"
-#include "workbook/cell_table.hpp"
-#include "workbook/number_text.hpp"
-#include "workbook/style_tables.hpp"
+#include "report/workbook/book_records.hpp"
+#include "report/workbook/cell_records.hpp"
+#include "report/workbook/cell_table.hpp"
+#include "report/workbook/number_text.hpp"
+#include "report/workbook/style_tables.hpp"
 
 namespace vaporel::xls {
 

@@ -10,12 +10,12 @@
 #include <string_view>
 #include <vector>
 
-#include "workbook/cell_ref.hpp"
-#include "workbook/ole_container.hpp"
-#include "workbook/records.hpp"
-#include "workbook/result.hpp"
-#include "workbook/sheet_view.hpp"
-#include "workbook/strings.hpp"
+#include "report/workbook/cell_ref.hpp"
+#include "report/workbook/ole_container.hpp"
+#include "report/workbook/records.hpp"
+#include "report/workbook/result.hpp"
+#include "report/workbook/sheet_view.hpp"
+#include "report/workbook/strings.hpp"
 
 namespace vaporel::xls {
 

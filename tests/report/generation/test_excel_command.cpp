@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 
 #include "report_files.hpp"
-#include "report_generation.hpp"
-#include "window_fixture.hpp"
-#include "workbook_spreadsheet.hpp"
+#include "report/report_generation.hpp"
+#include "support/window_fixture.hpp"
+#include "report/workbook_spreadsheet.hpp"
 
 namespace vaporel::testing {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "report_generation.hpp"
+#include "report/report_generation.hpp"
 
 namespace vaporel {
 namespace {

@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "report_location.hpp"
+#include "report/report_location.hpp"
 
 namespace vaporel {
 namespace {

@@ -15,8 +15,8 @@
 #include <ostream>
 
 #include "report_files.hpp"
-#include "report_generation.hpp"
-#include "workbook_spreadsheet.hpp"
+#include "report/report_generation.hpp"
+#include "report/workbook_spreadsheet.hpp"
 
 namespace vaporel {
 namespace {

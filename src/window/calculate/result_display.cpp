@@ -1,0 +1,21 @@
+#include "window/calculate/result_display.hpp"
+
+#include <cstddef>
+
+#include "window/model/main_window_model.hpp"
+#include "calculation/resolve_state.hpp"
+#include "calculation/result_texts.hpp"
+#include "calculation/thermophysical.hpp"
+
+namespace vaporel {
+
+void DisplayResults(WindowContext& window, const AirState& state) {
+  MainWindowModel& model = window.model;
+  const auto texts = ResultTexts(state, ThermophysicalProperties(state), window.numbers);
+  for (std::size_t i = 0; i < kResultFields.size(); ++i) model[kResultFields[i].label].text = texts[i];
+  model["Frame2"].visible = true;
+  model["Command2"].enabled = true;
+  model["Command3"].enabled = true;
+}
+
+}  // namespace vaporel

@@ -1,0 +1,14 @@
+#include "window/input/focus.hpp"
+
+#include "window/model/main_window_model.hpp"
+#include "window/input/selector_and_reset.hpp"
+
+namespace vaporel {
+
+void GiveFocus(WindowContext& window, std::string_view control) {
+  if (window.model.focus == control) return;
+  window.model.focus = std::string(control);
+  if (control == "Combo1") OnSelectorFocus(window);
+}
+
+}  // namespace vaporel

@@ -1,0 +1,15 @@
+#pragma once
+// The input-pair selector Combo1 and the Reset command (Command2).
+
+#include "window/model/window_context.hpp"
+
+namespace vaporel {
+
+// A selection was made in Combo1 (by the user, or by the program setting its list index).
+void OnPairSelected(WindowContext& window);
+// Combo1 received the focus: the inputs and the results are wiped.
+void OnSelectorFocus(WindowContext& window);
+// Command2 "Reset": the inputs, the boundary values and the results are wiped.
+void Reset(WindowContext& window);
+
+}  // namespace vaporel
