@@ -19,6 +19,7 @@
 #include "properties/saturation.hpp"
 #include "properties/wet_bulb.hpp"
 #include "calculation/thermophysical.hpp"
+#include "calculation/wet_bulb_tolerance.hpp"
 
 namespace vaporel {
 namespace {
@@ -28,25 +29,17 @@ struct Input {
   double p, first, second;
 };
 
-double ToleranceOf(int pair) {
-  switch (pair) {
-    case 1: return 1e-10;
-    case 3: return 1e-06;
-    default: return 1e-07;
-  }
-}
-
 // Residual evaluations the wet-bulb iteration made for this input (0 when there was none).
 int EvaluationsOf(const Input& in) {
-  const Resolution r = ResolveState(in.pair, in.p, in.first, in.second);
+  const Resolution r = ResolveState(InputPairFromNumber(in.pair), in.p, in.first, in.second);
   const auto* s = std::get_if<AirState>(&r);
   if (!s || in.pair == 2 || ((in.pair == 1 || in.pair == 3) && s->RH == 100)) return 0;
-  return SolveWetBulb(s->tdp, s->tdb, s->h, s->p, ToleranceOf(in.pair)).evaluations;
+  return SolveWetBulb(s->tdp, s->tdb, s->h, s->p, WetBulbTolerance(InputPairFromNumber(in.pair))).evaluations;
 }
 
 // One resolution as the Calculate command runs it: the state and its thermophysical properties.
 void Resolve(const Input& in) {
-  const Resolution r = ResolveState(in.pair, in.p, in.first, in.second);
+  const Resolution r = ResolveState(InputPairFromNumber(in.pair), in.p, in.first, in.second);
   if (const auto* s = std::get_if<AirState>(&r)) {
     ThermoProps props = ThermophysicalProperties(*s);
     benchmark::DoNotOptimize(props);
@@ -70,7 +63,7 @@ void Floor(int n, double t0) {
 
 // The wet bulb the resolution of this input ends with (where its floor evaluates).
 double WetBulbOf(const Input& in) {
-  const Resolution r = ResolveState(in.pair, in.p, in.first, in.second);
+  const Resolution r = ResolveState(InputPairFromNumber(in.pair), in.p, in.first, in.second);
   const auto* s = std::get_if<AirState>(&r);
   return s ? s->twb : 20;
 }
@@ -110,7 +103,7 @@ std::vector<Input> AcceptedStates(int count) {
     Input in;
     in.pair = 1 + static_cast<int>(random() % 5);
     in.p = 0.1 + 9.9 * unit(random);
-    const double tdbmax = point.atDisplayPrecision(MaxDryBulb(in.pair, in.p), kTdbmaxPattern);
+    const double tdbmax = point.atDisplayPrecision(MaxDryBulb(InputPairFromNumber(in.pair), in.p), kTdbmaxPattern);
     if (in.pair == 4) {
       in.first = std::pow(10, -5 + 5 * unit(random));  // x from 1e-5 to 1
       const EnthalpyRange r = AbsHumidityEnthalpyRange(in.first, in.p, tdbmax);
@@ -135,14 +128,14 @@ std::vector<Input> AcceptedStates(int count) {
     in.p = *point.parse(texts[0]);
     in.first = *point.parse(texts[1]);
     in.second = *point.parse(texts[2]);
-    if (!CalculateFromTexts(in.pair, texts[0], texts[1], texts[2], point).refusal) states.push_back(in);
+    if (!CalculateFromTexts(InputPairFromNumber(in.pair), texts[0], texts[1], texts[2], point).refusal) states.push_back(in);
   }
   return states;
 }
 
 // What the arithmetic outside the iteration costs, to read the ratios against.
 void RegisterParts() {
-  static const AirState state = std::get<AirState>(ResolveState(1, 1.01325, 20, 50));
+  static const AirState state = std::get<AirState>(ResolveState(InputPair::DryBulbHumidity, 1.01325, 20, 50));
   benchmark::RegisterBenchmark("part/SatPressure+Enthalpy", [](benchmark::State& s) {
     double t = 20;
     for (auto _ : s) {

@@ -7,8 +7,6 @@
 namespace vaporel {
 namespace {
 
-// Pair 4's dew point of the first input uses the rounded molar-mass ratio.
-constexpr double kRoundedMolarMassRatio = 0.622;
 // MinWetBulb steps down by 0.1 K; saturated air at -273 °C holds nothing, so the search
 // ends within (tdb + 273) / 0.1 steps for any tdb the first field accepts. The bound only
 // matters for a residual that is not a number.
@@ -16,9 +14,9 @@ constexpr int kMaxMinWetBulbSteps = 20000;
 
 }  // namespace
 
-double MaxDryBulb(int pair, double p) {
+double MaxDryBulb(InputPair pair, double p) {
   const double ts = SatTemperature(p);
-  return pair == 1 ? 0.9 * ts : ts;
+  return pair == InputPair::DryBulbHumidity ? 0.9 * ts : ts;
 }
 
 double MinWetBulb(double tdb, double p) {

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "calculation/input_pair.hpp"
+
 namespace vaporel {
 
 inline constexpr std::string_view kTdbmaxPattern = "##0.0";   // Label12
@@ -12,7 +14,7 @@ inline constexpr std::string_view kEnthalpyPattern = "###0.0";  // Label19 / Lab
 inline constexpr std::string_view kXmaxPattern = "0.00000";   // Label19, pair 5
 
 // tdbmax [°C]: 0.9 · SatTemperature(p) for pair 1, SatTemperature(p) for the others.
-double MaxDryBulb(int pair, double p);
+double MaxDryBulb(InputPair pair, double p);
 
 // twbmin [°C]: stepping down from tdb by 0.1 until saturated air is no richer than dry air at tdb.
 double MinWetBulb(double tdb, double p);

@@ -11,11 +11,14 @@ constexpr double kMaxPressure = 10;      // [bar]
 constexpr double kMinPressure = 0.1;     // [bar]
 constexpr double kMinDryBulb = -40.1;    // [°C]
 
-bool TakesDryBulbFirst(int pair) { return pair == 1 || pair == 2 || pair == 3 || pair == 5; }
+bool TakesDryBulbFirst(InputPair pair) {
+  return pair == InputPair::DryBulbHumidity || pair == InputPair::DryWetBulb || pair == InputPair::DryBulbEnthalpy ||
+         pair == InputPair::DryBulbAbsHumidity;
+}
 
 }  // namespace
 
-PressureVerdict CheckPressure(int pair, double p) {
+PressureVerdict CheckPressure(InputPair pair, double p) {
   if (!(p <= kMaxPressure)) {
     return {"Invalid entries, pressure must be less than 10 bar"};
   }
@@ -25,13 +28,13 @@ PressureVerdict CheckPressure(int pair, double p) {
   return {std::nullopt, MaxDryBulb(pair, p)};
 }
 
-FirstInputVerdict CheckFirstInput(int pair, double v, const FirstInputContext& context) {
+FirstInputVerdict CheckFirstInput(InputPair pair, double v, const FirstInputContext& context) {
   FirstInputVerdict verdict;
-  if (pair < 1 || pair > 5) {
+  if (pair == InputPair::None) {
     return verdict;
   }
   // Pair 1 needs only tdbmax; the others also compute their limits from the pressure.
-  if (!context.tdbmaxShown || (pair != 1 && !context.p)) {
+  if (!context.tdbmaxShown || (pair != InputPair::DryBulbHumidity && !context.p)) {
     verdict.refusal = kPressureFirst;
     return verdict;
   }
@@ -47,11 +50,11 @@ FirstInputVerdict CheckFirstInput(int pair, double v, const FirstInputContext& c
     }
   }
   switch (pair) {
-    case 2:
+    case InputPair::DryWetBulb:
       verdict.row2 = Row2::MinWetBulb;
       verdict.row2Value = MinWetBulb(v, *context.p);
       break;
-    case 3: {
+    case InputPair::DryBulbEnthalpy: {
       const EnthalpyRange range = DryBulbEnthalpyRange(v, *context.p);
       verdict.row2 = Row2::MinEnthalpy;
       verdict.row2Value = range.hmin;
@@ -59,7 +62,7 @@ FirstInputVerdict CheckFirstInput(int pair, double v, const FirstInputContext& c
       verdict.hmax = range.hmax;
       break;
     }
-    case 4: {
+    case InputPair::AbsHumidityEnthalpy: {
       // The first input is the absolute humidity: no range test, only the limits for h.
       const EnthalpyRange range = AbsHumidityEnthalpyRange(v, *context.p, *context.tdbmaxShown);
       verdict.row2 = Row2::MinEnthalpy;
@@ -68,25 +71,26 @@ FirstInputVerdict CheckFirstInput(int pair, double v, const FirstInputContext& c
       verdict.hmax = range.hmax;
       break;
     }
-    case 5:
+    case InputPair::DryBulbAbsHumidity:
       verdict.row2 = Row2::MaxAbsHumidity;
       verdict.row2Value = MaxAbsHumidity(v, *context.p);
       break;
-    default:
+    case InputPair::DryBulbHumidity:
+    case InputPair::None:
       break;  // pair 1: the first input gives no further limits
   }
   return verdict;
 }
 
-SecondInputVerdict CheckSecondInput(int pair, double v, const SecondInputContext& context) {
+SecondInputVerdict CheckSecondInput(InputPair pair, double v, const SecondInputContext& context) {
   SecondInputVerdict verdict;
   switch (pair) {
-    case 1:
+    case InputPair::DryBulbHumidity:
       if (!(v >= 0 && v <= 100)) {
         verdict.refusal = "Invalid entries, Relative Humidity must be in range 0 to 100 %";
       }
       break;
-    case 2:
+    case InputPair::DryWetBulb:
       if (!context.row2Shown) {
         verdict.refusal = kFirstInputFirst;
       } else if (!(v >= *context.row2Shown)) {
@@ -94,7 +98,7 @@ SecondInputVerdict CheckSecondInput(int pair, double v, const SecondInputContext
         verdict.refusal = "Invalid entries, Wet Bulb Temperature > twbmin and < tdb";
       }
       break;
-    case 3:
+    case InputPair::DryBulbEnthalpy:
       if (!context.p) {
         verdict.refusal = kPressureFirst;
       } else if (!context.first) {
@@ -107,7 +111,7 @@ SecondInputVerdict CheckSecondInput(int pair, double v, const SecondInputContext
         }
       }
       break;
-    case 4:
+    case InputPair::AbsHumidityEnthalpy:
       if (!context.p || !context.tdbmaxShown) {
         verdict.refusal = kPressureFirst;
       } else if (!context.first) {
@@ -120,14 +124,14 @@ SecondInputVerdict CheckSecondInput(int pair, double v, const SecondInputContext
         }
       }
       break;
-    case 5:
+    case InputPair::DryBulbAbsHumidity:
       if (!context.row2Shown) {
         verdict.refusal = kFirstInputFirst;
       } else if (!(v <= *context.row2Shown)) {
         verdict.refusal = "Invalid entries, Absolute humidity must be less than xmax";
       }
       break;
-    default:
+    case InputPair::None:
       break;  // no input pair selected: nothing to test
   }
   return verdict;

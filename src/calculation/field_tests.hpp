@@ -7,6 +7,7 @@
 #include <string>
 
 #include "calculation/boundary_values.hpp"
+#include "calculation/input_pair.hpp"
 
 namespace vaporel {
 
@@ -19,7 +20,7 @@ struct PressureVerdict {
   std::optional<std::string> refusal;
   double tdbmax = 0;
 };
-PressureVerdict CheckPressure(int pair, double p);
+PressureVerdict CheckPressure(InputPair pair, double p);
 
 // First input field (Text3).
 enum class Row2 { None, MinWetBulb, MinEnthalpy, MaxAbsHumidity };
@@ -34,7 +35,7 @@ struct FirstInputContext {
   std::optional<double> p;            // Text2
   std::optional<double> tdbmaxShown;  // Label12 read back
 };
-FirstInputVerdict CheckFirstInput(int pair, double v, const FirstInputContext& context);
+FirstInputVerdict CheckFirstInput(InputPair pair, double v, const FirstInputContext& context);
 
 // Second input field (Text4).
 struct SecondInputContext {
@@ -48,6 +49,6 @@ struct SecondInputVerdict {
   // Pair 4: the recomputed limits, written to Label19 / Label21 before the test.
   std::optional<EnthalpyRange> pair4Panel;
 };
-SecondInputVerdict CheckSecondInput(int pair, double v, const SecondInputContext& context);
+SecondInputVerdict CheckSecondInput(InputPair pair, double v, const SecondInputContext& context);
 
 }  // namespace vaporel

@@ -5,6 +5,7 @@
 #include "properties/saturation.hpp"
 #include "calculation/shared_relations.hpp"
 #include "properties/wet_bulb.hpp"
+#include "calculation/wet_bulb_tolerance.hpp"
 
 namespace vaporel {
 
@@ -26,7 +27,7 @@ Resolution ResolveDryBulbAbsHumidity(double p, double tdb, double x) {
   s.ro = Density(x, p, tdb);
   s.pv = ps * (s.RH / 100);
   // No shortcut for saturated air: at x = xmax the iteration ends after its first step.
-  s.twb = WetBulb(s.tdp, tdb, s.h, p, 1e-07);
+  s.twb = WetBulb(s.tdp, tdb, s.h, p, WetBulbTolerance(InputPair::DryBulbAbsHumidity));
   return s;
 }
 

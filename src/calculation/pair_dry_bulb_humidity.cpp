@@ -4,6 +4,7 @@
 #include "properties/saturation.hpp"
 #include "calculation/shared_relations.hpp"
 #include "properties/wet_bulb.hpp"
+#include "calculation/wet_bulb_tolerance.hpp"
 
 namespace vaporel {
 
@@ -24,7 +25,7 @@ Resolution ResolveDryBulbHumidity(double p, double tdb, double RH) {
     s.twb = tdb;
     s.tdp = tdb;
   } else {
-    s.twb = WetBulb(s.tdp, tdb, s.h, p, 1e-10);
+    s.twb = WetBulb(s.tdp, tdb, s.h, p, WetBulbTolerance(InputPair::DryBulbHumidity));
   }
   return s;
 }

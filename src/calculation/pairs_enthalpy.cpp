@@ -6,6 +6,7 @@
 #include "properties/saturation.hpp"
 #include "calculation/shared_relations.hpp"
 #include "properties/wet_bulb.hpp"
+#include "calculation/wet_bulb_tolerance.hpp"
 
 namespace vaporel {
 
@@ -29,7 +30,7 @@ Resolution ResolveDryBulbEnthalpy(double p, double tdb, double h) {
     s.twb = tdb;
     s.tdp = tdb;
   } else {
-    s.twb = WetBulb(s.tdp, tdb, s.h, p, 1e-06);
+    s.twb = WetBulb(s.tdp, tdb, s.h, p, WetBulbTolerance(InputPair::DryBulbEnthalpy));
   }
   return s;
 }
@@ -42,15 +43,15 @@ Resolution ResolveAbsHumidityEnthalpy(double p, double x, double h) {
   const double pvd = p * (x / (x + kMolarMassRatio));
   s.tdp = DewPointOrDry(x == 0, pvd);
   // tdb is the larger root of Enthalpy(tdb, x) = h, a quadratic in tdb.
-  const double A = 5.4e-05 + 0.0002 * x;
-  const double B = 1.0029 + 1.856 * x;
-  s.tdb = (-B + std::pow(std::pow(B, 2) + 4 * A * (h - 2500.84 * x), 0.5)) / (A * 2);
+  const double A = kDryAirHeatSlope + kVapourHeatSlope * x;
+  const double B = kDryAirHeat + kVapourHeat * x;
+  s.tdb = (-B + std::pow(std::pow(B, 2) + 4 * A * (h - kVaporisationHeat * x), 0.5)) / (A * 2);
   const double ps = SatPressure(s.tdb);
   s.RH = RelativeHumidity(x, p, ps);
   s.ro = Density(x, p, s.tdb);
   s.pv = ps * (s.RH / 100);
   // No shortcut for saturated air: the iteration runs and tdp keeps the correlation's value.
-  s.twb = WetBulb(s.tdp, s.tdb, h, p, 1e-07);
+  s.twb = WetBulb(s.tdp, s.tdb, h, p, WetBulbTolerance(InputPair::AbsHumidityEnthalpy));
   return s;
 }
 

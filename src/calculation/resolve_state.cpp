@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "calculation/pairs.hpp"
+#include "properties/constants.hpp"
 
 namespace vaporel {
 namespace {
@@ -22,20 +23,20 @@ bool IsShowable(const AirState& s) {
   }
   // The thermophysical properties are finite for any such state (the mixing rules divide
   // by 1 + x and by x only when pv > 0; the fits are positive from -273 °C upward).
-  return s.x >= 0 && s.pv >= 0 && s.tdb > -273.15;
+  return s.x >= 0 && s.pv >= 0 && s.tdb > -kKelvinOffset;
 }
 
 }  // namespace
 
-Resolution ResolveState(int pair, double p, double first, double second) {
+Resolution ResolveState(InputPair pair, double p, double first, double second) {
   Resolution resolution;
   switch (pair) {
-    case 1: resolution = ResolveDryBulbHumidity(p, first, second); break;
-    case 2: resolution = ResolveDryWetBulb(p, first, second); break;
-    case 3: resolution = ResolveDryBulbEnthalpy(p, first, second); break;
-    case 4: resolution = ResolveAbsHumidityEnthalpy(p, first, second); break;
-    case 5: resolution = ResolveDryBulbAbsHumidity(p, first, second); break;
-    default: return Refusal{"Invalid entries, please select an input pair", {}, std::nullopt};
+    case InputPair::DryBulbHumidity: resolution = ResolveDryBulbHumidity(p, first, second); break;
+    case InputPair::DryWetBulb: resolution = ResolveDryWetBulb(p, first, second); break;
+    case InputPair::DryBulbEnthalpy: resolution = ResolveDryBulbEnthalpy(p, first, second); break;
+    case InputPair::AbsHumidityEnthalpy: resolution = ResolveAbsHumidityEnthalpy(p, first, second); break;
+    case InputPair::DryBulbAbsHumidity: resolution = ResolveDryBulbAbsHumidity(p, first, second); break;
+    case InputPair::None: return Refusal{"Invalid entries, please select an input pair", {}, std::nullopt};
   }
   if (const auto* state = std::get_if<AirState>(&resolution); state && !IsShowable(*state)) {
     return Refusal{kNoState, {}, std::nullopt};

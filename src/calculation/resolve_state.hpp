@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calculation/air_state.hpp"
+#include "calculation/input_pair.hpp"
 
 namespace vaporel {
 
@@ -27,6 +28,6 @@ using Resolution = std::variant<AirState, Refusal>;
 // pair: 1 "Dry Bulb Temperature & Relative Humidity", 2 "Dry & Wet Bulb Temperature",
 // 3 "Dry Bulb Temperature & Enthalpy", 4 "Absolute Humidity & Enthalpy",
 // 5 "Dry Bulb Temperature & Absolute Humidity". p [bar]; first and second in the pair's units.
-Resolution ResolveState(int pair, double p, double first, double second);
+Resolution ResolveState(InputPair pair, double p, double first, double second);
 
 }  // namespace vaporel

@@ -6,7 +6,6 @@ namespace vaporel {
 namespace {
 
 constexpr double kGasConstant = 461.56;     // of water vapour, as the density relation uses it [J/(kg K)]
-constexpr double kKelvinOffset = 273.15;    // [K]
 constexpr double kPascalPerBar = 100000;
 
 }  // namespace
@@ -20,7 +19,8 @@ double VapourPressure(double x, double p) { return x * p / (kMolarMassRatio + x)
 double RelativeHumidity(double x, double p, double ps) { return 100 * x * p / (ps * (kMolarMassRatio + x)); }
 
 double AbsHumidityFromEnthalpy(double h, double tdb) {
-  return (h - tdb * (1.0029 + 5.4e-05 * tdb)) / (2500.84 + tdb * (1.856 + 0.0002 * tdb));
+  return (h - tdb * (kDryAirHeat + kDryAirHeatSlope * tdb)) /
+         (kVaporisationHeat + tdb * (kVapourHeat + kVapourHeatSlope * tdb));
 }
 
 double DewPointOrDry(bool dry, double pvd) {

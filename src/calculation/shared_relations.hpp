@@ -1,10 +1,10 @@
 #pragma once
 // The relations every input pair resolves its state with.
 
+#include "properties/constants.hpp"
+
 namespace vaporel {
 
-inline constexpr double kMolarMassRatio = 0.62198;  // water vapour / dry air [-]
-inline constexpr double kDryAirDewPoint = -273;     // dew point shown for perfectly dry air [°C]
 
 // Density of humid air [kg/m³] at x [kg/kg], p [bar] and tdb [°C].
 double Density(double x, double p, double tdb);

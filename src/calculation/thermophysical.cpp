@@ -5,6 +5,7 @@
 
 #include "properties/polynomial.hpp"
 #include "calculation/resolve_state.hpp"
+#include "properties/constants.hpp"
 #include "properties/saturation.hpp"
 #include "calculation/thermophysical.hpp"
 
@@ -12,12 +13,12 @@ namespace vaporel {
 namespace {
 
 // Dry air, in t [°C], highest power first.
-constexpr Coefficients<6> kDryAirHeat = {4.54745e-15, -2.64671e-12, -1.24099e-9, 1.23082e-6, -8.57498e-5, 1.00653};
+constexpr Coefficients<6> kDryAirHeatFit = {4.54745e-15, -2.64671e-12, -1.24099e-9, 1.23082e-6, -8.57498e-5, 1.00653};
 constexpr Coefficients<5> kDryAirConductivity = {-2.6142e-14, 2.85943e-12, -1.94021e-8, 7.83035e-5, 0.0243714};
 constexpr Coefficients<6> kDryAirViscosity = {-9.1359e-19, 9.78776e-16, -3.0689e-13,
                                               -1.35537e-12, 5.02298e-8, 1.71531e-5};
 // Water vapour, in ts [°C], highest power first, before their unit factors.
-constexpr Coefficients<4> kVapourHeat = {9.95693e-5, 0.00461955, 0.784614, 1864.59};  // then / 1000
+constexpr Coefficients<4> kVapourHeatFit = {9.95693e-5, 0.00461955, 0.784614, 1864.59};  // then / 1000
 constexpr Coefficients<5> kVapourConductivity = {-3.1765e-10, 2.59524e-7, -3.23464e-5, 0.00769127,
                                                  1.74822};                               // then / 100
 constexpr Coefficients<3> kVapourViscosity = {7.62281e-6, 0.0375325, 8.1587};         // then · 1e-6
@@ -28,14 +29,13 @@ constexpr double kMoleRatioFactor = 1.61;  // vapour / air mole ratio per unit o
 constexpr double kSutherlandAir = 111;     // [K]
 constexpr double kSutherlandVapour = 961;  // [K]
 constexpr double kSutherlandCross = 239.40166;  // [K]
-constexpr double kKelvinOffset = 273.15;
 
 }  // namespace
 
 ThermoProps ThermophysicalProperties(const AirState& state) {
   const double t = state.tdb;
   const double x = state.x;
-  const double cpa = SumFromHighestPower(kDryAirHeat, t);
+  const double cpa = SumFromHighestPower(kDryAirHeatFit, t);
   const double lama = SumFromHighestPower(kDryAirConductivity, t);
   const double mua = SumFromHighestPower(kDryAirViscosity, t);
   if (state.pv == 0) {
@@ -44,7 +44,7 @@ ThermoProps ThermophysicalProperties(const AirState& state) {
   }
 
   const double ts = SatTemperature(state.pv);
-  const double cpv = SumFromHighestPower(kVapourHeat, ts) / 1000;
+  const double cpv = SumFromHighestPower(kVapourHeatFit, ts) / 1000;
   const double lamv = SumFromHighestPower(kVapourConductivity, ts) / 100;
   const double muv = SumFromHighestPower(kVapourViscosity, ts) * 1e-6;
 

@@ -16,6 +16,8 @@ constexpr Coefficients<7> kSatPressureIce = {-2.465132e-9,  -2.733306e-7, -1.120
 // td [°C] as a polynomial in L = ln pv [bar], from L^6 down to the constant.
 constexpr Coefficients<7> kFrostPoint = {0.02269088, 0.9304916, 15.77327, 141.4955, 709.0106, 1895.048, 2133.115};
 constexpr Coefficients<7> kDewPoint = {5.51819e-5, 0.00128514, 0.0178628, 0.21188, 2.39768, 27.9482, 99.6343};
+// ts [°C] as a polynomial in L = ln p [bar], from L^4 down to the constant.
+constexpr Coefficients<5> kSatTemperature = {0.0147968, 0.227202, 2.42628, 27.9062, 99.6172};
 // Vapour pressure [bar] below which the frost-point fit applies.
 constexpr double kFrostPointLimit = 0.0061;
 
@@ -63,11 +65,13 @@ double SatPressureInverse(double pv) {
 
 double SatTemperature(double p) {
   const double L = std::log(p);
-  double ts = 0.227202 * std::pow(L, 3);
-  ts += 0.0147968 * std::pow(L, 4);
-  ts += 2.42628 * std::pow(L, 2);
-  ts += 27.9062 * L;
-  ts += 99.6172;
+  // Summed with its L^3 term first, then the L^4 term.
+  const Coefficients<5>& c = kSatTemperature;
+  double ts = c[1] * std::pow(L, 3);
+  ts += c[0] * std::pow(L, 4);
+  ts += c[2] * std::pow(L, 2);
+  ts += c[3] * L;
+  ts += c[4];
   return ts;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "properties/constants.hpp"
 #include "properties/humid_air.hpp"
 #include "properties/saturation.hpp"
 
@@ -18,8 +19,6 @@ constexpr int kMaxFixedEndSteps = 1000;
 // temperatures when the sign change sits at 0 °C).
 constexpr double kBracketResolution = 1e-9;  // [K]
 constexpr int kMaxBisectionSteps = 200;
-// The lower end for perfectly dry air, and the restart bracket's lower end.
-constexpr double kDryAirDewPoint = -273;
 
 class Residual {
  public:

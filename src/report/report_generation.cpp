@@ -1,10 +1,11 @@
 #include "report/report_generation.hpp"
+#include "window/model/control_names.hpp"
 
 namespace vaporel {
 namespace {
 
 void EndBusy(MainWindowModel& model, Platform& platform) {
-  model["Frame4"].visible = false;
+  model[control::Frame4].visible = false;
   model.busyPointer = false;
   platform.repaint();
 }
@@ -26,7 +27,7 @@ void WriteReport(const MainWindowModel& model, Spreadsheet& spreadsheet, const s
 bool GenerateReport(MainWindowModel& model, Platform& platform, Spreadsheet& spreadsheet, ReportWindow& window,
                     const std::string& reportPath) {
   model.busyPointer = true;
-  model["Frame4"].visible = true;
+  model[control::Frame4].visible = true;
   platform.repaint();
 
   try {

@@ -10,6 +10,7 @@
 #include "window/model/platform.hpp"
 #include "report/report_window_interface.hpp"
 #include "report/spreadsheet.hpp"
+#include "window/model/control_names.hpp"
 
 namespace vaporel {
 
@@ -27,10 +28,10 @@ struct ReportCell {
 
 // The cells in the order they are written.
 inline constexpr std::array<ReportCell, 18> kReportCells{{
-    {"A5", "Label7"}, {"A6", "Label8"}, {"B4", "Text2"}, {"B5", "Text3"}, {"B6", "Text4"},
-    {"B9", "l7"},     {"B10", "l8"},    {"B11", "l9"},   {"B12", "l10"},  {"B13", "l11"},
-    {"B14", "l12"},   {"B15", "l13"},   {"B16", "l14"},  {"B17", "l15"},  {"B20", "l16"},
-    {"B21", "l17"},   {"B22", "l18"},   {"B23", "l19"},
+    {"A5", control::Label7}, {"A6", control::Label8}, {"B4", control::Text2}, {"B5", control::Text3}, {"B6", control::Text4},
+    {"B9", control::l7},     {"B10", control::l8},    {"B11", control::l9},   {"B12", control::l10},  {"B13", control::l11},
+    {"B14", control::l12},   {"B15", control::l13},   {"B16", control::l14},  {"B17", control::l15},  {"B20", control::l16},
+    {"B21", control::l17},   {"B22", control::l18},   {"B23", control::l19},
 }};
 
 // Fills the workbook at `reportPath` from the model and saves it. Throws SpreadsheetError.

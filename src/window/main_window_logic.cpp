@@ -13,13 +13,14 @@
 #include "window/input/second_input_field.hpp"
 #include "window/input/selector_and_reset.hpp"
 #include "window/model/window_context.hpp"
+#include "window/model/control_names.hpp"
 
 namespace vaporel {
 namespace {
 
-bool IsInputField(std::string_view name) { return name == "Text2" || name == "Text3" || name == "Text4"; }
+bool IsInputField(std::string_view name) { return name == control::Text2 || name == control::Text3 || name == control::Text4; }
 
-bool IsButton(std::string_view name) { return name == "Command1" || name == "Command2" || name == "Command3"; }
+bool IsButton(std::string_view name) { return name == control::Command1 || name == control::Command2 || name == control::Command3; }
 
 // Only the controls of the tab order take the focus, and only while visible and enabled.
 bool CanTakeFocus(const MainWindowModel& model, std::string_view name) {
@@ -31,9 +32,9 @@ bool CanTakeFocus(const MainWindowModel& model, std::string_view name) {
 
 // The check of the field the focus is leaving; true when the focus may leave it.
 bool CheckFieldBeingLeft(WindowContext& window, std::string_view field) {
-  if (field == "Text2") return CheckPressureField(window);
-  if (field == "Text3") return CheckFirstInputField(window);
-  if (field == "Text4") return CheckSecondInputField(window);
+  if (field == control::Text2) return CheckPressureField(window);
+  if (field == control::Text3) return CheckFirstInputField(window);
+  if (field == control::Text4) return CheckSecondInputField(window);
   return true;  // the selector and the buttons have no check
 }
 
@@ -44,13 +45,13 @@ MainWindowLogic::MainWindowLogic(MainWindowModel& model, Platform& platform, Num
 
 void MainWindowLogic::load() {
   WindowContext window{model_, platform_, numbers_};
-  model_["Combo1"].listIndex = 0;
+  model_[control::Combo1].listIndex = 0;
   OnPairSelected(window);
   // The locale writes one and a half as "1.5" or "1,5": its first '.' is second or absent.
   const std::string oneAndAHalf = numbers_.format(1.5, "0.0");
   const char* hint = oneAndAHalf.find('.') == 1 ? " ." : " ,";
-  model_["StatusBar1"].text += hint;
-  GiveFocus(window, "Combo1");
+  model_[control::StatusBar1].text += hint;
+  GiveFocus(window, control::Combo1);
 }
 
 void MainWindowLogic::unload(const WindowPlacement& placement) {
@@ -67,7 +68,7 @@ void MainWindowLogic::unload(const WindowPlacement& placement) {
 void MainWindowLogic::selectPair(int listIndex) {
   if (listIndex < -1 || listIndex >= static_cast<int>(MainWindowModel::pairEntries().size())) return;
   WindowContext window{model_, platform_, numbers_};
-  model_["Combo1"].listIndex = listIndex;
+  model_[control::Combo1].listIndex = listIndex;
   OnPairSelected(window);
 }
 
@@ -107,9 +108,9 @@ void MainWindowLogic::editField(std::string_view field, std::string_view newText
 void MainWindowLogic::click(std::string_view button) {
   if (!IsButton(button) || !model_[button].visible || !model_[button].enabled) return;
   WindowContext window{model_, platform_, numbers_};
-  if (button == "Command1") {
+  if (button == control::Command1) {
     Calculate(window);
-  } else if (button == "Command2") {
+  } else if (button == control::Command2) {
     Reset(window);
   } else if (reportCommand_) {
     reportCommand_();

@@ -23,9 +23,9 @@ class Tdbmax : public testing::TestWithParam<TdbmaxCase> {};
 
 TEST_P(Tdbmax, PanelShowsTheBoilingTemperatureAndPair1ItsNineTenths) {
   const TdbmaxCase& c = GetParam();
-  EXPECT_EQ(Shown(MaxDryBulb(1, c.p), kTdbmaxPattern), c.pair1);
+  EXPECT_EQ(Shown(MaxDryBulb(InputPair::DryBulbHumidity, c.p), kTdbmaxPattern), c.pair1);
   for (int pair : {2, 3, 4, 5}) {
-    EXPECT_EQ(Shown(MaxDryBulb(pair, c.p), kTdbmaxPattern), c.others) << pair;
+    EXPECT_EQ(Shown(MaxDryBulb(InputPairFromNumber(pair), c.p), kTdbmaxPattern), c.others) << pair;
   }
 }
 
@@ -46,7 +46,7 @@ TEST(MinWetBulb, StepsDownFromTdbByRunningSubtraction) {
 
 TEST(MinWetBulb, EndsForEveryAcceptedDryBulb) {
   for (double p : {0.1, 1.01325, 10.0}) {
-    for (double tdb = -40.1; tdb < MaxDryBulb(2, p) + 0.05; tdb += 0.7) {
+    for (double tdb = -40.1; tdb < MaxDryBulb(InputPair::DryWetBulb, p) + 0.05; tdb += 0.7) {
       const double twbmin = MinWetBulb(tdb, p);
       ASSERT_LE(twbmin, tdb);
       ASSERT_GT(twbmin, -273.1);

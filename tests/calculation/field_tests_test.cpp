@@ -20,7 +20,7 @@ class PressureField : public testing::TestWithParam<PressureCase> {};
 
 TEST_P(PressureField, LimitsInclusive) {
   const PressureCase& c = GetParam();
-  EXPECT_EQ(CheckPressure(2, c.p).refusal.value_or(kAccepted), c.refusal) << c.p;
+  EXPECT_EQ(CheckPressure(InputPair::DryWetBulb, c.p).refusal.value_or(kAccepted), c.refusal) << c.p;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -32,8 +32,8 @@ INSTANTIATE_TEST_SUITE_P(
                     PressureCase{-3, "Invalid entries, ambient air pressure must be greater than 0.1 bar"}));
 
 TEST(PressureField, AcceptedPressureGivesTdbmax) {
-  EXPECT_NEAR(CheckPressure(2, 1.01325).tdbmax, 99.98495, 5e-6);
-  EXPECT_NEAR(CheckPressure(1, 1.01325).tdbmax, 0.9 * 99.98495, 5e-6);
+  EXPECT_NEAR(CheckPressure(InputPair::DryWetBulb, 1.01325).tdbmax, 99.98495, 5e-6);
+  EXPECT_NEAR(CheckPressure(InputPair::DryBulbHumidity, 1.01325).tdbmax, 0.9 * 99.98495, 5e-6);
 }
 
 struct FirstCase {
@@ -49,7 +49,7 @@ class FirstField : public testing::TestWithParam<FirstCase> {};
 
 TEST_P(FirstField, Verdict) {
   const FirstCase& c = GetParam();
-  EXPECT_EQ(CheckFirstInput(c.pair, c.v, c.context).refusal.value_or(kAccepted), c.refusal)
+  EXPECT_EQ(CheckFirstInput(InputPairFromNumber(c.pair), c.v, c.context).refusal.value_or(kAccepted), c.refusal)
       << "pair " << c.pair << " v " << c.v;
 }
 
@@ -72,33 +72,33 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FirstField, RowsOfThePanel) {
   const Numbers point('.');
-  const FirstInputVerdict pair1 = CheckFirstInput(1, 20, kPair1At1Atm);
+  const FirstInputVerdict pair1 = CheckFirstInput(InputPair::DryBulbHumidity, 20, kPair1At1Atm);
   EXPECT_EQ(pair1.row2, Row2::None);
   EXPECT_FALSE(pair1.row3);
 
-  const FirstInputVerdict pair2 = CheckFirstInput(2, 20, kAt1Atm);
+  const FirstInputVerdict pair2 = CheckFirstInput(InputPair::DryWetBulb, 20, kAt1Atm);
   EXPECT_EQ(pair2.row2, Row2::MinWetBulb);
   EXPECT_EQ(point.format(pair2.row2Value, kTwbminPattern), "5.7");
   EXPECT_FALSE(pair2.row3);
 
-  const FirstInputVerdict pair3 = CheckFirstInput(3, 20, kAt1Atm);
+  const FirstInputVerdict pair3 = CheckFirstInput(InputPair::DryBulbEnthalpy, 20, kAt1Atm);
   EXPECT_EQ(pair3.row2, Row2::MinEnthalpy);
   EXPECT_EQ(point.format(pair3.row2Value, kEnthalpyPattern), "20.1");
   EXPECT_TRUE(pair3.row3);
   EXPECT_EQ(point.format(pair3.hmax, kEnthalpyPattern), "55.4");
 
-  const FirstInputVerdict pair4 = CheckFirstInput(4, 0.01, kAt1Atm);
+  const FirstInputVerdict pair4 = CheckFirstInput(InputPair::AbsHumidityEnthalpy, 0.01, kAt1Atm);
   EXPECT_EQ(pair4.row2, Row2::MinEnthalpy);
   EXPECT_EQ(point.format(pair4.row2Value, kEnthalpyPattern), "39.4");
   EXPECT_EQ(point.format(pair4.hmax, kEnthalpyPattern), "127.7");
 
-  const FirstInputVerdict pair5 = CheckFirstInput(5, 20, kAt1Atm);
+  const FirstInputVerdict pair5 = CheckFirstInput(InputPair::DryBulbAbsHumidity, 20, kAt1Atm);
   EXPECT_EQ(pair5.row2, Row2::MaxAbsHumidity);
   EXPECT_EQ(point.format(pair5.row2Value, kXmaxPattern), "0.01468");
 }
 
 TEST(FirstField, RefusedRangeGivesNoRows) {
-  const FirstInputVerdict v = CheckFirstInput(2, 100, kAt1Atm);
+  const FirstInputVerdict v = CheckFirstInput(InputPair::DryWetBulb, 100, kAt1Atm);
   EXPECT_EQ(v.row2, Row2::None);
   EXPECT_FALSE(v.row3);
 }
@@ -116,7 +116,7 @@ class SecondField : public testing::TestWithParam<SecondCase> {};
 
 TEST_P(SecondField, Verdict) {
   const SecondCase& c = GetParam();
-  EXPECT_EQ(CheckSecondInput(c.pair, c.v, c.context).refusal.value_or(kAccepted), c.refusal)
+  EXPECT_EQ(CheckSecondInput(InputPairFromNumber(c.pair), c.v, c.context).refusal.value_or(kAccepted), c.refusal)
       << "pair " << c.pair << " v " << c.v;
 }
 
@@ -149,18 +149,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SecondField, Pair4WritesItsLimitsWhetherOrNotTheValuePasses) {
   for (double v : {30.0, 50.0}) {
-    const SecondInputVerdict verdict = CheckSecondInput(4, v, kX001);
+    const SecondInputVerdict verdict = CheckSecondInput(InputPair::AbsHumidityEnthalpy, v, kX001);
     ASSERT_TRUE(verdict.pair4Panel.has_value());
     EXPECT_NEAR(verdict.pair4Panel->hmax, 127.7, 0.05);
     EXPECT_NEAR(verdict.pair4Panel->hmin, 39.4, 0.05);
   }
-  EXPECT_FALSE(CheckSecondInput(3, 30, kTdb20).pair4Panel.has_value());
+  EXPECT_FALSE(CheckSecondInput(InputPair::DryBulbEnthalpy, 30, kTdb20).pair4Panel.has_value());
 }
 
 TEST(SecondField, Pair4WithDryAir) {
   const SecondInputContext dry{1.01325, 0.0, 100.0, std::nullopt};
-  EXPECT_FALSE(CheckSecondInput(4, 0, dry).refusal.has_value());
-  EXPECT_NEAR(CheckSecondInput(4, 0, dry).pair4Panel->hmin, -269.77, 0.01);
+  EXPECT_FALSE(CheckSecondInput(InputPair::AbsHumidityEnthalpy, 0, dry).refusal.has_value());
+  EXPECT_NEAR(CheckSecondInput(InputPair::AbsHumidityEnthalpy, 0, dry).pair4Panel->hmin, -269.77, 0.01);
 }
 
 }  // namespace

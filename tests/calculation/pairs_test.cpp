@@ -10,7 +10,7 @@ namespace vaporel {
 namespace {
 
 AirState Resolved(int pair, double p, double first, double second) {
-  const Resolution r = ResolveState(pair, p, first, second);
+  const Resolution r = ResolveState(InputPairFromNumber(pair), p, first, second);
   if (const auto* refusal = std::get_if<Refusal>(&r)) {
     ADD_FAILURE() << "refused: " << refusal->message;
     return {};
@@ -21,7 +21,7 @@ AirState Resolved(int pair, double p, double first, double second) {
 double VapourPressureOf(const AirState& s) { return s.x * s.p / (0.62198 + s.x); }
 
 Refusal Refused(int pair, double p, double first, double second) {
-  const Resolution r = ResolveState(pair, p, first, second);
+  const Resolution r = ResolveState(InputPairFromNumber(pair), p, first, second);
   if (!std::holds_alternative<Refusal>(r)) {
     ADD_FAILURE() << "not refused";
     return {};

@@ -9,7 +9,7 @@ namespace vaporel {
 namespace {
 
 std::array<std::string, 13> TextsOf(int pair, double p, double first, double second, char separator) {
-  const AirState s = std::get<AirState>(ResolveState(pair, p, first, second));
+  const AirState s = std::get<AirState>(ResolveState(InputPairFromNumber(pair), p, first, second));
   return ResultTexts(s, ThermophysicalProperties(s), Numbers(separator));
 }
 

@@ -22,7 +22,7 @@ class ThermophysicalTable : public testing::TestWithParam<Row> {};
 // cp, lam and Pr to the decimals displayed, mi to four significant digits.
 TEST_P(ThermophysicalTable, MatchesPublishedValues) {
   const Row& r = GetParam();
-  const AirState s = std::get<AirState>(ResolveState(1, r.p, r.t, r.RH));
+  const AirState s = std::get<AirState>(ResolveState(InputPair::DryBulbHumidity, r.p, r.t, r.RH));
   EXPECT_NEAR(s.x, r.x, r.x * 1e-5 + 1e-12);
   EXPECT_NEAR(s.pv, r.pv, r.pv * 1e-5 + 1e-12);
   if (r.pv > 0) {

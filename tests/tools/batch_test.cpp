@@ -27,7 +27,7 @@ struct Tally {
 };
 
 void Check(int pair, double p, double first, double second, Tally& tally) {
-  const BatchResult r = CalculateFromTexts(pair, Text(p), Text(first), Text(second), kPoint);
+  const BatchResult r = CalculateFromTexts(InputPairFromNumber(pair), Text(p), Text(first), Text(second), kPoint);
   if (r.refusal) {
     ++tally.refused;
     return;
@@ -51,7 +51,7 @@ TEST_P(AcceptedStates, ResolveToFiniteValuesWithTheWetBulbAtTheSignChange) {
   const double p = GetParam();
   Tally tally;
   for (int pair : {1, 2, 3, 5}) {
-    const double tdbmax = kPoint.atDisplayPrecision(MaxDryBulb(pair, p), kTdbmaxPattern);
+    const double tdbmax = kPoint.atDisplayPrecision(MaxDryBulb(InputPairFromNumber(pair), p), kTdbmaxPattern);
     std::vector<double> dryBulbs;
     for (double tdb = -40.1; tdb < tdbmax; tdb += 6.1) dryBulbs.push_back(tdb);
     for (double below : {0.3, 0.06, 0.01, 0.001}) dryBulbs.push_back(tdbmax - below);
@@ -78,7 +78,7 @@ TEST_P(AcceptedStates, ResolveToFiniteValuesWithTheWetBulbAtTheSignChange) {
       }
     }
   }
-  const double tdbmax4 = kPoint.atDisplayPrecision(MaxDryBulb(4, p), kTdbmaxPattern);
+  const double tdbmax4 = kPoint.atDisplayPrecision(MaxDryBulb(InputPair::AbsHumidityEnthalpy, p), kTdbmaxPattern);
   for (double x : {0.0, 1e-5, 0.001, 0.01, 0.1, 1.0, 10.0, 1000.0}) {
     const EnthalpyRange range = AbsHumidityEnthalpyRange(x, p, tdbmax4);
     for (double f : {0.0, 1e-6, 0.2, 0.7, 0.999, 1.0}) Check(4, p, x, range.hmin + f * (range.hmax - range.hmin), tally);

@@ -134,7 +134,7 @@ TEST(VaporelCalc, TwbminPassesTheFieldCheckButNotTheCommand) {
 TEST(VaporelCalc, PreciseValuesRoundTrip) {
   const Outcome run = Calc("--precise 1 1.01325 20 50");
   ASSERT_EQ(run.code, 0);
-  const AirState s = std::get<AirState>(ResolveState(1, 1.01325, 20, 50));
+  const AirState s = std::get<AirState>(ResolveState(InputPair::DryBulbHumidity, 1.01325, 20, 50));
   const std::array<double, 13> expected = ResultValues(s, ThermophysicalProperties(s));
   std::istringstream lines(run.out);
   std::string symbol, text;

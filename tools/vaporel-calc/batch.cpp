@@ -38,7 +38,7 @@ BatchResult Refused(std::string message) {
 
 }  // namespace
 
-BatchResult CalculateFromTexts(int pair, std::string_view pText, std::string_view firstText,
+BatchResult CalculateFromTexts(InputPair pair, std::string_view pText, std::string_view firstText,
                                std::string_view secondText, const Numbers& numbers) {
   BatchResult result;
   const Field p = Read(pText, numbers);

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "calculation/air_state.hpp"
+#include "calculation/input_pair.hpp"
 #include "numbers/numbers.hpp"
 
 namespace vaporel {
@@ -21,7 +22,7 @@ struct BatchResult {
 
 // pair 1 to 5; the three texts as they would be typed into Text2, Text3 and Text4. The entry
 // filter's rewrites (negative to 0, clamps) are not applied: a value is checked as given.
-BatchResult CalculateFromTexts(int pair, std::string_view p, std::string_view first, std::string_view second,
+BatchResult CalculateFromTexts(InputPair pair, std::string_view p, std::string_view first, std::string_view second,
                                const Numbers& numbers);
 
 // The thirteen values as the result labels show them, or in shortest round-trip form.

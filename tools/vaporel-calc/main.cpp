@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
   if (pair.size() != 1 || pair[0] < '1' || pair[0] > '5') return Usage("PAIR must be 1 to 5");
 
   const vaporel::BatchResult result =
-      vaporel::CalculateFromTexts(pair[0] - '0', positional[1], positional[2], positional[3], numbers);
+      vaporel::CalculateFromTexts(vaporel::InputPairFromNumber(pair[0] - '0'), positional[1], positional[2], positional[3], numbers);
   if (result.refusal) {
     std::fprintf(stderr, "%s\n", result.refusal->c_str());
     return 1;

@@ -12,6 +12,7 @@
 #include "report/report_generation.hpp"
 #include "report/report_location.hpp"
 #include "report/workbook_spreadsheet.hpp"
+#include "window/model/control_names.hpp"
 
 namespace vaporel {
 namespace {
@@ -70,9 +71,9 @@ bool WriteBatchReport(const ReportRequest& request, const Numbers& numbers, cons
   ConsolePlatform platform(programFolder);
   MainWindowModel model;
   SelectPair(model, platform, numbers, request.pair);
-  model["Text2"].text = request.p;
-  model["Text3"].text = request.first;
-  model["Text4"].text = request.second;
+  model[control::Text2].text = request.p;
+  model[control::Text3].text = request.first;
+  model[control::Text4].text = request.second;
   for (std::size_t i = 0; i < request.results.size(); ++i) model["l" + std::to_string(7 + i)].text = request.results[i];
 
   WorkbookSpreadsheet spreadsheet(numbers.decimalSeparator());

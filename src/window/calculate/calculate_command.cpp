@@ -1,4 +1,5 @@
 #include "window/calculate/calculate_command.hpp"
+#include "window/input/selector_and_reset.hpp"
 
 #include <array>
 #include <optional>
@@ -10,17 +11,18 @@
 #include "window/model/platform.hpp"
 #include "calculation/resolve_state.hpp"
 #include "window/calculate/result_display.hpp"
+#include "window/model/control_names.hpp"
 
 namespace vaporel {
 namespace {
 
-const char* FieldName(InputField field) {
+std::string_view FieldName(InputField field) {
   switch (field) {
-    case InputField::Pressure: return "Text2";
-    case InputField::First: return "Text3";
-    case InputField::Second: return "Text4";
+    case InputField::Pressure: return control::Text2;
+    case InputField::First: return control::Text3;
+    case InputField::Second: return control::Text4;
   }
-  return "Text2";
+  return control::Text2;
 }
 
 constexpr std::array<InputField, 3> kFieldsInOrder = {InputField::Pressure, InputField::First, InputField::Second};
@@ -31,7 +33,7 @@ void ShowError(WindowContext& window, const std::string& message) {
 
 // The command runs from a button, so the focus moves from no checked field and never to
 // the selector: a plain move, with no handler to run.
-void FocusField(MainWindowModel& model, InputField field) { model.focus = FieldName(field); }
+void FocusField(MainWindowModel& model, InputField field) { model.focus = std::string(FieldName(field)); }
 
 }  // namespace
 
@@ -45,8 +47,8 @@ void Calculate(WindowContext& window) {
       return;
     }
   }
-  const int pair = model["Combo1"].listIndex + 1;
-  if (pair < 1 || pair > 5) return;  // no entry selected: nothing to resolve, nothing to show
+  const InputPair pair = SelectedPair(model);
+  if (pair == InputPair::None) return;  // no entry selected: nothing to resolve, nothing to show
 
   std::array<double, 3> values{};
   for (std::size_t i = 0; i < kFieldsInOrder.size(); ++i) {

@@ -6,6 +6,7 @@
 #include "calculation/resolve_state.hpp"
 #include "calculation/result_texts.hpp"
 #include "calculation/thermophysical.hpp"
+#include "window/model/control_names.hpp"
 
 namespace vaporel {
 
@@ -13,9 +14,9 @@ void DisplayResults(WindowContext& window, const AirState& state) {
   MainWindowModel& model = window.model;
   const auto texts = ResultTexts(state, ThermophysicalProperties(state), window.numbers);
   for (std::size_t i = 0; i < kResultFields.size(); ++i) model[kResultFields[i].label].text = texts[i];
-  model["Frame2"].visible = true;
-  model["Command2"].enabled = true;
-  model["Command3"].enabled = true;
+  model[control::Frame2].visible = true;
+  model[control::Command2].enabled = true;
+  model[control::Command3].enabled = true;
 }
 
 }  // namespace vaporel

@@ -1,11 +1,12 @@
 #include "window/driver/user_driver.hpp"
 
 #include "window/input/characters.hpp"
+#include "window/model/control_names.hpp"
 
 namespace vaporel {
 
 bool UserDriver::pick(int entryIndex) {
-  if (!clickOn("Combo1")) return false;
+  if (!clickOn(control::Combo1)) return false;
   logic_.selectPair(entryIndex);
   return true;
 }

@@ -16,7 +16,7 @@ namespace vaporel {
 std::optional<double> ShownLimit(const WindowContext& window, std::string_view label);
 
 // A pressure was accepted: row 1 rewritten (shown for every pair but 4), rows 2 and 3 hidden.
-void ShowMaxDryBulb(WindowContext& window, int pair, double tdbmax);
+void ShowMaxDryBulb(WindowContext& window, InputPair pair, double tdbmax);
 // The first input passed the numeric test: rows 2 and 3 hidden before its range tests.
 void HideSecondInputLimits(WindowContext& window);
 // The first input was accepted: rows 2 and 3 as its verdict gives them (pair 1: none).

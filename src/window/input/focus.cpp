@@ -2,13 +2,14 @@
 
 #include "window/model/main_window_model.hpp"
 #include "window/input/selector_and_reset.hpp"
+#include "window/model/control_names.hpp"
 
 namespace vaporel {
 
 void GiveFocus(WindowContext& window, std::string_view control) {
   if (window.model.focus == control) return;
   window.model.focus = std::string(control);
-  if (control == "Combo1") OnSelectorFocus(window);
+  if (control == control::Combo1) OnSelectorFocus(window);
 }
 
 }  // namespace vaporel

@@ -5,23 +5,25 @@
 #include "calculation/field_tests.hpp"
 #include "window/input/focus.hpp"
 #include "window/model/main_window_model.hpp"
+#include "window/model/control_names.hpp"
+#include "window/input/selector_and_reset.hpp"
 
 namespace vaporel {
 namespace {
 
 std::optional<std::string> PressureTests(WindowContext& window, double p) {
-  const int pair = window.model["Combo1"].listIndex + 1;
+  const InputPair pair = SelectedPair(window.model);
   PressureVerdict verdict = CheckPressure(pair, p);
   if (verdict.refusal) return verdict.refusal;
-  window.model["Text2"].background = kWhite;
+  window.model[control::Text2].background = kWhite;
   ShowMaxDryBulb(window, pair, verdict.tdbmax);
   // Whichever control the user was moving to, the first input comes next.
-  GiveFocus(window, "Text3");
+  GiveFocus(window, control::Text3);
   return std::nullopt;
 }
 
 }  // namespace
 
-bool CheckPressureField(WindowContext& window) { return CheckField(window, "Text2", PressureTests); }
+bool CheckPressureField(WindowContext& window) { return CheckField(window, control::Text2, PressureTests); }
 
 }  // namespace vaporel

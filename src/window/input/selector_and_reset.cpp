@@ -6,6 +6,7 @@
 #include "window/input/entry_filter.hpp"
 #include "window/input/focus.hpp"
 #include "window/model/main_window_model.hpp"
+#include "window/model/control_names.hpp"
 
 namespace vaporel {
 namespace {
@@ -25,39 +26,43 @@ constexpr std::array<InputCaptions, 5> kInputCaptions = {{
 }};
 
 void EmptyInputFields(WindowContext& window) {
-  SetFieldText(window, "Text2", "");
-  SetFieldText(window, "Text3", "");
-  SetFieldText(window, "Text4", "");
+  SetFieldText(window, control::Text2, "");
+  SetFieldText(window, control::Text3, "");
+  SetFieldText(window, control::Text4, "");
 }
 
 void DisableFollowUpCommands(MainWindowModel& model) {
-  model["Command2"].enabled = false;
-  model["Command3"].enabled = false;
+  model[control::Command2].enabled = false;
+  model[control::Command3].enabled = false;
 }
 
 }  // namespace
 
+InputPair SelectedPair(const MainWindowModel& model) {
+  return InputPairFromNumber(model[control::Combo1].listIndex + 1);
+}
+
 void OnPairSelected(WindowContext& window) {
   MainWindowModel& model = window.model;
-  const int index = model["Combo1"].listIndex;
+  const int index = model[control::Combo1].listIndex;
   // No entry selected: the captions stay, the rest still runs.
   if (index >= 0 && index < static_cast<int>(kInputCaptions.size())) {
-    model["Label7"].text = kInputCaptions[index].first;
-    model["Label8"].text = kInputCaptions[index].second;
+    model[control::Label7].text = kInputCaptions[index].first;
+    model[control::Label8].text = kInputCaptions[index].second;
   }
-  model["Command1"].visible = true;
-  model["Command2"].visible = true;
-  model["Frame1"].visible = true;
-  model["Frame3"].visible = true;
+  model[control::Command1].visible = true;
+  model[control::Command2].visible = true;
+  model[control::Frame1].visible = true;
+  model[control::Frame3].visible = true;
   HideBoundaryValues(window);
-  model["Text2"].enabled = true;
-  model["Text3"].enabled = true;
-  model["Text4"].enabled = true;
-  model["Command1"].enabled = true;
+  model[control::Text2].enabled = true;
+  model[control::Text3].enabled = true;
+  model[control::Text4].enabled = true;
+  model[control::Command1].enabled = true;
 }
 
 void OnSelectorFocus(WindowContext& window) {
-  window.model["Frame2"].visible = false;
+  window.model[control::Frame2].visible = false;
   EmptyInputFields(window);
   DisableFollowUpCommands(window.model);
 }
@@ -65,12 +70,12 @@ void OnSelectorFocus(WindowContext& window) {
 void Reset(WindowContext& window) {
   MainWindowModel& model = window.model;
   EmptyInputFields(window);
-  model["Label12"].text = "";
-  model["Label19"].text = "";
-  model["Label21"].text = "";
-  model["Frame2"].visible = false;
+  model[control::Label12].text = "";
+  model[control::Label19].text = "";
+  model[control::Label21].text = "";
+  model[control::Frame2].visible = false;
   DisableFollowUpCommands(model);
-  GiveFocus(window, "Text2");
+  GiveFocus(window, control::Text2);
 }
 
 }  // namespace vaporel

@@ -32,7 +32,6 @@ class MainWindowModel {
 
   Control& operator[](std::string_view name);              // throws std::out_of_range for an unknown name
   const Control& operator[](std::string_view name) const;
-  bool has(std::string_view name) const;
   const std::map<std::string, Control, std::less<>>& controls() const { return controls_; }
 
   // Name of the control that has the keyboard focus ("" for none).
