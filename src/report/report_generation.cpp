@@ -1,4 +1,5 @@
 #include "report/report_generation.hpp"
+
 #include "window/model/control_names.hpp"
 
 namespace vaporel {
@@ -17,11 +18,23 @@ void Fail(MainWindowModel& model, Platform& platform) {
 
 }  // namespace
 
-void WriteReport(const MainWindowModel& model, Spreadsheet& spreadsheet, const std::string& reportPath) {
-  spreadsheet.open(reportPath);
-  spreadsheet.selectSheet(kReportSheetName);
-  for (const ReportCell& cell : kReportCells) spreadsheet.setCell(cell.reference, model[cell.control].text);
-  spreadsheet.save();
+std::array<std::string_view, 18> ReportCellTexts(const ReportContent& content) {
+  std::array<std::string_view, 18> texts;
+  std::size_t i = 0;
+  for (const std::string& text : content.captions) texts[i++] = text;
+  for (const std::string& text : content.fields) texts[i++] = text;
+  for (const std::string& text : content.results) texts[i++] = text;
+  return texts;
+}
+
+xls::Status WriteReport(const ReportContent& content, Spreadsheet& spreadsheet, const std::string& reportPath) {
+  if (xls::Status done = spreadsheet.open(reportPath); !done) return done;
+  if (xls::Status done = spreadsheet.selectSheet(kReportSheetName); !done) return done;
+  const std::array<std::string_view, 18> texts = ReportCellTexts(content);
+  for (std::size_t i = 0; i < kReportCells.size(); ++i) {
+    if (xls::Status done = spreadsheet.setCell(kReportCells[i], texts[i]); !done) return done;
+  }
+  return spreadsheet.save();
 }
 
 bool GenerateReport(MainWindowModel& model, Platform& platform, Spreadsheet& spreadsheet, ReportWindow& window,
@@ -30,23 +43,15 @@ bool GenerateReport(MainWindowModel& model, Platform& platform, Spreadsheet& spr
   model[control::Frame4].visible = true;
   platform.repaint();
 
-  try {
-    WriteReport(model, spreadsheet, reportPath);
-  } catch (...) {
-    // Every way the workbook can fail (missing, locked, damaged, no such sheet, full
-    // disk, out of memory) ends in the one message the user is shown.
+  // Every way the workbook can fail (missing, locked, damaged, no such sheet, full disk)
+  // ends in the one message the user is shown.
+  if (!WriteReport(ReportContentOf(model), spreadsheet, reportPath)) {
     Fail(model, platform);
     return false;
   }
 
   EndBusy(model, platform);
-  bool shown = false;
-  try {
-    shown = window.showReport(reportPath);
-  } catch (...) {
-    shown = false;
-  }
-  if (!shown) {
+  if (!window.showReport(reportPath)) {
     Fail(model, platform);
     return false;
   }

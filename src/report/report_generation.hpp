@@ -10,6 +10,7 @@
 #include "window/model/platform.hpp"
 #include "report/report_window_interface.hpp"
 #include "report/spreadsheet.hpp"
+#include "window/report_content.hpp"
 #include "window/model/control_names.hpp"
 
 namespace vaporel {
@@ -21,26 +22,25 @@ inline constexpr std::string_view kReportErrorMessage =
     "An error ocured while your report was generated.\r\n"
     "Please check if you have Microsoft Excel installed on your computer.";
 
-struct ReportCell {
-  std::string_view reference;  // "B9"
-  std::string_view control;    // the control whose text or caption goes there
+// The cells in the order they are written: the two captions, the three field texts,
+// then the thirteen results.
+inline constexpr std::array<std::string_view, 18> kReportCells{
+    "A5", "A6", "B4", "B5", "B6", "B9", "B10", "B11", "B12", "B13", "B14", "B15", "B16", "B17", "B20", "B21", "B22", "B23",
 };
 
-// The cells in the order they are written.
-inline constexpr std::array<ReportCell, 18> kReportCells{{
-    {"A5", control::Label7}, {"A6", control::Label8}, {"B4", control::Text2}, {"B5", control::Text3}, {"B6", control::Text4},
-    {"B9", control::l7},     {"B10", control::l8},    {"B11", control::l9},   {"B12", control::l10},  {"B13", control::l11},
-    {"B14", control::l12},   {"B15", control::l13},   {"B16", control::l14},  {"B17", control::l15},  {"B20", control::l16},
-    {"B21", control::l17},   {"B22", control::l18},   {"B23", control::l19},
-}};
+// The texts of `content` in the order of kReportCells.
+std::array<std::string_view, 18> ReportCellTexts(const ReportContent& content);
+// The texts view the record: it must outlive them.
+std::array<std::string_view, 18> ReportCellTexts(const ReportContent&& content) = delete;
 
-// Fills the workbook at `reportPath` from the model and saves it. Throws SpreadsheetError.
-void WriteReport(const MainWindowModel& model, Spreadsheet& spreadsheet, const std::string& reportPath);
+// Fills the workbook at `reportPath` with `content` and saves it; the first failure
+// stops the work and is returned with its cause.
+xls::Status WriteReport(const ReportContent& content, Spreadsheet& spreadsheet, const std::string& reportPath);
 
-// The whole command: busy panel and pointer, the workbook written and saved, busy state
-// removed, then the report window shown modally. Any failure hides the busy state and
-// shows the report's error message instead; the previous report file stays as it was.
-// Returns true when the report window was shown.
+// The whole command: busy panel and pointer, the window's texts written into the workbook
+// and saved, busy state removed, then the report window shown modally. Any failure hides
+// the busy state and shows the report's error message instead; the previous report file
+// stays as it was. Returns true when the report window was shown.
 bool GenerateReport(MainWindowModel& model, Platform& platform, Spreadsheet& spreadsheet, ReportWindow& window,
                     const std::string& reportPath);
 

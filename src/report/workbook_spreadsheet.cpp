@@ -3,36 +3,38 @@
 namespace vaporel {
 namespace {
 
-[[noreturn]] void Throw(const xls::Error& error) { throw SpreadsheetError(error.message()); }
+const xls::Error kNothingOpen{xls::ErrorCode::NotReadable, "no workbook is open"};
+const xls::Error kNoSheet{xls::ErrorCode::NoSuchSheet, "no worksheet is selected"};
 
 }  // namespace
 
-void WorkbookSpreadsheet::open(const std::string& path) {
+xls::Status WorkbookSpreadsheet::open(const std::string& path) {
   sheet_.reset();
   book_.reset();
   auto opened = xls::Workbook::open(path);
-  if (!opened) Throw(opened.error());
+  if (!opened) return opened.error();
   book_.emplace(std::move(opened.value()));
   path_ = path;
+  return xls::Done{};
 }
 
-void WorkbookSpreadsheet::selectSheet(std::string_view name) {
-  if (!book_) throw SpreadsheetError("no workbook is open");
+xls::Status WorkbookSpreadsheet::selectSheet(std::string_view name) {
+  if (!book_) return kNothingOpen;
   const auto sheet = book_->sheetByName(name);
-  if (!sheet) Throw(sheet.error());
+  if (!sheet) return sheet.error();
   sheet_ = *sheet;
+  return xls::Done{};
 }
 
-void WorkbookSpreadsheet::setCell(std::string_view reference, std::string_view text) {
-  if (!book_ || !sheet_) throw SpreadsheetError("no worksheet is selected");
-  const xls::Status done = book_->setCell(*sheet_, reference, text, separator_);
-  if (!done) Throw(done.error());
+xls::Status WorkbookSpreadsheet::setCell(std::string_view reference, std::string_view text) {
+  if (!book_) return kNothingOpen;
+  if (!sheet_) return kNoSheet;
+  return book_->setCell(*sheet_, reference, text, separator_);
 }
 
-void WorkbookSpreadsheet::save() {
-  if (!book_) throw SpreadsheetError("no workbook is open");
-  const xls::Status done = book_->save(path_);
-  if (!done) Throw(done.error());
+xls::Status WorkbookSpreadsheet::save() {
+  if (!book_) return kNothingOpen;
+  return book_->save(path_);
 }
 
 }  // namespace vaporel

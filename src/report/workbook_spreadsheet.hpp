@@ -16,10 +16,10 @@ class WorkbookSpreadsheet : public Spreadsheet {
   // besides '.', as a spreadsheet in that locale would.
   explicit WorkbookSpreadsheet(char decimalSeparator = '.') : separator_(decimalSeparator) {}
 
-  void open(const std::string& path) override;
-  void selectSheet(std::string_view name) override;
-  void setCell(std::string_view reference, std::string_view text) override;
-  void save() override;
+  xls::Status open(const std::string& path) override;
+  xls::Status selectSheet(std::string_view name) override;
+  xls::Status setCell(std::string_view reference, std::string_view text) override;
+  xls::Status save() override;
 
  private:
   char separator_;

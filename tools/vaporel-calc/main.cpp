@@ -8,6 +8,7 @@
 #include "vaporel-calc/batch.hpp"
 #include "vaporel-calc/csv.hpp"
 #include "vaporel-calc/report_mode.hpp"
+#include "window/input/selector_and_reset.hpp"
 #include "calculation/result_texts.hpp"
 
 namespace {
@@ -103,9 +104,13 @@ int main(int argc, char** argv) {
   }
   if (reportPath) {
     if (reportPath->empty()) return Usage("--report needs the workbook to write");
-    const vaporel::ReportRequest request{*reportPath, pair[0] - '0', positional[1], positional[2], positional[3],
+    const auto captions = vaporel::InputCaptions(vaporel::InputPairFromNumber(pair[0] - '0'));
+    const vaporel::ReportContent content{{std::string(captions[0]), std::string(captions[1])},
+                                         {positional[1], positional[2], positional[3]},
                                          vaporel::DisplayTexts(result, numbers)};
-    if (!vaporel::WriteBatchReport(request, numbers, vaporel::ProgramFolder())) return 1;
+    if (!vaporel::WriteBatchReport(*reportPath, content, numbers.decimalSeparator(), vaporel::ProgramFolder())) {
+      return 1;
+    }
   }
   const auto texts = precise ? vaporel::PreciseTexts(result, numbers) : vaporel::DisplayTexts(result, numbers);
   std::string out;

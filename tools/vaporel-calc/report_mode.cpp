@@ -6,49 +6,41 @@
 #include <filesystem>
 #include <system_error>
 
-#include "window/main_window_logic.hpp"
-#include "window/model/main_window_model.hpp"
-#include "window/model/platform.hpp"
 #include "report/report_generation.hpp"
 #include "report/report_location.hpp"
 #include "report/workbook_spreadsheet.hpp"
-#include "window/model/control_names.hpp"
 
 namespace vaporel {
 namespace {
 
-// The desktop of a command-line run: message boxes go to stderr, with the line break of
-// the terminal; there is no window to paint and nothing to open.
-class ConsolePlatform : public Platform {
- public:
-  explicit ConsolePlatform(std::string folder) : folder_(std::move(folder)) {}
-  void messageBox(std::string_view text, std::string_view, MessageIcon) override {
-    std::string line(text);
-    for (std::size_t at = line.find("\r\n"); at != std::string::npos; at = line.find("\r\n", at)) line.erase(at, 1);
-    std::fprintf(stderr, "%s\n", line.c_str());
+// The report's message as a terminal shows it: the window's CR LF becomes a line break.
+void PrintReportError() {
+  std::string line(kReportErrorMessage);
+  for (std::size_t at = line.find("\r\n"); at != std::string::npos; at = line.find("\r\n", at)) line.erase(at, 1);
+  std::fprintf(stderr, "%s\n", line.c_str());
+}
+
+xls::Status Write(const std::string& path, const ReportContent& content, char decimalSeparator) {
+  WorkbookSpreadsheet spreadsheet(decimalSeparator);
+  return WriteReport(content, spreadsheet, path);
+}
+
+xls::Status WriteNewReport(const std::string& out, const ReportContent& content, char decimalSeparator,
+                           const std::string& programFolder) {
+  namespace fs = std::filesystem;
+  // Started from the template beside OUT and renamed onto it only when it is complete,
+  // so a failure leaves nothing behind.
+  const std::string partial = out + ".part-" + std::to_string(::getpid());
+  const std::string templatePath = ProgramReportPath(programFolder);
+  if (!CopyFileWhole(templatePath, partial)) return xls::Error{xls::ErrorCode::NotWritable, partial};
+  xls::Status written = Write(partial, content, decimalSeparator);
+  std::error_code error;
+  if (written) {
+    fs::rename(partial, out, error);
+    if (error) written = xls::Error{xls::ErrorCode::NotWritable, out + ": " + error.message()};
   }
-  void beep() override {}
-  void repaint() override {}
-  void saveSetting(std::string_view, std::string_view, std::string_view, std::string_view) override {}
-  bool openDocument(const std::string&) override { return false; }
-  void endProgram() override {}
-  std::string programFolder() override { return folder_; }
-
- private:
-  std::string folder_;
-};
-
-// No report window on the command line: the written file is the result.
-class NoReportWindow : public ReportWindow {
- public:
-  bool showReport(const std::string&) override { return true; }
-};
-
-// The captions the selector puts on Label7 and Label8 for the pair, from the window's own handler.
-void SelectPair(MainWindowModel& model, Platform& platform, const Numbers& numbers, int pair) {
-  MainWindowLogic logic(model, platform, numbers);
-  logic.load();
-  logic.selectPair(pair - 1);
+  if (!written) fs::remove(partial, error);
+  return written;
 }
 
 }  // namespace
@@ -67,40 +59,16 @@ std::string ProgramFolder() {
   return folder.string();
 }
 
-bool WriteBatchReport(const ReportRequest& request, const Numbers& numbers, const std::string& programFolder) {
-  ConsolePlatform platform(programFolder);
-  MainWindowModel model;
-  SelectPair(model, platform, numbers, request.pair);
-  model[control::Text2].text = request.p;
-  model[control::Text3].text = request.first;
-  model[control::Text4].text = request.second;
-  for (std::size_t i = 0; i < request.results.size(); ++i) model["l" + std::to_string(7 + i)].text = request.results[i];
-
-  WorkbookSpreadsheet spreadsheet(numbers.decimalSeparator());
-  NoReportWindow window;
+xls::Status WriteBatchReport(const std::string& out, const ReportContent& content, char decimalSeparator,
+                             const std::string& programFolder) {
   namespace fs = std::filesystem;
   std::error_code statusError;
-  if (fs::symlink_status(request.out, statusError).type() != fs::file_type::not_found) {
-    // An existing report (or whatever stands there) is edited in place, or refused.
-    return GenerateReport(model, platform, spreadsheet, window, request.out);
-  }
-
-  // A new report starts from the template, written beside OUT and renamed onto it only
-  // when it is complete, so a failure leaves nothing behind.
-  const std::string partial = request.out + ".part-" + std::to_string(::getpid());
-  if (!CopyFileWhole(ProgramReportPath(programFolder), partial)) {
-    platform.messageBox(kReportErrorMessage, kReportErrorTitle, MessageIcon::Critical);
-    return false;
-  }
-  const bool written = GenerateReport(model, platform, spreadsheet, window, partial);
-  std::error_code error;
-  if (written) fs::rename(partial, request.out, error);
-  if (!written || error) {
-    fs::remove(partial, error);
-    if (written) platform.messageBox(kReportErrorMessage, kReportErrorTitle, MessageIcon::Critical);
-    return false;
-  }
-  return true;
+  // An existing report (or whatever stands there) is edited in place, or refused.
+  const bool exists = fs::symlink_status(out, statusError).type() != fs::file_type::not_found;
+  xls::Status written = exists ? Write(out, content, decimalSeparator)
+                               : WriteNewReport(out, content, decimalSeparator, programFolder);
+  if (!written) PrintReportError();
+  return written;
 }
 
 }  // namespace vaporel

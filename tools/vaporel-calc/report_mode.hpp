@@ -1,24 +1,20 @@
 #pragma once
 // vaporel-calc --report: the report the "Excel" button writes, for one state given on
-// the command line, through the same report generation as the window.
+// the command line, through the same report code as the window.
 
-#include <array>
 #include <string>
 
-#include "numbers/numbers.hpp"
+#include "report/workbook/result.hpp"
+#include "window/report_content.hpp"
 
 namespace vaporel {
 
-struct ReportRequest {
-  std::string out;  // the workbook to write; started from the program's template when missing
-  int pair = 1;     // 1 to 5
-  std::string p, first, second;         // the field texts as given
-  std::array<std::string, 13> results;  // the result labels' texts
-};
-
-// Writes the report; on failure prints the report's message on stderr. `programFolder`
-// holds the template Vaporel.xls. True on success.
-bool WriteBatchReport(const ReportRequest& request, const Numbers& numbers, const std::string& programFolder);
+// Writes `content` into the workbook `out`: an existing file is edited in place like the
+// program's own report; a missing one is started from the template in `programFolder`
+// and appears only when complete. On failure prints the report's message on stderr and
+// returns the cause.
+xls::Status WriteBatchReport(const std::string& out, const ReportContent& content, char decimalSeparator,
+                             const std::string& programFolder);
 
 // Where the program's template stands: beside the executable, or in <prefix>/share/vaporel.
 std::string ProgramFolder();

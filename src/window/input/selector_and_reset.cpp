@@ -11,13 +11,8 @@
 namespace vaporel {
 namespace {
 
-struct InputCaptions {
-  const char* first;   // Label7, beside Text3
-  const char* second;  // Label8, beside Text4
-};
-
 // By list index; the fifth entry's captions are in title case, as the window has always shown them.
-constexpr std::array<InputCaptions, 5> kInputCaptions = {{
+constexpr std::array<std::array<std::string_view, 2>, 5> kInputCaptions = {{
     {"Dry bulb temperature [oC] ", "Relative humidity [%] "},
     {"Dry bulb temperature [oC] ", "Wet bulb temperature [oC] "},
     {"Dry bulb temperature [oC] ", "Enthalpy [kJ/kg] "},
@@ -38,6 +33,11 @@ void DisableFollowUpCommands(MainWindowModel& model) {
 
 }  // namespace
 
+std::array<std::string_view, 2> InputCaptions(InputPair pair) {
+  if (pair == InputPair::None) return {};
+  return kInputCaptions[static_cast<std::size_t>(pair) - 1];
+}
+
 InputPair SelectedPair(const MainWindowModel& model) {
   return InputPairFromNumber(model[control::Combo1].listIndex + 1);
 }
@@ -47,8 +47,8 @@ void OnPairSelected(WindowContext& window) {
   const int index = model[control::Combo1].listIndex;
   // No entry selected: the captions stay, the rest still runs.
   if (index >= 0 && index < static_cast<int>(kInputCaptions.size())) {
-    model[control::Label7].text = kInputCaptions[index].first;
-    model[control::Label8].text = kInputCaptions[index].second;
+    model[control::Label7].text = kInputCaptions[index][0];
+    model[control::Label8].text = kInputCaptions[index][1];
   }
   model[control::Command1].visible = true;
   model[control::Command2].visible = true;

@@ -1,11 +1,17 @@
 #pragma once
 // The input-pair selector Combo1 and the Reset command (Command2).
 
+#include <array>
+#include <string_view>
+
 #include "calculation/input_pair.hpp"
 #include "window/model/main_window_model.hpp"
 #include "window/model/window_context.hpp"
 
 namespace vaporel {
+
+// The captions Label7 and Label8 take for the pair, beside Text3 and Text4; empty for None.
+std::array<std::string_view, 2> InputCaptions(InputPair pair);
 
 // The input pair Combo1 shows; None while no entry is selected.
 InputPair SelectedPair(const MainWindowModel& model);

@@ -46,25 +46,26 @@ class RecordingPlatform : public Platform {
   const MainWindowModel& model_;
 };
 
-// Records the calls; throws at the call numbered `failAt` (0 = open).
+// Records the calls; fails the call numbered `failAt` (0 = open).
 class FakeSpreadsheet : public Spreadsheet {
  public:
   FakeSpreadsheet(RecordingPlatform& platform, std::optional<int> failAt) : platform_(platform), failAt_(failAt) {}
   std::vector<std::string> calls;
 
-  void open(const std::string& path) override { step("open " + path); }
-  void selectSheet(std::string_view name) override { step("sheet " + std::string(name)); }
-  void setCell(std::string_view reference, std::string_view text) override {
-    step("set " + std::string(reference) + "=" + std::string(text));
+  xls::Status open(const std::string& path) override { return step("open " + path); }
+  xls::Status selectSheet(std::string_view name) override { return step("sheet " + std::string(name)); }
+  xls::Status setCell(std::string_view reference, std::string_view text) override {
+    return step("set " + std::string(reference) + "=" + std::string(text));
   }
-  void save() override { step("save"); }
+  xls::Status save() override { return step("save"); }
 
  private:
-  void step(std::string call) {
+  xls::Status step(std::string call) {
     platform_.record(call);
     const bool fail = failAt_ && *failAt_ == static_cast<int>(calls.size());
     calls.push_back(std::move(call));
-    if (fail) throw SpreadsheetError("fake failure");
+    if (fail) return xls::Error{xls::ErrorCode::Damaged, "fake failure"};
+    return xls::Done{};
   }
   RecordingPlatform& platform_;
   std::optional<int> failAt_;
