@@ -5,7 +5,7 @@
 #include <optional>
 #include <variant>
 
-#include "calculation/field_tests.hpp"
+#include "calculation/check_sequence.hpp"
 #include "window/model/main_window_model.hpp"
 #include "numbers/numbers.hpp"
 #include "window/model/platform.hpp"
@@ -25,8 +25,6 @@ std::string_view FieldName(InputField field) {
   return control::Text2;
 }
 
-constexpr std::array<InputField, 3> kFieldsInOrder = {InputField::Pressure, InputField::First, InputField::Second};
-
 void ShowError(WindowContext& window, const std::string& message) {
   window.platform.messageBox(message, "Error", MessageIcon::Critical);
 }
@@ -39,38 +37,17 @@ void FocusField(MainWindowModel& model, InputField field) { model.focus = std::s
 
 void Calculate(WindowContext& window) {
   MainWindowModel& model = window.model;
-  // Only an exactly empty text counts as missing; the first one is reported.
-  for (InputField field : kFieldsInOrder) {
-    if (model[FieldName(field)].text.empty()) {
-      ShowError(window, "All fields require data");
-      FocusField(model, field);
-      return;
-    }
-  }
-  const InputPair pair = SelectedPair(model);
-  if (pair == InputPair::None) return;  // no entry selected: nothing to resolve, nothing to show
-
-  std::array<double, 3> values{};
-  for (std::size_t i = 0; i < kFieldsInOrder.size(); ++i) {
-    std::optional<double> value = window.numbers.parse(model[FieldName(kFieldsInOrder[i])].text);
-    // The entry filter keeps every field numeric; a text set around it is refused, not guessed at.
-    if (!value) {
-      ShowError(window, kNumbersOnly);
-      FocusField(model, kFieldsInOrder[i]);
-      return;
-    }
-    values[i] = *value;
-  }
-
-  Resolution resolution = ResolveState(pair, values[0], values[1], values[2]);
-  if (const auto* refusal = std::get_if<Refusal>(&resolution)) {
+  const FieldTexts texts{model[control::Text2].text, model[control::Text3].text, model[control::Text4].text};
+  const std::optional<Resolution> resolution = CalculateFromFields(SelectedPair(model), texts, window.numbers);
+  if (!resolution) return;
+  if (const auto* refusal = std::get_if<Refusal>(&*resolution)) {
     ShowError(window, refusal->message);
     // Emptying a field raises its entry filter, which leaves an empty text as it is.
     for (InputField field : refusal->emptied) model[FieldName(field)].text.clear();
     if (refusal->focus) FocusField(model, *refusal->focus);
     return;
   }
-  DisplayResults(window, std::get<AirState>(resolution));
+  DisplayResults(window, std::get<AirState>(*resolution));
 }
 
 }  // namespace vaporel

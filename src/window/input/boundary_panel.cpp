@@ -13,32 +13,23 @@ void SetVisible(MainWindowModel& model, std::initializer_list<std::string_view> 
   for (std::string_view label : labels) model[label].visible = visible;
 }
 
-// Row 2's caption and the pattern of its value.
-struct Row2Look {
-  std::string_view caption;
-  std::string_view pattern;
-};
-
-std::optional<Row2Look> LookOf(Row2 row2) {
+// The caption shown beside row 2's value.
+std::optional<std::string_view> CaptionOf(Row2 row2) {
   switch (row2) {
     case Row2::None: return std::nullopt;
-    case Row2::MinWetBulb: return Row2Look{control::Label13, kTwbminPattern};
-    case Row2::MinEnthalpy: return Row2Look{control::Label15, kEnthalpyPattern};
-    case Row2::MaxAbsHumidity: return Row2Look{control::Label17, kXmaxPattern};
+    case Row2::MinWetBulb: return control::Label13;
+    case Row2::MinEnthalpy: return control::Label15;
+    case Row2::MaxAbsHumidity: return control::Label17;
   }
   return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<double> ShownLimit(const WindowContext& window, std::string_view label) {
-  return window.numbers.parse(window.model[label].text);
-}
-
-void ShowMaxDryBulb(WindowContext& window, InputPair pair, double tdbmax) {
+void ShowMaxDryBulb(WindowContext& window, InputPair pair, const std::string& tdbmaxText) {
   MainWindowModel& model = window.model;
   SetVisible(model, {control::Label14, control::Label15, control::Label13, control::Label16, control::Label12, control::Label19, control::Label21}, false);
-  model[control::Label12].text = window.numbers.format(tdbmax, kTdbmaxPattern);
+  model[control::Label12].text = tdbmaxText;
   // Pair 4 takes an absolute humidity first: its tdbmax is kept, hidden, for hmax.
   if (pair != InputPair::AbsHumidityEnthalpy) SetVisible(model, {control::Label14, control::Label12}, true);
 }
@@ -47,21 +38,21 @@ void HideSecondInputLimits(WindowContext& window) {
   SetVisible(window.model, {control::Label15, control::Label13, control::Label16, control::Label17, control::Label19, control::Label21}, false);
 }
 
-void ShowSecondInputLimits(WindowContext& window, const FirstInputVerdict& verdict) {
+void ShowSecondInputLimits(WindowContext& window, const FirstInputStep& step) {
   MainWindowModel& model = window.model;
-  auto look = LookOf(verdict.row2);
-  if (!look) return;
-  model[control::Label19].text = window.numbers.format(verdict.row2Value, look->pattern);
-  SetVisible(model, {look->caption, control::Label19}, true);
-  if (verdict.row3) {
-    model[control::Label21].text = window.numbers.format(verdict.hmax, kEnthalpyPattern);
+  const std::optional<std::string_view> caption = CaptionOf(step.verdict.row2);
+  if (!caption) return;
+  model[control::Label19].text = step.row2Text;
+  SetVisible(model, {*caption, control::Label19}, true);
+  if (step.verdict.row3) {
+    model[control::Label21].text = step.hmaxText;
     SetVisible(model, {control::Label16, control::Label21}, true);
   }
 }
 
-void WriteEnthalpyLimits(WindowContext& window, const EnthalpyRange& range) {
-  window.model[control::Label21].text = window.numbers.format(range.hmax, kEnthalpyPattern);
-  window.model[control::Label19].text = window.numbers.format(range.hmin, kEnthalpyPattern);
+void WriteEnthalpyLimits(WindowContext& window, const std::string& hminText, const std::string& hmaxText) {
+  window.model[control::Label21].text = hmaxText;
+  window.model[control::Label19].text = hminText;
 }
 
 void HideBoundaryValues(WindowContext& window) {

@@ -3,26 +3,23 @@
 // Label12 (tdbmax), Label19 (twbmin, hmin or xmax) and Label21 (hmax). A check that
 // needs a limit reads the text back, so it compares at display precision.
 
-#include <optional>
+#include <string>
 #include <string_view>
 
 #include "calculation/boundary_values.hpp"
-#include "calculation/field_tests.hpp"
+#include "calculation/check_sequence.hpp"
 #include "window/model/window_context.hpp"
 
 namespace vaporel {
 
-// The number a value label shows; nullopt when it is empty.
-std::optional<double> ShownLimit(const WindowContext& window, std::string_view label);
-
 // A pressure was accepted: row 1 rewritten (shown for every pair but 4), rows 2 and 3 hidden.
-void ShowMaxDryBulb(WindowContext& window, InputPair pair, double tdbmax);
+void ShowMaxDryBulb(WindowContext& window, InputPair pair, const std::string& tdbmaxText);
 // The first input passed the numeric test: rows 2 and 3 hidden before its range tests.
 void HideSecondInputLimits(WindowContext& window);
 // The first input was accepted: rows 2 and 3 as its verdict gives them (pair 1: none).
-void ShowSecondInputLimits(WindowContext& window, const FirstInputVerdict& verdict);
+void ShowSecondInputLimits(WindowContext& window, const FirstInputStep& step);
 // The second input of pair 4 passed the numeric test: its recomputed limits, visibility unchanged.
-void WriteEnthalpyLimits(WindowContext& window, const EnthalpyRange& range);
+void WriteEnthalpyLimits(WindowContext& window, const std::string& hminText, const std::string& hmaxText);
 // A new input pair was selected: every value label and every row 2 and 3 caption hidden.
 void HideBoundaryValues(WindowContext& window);
 

@@ -2,7 +2,7 @@
 
 #include "window/input/boundary_panel.hpp"
 #include "window/input/field_check.hpp"
-#include "calculation/field_tests.hpp"
+#include "calculation/check_sequence.hpp"
 #include "window/input/focus.hpp"
 #include "window/model/main_window_model.hpp"
 #include "numbers/numbers.hpp"
@@ -15,11 +15,11 @@ namespace {
 std::optional<std::string> FirstInputTests(WindowContext& window, double value) {
   window.model[control::Text3].background = kWhite;
   const InputPair pair = SelectedPair(window.model);
-  const FirstInputContext context{window.numbers.parse(window.model[control::Text2].text), ShownLimit(window, control::Label12)};
   HideSecondInputLimits(window);
-  FirstInputVerdict verdict = CheckFirstInput(pair, value, context);
-  if (verdict.refusal) return verdict.refusal;
-  ShowSecondInputLimits(window, verdict);
+  const FirstInputStep step = CheckFirstInputStep(pair, value, window.model[control::Text2].text,
+                                                  window.model[control::Label12].text, window.numbers);
+  if (step.verdict.refusal) return step.verdict.refusal;
+  ShowSecondInputLimits(window, step);
   // Pair 1 has no limits to show for the second input and leaves the focus where the user moved it.
   if (pair != InputPair::None && pair != InputPair::DryBulbHumidity) GiveFocus(window, control::Text4);
   return std::nullopt;

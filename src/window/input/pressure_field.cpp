@@ -2,7 +2,7 @@
 
 #include "window/input/boundary_panel.hpp"
 #include "window/input/field_check.hpp"
-#include "calculation/field_tests.hpp"
+#include "calculation/check_sequence.hpp"
 #include "window/input/focus.hpp"
 #include "window/model/main_window_model.hpp"
 #include "window/model/control_names.hpp"
@@ -13,10 +13,10 @@ namespace {
 
 std::optional<std::string> PressureTests(WindowContext& window, double p) {
   const InputPair pair = SelectedPair(window.model);
-  PressureVerdict verdict = CheckPressure(pair, p);
-  if (verdict.refusal) return verdict.refusal;
+  PressureStep step = CheckPressureStep(pair, p, window.numbers);
+  if (step.refusal) return step.refusal;
   window.model[control::Text2].background = kWhite;
-  ShowMaxDryBulb(window, pair, verdict.tdbmax);
+  ShowMaxDryBulb(window, pair, step.tdbmaxText);
   // Whichever control the user was moving to, the first input comes next.
   GiveFocus(window, control::Text3);
   return std::nullopt;

@@ -2,7 +2,7 @@
 
 #include "window/input/boundary_panel.hpp"
 #include "window/input/field_check.hpp"
-#include "calculation/field_tests.hpp"
+#include "calculation/check_sequence.hpp"
 #include "window/model/main_window_model.hpp"
 #include "numbers/numbers.hpp"
 #include "window/model/control_names.hpp"
@@ -15,13 +15,12 @@ std::optional<std::string> SecondInputTests(WindowContext& window, double value)
   window.model[control::Text4].background = kWhite;
   const InputPair pair = SelectedPair(window.model);
   if (pair == InputPair::None) return std::nullopt;
-  const SecondInputContext context{window.numbers.parse(window.model[control::Text2].text),
-                                   window.numbers.parse(window.model[control::Text3].text), ShownLimit(window, control::Label12),
-                                   ShownLimit(window, control::Label19)};
-  SecondInputVerdict verdict = CheckSecondInput(pair, value, context);
+  const MainWindowModel& model = window.model;
+  SecondInputStep step = CheckSecondInputStep(pair, value, model[control::Text2].text, model[control::Text3].text,
+                                              model[control::Label12].text, model[control::Label19].text, window.numbers);
   // Pair 4's limits stand on the panel whether the value passes or not.
-  if (verdict.pair4Panel) WriteEnthalpyLimits(window, *verdict.pair4Panel);
-  return verdict.refusal;
+  if (step.pair4Texts) WriteEnthalpyLimits(window, step.pair4Texts->first, step.pair4Texts->second);
+  return step.refusal;
 }
 
 }  // namespace
