@@ -5,6 +5,7 @@
 #include <string>
 
 #include "support/window_fixture.hpp"
+#include "support/typical_state.hpp"
 
 namespace vaporel::testing {
 namespace {
@@ -33,11 +34,8 @@ class Calculate : public EitherSeparator {};
 
 TEST_P(Calculate, TypicalRoadShowsTheThirteenResults) {
   window.calculateTypicalState();
-  const std::array<const char*, 13> expected = {"1.013",  "20.00", "13.73",    "9.27",      "0.00725",
-                                                "1.1987", "38.49", "0.01168",  "50.0",      "1.0189",
-                                                "0.025976", "1.803E-05", "0.702"};
   for (std::size_t i = 0; i < kResultLabels.size(); ++i) {
-    EXPECT_EQ(window.text(kResultLabels[i]), window.local(expected[i])) << kResultLabels[i];
+    EXPECT_EQ(window.text(kResultLabels[i]), window.local(testing::kTypicalStateTexts[i])) << kResultLabels[i];
   }
   EXPECT_TRUE(window.visible("Frame2"));
   EXPECT_TRUE(window.enabled("Command2"));
