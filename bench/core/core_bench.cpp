@@ -5,21 +5,21 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "vaporel-calc/batch.hpp"
 #include "calculation/boundary_values.hpp"
-#include "vaporel-calc/csv.hpp"
-#include "properties/humid_air.hpp"
 #include "calculation/resolve_state.hpp"
-#include "properties/saturation.hpp"
-#include "properties/wet_bulb.hpp"
 #include "calculation/thermophysical.hpp"
 #include "calculation/wet_bulb_tolerance.hpp"
+#include "properties/humid_air.hpp"
+#include "properties/saturation.hpp"
+#include "properties/wet_bulb.hpp"
+#include "vaporel-calc/batch.hpp"
+#include "vaporel-calc/csv.hpp"
 
 namespace vaporel {
 namespace {
@@ -68,15 +68,16 @@ double WetBulbOf(const Input& in) {
   return s ? s->twb : 20;
 }
 
-const std::vector<std::pair<std::string, Input>> kOrdinary = {
-    {"pair1", {1, 1.01325, 20, 50}},   {"pair2", {2, 1.01325, 20, 13.7267}}, {"pair3", {3, 1.01325, 20, 38.5}},
-    {"pair4", {4, 1.01325, 0.0072549, 38.493}}, {"pair5", {5, 1.01325, 20, 0.0072549}}};
+const std::vector<std::pair<std::string, Input>> kOrdinary = {{"pair1", {1, 1.01325, 20, 50}},
+                                                              {"pair2", {2, 1.01325, 20, 13.7267}},
+                                                              {"pair3", {3, 1.01325, 20, 38.5}},
+                                                              {"pair4", {4, 1.01325, 0.0072549, 38.493}},
+                                                              {"pair5", {5, 1.01325, 20, 0.0072549}}};
 
-const std::vector<std::pair<std::string, Input>> kHard = {
-    {"hard_dewpoint_above_root", {1, 1.01325, -30, 99.9}},
-    {"hard_frost_point_out_of_range", {1, 0.1, -10, 1}},
-    {"hard_root_on_ice_water_jump", {1, 1.01325, 0, 99.9}},
-    {"hard_near_tdbmax", {1, 1.01325, 89.89, 99}}};
+const std::vector<std::pair<std::string, Input>> kHard = {{"hard_dewpoint_above_root", {1, 1.01325, -30, 99.9}},
+                                                          {"hard_frost_point_out_of_range", {1, 0.1, -10, 1}},
+                                                          {"hard_root_on_ice_water_jump", {1, 1.01325, 0, 99.9}},
+                                                          {"hard_near_tdbmax", {1, 1.01325, 89.89, 99}}};
 
 void RegisterState(const std::string& name, const Input& in) {
   const int evaluations = EvaluationsOf(in);
@@ -128,7 +129,8 @@ std::vector<Input> AcceptedStates(int count) {
     in.p = *point.parse(texts[0]);
     in.first = *point.parse(texts[1]);
     in.second = *point.parse(texts[2]);
-    if (!CalculateFromTexts(InputPairFromNumber(in.pair), texts[0], texts[1], texts[2], point).refusal) states.push_back(in);
+    if (!CalculateFromTexts(InputPairFromNumber(in.pair), texts[0], texts[1], texts[2], point).refusal)
+      states.push_back(in);
   }
   return states;
 }
@@ -232,8 +234,16 @@ void PrintRatio(const std::string& name, const Input& in, int rounds) {
   const int reps = std::max(1, 2000 / n);
   double resolve = 1e300, floor = 1e300;
   for (int round = 0; round < rounds; ++round) {
-    resolve = std::min(resolve, RoundTime([&] { for (int i = 0; i < reps; ++i) Resolve(in); }, reps));
-    floor = std::min(floor, RoundTime([&] { for (int i = 0; i < reps; ++i) Floor(n, twb); }, reps));
+    resolve = std::min(resolve, RoundTime(
+                                    [&] {
+                                      for (int i = 0; i < reps; ++i) Resolve(in);
+                                    },
+                                    reps));
+    floor = std::min(floor, RoundTime(
+                                [&] {
+                                  for (int i = 0; i < reps; ++i) Floor(n, twb);
+                                },
+                                reps));
   }
   std::printf("%-32s %11d %14.3f %12.3f %8.3f\n", name.c_str(), evaluations, resolve, floor, resolve / floor);
 }

@@ -12,11 +12,10 @@
 
 namespace {
 
-const vaporel::ReportContent kContent{
-    {"Dry bulb temperature [oC] ", "Relative humidity [%] "},
-    {"1.01325", "20", "50"},
-    {"1.013", "20.00", "13.73", "9.27", "0.00725", "1.1987", "38.49", "0.01168", "50.0", "1.0189", "0.025976",
-     "1.803E-05", "0.702"}};
+const vaporel::ReportContent kContent{{"Dry bulb temperature [oC] ", "Relative humidity [%] "},
+                                      {"1.01325", "20", "50"},
+                                      {"1.013", "20.00", "13.73", "9.27", "0.00725", "1.1987", "38.49", "0.01168",
+                                       "50.0", "1.0189", "0.025976", "1.803E-05", "0.702"}};
 
 void BM_WriteAndSaveReport(benchmark::State& state) {
   namespace fs = std::filesystem;

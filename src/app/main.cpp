@@ -8,13 +8,13 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "shell/main_window.hpp"
-#include "window/main_window_logic.hpp"
-#include "window/model/main_window_model.hpp"
 #include "numbers/numbers.hpp"
+#include "shell/main_window.hpp"
 #include "shell/qt_platform.hpp"
 #include "shell/report_command.hpp"
 #include "shell/shell_application.hpp"
+#include "window/main_window_logic.hpp"
+#include "window/model/main_window_model.hpp"
 
 namespace {
 
@@ -39,8 +39,7 @@ int main(int argc, char** argv) {
   const double scale = screen != nullptr ? screen->logicalDotsPerInchX() / 96.0 : 1.0;
   vaporel::MainWindow window(logic, vaporel::Twips(scale));
   platform.attach(&window, [&window] { window.render(); });
-  logic.setReportCommand(
-      vaporel::DesktopReportCommand(model, platform, logic.numbers().decimalSeparator(), &window));
+  logic.setReportCommand(vaporel::DesktopReportCommand(model, platform, logic.numbers().decimalSeparator(), &window));
 
   window.start();
 

@@ -1,8 +1,8 @@
 #include "calculation/boundary_values.hpp"
 
+#include "calculation/shared_relations.hpp"
 #include "properties/humid_air.hpp"
 #include "properties/saturation.hpp"
-#include "calculation/shared_relations.hpp"
 
 namespace vaporel {
 namespace {

@@ -8,10 +8,10 @@
 
 namespace vaporel {
 
-inline constexpr std::string_view kTdbmaxPattern = "##0.0";   // Label12
-inline constexpr std::string_view kTwbminPattern = "##0.0";   // Label19, pair 2
+inline constexpr std::string_view kTdbmaxPattern = "##0.0";     // Label12
+inline constexpr std::string_view kTwbminPattern = "##0.0";     // Label19, pair 2
 inline constexpr std::string_view kEnthalpyPattern = "###0.0";  // Label19 / Label21, pairs 3 and 4
-inline constexpr std::string_view kXmaxPattern = "0.00000";   // Label19, pair 5
+inline constexpr std::string_view kXmaxPattern = "0.00000";     // Label19, pair 5
 
 // tdbmax [°C]: 0.9 · SatTemperature(p) for pair 1, SatTemperature(p) for the others.
 double MaxDryBulb(InputPair pair, double p);

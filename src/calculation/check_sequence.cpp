@@ -51,8 +51,8 @@ FirstInputStep CheckFirstInputStep(InputPair pair, double value, std::string_vie
 }
 
 SecondInputStep CheckSecondInputStep(InputPair pair, double value, std::string_view pressureText,
-                                     std::string_view firstText, std::string_view tdbmaxText,
-                                     std::string_view row2Text, const Numbers& numbers) {
+                                     std::string_view firstText, std::string_view tdbmaxText, std::string_view row2Text,
+                                     const Numbers& numbers) {
   const SecondInputContext context{numbers.parse(pressureText), numbers.parse(firstText), numbers.parse(tdbmaxText),
                                    numbers.parse(row2Text)};
   const SecondInputVerdict verdict = CheckSecondInput(pair, value, context);

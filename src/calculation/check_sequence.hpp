@@ -45,8 +45,8 @@ struct SecondInputStep {
   std::optional<std::pair<std::string, std::string>> pair4Texts;
 };
 SecondInputStep CheckSecondInputStep(InputPair pair, double value, std::string_view pressureText,
-                                     std::string_view firstText, std::string_view tdbmaxText,
-                                     std::string_view row2Text, const Numbers& numbers);
+                                     std::string_view firstText, std::string_view tdbmaxText, std::string_view row2Text,
+                                     const Numbers& numbers);
 
 // The texts of Text2, Text3 and Text4.
 struct FieldTexts {

@@ -7,9 +7,9 @@
 namespace vaporel {
 namespace {
 
-constexpr double kMaxPressure = 10;      // [bar]
-constexpr double kMinPressure = 0.1;     // [bar]
-constexpr double kMinDryBulb = -40.1;    // [°C]
+constexpr double kMaxPressure = 10;    // [bar]
+constexpr double kMinPressure = 0.1;   // [bar]
+constexpr double kMinDryBulb = -40.1;  // [°C]
 
 bool TakesDryBulbFirst(InputPair pair) {
   return pair == InputPair::DryBulbHumidity || pair == InputPair::DryWetBulb || pair == InputPair::DryBulbEnthalpy ||
@@ -76,8 +76,7 @@ FirstInputVerdict CheckFirstInput(InputPair pair, double v, const FirstInputCont
       verdict.row2Value = MaxAbsHumidity(v, *context.p);
       break;
     case InputPair::DryBulbHumidity:
-    case InputPair::None:
-      break;  // pair 1: the first input gives no further limits
+    case InputPair::None: break;  // pair 1: the first input gives no further limits
   }
   return verdict;
 }
@@ -131,8 +130,7 @@ SecondInputVerdict CheckSecondInput(InputPair pair, double v, const SecondInputC
         verdict.refusal = "Invalid entries, Absolute humidity must be less than xmax";
       }
       break;
-    case InputPair::None:
-      break;  // no input pair selected: nothing to test
+    case InputPair::None: break;  // no input pair selected: nothing to test
   }
   return verdict;
 }

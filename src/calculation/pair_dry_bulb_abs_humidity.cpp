@@ -1,11 +1,11 @@
 // Input pair 5: dry-bulb temperature and absolute humidity.
 #include "calculation/boundary_values.hpp"
-#include "properties/humid_air.hpp"
 #include "calculation/pairs.hpp"
-#include "properties/saturation.hpp"
 #include "calculation/shared_relations.hpp"
-#include "properties/wet_bulb.hpp"
 #include "calculation/wet_bulb_tolerance.hpp"
+#include "properties/humid_air.hpp"
+#include "properties/saturation.hpp"
+#include "properties/wet_bulb.hpp"
 
 namespace vaporel {
 

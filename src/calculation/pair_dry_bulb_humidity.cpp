@@ -1,10 +1,10 @@
 // Input pair 1: dry-bulb temperature and relative humidity.
-#include "properties/humid_air.hpp"
 #include "calculation/pairs.hpp"
-#include "properties/saturation.hpp"
 #include "calculation/shared_relations.hpp"
-#include "properties/wet_bulb.hpp"
 #include "calculation/wet_bulb_tolerance.hpp"
+#include "properties/humid_air.hpp"
+#include "properties/saturation.hpp"
+#include "properties/wet_bulb.hpp"
 
 namespace vaporel {
 

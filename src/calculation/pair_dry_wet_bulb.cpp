@@ -1,9 +1,9 @@
 // Input pair 2: dry- and wet-bulb temperature. No iteration: the enthalpy of saturated
 // air at twb is the enthalpy of the state.
-#include "properties/humid_air.hpp"
 #include "calculation/pairs.hpp"
-#include "properties/saturation.hpp"
 #include "calculation/shared_relations.hpp"
+#include "properties/humid_air.hpp"
+#include "properties/saturation.hpp"
 
 namespace vaporel {
 

@@ -1,12 +1,12 @@
 // Input pairs 3 (dry-bulb temperature and enthalpy) and 4 (absolute humidity and enthalpy).
 #include <cmath>
 
-#include "properties/humid_air.hpp"
 #include "calculation/pairs.hpp"
-#include "properties/saturation.hpp"
 #include "calculation/shared_relations.hpp"
-#include "properties/wet_bulb.hpp"
 #include "calculation/wet_bulb_tolerance.hpp"
+#include "properties/humid_air.hpp"
+#include "properties/saturation.hpp"
+#include "properties/wet_bulb.hpp"
 
 namespace vaporel {
 

@@ -5,7 +5,7 @@
 namespace vaporel {
 namespace {
 
-constexpr double kGasConstant = 461.56;     // of water vapour, as the density relation uses it [J/(kg K)]
+constexpr double kGasConstant = 461.56;  // of water vapour, as the density relation uses it [J/(kg K)]
 constexpr double kPascalPerBar = 100000;
 
 }  // namespace

@@ -5,7 +5,6 @@
 
 namespace vaporel {
 
-
 // Density of humid air [kg/m³] at x [kg/kg], p [bar] and tdb [°C].
 double Density(double x, double p, double tdb);
 // Vapour partial pressure pvd [bar] of air with absolute humidity x at p, for the dew point.

@@ -1,13 +1,14 @@
 // Specific heat, thermal conductivity, viscosity and Prandtl number of humid air: fits for
 // dry air at tdb and for water vapour at the saturation temperature of its partial pressure,
 // mixed by Wilke's rule (viscosity) and the Lindsay-Bromley rule (conductivity).
+#include "calculation/thermophysical.hpp"
+
 #include <cmath>
 
-#include "properties/polynomial.hpp"
 #include "calculation/resolve_state.hpp"
 #include "properties/constants.hpp"
+#include "properties/polynomial.hpp"
 #include "properties/saturation.hpp"
-#include "calculation/thermophysical.hpp"
 
 namespace vaporel {
 namespace {
@@ -15,19 +16,19 @@ namespace {
 // Dry air, in t [°C], highest power first.
 constexpr Coefficients<6> kDryAirHeatFit = {4.54745e-15, -2.64671e-12, -1.24099e-9, 1.23082e-6, -8.57498e-5, 1.00653};
 constexpr Coefficients<5> kDryAirConductivity = {-2.6142e-14, 2.85943e-12, -1.94021e-8, 7.83035e-5, 0.0243714};
-constexpr Coefficients<6> kDryAirViscosity = {-9.1359e-19, 9.78776e-16, -3.0689e-13,
-                                              -1.35537e-12, 5.02298e-8, 1.71531e-5};
+constexpr Coefficients<6> kDryAirViscosity = {-9.1359e-19,  9.78776e-16, -3.0689e-13,
+                                              -1.35537e-12, 5.02298e-8,  1.71531e-5};
 // Water vapour, in ts [°C], highest power first, before their unit factors.
 constexpr Coefficients<4> kVapourHeatFit = {9.95693e-5, 0.00461955, 0.784614, 1864.59};  // then / 1000
 constexpr Coefficients<5> kVapourConductivity = {-3.1765e-10, 2.59524e-7, -3.23464e-5, 0.00769127,
-                                                 1.74822};                               // then / 100
-constexpr Coefficients<3> kVapourViscosity = {7.62281e-6, 0.0375325, 8.1587};         // then · 1e-6
+                                                 1.74822};                     // then / 100
+constexpr Coefficients<3> kVapourViscosity = {7.62281e-6, 0.0375325, 8.1587};  // then · 1e-6
 
-constexpr double kWaterMolarMass = 18;   // [kg/kmol]
-constexpr double kAirMolarMass = 29;     // [kg/kmol]
-constexpr double kMoleRatioFactor = 1.61;  // vapour / air mole ratio per unit of x
-constexpr double kSutherlandAir = 111;     // [K]
-constexpr double kSutherlandVapour = 961;  // [K]
+constexpr double kWaterMolarMass = 18;          // [kg/kmol]
+constexpr double kAirMolarMass = 29;            // [kg/kmol]
+constexpr double kMoleRatioFactor = 1.61;       // vapour / air mole ratio per unit of x
+constexpr double kSutherlandAir = 111;          // [K]
+constexpr double kSutherlandVapour = 961;       // [K]
 constexpr double kSutherlandCross = 239.40166;  // [K]
 
 }  // namespace
@@ -53,16 +54,15 @@ ThermoProps ThermophysicalProperties(const AirState& state) {
 
   const double wa = kWaterMolarMass / kAirMolarMass;  // 18/29
   const double aw = kAirMolarMass / kWaterMolarMass;  // 29/18
-  const double phiAv = std::pow(1 + std::pow(mua / muv, 0.5) * std::pow(wa, 0.25), 2) /
-                       (2 * std::sqrt(2.0) * std::sqrt(1 + aw));
-  const double phiVa = std::pow(1 + std::pow(muv / mua, 0.5) * std::pow(aw, 0.25), 2) /
-                       (2 * std::sqrt(2.0) * std::sqrt(1 + wa));
+  const double phiAv =
+      std::pow(1 + std::pow(mua / muv, 0.5) * std::pow(wa, 0.25), 2) / (2 * std::sqrt(2.0) * std::sqrt(1 + aw));
+  const double phiVa =
+      std::pow(1 + std::pow(muv / mua, 0.5) * std::pow(aw, 0.25), 2) / (2 * std::sqrt(2.0) * std::sqrt(1 + wa));
   props.mi = mua / (1 + phiAv * kMoleRatioFactor * x) + muv / (1 + phiVa / (kMoleRatioFactor * x));
 
   const double T = t + kKelvinOffset;
   const double sAv = (mua / muv) * std::pow(wa, 0.75) * (1 + kSutherlandAir / T) / (1 + kSutherlandVapour / T);
-  const double aAv =
-      0.25 * std::pow(1 + std::pow(sAv, 0.5), 2) * (1 + kSutherlandCross / T) / (1 + kSutherlandAir / T);
+  const double aAv = 0.25 * std::pow(1 + std::pow(sAv, 0.5), 2) * (1 + kSutherlandCross / T) / (1 + kSutherlandAir / T);
   const double sVa = (muv / mua) * std::pow(aw, 0.75) * (1 + kSutherlandVapour / T) / (1 + kSutherlandAir / T);
   const double aVa =
       0.25 * std::pow(1 + std::pow(sVa, 0.5), 2) * (1 + kSutherlandCross / T) / (1 + kSutherlandVapour / T);

@@ -17,8 +17,8 @@ inline constexpr double kDryAirDewPoint = -273;
 
 // Enthalpy of humid air per kg of dry air: mean specific heats that rise linearly with t,
 // h = (cpa + cpa' t) t + x (r0 + (cpv + cpv' t) t).
-inline constexpr double kDryAirHeat = 1.0029;        // cpa [kJ/(kg K)]
-inline constexpr double kDryAirHeatSlope = 5.4e-05;  // cpa' [kJ/(kg K^2)]
+inline constexpr double kDryAirHeat = 1.0029;         // cpa [kJ/(kg K)]
+inline constexpr double kDryAirHeatSlope = 5.4e-05;   // cpa' [kJ/(kg K^2)]
 inline constexpr double kVaporisationHeat = 2500.84;  // r0, at 0 °C [kJ/kg]
 inline constexpr double kVapourHeat = 1.856;          // cpv [kJ/(kg K)]
 inline constexpr double kVapourHeatSlope = 0.0002;    // cpv' [kJ/(kg K^2)]

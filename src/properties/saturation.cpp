@@ -10,7 +10,7 @@ namespace {
 // ln ps [bar] as a polynomial in t [°C], coefficients from t^6 down to the constant.
 constexpr Coefficients<7> kSatPressureWater = {-7.789316e-15, 7.363934e-12, -3.381446e-9, 1.096061e-6,
                                                -2.974345e-4,  7.261845e-2,  -5.098158};
-constexpr Coefficients<7> kSatPressureIce = {-2.465132e-9,  -2.733306e-7, -1.12064e-5, -2.065871e-4,
+constexpr Coefficients<7> kSatPressureIce = {-2.465132e-9, -2.733306e-7, -1.12064e-5, -2.065871e-4,
                                              -2.017579e-3, 7.729193e-2,  -5.101152};
 
 // td [°C] as a polynomial in L = ln pv [bar], from L^6 down to the constant.

@@ -5,8 +5,8 @@
 namespace vaporel {
 
 struct WetBulbSolution {
-  double twb;        // [°C]
-  int evaluations;   // residual evaluations made (each one SatPressure + Enthalpy)
+  double twb;       // [°C]
+  int evaluations;  // residual evaluations made (each one SatPressure + Enthalpy)
 };
 
 // twb [°C] from the lower starting end tdp [°C] (-273 for perfectly dry air), the upper

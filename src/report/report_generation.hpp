@@ -6,12 +6,12 @@
 #include <string>
 #include <string_view>
 
-#include "window/model/main_window_model.hpp"
-#include "window/model/platform.hpp"
 #include "report/report_window_interface.hpp"
 #include "report/spreadsheet.hpp"
-#include "window/report_content.hpp"
 #include "window/model/control_names.hpp"
+#include "window/model/main_window_model.hpp"
+#include "window/model/platform.hpp"
+#include "window/report_content.hpp"
 
 namespace vaporel {
 
@@ -25,7 +25,8 @@ inline constexpr std::string_view kReportErrorMessage =
 // The cells in the order they are written: the two captions, the three field texts,
 // then the thirteen results.
 inline constexpr std::array<std::string_view, 18> kReportCells{
-    "A5", "A6", "B4", "B5", "B6", "B9", "B10", "B11", "B12", "B13", "B14", "B15", "B16", "B17", "B20", "B21", "B22", "B23",
+    "A5",  "A6",  "B4",  "B5",  "B6",  "B9",  "B10", "B11", "B12",
+    "B13", "B14", "B15", "B16", "B17", "B20", "B21", "B22", "B23",
 };
 
 // The texts of `content` in the order of kReportCells.

@@ -8,12 +8,9 @@
 
 namespace vaporel {
 
-std::string ProgramReportPath(const std::string& programFolder) {
-  return programFolder + "/" + kReportFileName;
-}
+std::string ProgramReportPath(const std::string& programFolder) { return programFolder + "/" + kReportFileName; }
 
-std::string ReportPathFor(const std::string& programFolder, bool programFolderWritable,
-                          const std::string& dataFolder) {
+std::string ReportPathFor(const std::string& programFolder, bool programFolderWritable, const std::string& dataFolder) {
   const std::string installed = ProgramReportPath(programFolder);
   if (programFolderWritable) return installed;
 

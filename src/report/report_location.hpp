@@ -16,8 +16,7 @@ std::string ProgramReportPath(const std::string& programFolder);
 // The report path for a program folder that is or is not writable; `dataFolder` is the
 // per-user data folder. Seeds the user's copy from the template when it does not exist yet
 // (a missing template seeds nothing: opening the report then fails as usual).
-std::string ReportPathFor(const std::string& programFolder, bool programFolderWritable,
-                          const std::string& dataFolder);
+std::string ReportPathFor(const std::string& programFolder, bool programFolderWritable, const std::string& dataFolder);
 
 // ReportPathFor with the folder's real writability and QStandardPaths::AppDataLocation.
 std::string ReportPath(const std::string& programFolder);

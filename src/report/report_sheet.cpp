@@ -15,18 +15,14 @@ Rgb ToRgb(xls::Rgb c) { return {c.r, c.g, c.b}; }
 
 CellHAlign ToHAlign(xls::HAlign a) {
   switch (a) {
-    case xls::HAlign::General:
-      return CellHAlign::General;
+    case xls::HAlign::General: return CellHAlign::General;
     case xls::HAlign::Centre:
-    case xls::HAlign::CentreAcross:
-      return CellHAlign::Centre;
-    case xls::HAlign::Right:
-      return CellHAlign::Right;
+    case xls::HAlign::CentreAcross: return CellHAlign::Centre;
+    case xls::HAlign::Right: return CellHAlign::Right;
     case xls::HAlign::Left:
     case xls::HAlign::Fill:
     case xls::HAlign::Justify:
-    case xls::HAlign::Distributed:
-      return CellHAlign::Left;
+    case xls::HAlign::Distributed: return CellHAlign::Left;
   }
   return CellHAlign::General;
 }
@@ -35,12 +31,9 @@ CellVAlign ToVAlign(xls::VAlign a) {
   switch (a) {
     case xls::VAlign::Top:
     case xls::VAlign::Justify:
-    case xls::VAlign::Distributed:
-      return CellVAlign::Top;
-    case xls::VAlign::Centre:
-      return CellVAlign::Centre;
-    case xls::VAlign::Bottom:
-      return CellVAlign::Bottom;
+    case xls::VAlign::Distributed: return CellVAlign::Top;
+    case xls::VAlign::Centre: return CellVAlign::Centre;
+    case xls::VAlign::Bottom: return CellVAlign::Bottom;
   }
   return CellVAlign::Bottom;
 }

@@ -312,8 +312,7 @@ void MainWindow::renderControl(const Entry& entry, const Control& control) {
     case ControlKind::StatusBar:
       if (statusText_->text() != text) statusText_->setText(text);
       break;
-    case ControlKind::Line:
-      break;
+    case ControlKind::Line: break;
   }
   if (widget->isHidden() == control.visible) widget->setVisible(control.visible);
   if (widget->isEnabled() != control.enabled) widget->setEnabled(control.enabled);
@@ -361,10 +360,8 @@ bool MainWindow::intercept(QObject* receiver, QEvent* event) {
   if (checking_ || unloaded_) return false;
   switch (event->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-      return event->spontaneous() && interceptPress(receiver);
-    case QEvent::Shortcut:
-      return interceptPress(receiver);
+    case QEvent::MouseButtonDblClick: return event->spontaneous() && interceptPress(receiver);
+    case QEvent::Shortcut: return interceptPress(receiver);
     case QEvent::KeyPress: {
       const auto* key = static_cast<const QKeyEvent*>(event);
       // Qt itself moves the focus on Tab unless Ctrl or Alt is held.
@@ -378,8 +375,7 @@ bool MainWindow::intercept(QObject* receiver, QEvent* event) {
       const std::string name = focusableNameOf(receiver);
       return name == "Combo1" && logic_.model().focus != name;
     }
-    default:
-      return false;
+    default: return false;
   }
 }
 

@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "window/main_window_logic.hpp"
 #include "shell/shell_application.hpp"
 #include "shell/twips.hpp"
 #include "shell/window_layout.hpp"
+#include "window/main_window_logic.hpp"
 
 class QAction;
 class QLabel;
@@ -70,7 +70,7 @@ class MainWindow : public QMainWindow, public EventInterceptor {
   std::map<std::string, QAction*, std::less<>> menus_;
   QLabel* statusText_ = nullptr;
   std::vector<QPointer<QWidget>> otherWindows_;
-  bool checking_ = false;   // a focus check runs: its message box must not start another
+  bool checking_ = false;  // a focus check runs: its message box must not start another
   bool unloaded_ = false;
   bool pointerBusy_ = false;
   // How the next focus move came about: a Tab shows the keyboard focus frame, a click does not.

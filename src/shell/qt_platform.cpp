@@ -83,6 +83,8 @@ void QtPlatform::endProgram() {
   }
 }
 
-std::string QtPlatform::programFolder() { return programFolderFor(QCoreApplication::applicationDirPath()).toStdString(); }
+std::string QtPlatform::programFolder() {
+  return programFolderFor(QCoreApplication::applicationDirPath()).toStdString();
+}
 
 }  // namespace vaporel

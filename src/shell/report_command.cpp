@@ -2,8 +2,8 @@
 
 #include "report/report_generation.hpp"
 #include "report/report_location.hpp"
-#include "shell/report_window.hpp"
 #include "report/workbook_spreadsheet.hpp"
+#include "shell/report_window.hpp"
 
 namespace vaporel {
 

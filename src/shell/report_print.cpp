@@ -16,16 +16,11 @@ namespace {
 // The format's paper codes that matter in practice; anything else prints on Letter.
 QPageSize PaperSize(int code) {
   switch (code) {
-    case 5:
-      return QPageSize(QPageSize::Legal);
-    case 8:
-      return QPageSize(QPageSize::A3);
-    case 9:
-      return QPageSize(QPageSize::A4);
-    case 11:
-      return QPageSize(QPageSize::A5);
-    default:
-      return QPageSize(QPageSize::Letter);
+    case 5: return QPageSize(QPageSize::Legal);
+    case 8: return QPageSize(QPageSize::A3);
+    case 9: return QPageSize(QPageSize::A4);
+    case 11: return QPageSize(QPageSize::A5);
+    default: return QPageSize(QPageSize::Letter);
   }
 }
 
@@ -40,10 +35,9 @@ PrintOutcome PrintReportFile(const QString& path, QPrinter* printer) {
   // The page the worksheet asks for (the template: Letter, portrait, the spreadsheet's
   // default margins of 0.75 in at the sides and 1 in at top and bottom).
   const SheetPage& page = sheet->page;
-  printer->setPageLayout(QPageLayout(PaperSize(page.paperSize),
-                                     page.portrait ? QPageLayout::Portrait : QPageLayout::Landscape,
-                                     QMarginsF(page.leftMargin, page.topMargin, page.rightMargin, page.bottomMargin),
-                                     QPageLayout::Inch));
+  printer->setPageLayout(
+      QPageLayout(PaperSize(page.paperSize), page.portrait ? QPageLayout::Portrait : QPageLayout::Landscape,
+                  QMarginsF(page.leftMargin, page.topMargin, page.rightMargin, page.bottomMargin), QPageLayout::Inch));
   printer->setCopyCount(1);
 
   QPainter painter;

@@ -14,8 +14,8 @@
 #include <QStandardPaths>
 
 #include "report/report_location.hpp"
-#include "shell/report_print.hpp"
 #include "report/report_sheet.hpp"
+#include "shell/report_print.hpp"
 #include "shell/sheet_viewer.hpp"
 #include "shell/twips.hpp"
 #include "shell/window_font.hpp"
@@ -149,8 +149,7 @@ void ReportWindowDialog::saveCopy() {
 void ReportWindowDialog::printReport() {
   std::unique_ptr<QPrinter> printer = services_.printer ? services_.printer() : nullptr;
   switch (PrintReportFile(reportPath(), printer.get())) {
-    case PrintOutcome::Printed:
-      return;
+    case PrintOutcome::Printed: return;
     case PrintOutcome::NoPrinter:
       ShowMessage(this, QMessageBox::Critical, QStringLiteral("ERROR"), QString::fromUtf8(kNoPrinterMessage));
       return;

@@ -34,26 +34,15 @@ QFont CellFont(const SheetCell& cell, const QPainter& painter) {
 Qt::Alignment Alignment(const SheetCell& cell) {
   Qt::Alignment a;
   switch (cell.halign) {
-    case CellHAlign::General:
-      a = cell.numeric ? Qt::AlignRight : Qt::AlignLeft;
-      break;
-    case CellHAlign::Left:
-      a = Qt::AlignLeft;
-      break;
-    case CellHAlign::Centre:
-      a = Qt::AlignHCenter;
-      break;
-    case CellHAlign::Right:
-      a = Qt::AlignRight;
-      break;
+    case CellHAlign::General: a = cell.numeric ? Qt::AlignRight : Qt::AlignLeft; break;
+    case CellHAlign::Left: a = Qt::AlignLeft; break;
+    case CellHAlign::Centre: a = Qt::AlignHCenter; break;
+    case CellHAlign::Right: a = Qt::AlignRight; break;
   }
   switch (cell.valign) {
-    case CellVAlign::Top:
-      return a | Qt::AlignTop;
-    case CellVAlign::Centre:
-      return a | Qt::AlignVCenter;
-    case CellVAlign::Bottom:
-      return a | Qt::AlignBottom;
+    case CellVAlign::Top: return a | Qt::AlignTop;
+    case CellVAlign::Centre: return a | Qt::AlignVCenter;
+    case CellVAlign::Bottom: return a | Qt::AlignBottom;
   }
   return a | Qt::AlignBottom;
 }

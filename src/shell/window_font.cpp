@@ -6,9 +6,9 @@
 namespace vaporel {
 
 QString windowFontFamily() {
-  static const QString family =
-      QFontDatabase::families().contains(QStringLiteral("Verdana")) ? QStringLiteral("Verdana")
-                                                                    : QStringLiteral("DejaVu Sans");
+  static const QString family = QFontDatabase::families().contains(QStringLiteral("Verdana"))
+                                    ? QStringLiteral("Verdana")
+                                    : QStringLiteral("DejaVu Sans");
   return family;
 }
 

@@ -16,8 +16,17 @@ std::vector<ControlLayout> buildLayout() {
       {"Label32", ControlKind::Label, "Frame5", 240, 600, 6615, 330, {12, true, false}},
       {"Label30", ControlKind::Label, "Frame5", 2640, 960, 4455, 255, {9.75, false, true}, Ink::DarkGrey, kRight},
       {"Frame6", ControlKind::Frame, "", 7920, 360, 4215, 975, {8.25, true, true}, Ink::Black},
-      {"Label18", ControlKind::Label, "Frame6", 120, 360, 3975, 495, {9.75, true, false}, Ink::Black,
-       Qt::AlignLeft | Qt::AlignTop, true},
+      {"Label18",
+       ControlKind::Label,
+       "Frame6",
+       120,
+       360,
+       3975,
+       495,
+       {9.75, true, false},
+       Ink::Black,
+       Qt::AlignLeft | Qt::AlignTop,
+       true},
       {"Line4", ControlKind::Line, "", 0, 1560, 13440, 0, kPlain9},
       // selection
       {"Label11", ControlKind::Label, "", 360, 1680, 3135, 375, {14.25, true, false}, Ink::Black},
@@ -47,7 +56,16 @@ std::vector<ControlLayout> buildLayout() {
       {"Label21", ControlKind::ValueBox, "Frame3", 4800, 1320, 1200, 255, {9, true, false}, Ink::DarkGrey, kCentre},
       // busy panel
       {"Frame4", ControlKind::Frame, "", 240, 6960, 6255, 1095, {14.25, false, false}},
-      {"Label68", ControlKind::Label, "Frame4", 1200, 240, 3735, 735, {14.25, false, false}, Ink::BusyText, kCentre,
+      {"Label68",
+       ControlKind::Label,
+       "Frame4",
+       1200,
+       240,
+       3735,
+       735,
+       {14.25, false, false},
+       Ink::BusyText,
+       kCentre,
        true},
       // output frame
       {"Frame2", ControlKind::Frame, "", 6960, 1680, 5895, 6375, {14.25, true, false}, Ink::Black},
@@ -66,17 +84,16 @@ std::vector<ControlLayout> buildLayout() {
     int top;
   };
   constexpr Row kRows[] = {
-      {"Label2(0)", "l7", 1080},  {"Label2(1)", "l8", 1440},  {"Label2(2)", "l9", 1800},
-      {"Label2(3)", "l10", 2160}, {"Label2(7)", "l11", 2520}, {"Label2(4)", "l12", 2880},
-      {"Label2(5)", "l13", 3240}, {"Label2(6)", "l14", 3600}, {"Label2(8)", "l15", 3960},
-      {"Label3", "l16", 4800},    {"Label4", "l17", 5160},    {"Label5", "l18", 5520},
+      {"Label2(0)", "l7", 1080},  {"Label2(1)", "l8", 1440},  {"Label2(2)", "l9", 1800},  {"Label2(3)", "l10", 2160},
+      {"Label2(7)", "l11", 2520}, {"Label2(4)", "l12", 2880}, {"Label2(5)", "l13", 3240}, {"Label2(6)", "l14", 3600},
+      {"Label2(8)", "l15", 3960}, {"Label3", "l16", 4800},    {"Label4", "l17", 5160},    {"Label5", "l18", 5520},
       {"Label6", "l19", 5880},
   };
   for (const Row& row : kRows) {
     l.push_back({row.caption, ControlKind::Label, "Frame2", 120, row.top, 4095, 255, kPlain9, Ink::DarkGrey, kRight});
     const int height = row.top == 1080 ? 260 : 255;
-    l.push_back({row.result, ControlKind::ResultBox, "Frame2", 4440, row.top, 1200, height, kPlain9, Ink::DarkGrey,
-                 kCentre});
+    l.push_back(
+        {row.result, ControlKind::ResultBox, "Frame2", 4440, row.top, 1200, height, kPlain9, Ink::DarkGrey, kCentre});
   }
   return l;
 }

@@ -17,8 +17,8 @@ enum class ControlKind {
   ResultBox,  // calculation result: bordered, light cyan
   Field,      // input field
   Button,
-  Selector,   // drop-down list of the input pairs
-  Line,       // horizontal rule, height ignored
+  Selector,  // drop-down list of the input pairs
+  Line,      // horizontal rule, height ignored
   StatusBar,
 };
 

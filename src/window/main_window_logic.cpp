@@ -12,15 +12,19 @@
 #include "window/input/pressure_field.hpp"
 #include "window/input/second_input_field.hpp"
 #include "window/input/selector_and_reset.hpp"
-#include "window/model/window_context.hpp"
 #include "window/model/control_names.hpp"
+#include "window/model/window_context.hpp"
 
 namespace vaporel {
 namespace {
 
-bool IsInputField(std::string_view name) { return name == control::Text2 || name == control::Text3 || name == control::Text4; }
+bool IsInputField(std::string_view name) {
+  return name == control::Text2 || name == control::Text3 || name == control::Text4;
+}
 
-bool IsButton(std::string_view name) { return name == control::Command1 || name == control::Command2 || name == control::Command3; }
+bool IsButton(std::string_view name) {
+  return name == control::Command1 || name == control::Command2 || name == control::Command3;
+}
 
 // Only the controls of the tab order take the focus, and only while visible and enabled.
 bool CanTakeFocus(const MainWindowModel& model, std::string_view name) {

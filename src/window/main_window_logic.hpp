@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "window/model/main_window_model.hpp"
 #include "numbers/numbers.hpp"
+#include "window/model/main_window_model.hpp"
 #include "window/model/platform.hpp"
 
 namespace vaporel {

@@ -58,17 +58,18 @@ constexpr const char* kTooHot = "Dry bulb temperature is higher then water boili
 const FirstInputContext kPair1At1Atm{1.01325, 90.0};
 const FirstInputContext kAt1Atm{1.01325, 100.0};
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FirstField,
-    testing::Values(FirstCase{1, 89.9, kPair1At1Atm, kAccepted}, FirstCase{1, 90, kPair1At1Atm, kTooHot},
-                    FirstCase{2, 99.9, kAt1Atm, kAccepted}, FirstCase{2, 100, kAt1Atm, kTooHot},
-                    FirstCase{3, -40.1, kAt1Atm, kAccepted}, FirstCase{5, -40.2, kAt1Atm, kTooCold},
-                    FirstCase{4, 0.01, kAt1Atm, kAccepted}, FirstCase{4, 250, kAt1Atm, kAccepted},
-                    // a missing pressure or tdbmax refuses instead of comparing against nothing
-                    FirstCase{2, 20, {std::nullopt, 100.0}, kPressureFirst},
-                    FirstCase{1, 20, {1.01325, std::nullopt}, kPressureFirst},
-                    FirstCase{4, 0.01, {1.01325, std::nullopt}, kPressureFirst},
-                    FirstCase{1, 20, {std::nullopt, 90.0}, kAccepted}));
+INSTANTIATE_TEST_SUITE_P(Cases, FirstField,
+                         testing::Values(FirstCase{1, 89.9, kPair1At1Atm, kAccepted},
+                                         FirstCase{1, 90, kPair1At1Atm, kTooHot},
+                                         FirstCase{2, 99.9, kAt1Atm, kAccepted}, FirstCase{2, 100, kAt1Atm, kTooHot},
+                                         FirstCase{3, -40.1, kAt1Atm, kAccepted},
+                                         FirstCase{5, -40.2, kAt1Atm, kTooCold}, FirstCase{4, 0.01, kAt1Atm, kAccepted},
+                                         FirstCase{4, 250, kAt1Atm, kAccepted},
+                                         // a missing pressure or tdbmax refuses instead of comparing against nothing
+                                         FirstCase{2, 20, {std::nullopt, 100.0}, kPressureFirst},
+                                         FirstCase{1, 20, {1.01325, std::nullopt}, kPressureFirst},
+                                         FirstCase{4, 0.01, {1.01325, std::nullopt}, kPressureFirst},
+                                         FirstCase{1, 20, {std::nullopt, 90.0}, kAccepted}));
 
 TEST(FirstField, RowsOfThePanel) {
   const Numbers point('.');

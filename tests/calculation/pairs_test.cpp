@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "properties/humid_air.hpp"
 #include "calculation/resolve_state.hpp"
+#include "properties/humid_air.hpp"
 #include "properties/saturation.hpp"
 
 namespace vaporel {
@@ -197,9 +197,7 @@ TEST(DewPointOfVeryDryAir, WithinTheFitsRangeTheFitIsKept) {
   EXPECT_EQ(s.tdp, DewPoint(VapourPressureOf(s)));
 }
 
-TEST(ResolveState, NoInputPairSelected) {
-  EXPECT_FALSE(Refused(0, 1.01325, 20, 50).message.empty());
-}
+TEST(ResolveState, NoInputPairSelected) { EXPECT_FALSE(Refused(0, 1.01325, 20, 50).message.empty()); }
 
 }  // namespace
 }  // namespace vaporel

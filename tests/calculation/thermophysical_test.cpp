@@ -1,11 +1,12 @@
+#include "calculation/thermophysical.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "properties/humid_air.hpp"
 #include "calculation/resolve_state.hpp"
+#include "properties/humid_air.hpp"
 #include "properties/saturation.hpp"
-#include "calculation/thermophysical.hpp"
 
 namespace vaporel {
 namespace {

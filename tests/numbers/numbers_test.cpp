@@ -22,8 +22,10 @@ TEST_P(Parse, AcceptsOnlyPlainDecimalNumbers) {
   std::string text = c.text;
   if (separator == ',') {
     for (char& ch : text) {
-      if (ch == '.') ch = ',';
-      else if (ch == ',') ch = '.';
+      if (ch == '.')
+        ch = ',';
+      else if (ch == ',')
+        ch = '.';
     }
   }
   const std::optional<double> value = Numbers(separator).parse(text);
@@ -77,22 +79,20 @@ TEST_P(Format, WritesThePatternsDecimalsWithTheSeparator) {
 
 INSTANTIATE_TEST_SUITE_P(
     BothSeparators, Format,
-    testing::Combine(testing::Values('.', ','),
-                     testing::Values(FormatCase{1.01325, "##0.000", "1.013"}, FormatCase{20, "###0.00", "20.00"},
-                                     FormatCase{13.72675, "###0.00", "13.73"}, FormatCase{-273, "###0.00", "-273.00"},
-                                     FormatCase{0.007254937, "##0.00000", "0.00725"},
-                                     FormatCase{1.198742, "##0.0000", "1.1987"}, FormatCase{38.493, "####0.00", "38.49"},
-                                     FormatCase{0.0116825, "#0.00000", "0.01168"}, FormatCase{50, "##0.0", "50.0"},
-                                     FormatCase{1.01890, "#0.0000", "1.0189"}, FormatCase{0.025976, "#0.000000", "0.025976"},
-                                     FormatCase{1.8026e-5, "#0.000E+00", "1.803E-05"},
-                                     FormatCase{1.8026e5, "#0.000E+00", "1.803E+05"},
-                                     FormatCase{0.7021, "#0.000", "0.702"}, FormatCase{0.014681, "0.00000", "0.01468"},
-                                     FormatCase{-5.8, "##0.0", "-5.8"}, FormatCase{12345.67, "###0.0", "12345.7"},
-                                     FormatCase{0.04, "##0.0", "0.0"},
-                                     // a rounded negative zero shows no sign
-                                     FormatCase{-0.04, "##0.0", "0.0"}, FormatCase{-0.0, "###0.00", "0.00"},
-                                     FormatCase{-0.0, "#0.000E+00", "0.000E+00"},
-                                     FormatCase{-0.06, "##0.0", "-0.1"})));
+    testing::Combine(
+        testing::Values('.', ','),
+        testing::Values(FormatCase{1.01325, "##0.000", "1.013"}, FormatCase{20, "###0.00", "20.00"},
+                        FormatCase{13.72675, "###0.00", "13.73"}, FormatCase{-273, "###0.00", "-273.00"},
+                        FormatCase{0.007254937, "##0.00000", "0.00725"}, FormatCase{1.198742, "##0.0000", "1.1987"},
+                        FormatCase{38.493, "####0.00", "38.49"}, FormatCase{0.0116825, "#0.00000", "0.01168"},
+                        FormatCase{50, "##0.0", "50.0"}, FormatCase{1.01890, "#0.0000", "1.0189"},
+                        FormatCase{0.025976, "#0.000000", "0.025976"}, FormatCase{1.8026e-5, "#0.000E+00", "1.803E-05"},
+                        FormatCase{1.8026e5, "#0.000E+00", "1.803E+05"}, FormatCase{0.7021, "#0.000", "0.702"},
+                        FormatCase{0.014681, "0.00000", "0.01468"}, FormatCase{-5.8, "##0.0", "-5.8"},
+                        FormatCase{12345.67, "###0.0", "12345.7"}, FormatCase{0.04, "##0.0", "0.0"},
+                        // a rounded negative zero shows no sign
+                        FormatCase{-0.04, "##0.0", "0.0"}, FormatCase{-0.0, "###0.00", "0.00"},
+                        FormatCase{-0.0, "#0.000E+00", "0.000E+00"}, FormatCase{-0.06, "##0.0", "-0.1"})));
 
 TEST(AtDisplayPrecision, ReadsBackWhatTheLabelShows) {
   const Numbers comma(',');

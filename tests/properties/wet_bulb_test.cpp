@@ -93,12 +93,12 @@ TEST_P(WetBulbHardState, EndsWithBoundedWorkAtTheSignChange) {
   EXPECT_LE(solution.twb, s.tdb) << s.why;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    LeftByTheIteration, WetBulbHardState,
-    testing::Values(HardState{"dew point of the correlation above the root", 1.01325, -30, 99.9},
-                    HardState{"frost point below the correlation's range", 0.1, -10, 1},
-                    HardState{"root on the jump of SatPressure at 0 °C", 1.01325, 0, 99.9},
-                    HardState{"tolerance below the resolution of f near tdbmax", 1.01325, 89.89, 99}));
+INSTANTIATE_TEST_SUITE_P(LeftByTheIteration, WetBulbHardState,
+                         testing::Values(HardState{"dew point of the correlation above the root", 1.01325, -30, 99.9},
+                                         HardState{"frost point below the correlation's range", 0.1, -10, 1},
+                                         HardState{"root on the jump of SatPressure at 0 °C", 1.01325, 0, 99.9},
+                                         HardState{"tolerance below the resolution of f near tdbmax", 1.01325, 89.89,
+                                                   99}));
 
 // A named regression sweep over the accepted range of input pair 1.
 TEST(WetBulb, SweepOfPair1StatesEndsAtTheSignChange) {

@@ -6,8 +6,8 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "shell/main_window.hpp"
 #include "modal_watchdog.hpp"
+#include "shell/main_window.hpp"
 #include "shell/qt_platform.hpp"
 
 using namespace vaporel;

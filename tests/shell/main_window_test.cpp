@@ -1,6 +1,8 @@
 // The main window driven like a user would: real key and mouse events through
 // the program's application object, with every rule of the window in the logic.
 
+#include "shell/main_window.hpp"
+
 #include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
@@ -16,7 +18,6 @@
 #include <QtTest>
 #include <memory>
 
-#include "shell/main_window.hpp"
 #include "modal_watchdog.hpp"
 #include "shell/qt_platform.hpp"
 #include "support/typical_state.hpp"
@@ -223,7 +224,8 @@ class MainWindowTest : public QObject {
     click("Command1");
 
     for (int i = 0; i < 13; ++i) {
-      QCOMPARE(text(kResultLabels[i]), localised(QString::fromLatin1(vaporel::testing::kTypicalStateTexts[i]), separator));
+      QCOMPARE(text(kResultLabels[i]),
+               localised(QString::fromLatin1(vaporel::testing::kTypicalStateTexts[i]), separator));
     }
     QVERIFY(s_->watchdog.boxes().empty());
     QVERIFY(widget("Frame2")->isVisible());
@@ -285,10 +287,14 @@ class MainWindowTest : public QObject {
   void typingPassesTheEntryFilter_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("clamped to 10") << "15" << "10";
-    QTest::newRow("letters refused") << "2x" << "2";
-    QTest::newRow("minus refused") << "-" << "";
-    QTest::newRow("decimal typed key by key") << "1.5" << "1.5";
+    QTest::newRow("clamped to 10") << "15"
+                                   << "10";
+    QTest::newRow("letters refused") << "2x"
+                                     << "2";
+    QTest::newRow("minus refused") << "-"
+                                   << "";
+    QTest::newRow("decimal typed key by key") << "1.5"
+                                              << "1.5";
   }
   void typingPassesTheEntryFilter() {
     QFETCH(QString, keys);
@@ -321,7 +327,8 @@ class MainWindowTest : public QObject {
     click("Command1");
     QVERIFY(widget("Frame2")->isVisible());
     click("Command2");
-    for (const char* name : {"Text2", "Text3", "Text4", "Label12", "Label19", "Label21"}) QCOMPARE(text(name), QString());
+    for (const char* name : {"Text2", "Text3", "Text4", "Label12", "Label19", "Label21"})
+      QCOMPARE(text(name), QString());
     QVERIFY(!widget("Frame2")->isVisible());
     QVERIFY(!widget("Command2")->isEnabled());
     QVERIFY(!widget("Command3")->isEnabled());

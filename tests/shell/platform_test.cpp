@@ -35,8 +35,7 @@ class PlatformTest : public QObject {
     QTest::addColumn<int>("expectedIcon");
     QTest::newRow("field check") << "Error" << int(MessageIcon::Critical) << int(QMessageBox::Critical);
     QTest::newRow("report failure") << "ERROR" << int(MessageIcon::Critical) << int(QMessageBox::Critical);
-    QTest::newRow("report saved") << "Information" << int(MessageIcon::Information)
-                                  << int(QMessageBox::Information);
+    QTest::newRow("report saved") << "Information" << int(MessageIcon::Information) << int(QMessageBox::Information);
   }
   void messageBoxShowsTitleIconAndText() {
     QFETCH(QString, title);
@@ -91,9 +90,12 @@ class PlatformTest : public QObject {
   void programFolderFindsTheReferenceDocument_data() {
     QTest::addColumn<QString>("documentAt");
     QTest::addColumn<QString>("expectedFolder");
-    QTest::newRow("build tree") << "bin" << "bin";
-    QTest::newRow("installed") << "share/vaporel" << "share/vaporel";
-    QTest::newRow("missing") << "" << "bin";
+    QTest::newRow("build tree") << "bin"
+                                << "bin";
+    QTest::newRow("installed") << "share/vaporel"
+                               << "share/vaporel";
+    QTest::newRow("missing") << ""
+                             << "bin";
   }
   void programFolderFindsTheReferenceDocument() {
     QFETCH(QString, documentAt);

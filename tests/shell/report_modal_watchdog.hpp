@@ -50,14 +50,20 @@ class ModalWatchdog {
       boxes.push_back({box->windowTitle(), box->text(), box->icon()});
       QAbstractButton* answer = box->button(QMessageBox::Yes);
       if (answer == nullptr) answer = box->button(QMessageBox::Ok);
-      if (answer != nullptr) answer->click(); else box->reject();
+      if (answer != nullptr)
+        answer->click();
+      else
+        box->reject();
       current_ = nullptr;
       return;
     }
     if (!handled_ && handler_) handled_ = handler_(modal);
     if (since_.elapsed() > 5000) {
       ++rejectedUnhandled;
-      if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject(); else modal->close();
+      if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->reject();
+      else
+        modal->close();
       current_ = nullptr;
     }
   }

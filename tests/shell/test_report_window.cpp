@@ -18,15 +18,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "report_fixture.hpp"
+#include "report_modal_watchdog.hpp"
 #include "shell/main_window.hpp"
 #include "shell/qt_platform.hpp"
 #include "shell/report_command.hpp"
-#include "report_modal_watchdog.hpp"
-#include "shell/shell_application.hpp"
-#include "window/driver/user_driver.hpp"
-#include "report_fixture.hpp"
 #include "shell/report_window.hpp"
 #include "shell/sheet_viewer.hpp"
+#include "shell/shell_application.hpp"
+#include "window/driver/user_driver.hpp"
 
 namespace vaporel {
 namespace {
@@ -126,8 +126,8 @@ TEST_F(ReportWindowTest, form2_is_the_fixed_dialog_with_three_buttons) {
     EXPECT_DOUBLE_EQ(e.button->font().pointSizeF(), 12.0);
     EXPECT_TRUE(e.button->font().family() == "Verdana" || e.button->font().family() == "DejaVu Sans");
   }
-  EXPECT_EQ(form2.viewer()->geometry(), QRect(qRound(120 * s / 15), qRound(240 * s / 15), qRound(6430 * s / 15),
-                                              qRound(7100 * s / 15)));
+  EXPECT_EQ(form2.viewer()->geometry(),
+            QRect(qRound(120 * s / 15), qRound(240 * s / 15), qRound(6430 * s / 15), qRound(7100 * s / 15)));
   auto* text1 = form2.findChild<QLineEdit*>("Text1");
   ASSERT_NE(text1, nullptr);
   EXPECT_FALSE(text1->isVisible());
@@ -178,8 +178,7 @@ TEST_F(ReportWindowTest, viewer_shows_the_worksheet_as_saved) {
   const double y3 = (sheet->rowHeights[0] + sheet->rowHeights[1] + 2) * scale + 1;
   const double dpr = picture.devicePixelRatio();
   EXPECT_EQ(picture.pixelColor(int(4 * dpr), int(y3 * dpr)), QColor(128, 128, 128));
-  EXPECT_EQ(picture.pixelColor(int((sheet->columnWidths[0] + 4) * scale * dpr), int(y3 * dpr)),
-            QColor(192, 192, 192));
+  EXPECT_EQ(picture.pixelColor(int((sheet->columnWidths[0] + 4) * scale * dpr), int(y3 * dpr)), QColor(192, 192, 192));
 }
 
 // State: a damaged report (truncated) or a directory in its place. Action: show the window.

@@ -31,8 +31,8 @@ class RecordingPlatform : public Platform {
 
   void messageBox(std::string_view text, std::string_view title, MessageIcon icon) override {
     messages.push_back({std::string(text), std::string(title), icon});
-    calls.push_back("message " + std::string(title) + (icon == MessageIcon::Critical ? " critical: " : " information: ") +
-                    std::string(text));
+    calls.push_back("message " + std::string(title) +
+                    (icon == MessageIcon::Critical ? " critical: " : " information: ") + std::string(text));
   }
   void beep() override { calls.emplace_back("beep"); }
   void repaint() override { calls.emplace_back("repaint"); }

@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
-#include "window/main_window_logic.hpp"
-#include "window/model/main_window_model.hpp"
 #include "numbers/numbers.hpp"
 #include "support/recording_platform.hpp"
 #include "window/driver/user_driver.hpp"
+#include "window/main_window_logic.hpp"
+#include "window/model/main_window_model.hpp"
 
 namespace vaporel::testing {
 
@@ -26,8 +26,10 @@ struct StartedWindow {
     const char separator = logic.numbers().decimalSeparator();
     std::string out(text);
     for (char& c : out) {
-      if (c == '.') c = separator;
-      else if (c == '~') c = separator == '.' ? ',' : '.';
+      if (c == '.')
+        c = separator;
+      else if (c == '~')
+        c = separator == '.' ? ',' : '.';
     }
     return out;
   }

@@ -8,8 +8,8 @@
 #include <cmath>
 
 #include "calculation/boundary_values.hpp"
-#include "properties/humid_air.hpp"
 #include "calculation/result_texts.hpp"
+#include "properties/humid_air.hpp"
 #include "support/sign_change.hpp"
 
 namespace vaporel {
@@ -35,8 +35,8 @@ void Check(int pair, double p, double first, double second, Tally& tally) {
   ++tally.accepted;
   const std::array<double, 13> values = ResultValues(r.state, r.props);
   for (std::size_t i = 0; i < values.size(); ++i) {
-    ASSERT_TRUE(std::isfinite(values[i])) << kResultFields[i].symbol << " pair " << pair << " p " << p << " first "
-                                          << first << " second " << second;
+    ASSERT_TRUE(std::isfinite(values[i]))
+        << kResultFields[i].symbol << " pair " << pair << " p " << p << " first " << first << " second " << second;
   }
   const AirState& s = r.state;
   if (pair != 2 && s.RH != 100) {
@@ -81,7 +81,8 @@ TEST_P(AcceptedStates, ResolveToFiniteValuesWithTheWetBulbAtTheSignChange) {
   const double tdbmax4 = kPoint.atDisplayPrecision(MaxDryBulb(InputPair::AbsHumidityEnthalpy, p), kTdbmaxPattern);
   for (double x : {0.0, 1e-5, 0.001, 0.01, 0.1, 1.0, 10.0, 1000.0}) {
     const EnthalpyRange range = AbsHumidityEnthalpyRange(x, p, tdbmax4);
-    for (double f : {0.0, 1e-6, 0.2, 0.7, 0.999, 1.0}) Check(4, p, x, range.hmin + f * (range.hmax - range.hmin), tally);
+    for (double f : {0.0, 1e-6, 0.2, 0.7, 0.999, 1.0})
+      Check(4, p, x, range.hmin + f * (range.hmax - range.hmin), tally);
   }
   EXPECT_GT(tally.accepted, 250);
 }

@@ -35,8 +35,8 @@ std::string Slurp(const std::string& path) {
 Outcome Calc(const std::string& arguments, const std::string& input = "") {
   // ctest runs the cases of this file in parallel processes: every run gets files of its own.
   static int runs = 0;
-  const std::string stem = ::testing::TempDir() + "vaporel_calc_" + std::to_string(getpid()) + "_" +
-                           std::to_string(++runs);
+  const std::string stem =
+      ::testing::TempDir() + "vaporel_calc_" + std::to_string(getpid()) + "_" + std::to_string(++runs);
   const std::string in = stem + "_in.csv";
   const std::string err = stem + "_err.txt";
   std::ofstream(in) << input;

@@ -18,12 +18,12 @@ struct Entry {
 constexpr Entry kEntries[] = {
     {1, "1.01325", "20", "50"},   {1, "1.01325", "89.9", "100"}, {1, "1.01325", "90", "10"},
     {1, "0.1", "41", "0"},        {1, "10", "", "20"},           {1, "0.09", "20", "50"},
-    {2, "1.01325", "20", "13.7"}, {2, "1.01325", "20", "5.3"},    {2, "1.01325", "20", "5.2"},
+    {2, "1.01325", "20", "13.7"}, {2, "1.01325", "20", "5.3"},   {2, "1.01325", "20", "5.2"},
     {2, "1.01325", "20", "21"},   {2, "3", "120", "60"},         {3, "1.01325", "20", "38.5"},
-    {3, "1.01325", "20", "20.1"}, {3, "1.01325", "20", "58"},     {3, "1.01325", "20", "60"},
-    {4, "1.01325", "0.01", "40"}, {4, "1.01325", "0.01", "14"},   {4, "1.01325", "0.01", "400"},
-    {4, "1.01325", "0", "10"},    {5, "1.01325", "20", "0.007"},  {5, "1.01325", "20", "0.01473"},
-    {5, "1.01325", "20", "0.02"}, {5, "", "20", "0.007"},         {5, "1.01325", "", ""},
+    {3, "1.01325", "20", "20.1"}, {3, "1.01325", "20", "58"},    {3, "1.01325", "20", "60"},
+    {4, "1.01325", "0.01", "40"}, {4, "1.01325", "0.01", "14"},  {4, "1.01325", "0.01", "400"},
+    {4, "1.01325", "0", "10"},    {5, "1.01325", "20", "0.007"}, {5, "1.01325", "20", "0.01473"},
+    {5, "1.01325", "20", "0.02"}, {5, "", "20", "0.007"},        {5, "1.01325", "", ""},
 };
 
 class WindowTwin : public ::testing::TestWithParam<Entry> {};
@@ -41,7 +41,8 @@ TEST_P(WindowTwin, batch_gives_what_the_window_shows) {
   }
   if (window.platform.messages.empty()) window.user.clickOn("Command1");
 
-  const BatchResult batch = CalculateFromTexts(InputPairFromNumber(e.pair), e.p, e.first, e.second, window.logic.numbers());
+  const BatchResult batch =
+      CalculateFromTexts(InputPairFromNumber(e.pair), e.p, e.first, e.second, window.logic.numbers());
   if (!window.platform.messages.empty()) {
     ASSERT_TRUE(batch.refusal.has_value()) << "the window refused: " << window.platform.messages.front().text;
     EXPECT_EQ(*batch.refusal, window.platform.messages.front().text);

@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "support/window_fixture.hpp"
 #include "support/typical_state.hpp"
+#include "support/window_fixture.hpp"
 
 namespace vaporel::testing {
 namespace {

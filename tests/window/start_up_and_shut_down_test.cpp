@@ -85,10 +85,10 @@ class ShutDown : public EitherSeparator {};
 
 TEST_P(ShutDown, WritesThePlacementInTwipsInOrder) {
   window.logic.unload({-150, 1200, 13560, 9225, false});
-  EXPECT_EQ(window.platform.calls,
-            (std::vector<std::string>{"save Vaporel/Settings/MainLeft=-150", "save Vaporel/Settings/MainTop=1200",
-                                      "save Vaporel/Settings/MainWidth=13560",
-                                      "save Vaporel/Settings/MainHeight=9225"}));
+  EXPECT_EQ(
+      window.platform.calls,
+      (std::vector<std::string>{"save Vaporel/Settings/MainLeft=-150", "save Vaporel/Settings/MainTop=1200",
+                                "save Vaporel/Settings/MainWidth=13560", "save Vaporel/Settings/MainHeight=9225"}));
 }
 
 TEST_P(ShutDown, MinimizedWritesNothing) {

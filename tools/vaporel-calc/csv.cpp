@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "vaporel-calc/batch.hpp"
 #include "calculation/result_texts.hpp"
+#include "vaporel-calc/batch.hpp"
 
 namespace vaporel {
 namespace {
@@ -108,7 +108,8 @@ std::string CsvRow(std::string_view line, const Numbers& numbers) {
   } else if (fields[0].size() != 1 || fields[0][0] < '1' || fields[0][0] > '5') {
     message = "Invalid row, the input pair must be 1 to 5";
   } else {
-    const BatchResult result = CalculateFromTexts(InputPairFromNumber(fields[0][0] - '0'), fields[1], fields[2], fields[3], numbers);
+    const BatchResult result =
+        CalculateFromTexts(InputPairFromNumber(fields[0][0] - '0'), fields[1], fields[2], fields[3], numbers);
     if (result.refusal) {
       message = *result.refusal;
     } else {

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "calculation/result_texts.hpp"
 #include "vaporel-calc/batch.hpp"
 #include "vaporel-calc/csv.hpp"
 #include "vaporel-calc/report_mode.hpp"
 #include "window/input/selector_and_reset.hpp"
-#include "calculation/result_texts.hpp"
 
 namespace {
 
@@ -96,8 +96,8 @@ int main(int argc, char** argv) {
   const std::string& pair = positional[0];
   if (pair.size() != 1 || pair[0] < '1' || pair[0] > '5') return Usage("PAIR must be 1 to 5");
 
-  const vaporel::BatchResult result =
-      vaporel::CalculateFromTexts(vaporel::InputPairFromNumber(pair[0] - '0'), positional[1], positional[2], positional[3], numbers);
+  const vaporel::BatchResult result = vaporel::CalculateFromTexts(vaporel::InputPairFromNumber(pair[0] - '0'),
+                                                                  positional[1], positional[2], positional[3], numbers);
   if (result.refusal) {
     std::fprintf(stderr, "%s\n", result.refusal->c_str());
     return 1;

@@ -65,8 +65,8 @@ xls::Status WriteBatchReport(const std::string& out, const ReportContent& conten
   std::error_code statusError;
   // An existing report (or whatever stands there) is edited in place, or refused.
   const bool exists = fs::symlink_status(out, statusError).type() != fs::file_type::not_found;
-  xls::Status written = exists ? Write(out, content, decimalSeparator)
-                               : WriteNewReport(out, content, decimalSeparator, programFolder);
+  xls::Status written =
+      exists ? Write(out, content, decimalSeparator) : WriteNewReport(out, content, decimalSeparator, programFolder);
   if (!written) PrintReportError();
   return written;
 }

@@ -56,7 +56,7 @@ std::optional<CellRange> readPrintAreaName(const Record& r, std::uint16_t& sheet
   const std::uint16_t builtIn = (nameFlags & 0x01) ? in.u16() : in.u8();
   if (builtIn != 0x06 || formulaLength < 7) return std::nullopt;
   const std::uint8_t token = in.u8() & 0x1F;  // token class bits do not matter here
-  in.u16();                                    // EXTERNSHEET entry
+  in.u16();                                   // EXTERNSHEET entry
   CellRange a;
   if (token == 0x1B) {  // area
     a.firstRow = in.u16(), a.lastRow = in.u16();

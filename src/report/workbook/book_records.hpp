@@ -19,7 +19,7 @@ Record writeBof(std::uint16_t type);  // BIFF8 BOF (0x0809), 16 bytes
 // BIFF version of a BOF payload (0x0600 for BIFF8).
 std::uint16_t bofVersion(const Record& r);
 
-struct BoundSheet {  // 0x0085
+struct BoundSheet {            // 0x0085
   std::uint32_t position = 0;  // stream position of the sheet's BOF
   std::uint8_t visibility = 0;
   std::uint8_t type = 0;  // 0 worksheet, 1 macro sheet, 2 chart, 6 VBA module
@@ -35,7 +35,7 @@ Record writePrintAreaName(std::uint16_t sheetTab, std::uint16_t externSheet, con
 // formula starts with one 3-D reference or area; `sheetTab` receives its sheet (1-based).
 std::optional<CellRange> readPrintAreaName(const Record& r, std::uint16_t& sheetTab);
 
-struct PageSetup {  // SETUP, 0x00A1
+struct PageSetup {              // SETUP, 0x00A1
   std::uint16_t paperSize = 1;  // 1 = Letter
   std::uint16_t scale = 100;    // percent
   std::uint16_t firstPage = 1;

@@ -272,10 +272,8 @@ bool isCellRecord(std::uint16_t id) {
     case rid::BoolErr:
     case rid::Rk:
     case rid::MulRk:
-    case rid::MulBlank:
-      return true;
-    default:
-      return false;
+    case rid::MulBlank: return true;
+    default: return false;
   }
 }
 

@@ -87,8 +87,8 @@ BoolErr readBoolErr(const Record& r);
 
 struct RowInfo {  // 0x0208
   std::uint16_t row = 0, firstCol = 0, lastColPlus1 = 0;
-  std::uint16_t height = 255;  // twips; bit 15 set means "default height"
-  std::uint16_t flags = 0x0100;  // outline level, collapsed, hidden, custom height, ghost XF
+  std::uint16_t height = 255;        // twips; bit 15 set means "default height"
+  std::uint16_t flags = 0x0100;      // outline level, collapsed, hidden, custom height, ghost XF
   std::uint16_t xfAndMore = 0x000F;  // ixfe in bits 0-11, thick borders, phonetic
   std::uint32_t reserved = 0;
   static constexpr std::uint16_t kHidden = 0x0020;

@@ -83,7 +83,8 @@ void replaceCell(std::vector<Record>& records, std::size_t index, CellRef ref, R
         (records[next].id == rid::ShrFmla || records[next].id == rid::Array || records[next].id == rid::Table)) {
       throw NotEditable("cell " + cellRefText(ref) + " holds a shared or array formula");
     }
-    if (next < records.size() && records[next].id == rid::String) records.erase(records.begin() + static_cast<std::ptrdiff_t>(next));
+    if (next < records.size() && records[next].id == rid::String)
+      records.erase(records.begin() + static_cast<std::ptrdiff_t>(next));
     records[index] = std::move(replacement);
     return;
   }
@@ -145,10 +146,10 @@ void insertCell(std::vector<Record>& records, CellRef ref, Record cell) {
     for (std::size_t i : top) {
       if (records[i].id == rid::DefaultRowHeight) row.height = readDefaultRowHeight(records[i]).height;
     }
-    std::size_t at = lastRowBefore ? *lastRowBefore + 1
+    std::size_t at = lastRowBefore    ? *lastRowBefore + 1
                      : firstRowRecord ? *firstRowRecord
-                     : firstCell ? *firstCell
-                                 : *dimensionsAt + 1;
+                     : firstCell      ? *firstCell
+                                      : *dimensionsAt + 1;
     records.insert(records.begin() + static_cast<std::ptrdiff_t>(at), writeRow(row));
   }
 
@@ -246,7 +247,8 @@ void refreshIndex(std::vector<Record>& records, std::size_t start) {
   }
 
   if (indexAt) {
-    for (std::size_t k = 0; k < dbCells.size(); ++k) index.dbCellPositions[k] = static_cast<std::uint32_t>(position[dbCells[k]]);
+    for (std::size_t k = 0; k < dbCells.size(); ++k)
+      index.dbCellPositions[k] = static_cast<std::uint32_t>(position[dbCells[k]]);
     index.defColWidthPos = 0;
     for (std::size_t i : top) {
       if (records[i].id == rid::DefColWidth) index.defColWidthPos = static_cast<std::uint32_t>(position[i]);

@@ -14,10 +14,10 @@ namespace vaporel::xls {
 namespace {
 
 // Fonts as XFs number them: 0-3 Arial 10 (font 0 sets the unit of column widths), no 4.
-constexpr std::uint16_t kFontTitle = 5;        // Verdana 12 bold
-constexpr std::uint16_t kFontPlain = 6;        // Verdana 10
-constexpr std::uint16_t kFontHeading = 7;      // Verdana 10 bold white
-constexpr std::uint16_t kFontFiller = 8;       // Verdana 10 white
+constexpr std::uint16_t kFontTitle = 5;    // Verdana 12 bold
+constexpr std::uint16_t kFontPlain = 6;    // Verdana 10
+constexpr std::uint16_t kFontHeading = 7;  // Verdana 10 bold white
+constexpr std::uint16_t kFontFiller = 8;   // Verdana 10 white
 
 constexpr std::uint16_t kWhite = 9;
 constexpr std::uint16_t kSilver = 22;

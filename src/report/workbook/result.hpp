@@ -37,7 +37,7 @@ struct Error {
 template <class T>
 class Result {
  public:
-  Result(T value) : state_(std::move(value)) {}  // NOLINT: implicit on purpose
+  Result(T value) : state_(std::move(value)) {}      // NOLINT: implicit on purpose
   Result(Error error) : state_(std::move(error)) {}  // NOLINT
 
   bool ok() const { return state_.index() == 0; }

@@ -18,9 +18,9 @@ enum class CellKind { Empty, Number, Text, Boolean, Error };
 
 struct CellValue {
   CellKind kind = CellKind::Empty;
-  double number = 0;     // Number
-  std::string text;      // Text (UTF-8)
-  bool boolean = false;  // Boolean
+  double number = 0;       // Number
+  std::string text;        // Text (UTF-8)
+  bool boolean = false;    // Boolean
   std::uint8_t error = 0;  // Error: the spreadsheet's error code (0x07 #DIV/0!, ...)
 };
 
@@ -71,9 +71,9 @@ struct PrintSetup {
 
 struct SheetView {
   std::string name;
-  CellRange range;             // the rows and columns described below
-  std::vector<CellView> cells;  // every cell of `range`, row by row
-  std::vector<CellRange> merges;  // merged ranges that touch `range`
+  CellRange range;                          // the rows and columns described below
+  std::vector<CellView> cells;              // every cell of `range`, row by row
+  std::vector<CellRange> merges;            // merged ranges that touch `range`
   std::vector<std::uint16_t> columnWidths;  // 1/256 character of font 0, one per column of `range`
   std::vector<std::uint16_t> rowHeights;    // twips, one per row of `range`; 0 = hidden
   FontView standardFont;                    // font 0: the unit of column widths

@@ -188,8 +188,7 @@ std::vector<Record> writeSst(const SharedStrings& sst, std::vector<StringPlace>*
   return std::move(w.records());
 }
 
-Record writeExtSst(std::span<const Record> sstGroup, std::span<const StringPlace> places,
-                   std::size_t sstPosition) {
+Record writeExtSst(std::span<const Record> sstGroup, std::span<const StringPlace> places, std::size_t sstPosition) {
   // At least 8 strings per bucket and at most 128 buckets.
   const std::size_t perBucket = std::max<std::size_t>(8, (places.size() + 127) / 128);
   std::vector<std::size_t> recordStart;

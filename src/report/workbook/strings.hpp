@@ -44,7 +44,6 @@ struct StringPlace {
 std::vector<Record> writeSst(const SharedStrings& sst, std::vector<StringPlace>* places = nullptr);
 
 // EXTSST for an SST group written at stream position `sstPosition`.
-Record writeExtSst(std::span<const Record> sstGroup, std::span<const StringPlace> places,
-                   std::size_t sstPosition);
+Record writeExtSst(std::span<const Record> sstGroup, std::span<const StringPlace> places, std::size_t sstPosition);
 
 }  // namespace vaporel::xls

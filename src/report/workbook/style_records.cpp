@@ -108,8 +108,8 @@ Palette readPalette(const Record& r) {
 }
 
 Rgb colourOf(const Palette& palette, std::uint16_t index, Rgb automatic) {
-  static constexpr Rgb ega[8] = {{0, 0, 0},     {255, 255, 255}, {255, 0, 0},   {0, 255, 0},
-                                 {0, 0, 255},   {255, 255, 0},   {255, 0, 255}, {0, 255, 255}};
+  static constexpr Rgb ega[8] = {{0, 0, 0},   {255, 255, 255}, {255, 0, 0},   {0, 255, 0},
+                                 {0, 0, 255}, {255, 255, 0},   {255, 0, 255}, {0, 255, 255}};
   if (index < 8) return ega[index];
   if (index < 64) return palette[index - 8];
   return automatic;

@@ -13,9 +13,9 @@
 
 namespace vaporel::xls {
 
-struct FontRecord {  // 0x0031
-  std::uint16_t height = 200;  // twips
-  std::uint16_t flags = 0;     // bit 0 bold (read by some readers), bit 1 italic, bit 3 strike-out
+struct FontRecord {               // 0x0031
+  std::uint16_t height = 200;     // twips
+  std::uint16_t flags = 0;        // bit 0 bold (read by some readers), bit 1 italic, bit 3 strike-out
   std::uint16_t colour = 0x7FFF;  // palette index; 0x7FFF = automatic
   std::uint16_t weight = 400;     // 400 normal, 700 bold
   std::uint16_t escapement = 0;
@@ -43,7 +43,7 @@ struct XfRecord {  // 0x00E0, 20 bytes
   std::uint8_t indent = 0;
   std::uint8_t usedAttributes = 0;
   std::uint32_t border1 = 0;
-  std::uint32_t border2 = 0;  // bits 26-31: fill pattern
+  std::uint32_t border2 = 0;           // bits 26-31: fill pattern
   std::uint16_t fillColours = 0x20C0;  // bits 0-6 foreground, 7-13 background
 
   HAlign hAlign() const { return static_cast<HAlign>(alignment & 0x07); }

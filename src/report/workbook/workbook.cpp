@@ -171,8 +171,8 @@ void Workbook::load(const Bytes& stream) {
     const auto sub = std::find_if(substreams_.begin(), substreams_.end(),
                                   [&](const Substream& s) { return s.offset == b.position; });
     if (sub == substreams_.end()) throw FormatError("sheet position points to no substream");
-    sheets_.push_back(SheetEntry{i, static_cast<std::size_t>(sub - substreams_.begin()), b.type,
-                                 utf8FromUtf16(b.name)});
+    sheets_.push_back(
+        SheetEntry{i, static_cast<std::size_t>(sub - substreams_.begin()), b.type, utf8FromUtf16(b.name)});
   }
   for (const auto& sub : substreams_) validateSheet(sub.records, sst_.strings.size());
   StyleTables::read(globals_);  // throws if a FONT, XF or FORMAT record is damaged
@@ -220,8 +220,7 @@ Status Workbook::setCell(std::size_t sheet, CellRef ref, std::string_view text, 
   });
 }
 
-Status Workbook::setCell(std::size_t sheet, std::string_view reference, std::string_view text,
-                         char decimalSeparator) {
+Status Workbook::setCell(std::size_t sheet, std::string_view reference, std::string_view text, char decimalSeparator) {
   const auto ref = parseCellRef(reference);
   if (!ref) return Error{ErrorCode::BadCellReference, std::string(reference)};
   return setCell(sheet, *ref, text, decimalSeparator);
@@ -376,7 +375,8 @@ SheetView Workbook::makeView(std::size_t sheet, CellRange range) const {
     }
   }
 
-  const std::uint16_t otherWidth = standardWidth.value_or(defColWidth ? static_cast<std::uint16_t>(*defColWidth * 256) : 2340);
+  const std::uint16_t otherWidth =
+      standardWidth.value_or(defColWidth ? static_cast<std::uint16_t>(*defColWidth * 256) : 2340);
   for (unsigned c = range.firstCol; c <= range.lastCol; ++c) {
     std::uint16_t width = otherWidth;
     for (const auto& ci : columns) {
@@ -450,10 +450,11 @@ Result<std::optional<CellRange>> Workbook::usedRange(std::size_t sheet) const {
       if (records[i].id != rid::Dimensions) continue;
       const Dimensions d = readDimensions(records[i]);
       if (d.lastRowPlus1 <= d.firstRow || d.lastColPlus1 <= d.firstCol) return std::optional<CellRange>{};
-      return std::optional<CellRange>{CellRange{static_cast<std::uint16_t>(std::min<std::uint32_t>(d.firstRow, 65535)),
-                                                static_cast<std::uint16_t>(std::min<std::uint32_t>(d.lastRowPlus1 - 1, 65535)),
-                                                std::min<std::uint16_t>(d.firstCol, 255),
-                                                std::min<std::uint16_t>(static_cast<std::uint16_t>(d.lastColPlus1 - 1), 255)}};
+      return std::optional<CellRange>{
+          CellRange{static_cast<std::uint16_t>(std::min<std::uint32_t>(d.firstRow, 65535)),
+                    static_cast<std::uint16_t>(std::min<std::uint32_t>(d.lastRowPlus1 - 1, 65535)),
+                    std::min<std::uint16_t>(d.firstCol, 255),
+                    std::min<std::uint16_t>(static_cast<std::uint16_t>(d.lastColPlus1 - 1), 255)}};
     }
     return std::optional<CellRange>{};
   });
@@ -511,7 +512,8 @@ Bytes Workbook::serialise() const {
     for (const auto& r : sub.records) pos += recordSize(r);
   }
   for (std::size_t i = 0; i < subs.size(); ++i) refreshIndex(subs[i].records, start[i]);
-  for (const auto& s : sheets_) putU32(globals[s.boundSheetRecord].data, 0, static_cast<std::uint32_t>(start[s.substream]));
+  for (const auto& s : sheets_)
+    putU32(globals[s.boundSheetRecord].data, 0, static_cast<std::uint32_t>(start[s.substream]));
 
   if (writeStrings) {
     sstGroup.push_back(extSst);

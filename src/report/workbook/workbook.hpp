@@ -39,8 +39,7 @@ class Workbook {
   // (spreadsheetNumber) becomes a NUMBER cell, anything else a shared-string
   // cell; either keeps the cell's XF (its look and number format).
   Status setCell(std::size_t sheet, CellRef ref, std::string_view text, char decimalSeparator = '.');
-  Status setCell(std::size_t sheet, std::string_view reference, std::string_view text,
-                 char decimalSeparator = '.');
+  Status setCell(std::size_t sheet, std::string_view reference, std::string_view text, char decimalSeparator = '.');
 
   Result<CellInfo> cell(std::size_t sheet, CellRef ref) const;
   Result<CellInfo> cell(std::size_t sheet, std::string_view reference) const;

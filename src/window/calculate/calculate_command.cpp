@@ -1,17 +1,17 @@
 #include "window/calculate/calculate_command.hpp"
-#include "window/input/selector_and_reset.hpp"
 
 #include <array>
 #include <optional>
 #include <variant>
 
 #include "calculation/check_sequence.hpp"
-#include "window/model/main_window_model.hpp"
-#include "numbers/numbers.hpp"
-#include "window/model/platform.hpp"
 #include "calculation/resolve_state.hpp"
+#include "numbers/numbers.hpp"
 #include "window/calculate/result_display.hpp"
+#include "window/input/selector_and_reset.hpp"
 #include "window/model/control_names.hpp"
+#include "window/model/main_window_model.hpp"
+#include "window/model/platform.hpp"
 
 namespace vaporel {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <cstddef>
 
-#include "window/model/main_window_model.hpp"
 #include "calculation/resolve_state.hpp"
 #include "calculation/result_texts.hpp"
 #include "calculation/thermophysical.hpp"
 #include "window/model/control_names.hpp"
+#include "window/model/main_window_model.hpp"
 
 namespace vaporel {
 

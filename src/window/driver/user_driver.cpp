@@ -11,9 +11,7 @@ bool UserDriver::pick(int entryIndex) {
   return true;
 }
 
-bool UserDriver::enterField(std::string_view field) {
-  return logic_.model().focus == field || clickOn(field);
-}
+bool UserDriver::enterField(std::string_view field) { return logic_.model().focus == field || clickOn(field); }
 
 bool UserDriver::type(std::string_view field, std::string_view text) {
   if (!enterField(field)) return false;

@@ -2,9 +2,9 @@
 
 #include <initializer_list>
 
-#include "window/model/main_window_model.hpp"
 #include "numbers/numbers.hpp"
 #include "window/model/control_names.hpp"
+#include "window/model/main_window_model.hpp"
 
 namespace vaporel {
 namespace {
@@ -28,14 +28,20 @@ std::optional<std::string_view> CaptionOf(Row2 row2) {
 
 void ShowMaxDryBulb(WindowContext& window, InputPair pair, const std::string& tdbmaxText) {
   MainWindowModel& model = window.model;
-  SetVisible(model, {control::Label14, control::Label15, control::Label13, control::Label16, control::Label12, control::Label19, control::Label21}, false);
+  SetVisible(model,
+             {control::Label14, control::Label15, control::Label13, control::Label16, control::Label12,
+              control::Label19, control::Label21},
+             false);
   model[control::Label12].text = tdbmaxText;
   // Pair 4 takes an absolute humidity first: its tdbmax is kept, hidden, for hmax.
   if (pair != InputPair::AbsHumidityEnthalpy) SetVisible(model, {control::Label14, control::Label12}, true);
 }
 
 void HideSecondInputLimits(WindowContext& window) {
-  SetVisible(window.model, {control::Label15, control::Label13, control::Label16, control::Label17, control::Label19, control::Label21}, false);
+  SetVisible(
+      window.model,
+      {control::Label15, control::Label13, control::Label16, control::Label17, control::Label19, control::Label21},
+      false);
 }
 
 void ShowSecondInputLimits(WindowContext& window, const FirstInputStep& step) {
@@ -56,7 +62,10 @@ void WriteEnthalpyLimits(WindowContext& window, const std::string& hminText, con
 }
 
 void HideBoundaryValues(WindowContext& window) {
-  SetVisible(window.model, {control::Label13, control::Label15, control::Label16, control::Label17, control::Label19, control::Label21, control::Label12}, false);
+  SetVisible(window.model,
+             {control::Label13, control::Label15, control::Label16, control::Label17, control::Label19,
+              control::Label21, control::Label12},
+             false);
 }
 
 }  // namespace vaporel

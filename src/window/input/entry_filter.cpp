@@ -2,12 +2,12 @@
 
 #include <optional>
 
-#include "window/input/characters.hpp"
-#include "window/model/main_window_model.hpp"
 #include "numbers/numbers.hpp"
-#include "window/model/platform.hpp"
-#include "window/model/control_names.hpp"
+#include "window/input/characters.hpp"
 #include "window/input/selector_and_reset.hpp"
+#include "window/model/control_names.hpp"
+#include "window/model/main_window_model.hpp"
+#include "window/model/platform.hpp"
 
 namespace vaporel {
 namespace {
@@ -20,7 +20,8 @@ struct UpperClamp {
 // The pressure never exceeds 10 bar; a relative humidity (pair 1, entry 0) never exceeds 100 %.
 std::optional<UpperClamp> UpperClampOf(const WindowContext& window, std::string_view field) {
   if (field == control::Text2) return UpperClamp{10, "10"};
-  if (field == control::Text4 && SelectedPair(window.model) == InputPair::DryBulbHumidity) return UpperClamp{100, "100"};
+  if (field == control::Text4 && SelectedPair(window.model) == InputPair::DryBulbHumidity)
+    return UpperClamp{100, "100"};
   return std::nullopt;
 }
 

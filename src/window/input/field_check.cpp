@@ -1,10 +1,10 @@
 #include "window/input/field_check.hpp"
 
-#include "window/input/entry_filter.hpp"
 #include "calculation/field_tests.hpp"
+#include "numbers/numbers.hpp"
+#include "window/input/entry_filter.hpp"
 #include "window/input/focus.hpp"
 #include "window/model/main_window_model.hpp"
-#include "numbers/numbers.hpp"
 #include "window/model/platform.hpp"
 
 namespace vaporel {

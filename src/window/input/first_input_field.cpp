@@ -1,13 +1,13 @@
 #include "window/input/first_input_field.hpp"
 
+#include "calculation/check_sequence.hpp"
+#include "numbers/numbers.hpp"
 #include "window/input/boundary_panel.hpp"
 #include "window/input/field_check.hpp"
-#include "calculation/check_sequence.hpp"
 #include "window/input/focus.hpp"
-#include "window/model/main_window_model.hpp"
-#include "numbers/numbers.hpp"
-#include "window/model/control_names.hpp"
 #include "window/input/selector_and_reset.hpp"
+#include "window/model/control_names.hpp"
+#include "window/model/main_window_model.hpp"
 
 namespace vaporel {
 namespace {

@@ -1,8 +1,8 @@
 #include "window/input/focus.hpp"
 
-#include "window/model/main_window_model.hpp"
 #include "window/input/selector_and_reset.hpp"
 #include "window/model/control_names.hpp"
+#include "window/model/main_window_model.hpp"
 
 namespace vaporel {
 

@@ -1,12 +1,12 @@
 #include "window/input/pressure_field.hpp"
 
+#include "calculation/check_sequence.hpp"
 #include "window/input/boundary_panel.hpp"
 #include "window/input/field_check.hpp"
-#include "calculation/check_sequence.hpp"
 #include "window/input/focus.hpp"
-#include "window/model/main_window_model.hpp"
-#include "window/model/control_names.hpp"
 #include "window/input/selector_and_reset.hpp"
+#include "window/model/control_names.hpp"
+#include "window/model/main_window_model.hpp"
 
 namespace vaporel {
 namespace {

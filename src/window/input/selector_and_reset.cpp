@@ -5,8 +5,8 @@
 #include "window/input/boundary_panel.hpp"
 #include "window/input/entry_filter.hpp"
 #include "window/input/focus.hpp"
-#include "window/model/main_window_model.hpp"
 #include "window/model/control_names.hpp"
+#include "window/model/main_window_model.hpp"
 
 namespace vaporel {
 namespace {

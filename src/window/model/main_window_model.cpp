@@ -1,8 +1,9 @@
 #include "window/model/main_window_model.hpp"
-#include "window/model/control_names.hpp"
 
 #include <stdexcept>
 #include <utility>
+
+#include "window/model/control_names.hpp"
 
 namespace vaporel {
 namespace {
@@ -124,10 +125,10 @@ const std::vector<std::string>& MainWindowModel::pairEntries() {
 }
 
 const std::vector<std::string>& MainWindowModel::tabOrder() {
-  static const std::vector<std::string> order = {
-      std::string(control::Combo1),   std::string(control::Text2),    std::string(control::Text3),
-      std::string(control::Text4),    std::string(control::Command1), std::string(control::Command2),
-      std::string(control::Command3)};
+  static const std::vector<std::string> order = {std::string(control::Combo1),   std::string(control::Text2),
+                                                 std::string(control::Text3),    std::string(control::Text4),
+                                                 std::string(control::Command1), std::string(control::Command2),
+                                                 std::string(control::Command3)};
   return order;
 }
 

@@ -18,7 +18,7 @@ inline constexpr Rgb kWhite{255, 255, 255};
 inline constexpr Rgb kRed{255, 0, 0};
 
 struct Control {
-  std::string text;        // a field's text, a label's/frame's/button's caption
+  std::string text;  // a field's text, a label's/frame's/button's caption
   bool visible = true;
   bool enabled = true;
   Rgb background = kWhite;  // meaningful for the input fields
@@ -30,7 +30,7 @@ class MainWindowModel {
   // The design state of the window, before any start-up code runs.
   MainWindowModel();
 
-  Control& operator[](std::string_view name);              // throws std::out_of_range for an unknown name
+  Control& operator[](std::string_view name);  // throws std::out_of_range for an unknown name
   const Control& operator[](std::string_view name) const;
   const std::map<std::string, Control, std::less<>>& controls() const { return controls_; }
 

@@ -44,7 +44,8 @@ inline QString CheckWorkbook(const QString& path, const QJsonObject& expected, c
                 {QStringLiteral(VAPOREL_CHECK_WORKBOOK), path, QStringLiteral("--expect"), scratch});
   if (!process.waitForFinished(30000)) return QStringLiteral("checker did not finish");
   const QString output = QString::fromUtf8(process.readAll());
-  return process.exitCode() == 0 ? QString() : output + QStringLiteral(" (exit ") + QString::number(process.exitCode()) + ")";
+  return process.exitCode() == 0 ? QString()
+                                 : output + QStringLiteral(" (exit ") + QString::number(process.exitCode()) + ")";
 }
 
 }  // namespace vaporel::testing

@@ -5,10 +5,10 @@
 
 #include <QTemporaryDir>
 
-#include "report_files.hpp"
 #include "report/report_generation.hpp"
-#include "support/window_fixture.hpp"
 #include "report/workbook_spreadsheet.hpp"
+#include "report_files.hpp"
+#include "support/window_fixture.hpp"
 
 namespace vaporel::testing {
 namespace {

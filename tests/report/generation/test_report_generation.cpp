@@ -94,8 +94,8 @@ MainWindowModel CalculatedWindow() {
   model["Text2"].text = "1";
   model["Text3"].text = "20";
   model["Text4"].text = "50";
-  const char* results[] = {"1.000",   "20.000",   "13.816",    "9.267", "0.00733", "1.183",    "38.685",
-                           "0.01170", "50.000",   "1.014",     "0.026", "1.803E-05", "0.710"};
+  const char* results[] = {"1.000",   "20.000", "13.816", "9.267", "0.00733",   "1.183", "38.685",
+                           "0.01170", "50.000", "1.014",  "0.026", "1.803E-05", "0.710"};
   for (int i = 0; i < 13; ++i) model["l" + std::to_string(7 + i)].text = results[i];
   model["Command3"].enabled = true;
   return model;
@@ -114,28 +114,27 @@ TEST(GenerateReport, writes_the_cells_in_order_then_shows_the_window) {
 
   EXPECT_TRUE(GenerateReport(model, platform, sheet, window, kPath));
 
-  const std::vector<std::string> expected = {
-      "open " + kPath,
-      "sheet Vaporel",
-      "set A5=Dry bulb temperature [oC] ",
-      "set A6=Relative humidity [%] ",
-      "set B4=1",
-      "set B5=20",
-      "set B6=50",
-      "set B9=1.000",
-      "set B10=20.000",
-      "set B11=13.816",
-      "set B12=9.267",
-      "set B13=0.00733",
-      "set B14=1.183",
-      "set B15=38.685",
-      "set B16=0.01170",
-      "set B17=50.000",
-      "set B20=1.014",
-      "set B21=0.026",
-      "set B22=1.803E-05",
-      "set B23=0.710",
-      "save"};
+  const std::vector<std::string> expected = {"open " + kPath,
+                                             "sheet Vaporel",
+                                             "set A5=Dry bulb temperature [oC] ",
+                                             "set A6=Relative humidity [%] ",
+                                             "set B4=1",
+                                             "set B5=20",
+                                             "set B6=50",
+                                             "set B9=1.000",
+                                             "set B10=20.000",
+                                             "set B11=13.816",
+                                             "set B12=9.267",
+                                             "set B13=0.00733",
+                                             "set B14=1.183",
+                                             "set B15=38.685",
+                                             "set B16=0.01170",
+                                             "set B17=50.000",
+                                             "set B20=1.014",
+                                             "set B21=0.026",
+                                             "set B22=1.803E-05",
+                                             "set B23=0.710",
+                                             "save"};
   EXPECT_EQ(sheet.calls, expected);
   ASSERT_EQ(window.shown, std::vector<std::string>{kPath});
   EXPECT_TRUE(platform.boxes.empty());

@@ -14,9 +14,9 @@
 #include <cstdlib>
 #include <ostream>
 
-#include "report_files.hpp"
 #include "report/report_generation.hpp"
 #include "report/workbook_spreadsheet.hpp"
+#include "report_files.hpp"
 
 namespace vaporel {
 namespace {
@@ -53,25 +53,40 @@ struct PairCase {
   int pair;
   const char* label7;
   const char* label8;
-  const char* fields[3];   // Text2, Text3, Text4
+  const char* fields[3];    // Text2, Text3, Text4
   const char* results[13];  // l7 .. l19
 };
 
 // One calculated state per input pair, with the texts the window shows for it.
 const PairCase kPairs[] = {
-    {1, "Dry bulb temperature [oC] ", "Relative humidity [%] ", {"1.01325", "20", "50"},
+    {1,
+     "Dry bulb temperature [oC] ",
+     "Relative humidity [%] ",
+     {"1.01325", "20", "50"},
      {"1.013", "20.000", "13.816", "9.267", "0.00727", "1.199", "38.524", "0.01169", "50.000", "1.014", "0.026",
       "1.803E-05", "0.710"}},
-    {2, "Dry bulb temperature [oC] ", "Wet bulb temperature [oC] ", {"1", "25", "18.5"},
+    {2,
+     "Dry bulb temperature [oC] ",
+     "Wet bulb temperature [oC] ",
+     {"1", "25", "18.5"},
      {"1.000", "25.000", "18.500", "15.630", "0.01111", "1.150", "53.445", "0.01754", "55.319", "1.019", "0.026",
       "1.817E-05", "0.710"}},
-    {3, "Dry bulb temperature [oC] ", "Enthalpy [kJ/kg] ", {"2", "30.5", "60"},
+    {3,
+     "Dry bulb temperature [oC] ",
+     "Enthalpy [kJ/kg] ",
+     {"2", "30.5", "60"},
      {"2.000", "30.500", "18.712", "14.001", "0.00578", "2.287", "45.472", "0.01843", "42.051", "1.011", "0.027",
       "1.843E-05", "0.709"}},
-    {4, "Absolute humidity [-] ", "Enthalpy [kJ/kg] ", {"1.5", "0.008", "45"},
+    {4,
+     "Absolute humidity [-] ",
+     "Enthalpy [kJ/kg] ",
+     {"1.5", "0.008", "45"},
      {"1.500", "24.484", "16.205", "7.940", "0.00800", "1.737", "45.000", "0.01889", "24.615", "1.016", "0.026",
       "1.815E-05", "0.710"}},
-    {5, "Dry Bulb Temperature [oC] ", "Absolute Humidity [-] ", {"0.9", "-5", "0.001"},
+    {5,
+     "Dry Bulb Temperature [oC] ",
+     "Absolute Humidity [-] ",
+     {"0.9", "-5", "0.001"},
      {"0.900", "-5.000", "-6.108", "-9.210", "0.00100", "1.167", "-2.528", "0.00145", "34.870", "1.006", "0.024",
       "1.672E-05", "0.717"}},
 };
@@ -170,8 +185,8 @@ TEST_P(ReportPerPair, independent_reader_agrees_with_every_cell) {
       EXPECT_EQ(cell["value"].toString().toStdString(), text);
     }
     const QString format = reference == "B11" || reference == "B12" ? "0.00"
-                           : reference == "B22"                       ? "0.00E+00"
-                                                                          : "General";
+                           : reference == "B22"                     ? "0.00E+00"
+                                                                    : "General";
     EXPECT_EQ(cell["format"].toString(), format);
     const QJsonObject font = cell["font"].toObject();
     EXPECT_EQ(font["name"].toString(), "Verdana");
@@ -183,12 +198,15 @@ TEST_P(ReportPerPair, independent_reader_agrees_with_every_cell) {
   }
 
   // What the report does not write stays as the template has it.
-  const std::pair<const char*, const char*> rowTexts[] = {
-      {"A1", "THERMODYNAMIC PROPERTIES OF VAPOREL"}, {"A2", "(WITH A BASIC THERMOPHYSICAL PROPERTIES)"},
-      {"A3", "INPUT DATA"},                          {"A4", "Absolute pressure, Pa  [bar] "},
-      {"A8", "OUTPUT OF CALCULATION"},               {"A12", "Dew point  temperature, tdp  [oC]"},
-      {"A19", " THERMOPHYSICAL PROPERTIES"},         {"A20", "Specific Heat, cp  [kJ/kg]"},
-      {"A23", "Prandtl Number, Pr  [-]"}};
+  const std::pair<const char*, const char*> rowTexts[] = {{"A1", "THERMODYNAMIC PROPERTIES OF VAPOREL"},
+                                                          {"A2", "(WITH A BASIC THERMOPHYSICAL PROPERTIES)"},
+                                                          {"A3", "INPUT DATA"},
+                                                          {"A4", "Absolute pressure, Pa  [bar] "},
+                                                          {"A8", "OUTPUT OF CALCULATION"},
+                                                          {"A12", "Dew point  temperature, tdp  [oC]"},
+                                                          {"A19", " THERMOPHYSICAL PROPERTIES"},
+                                                          {"A20", "Specific Heat, cp  [kJ/kg]"},
+                                                          {"A23", "Prandtl Number, Pr  [-]"}};
   for (const auto& [reference, text] : rowTexts) {
     EXPECT_EQ(cells[reference].toObject()["value"].toString(), text) << reference;
   }
@@ -202,9 +220,8 @@ TEST_P(ReportPerPair, independent_reader_agrees_with_every_cell) {
   EXPECT_EQ(cells["B3"].toObject()["fill"].toObject()["colour"].toArray(), QJsonArray({192, 192, 192}));
   EXPECT_EQ(cells["C22"].toObject()["format"].toString(), "0.00E+00");
 
-  EXPECT_EQ(book["merged"].toArray(),
-            QJsonArray({QJsonArray{0, 1, 0, 2}, QJsonArray{1, 2, 0, 2}, QJsonArray{6, 7, 0, 2},
-                        QJsonArray{17, 18, 0, 2}}));
+  EXPECT_EQ(book["merged"].toArray(), QJsonArray({QJsonArray{0, 1, 0, 2}, QJsonArray{1, 2, 0, 2},
+                                                  QJsonArray{6, 7, 0, 2}, QJsonArray{17, 18, 0, 2}}));
   const QJsonObject widths = book["widths"].toObject();
   EXPECT_EQ(widths["A"].toInt(), 10459);
   EXPECT_EQ(widths["B"].toInt(), 5083);
@@ -261,19 +278,13 @@ TEST_P(ReportFailure, shows_the_message_and_leaves_the_file_alone) {
   QString path = report_;
   const QByteArray original = ReadBytes(report_);
   switch (GetParam()) {
-    case Broken::Missing:
-      QFile::remove(report_);
-      break;
+    case Broken::Missing: QFile::remove(report_); break;
     case Broken::DirectoryInPlace:
       QFile::remove(report_);
       ASSERT_TRUE(QDir().mkpath(report_));
       break;
-    case Broken::FolderIsAFile:
-      path = report_ + "/Vaporel.xls";
-      break;
-    case Broken::Truncated:
-      ASSERT_TRUE(WriteBytes(report_, original.left(original.size() * 2 / 3)));
-      break;
+    case Broken::FolderIsAFile: path = report_ + "/Vaporel.xls"; break;
+    case Broken::Truncated: ASSERT_TRUE(WriteBytes(report_, original.left(original.size() * 2 / 3))); break;
     case Broken::NoReportSheet: {
       QByteArray renamed = original;
       renamed.replace("Vaporel", "Vapxrel");  // the sheet's name only; the layout keeps its size
@@ -325,8 +336,8 @@ TEST_F(ReportFileTest, save_that_cannot_finish_keeps_the_old_report) {
     WorkbookSpreadsheet sheet;
     MainWindowModel model = ModelFor(kPairs[2]);
     const bool shown = GenerateReport(model, platform, sheet, window, report_.toStdString());
-    const bool ok = !shown && window.shown == 0 && platform.boxes.size() == 1 &&
-                    platform.boxes[0].first == "ERROR" && !model.busyPointer && !model["Frame4"].visible;
+    const bool ok = !shown && window.shown == 0 && platform.boxes.size() == 1 && platform.boxes[0].first == "ERROR" &&
+                    !model.busyPointer && !model["Frame4"].visible;
     _exit(ok ? 0 : 1);
   }
   int status = 0;

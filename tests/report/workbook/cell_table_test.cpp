@@ -1,11 +1,12 @@
 // Edits of a cell table: replacing cells inside multi-cell records and
 // formulas, inserting new cells, and the INDEX/DBCELL positions.
+#include "report/workbook/cell_table.hpp"
+
 #include <gtest/gtest.h>
 
-#include "support.hpp"
 #include "report/workbook/book_records.hpp"
 #include "report/workbook/cell_records.hpp"
-#include "report/workbook/cell_table.hpp"
+#include "support.hpp"
 
 namespace vaporel::xls {
 namespace {
@@ -37,19 +38,19 @@ Record stringRecord(const char* text) {
 // BOF, INDEX, DEFCOLWIDTH, DIMENSIONS, 3 ROWs, cells of rows 0 and 1, DBCELL, WINDOW2, EOF.
 std::vector<Record> smallSheet() {
   std::vector<Record> s;
-  s.push_back(writeBof(kBofWorksheet));                                   // 20 bytes
-  s.push_back(writeIndex({0, 3, 0, {0}}));                                 // 24
-  s.push_back(writeU16Record(rid::DefColWidth, 8));                        // 6
-  s.push_back(writeDimensions({0, 3, 0, 4}));                              // 18
-  s.push_back(writeRow(row(0, 4)));                                        // 20
-  s.push_back(writeRow(row(1, 2)));                                        // 20
-  s.push_back(writeRow(row(2, 1)));                                        // 20
-  s.push_back(writeMulBlank({0, 0, {20, 21, 22, 23}}));                    // 18
-  s.push_back(formula(1, 0));                                              // 26
-  s.push_back(stringRecord("ab"));                                         // 9
-  s.push_back(writeNumber({1, 1, 15, 2.5}));                               // 18
-  s.push_back(writeDbCell({0, {0, 0, 0}}));                                // 14
-  s.push_back(Record{rid::Window2, Bytes(18, 0)});                         // 22
+  s.push_back(writeBof(kBofWorksheet));                  // 20 bytes
+  s.push_back(writeIndex({0, 3, 0, {0}}));               // 24
+  s.push_back(writeU16Record(rid::DefColWidth, 8));      // 6
+  s.push_back(writeDimensions({0, 3, 0, 4}));            // 18
+  s.push_back(writeRow(row(0, 4)));                      // 20
+  s.push_back(writeRow(row(1, 2)));                      // 20
+  s.push_back(writeRow(row(2, 1)));                      // 20
+  s.push_back(writeMulBlank({0, 0, {20, 21, 22, 23}}));  // 18
+  s.push_back(formula(1, 0));                            // 26
+  s.push_back(stringRecord("ab"));                       // 9
+  s.push_back(writeNumber({1, 1, 15, 2.5}));             // 18
+  s.push_back(writeDbCell({0, {0, 0, 0}}));              // 14
+  s.push_back(Record{rid::Window2, Bytes(18, 0)});       // 22
   s.push_back(Record{rid::Eof, {}});
   return s;
 }
@@ -105,8 +106,8 @@ TEST(CellTable, mulRkSplitKeepsTheOtherNumbers) {
   std::vector<Record> sheet{writeBof(kBofWorksheet), writeDimensions({0, 1, 0, 3}), writeRow(row(0, 3)),
                             writeMulRk({0, 0, {{15, 0x16}, {16, 0x1A}, {17, 0x1E}}}), Record{rid::Eof, {}}};
   replaceCell(sheet, 3, {0, 1}, writeBlank({0, 1, 16}));
-  ASSERT_EQ(ids(sheet), (std::vector<std::uint16_t>{rid::Bof, rid::Dimensions, rid::Row, rid::Rk, rid::Blank,
-                                                    rid::Rk, rid::Eof}));
+  ASSERT_EQ(ids(sheet),
+            (std::vector<std::uint16_t>{rid::Bof, rid::Dimensions, rid::Row, rid::Rk, rid::Blank, rid::Rk, rid::Eof}));
   EXPECT_EQ(decodeRk(readRk(sheet[3]).value.rk), 5.0);
   EXPECT_EQ(readRk(sheet[5]).value.xf, 17);
   EXPECT_EQ(decodeRk(readRk(sheet[5]).value.rk), 7.0);

@@ -4,10 +4,10 @@
 
 #include <functional>
 
-#include "support.hpp"
 #include "report/workbook/book_records.hpp"
 #include "report/workbook/cell_records.hpp"
 #include "report/workbook/style_records.hpp"
+#include "support.hpp"
 
 namespace vaporel::xls {
 namespace {
@@ -58,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
         WriterCase{"MulRk", writeMulRk({2, 0, {{15, 0x16}, {16, 0x3FF00001}}}),
                    "BD 00 12 00 02 00 00 00 0F 00 16 00 00 00 10 00 01 00 F0 3F 01 00"},
         WriterCase{"Row", writeRow(titleRow()), "08 02 10 00 00 00 00 00 0C 00 77 01 00 00 00 00 40 01 0F 00"},
-        WriterCase{"Dimensions", writeDimensions({0, 23, 0, 12}), "00 02 0E 00 00 00 00 00 17 00 00 00 00 00 0C 00 00 00"},
+        WriterCase{"Dimensions", writeDimensions({0, 23, 0, 12}),
+                   "00 02 0E 00 00 00 00 00 17 00 00 00 00 00 0C 00 00 00"},
         WriterCase{"ColInfo", writeColInfo({2, 10, 3254, 15, 0}), "7D 00 0C 00 02 00 0A 00 B6 0C 0F 00 00 00 00 00"},
         WriterCase{"MergedCells", writeMergedCells({{0, 0, 0, 1}, {6, 6, 0, 1}}),
                    "E5 00 12 00 02 00 00 00 00 00 00 00 01 00 06 00 06 00 00 00 01 00"},
@@ -118,15 +119,19 @@ TEST(RecordReader, multiCellRecordWithWrongLastColumnIsDamaged) {
 
 TEST(RecordReader, formulaResultsOfEveryKind) {
   // row, col, xf, 8-byte result, flags, chn, cce = 0
-  const auto number = readFormulaResult(payload(rid::Formula, "01 00 00 00 0F 00 00 00 00 00 00 00 E0 3F 00 00 00 00 00 00 00 00"));
+  const auto number =
+      readFormulaResult(payload(rid::Formula, "01 00 00 00 0F 00 00 00 00 00 00 00 E0 3F 00 00 00 00 00 00 00 00"));
   EXPECT_EQ(number.kind, FormulaResult::Kind::Number);
   EXPECT_EQ(number.number, 0.5);
-  const auto text = readFormulaResult(payload(rid::Formula, "01 00 00 00 0F 00 00 00 00 00 00 00 FF FF 00 00 00 00 00 00 00 00"));
+  const auto text =
+      readFormulaResult(payload(rid::Formula, "01 00 00 00 0F 00 00 00 00 00 00 00 FF FF 00 00 00 00 00 00 00 00"));
   EXPECT_EQ(text.kind, FormulaResult::Kind::String);
-  const auto boolean = readFormulaResult(payload(rid::Formula, "01 00 00 00 0F 00 01 00 01 00 00 00 FF FF 00 00 00 00 00 00 00 00"));
+  const auto boolean =
+      readFormulaResult(payload(rid::Formula, "01 00 00 00 0F 00 01 00 01 00 00 00 FF FF 00 00 00 00 00 00 00 00"));
   EXPECT_EQ(boolean.kind, FormulaResult::Kind::Boolean);
   EXPECT_EQ(boolean.byteValue, 1);
-  const auto error = readFormulaResult(payload(rid::Formula, "01 00 00 00 0F 00 02 00 07 00 00 00 FF FF 00 00 00 00 00 00 00 00"));
+  const auto error =
+      readFormulaResult(payload(rid::Formula, "01 00 00 00 0F 00 02 00 07 00 00 00 FF FF 00 00 00 00 00 00 00 00"));
   EXPECT_EQ(error.kind, FormulaResult::Kind::Error);
   EXPECT_EQ(error.byteValue, 0x07);
 }
@@ -145,13 +150,15 @@ TEST(RecordReader, printAreaNameGivesItsSheetAndRange) {
   EXPECT_EQ(tab, 2);
   EXPECT_EQ(*valueClass, (CellRange{2, 5, 1, 3}));
   // A user-defined name is not a print area.
-  EXPECT_FALSE(readPrintAreaName(payload(rid::Name, "00 00 00 01 0B 00 00 00 01 00 00 00 00 00 00 41 "
-                                                    "3B 00 00 00 00 16 00 00 00 01 00"),
+  EXPECT_FALSE(readPrintAreaName(payload(rid::Name,
+                                         "00 00 00 01 0B 00 00 00 01 00 00 00 00 00 00 41 "
+                                         "3B 00 00 00 00 16 00 00 00 01 00"),
                                  tab));
 }
 
 TEST(RecordReader, styleRecordsGiveTheirFields) {
-  const FontRecord font = readFont(payload(rid::Font, "F0 00 01 00 FF 7F BC 02 00 00 00 02 00 00 07 00 56 65 72 64 61 6E 61"));
+  const FontRecord font =
+      readFont(payload(rid::Font, "F0 00 01 00 FF 7F BC 02 00 00 00 02 00 00 07 00 56 65 72 64 61 6E 61"));
   EXPECT_EQ(font.name, u"Verdana");
   EXPECT_EQ(font.height, 240);
   EXPECT_TRUE(font.bold());
@@ -170,7 +177,8 @@ TEST(RecordReader, styleRecordsGiveTheirFields) {
 }
 
 TEST(RecordReader, rowBlockRecordsGiveTheirPositions) {
-  const IndexRecord index = readIndex(payload(rid::Index, "00 00 00 00 00 00 00 00 17 00 00 00 A4 01 00 00 00 03 00 00"));
+  const IndexRecord index =
+      readIndex(payload(rid::Index, "00 00 00 00 00 00 00 00 17 00 00 00 A4 01 00 00 00 03 00 00"));
   EXPECT_EQ(index.lastRowPlus1, 23u);
   EXPECT_EQ(index.defColWidthPos, 0x1A4u);
   EXPECT_EQ(index.dbCellPositions, (std::vector<std::uint32_t>{0x300}));
@@ -209,22 +217,27 @@ TEST_P(ShortRecord, cutShortIsDamaged) {
 
 INSTANTIATE_TEST_SUITE_P(
     Readers, ShortRecord,
-    ::testing::Values(
-        ShortCase{"LabelSst", [](const Record& r) { readLabelSst(r); }, writeLabelSst({3, 1, 21, 7})},
-        ShortCase{"Number", [](const Record& r) { readNumber(r); }, writeNumber({1, 1, 1, 1.0})},
-        ShortCase{"Blank", [](const Record& r) { readBlank(r); }, writeBlank({1, 1, 1})},
-        ShortCase{"Rk", [](const Record& r) { readRk(r); }, writeRk({1, 1, {1, 2}})},
-        ShortCase{"Row", [](const Record& r) { readRow(r); }, writeRow(titleRow())},
-        ShortCase{"Dimensions", [](const Record& r) { readDimensions(r); }, writeDimensions({0, 1, 0, 1})},
-        ShortCase{"ColInfo", [](const Record& r) { readColInfo(r); }, writeColInfo({0, 0, 1, 15, 0})},
-        ShortCase{"MergedCells", [](const Record& r) { readMergedCells(r); }, writeMergedCells({{0, 0, 0, 1}})},
-        ShortCase{"Font", [](const Record& r) { readFont(r); }, writeFont(verdanaTitle())},
-        ShortCase{"Xf", [](const Record& r) { readXf(r); }, writeXf(XfRecord::style(0))},
-        ShortCase{"Format", [](const Record& r) { readFormat(r); }, writeFormat({164, u"0.0"})},
-        ShortCase{"BoundSheet", [](const Record& r) { readBoundSheet(r); }, writeBoundSheet({0, 0, 0, u"S"})},
-        ShortCase{"Setup", [](const Record& r) { readSetup(r); }, writeSetup(PageSetup{})},
-        ShortCase{"PrintArea", [](const Record& r) { std::uint16_t t; readPrintAreaName(r, t); },
-                  writePrintAreaName(1, 0, {0, 22, 0, 1})}),
+    ::testing::
+        Values(ShortCase{"LabelSst", [](const Record& r) { readLabelSst(r); }, writeLabelSst({3, 1, 21, 7})},
+               ShortCase{"Number", [](const Record& r) { readNumber(r); }, writeNumber({1, 1, 1, 1.0})},
+               ShortCase{"Blank", [](const Record& r) { readBlank(r); }, writeBlank({1, 1, 1})},
+               ShortCase{"Rk", [](const Record& r) { readRk(r); }, writeRk({1, 1, {1, 2}})},
+               ShortCase{"Row", [](const Record& r) { readRow(r); }, writeRow(titleRow())},
+               ShortCase{"Dimensions", [](const Record& r) { readDimensions(r); }, writeDimensions({0, 1, 0, 1})},
+               ShortCase{"ColInfo", [](const Record& r) { readColInfo(r); }, writeColInfo({0, 0, 1, 15, 0})},
+               ShortCase{"MergedCells", [](const Record& r) { readMergedCells(r); }, writeMergedCells({{0, 0, 0, 1}})},
+               ShortCase{"Font", [](const Record& r) { readFont(r); }, writeFont(verdanaTitle())},
+               ShortCase{"Xf", [](const Record& r) { readXf(r); }, writeXf(XfRecord::style(0))},
+               ShortCase{"Format", [](const Record& r) { readFormat(r); }, writeFormat({164, u"0.0"})},
+               ShortCase{"BoundSheet", [](const Record& r) { readBoundSheet(r); }, writeBoundSheet({0, 0, 0, u"S"})},
+               ShortCase{"Setup", [](const Record& r) { readSetup(r); }, writeSetup(PageSetup{})},
+               ShortCase{
+                   "PrintArea",
+                   [](const Record& r) {
+                     std::uint16_t t;
+                     readPrintAreaName(r, t);
+                   },
+                   writePrintAreaName(1, 0, {0, 22, 0, 1})}),
     [](const ::testing::TestParamInfo<ShortCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

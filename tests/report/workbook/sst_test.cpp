@@ -1,8 +1,8 @@
 // The shared-string table: layout, CONTINUE splitting and the EXTSST index.
 #include <gtest/gtest.h>
 
-#include "support.hpp"
 #include "report/workbook/strings.hpp"
+#include "support.hpp"
 
 namespace vaporel::xls {
 namespace {
@@ -21,8 +21,7 @@ TEST(SharedStringTable, shortStringsFitOneRecordCompressedWhenTheyCan) {
   std::vector<StringPlace> places;
   const auto records = writeSst(table({{u"ab", {}, {}}, {u"\u00e9\u4e2d", {}, {}}}, 3), &places);
   ASSERT_EQ(records.size(), 1u);
-  EXPECT_EQ(hexText(encodeRecords(records)),
-            "FC 00 14 00 03 00 00 00 02 00 00 00 02 00 00 61 62 02 00 01 E9 00 2D 4E");
+  EXPECT_EQ(hexText(encodeRecords(records)), "FC 00 14 00 03 00 00 00 02 00 00 00 02 00 00 61 62 02 00 01 E9 00 2D 4E");
   // EXTSST for the table written at stream position 100: 8 strings per bucket,
   // the first string at 100 + 4 (header) + 8 (counts), 12 bytes into its record.
   EXPECT_EQ(hexText(encodeRecords(std::vector{writeExtSst(records, places, 100)})),
@@ -64,7 +63,8 @@ TEST(SharedStringTable, stringHeaderIsNeverSplit) {
 }
 
 TEST(SharedStringTable, richTextRunsAndPhoneticBytesSurviveAcrossContinues) {
-  SstString rich{std::u16string(8200, u'r'), hexBytes("00 00 05 00 03 00 06 00 07 00 05 00"), hexBytes("01 02 03 04 05")};
+  SstString rich{std::u16string(8200, u'r'), hexBytes("00 00 05 00 03 00 06 00 07 00 05 00"),
+                 hexBytes("01 02 03 04 05")};
   SstString plain{u"after", {}, {}};
   const SharedStrings original = table({rich, plain, rich});
   const auto records = writeSst(original);

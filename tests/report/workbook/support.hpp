@@ -2,7 +2,6 @@
 // Helpers shared by the workbook tests: hex bytes, files, a scratch folder.
 
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <filesystem>

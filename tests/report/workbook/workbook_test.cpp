@@ -1,25 +1,25 @@
 // The workbook as a whole: the committed template, the report's 18 cells
 // written and read back (by this module and by xlrd), what stays unchanged,
 // stable saves, and failures that leave the old file as it was.
+#include "report/workbook/workbook.hpp"
+
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <map>
 
-#include "support.hpp"
 #include "report/workbook/book_records.hpp"
 #include "report/workbook/cell_records.hpp"
 #include "report/workbook/number_text.hpp"
 #include "report/workbook/report_template.hpp"
-#include "report/workbook/workbook.hpp"
+#include "support.hpp"
 
 namespace vaporel::xls {
 namespace {
@@ -299,7 +299,8 @@ TEST_F(Report, longTextsAndManyStringsSurviveAcrossContinueRecords) {
   const std::string longText(20000, 'x');
   ASSERT_TRUE(book.setCell(0, "N1", longText).ok());
   ASSERT_TRUE(book.setCell(0, "N2", "\xE4\xB8\xAD\xE6\x96\x87 \xC3\xA9").ok());  // 中文 é
-  for (int r = 30; r < 600; ++r) ASSERT_TRUE(book.setCell(0, CellRef{static_cast<std::uint16_t>(r), 0}, "text " + std::to_string(r)).ok());
+  for (int r = 30; r < 600; ++r)
+    ASSERT_TRUE(book.setCell(0, CellRef{static_cast<std::uint16_t>(r), 0}, "text " + std::to_string(r)).ok());
   ASSERT_EQ(book.setCell(0, "N3", std::string(32768, 'y')).error().code, ErrorCode::TextTooLong);
   const auto path = dir_ / "long.xls";
   ASSERT_TRUE(book.save(path).ok());
@@ -438,8 +439,8 @@ TEST_F(Failure, unreadableFilesAreReportedByKind) {
   EXPECT_EQ(Workbook::fromStream(stream).error().code, ErrorCode::Damaged);
 
   // A password-protected workbook.
-  Bytes encrypted = encodeRecords(std::vector{Record{rid::Bof, writeBof(0x0005).data}, Record{rid::FilePass, Bytes(6, 0)},
-                                              Record{rid::Eof, {}}});
+  Bytes encrypted = encodeRecords(
+      std::vector{Record{rid::Bof, writeBof(0x0005).data}, Record{rid::FilePass, Bytes(6, 0)}, Record{rid::Eof, {}}});
   EXPECT_EQ(Workbook::fromStream(encrypted).error().code, ErrorCode::Encrypted);
 
   // A string cell pointing past the string table.
@@ -522,24 +523,34 @@ namespace {
 // INDEX/DBCELL, RK numbers, a formula with its string, a record this module
 // does not know, and a second sheet after the first.
 Bytes twoSheetStream() {
-  std::vector<Record> sheet1{
-      writeBof(kBofWorksheet),
-      writeIndex({0, 2, 0, {0}}),
-      writeU16Record(rid::DefColWidth, 8),
-      writeDimensions({0, 2, 0, 3}),
-      writeRow([] { RowInfo r; r.row = 0; r.lastColPlus1 = 3; return r; }()),
-      writeRow([] { RowInfo r; r.row = 1; r.lastColPlus1 = 1; return r; }()),
-      writeMulRk({0, 0, {{15, (1u << 2) | 2}, {15, (2u << 2) | 2}, {15, (3u << 2) | 2}}}),
-      Record{rid::Formula, [] {
-               ByteWriter w;
-               w.u16(1).u16(0).u16(15).u16(0).u16(0).u16(0).u16(0xFFFF).u16(0).u32(0).u16(0);
-               return w.take();
-             }()},
-      Record{rid::String, {2, 0, 0, 'o', 'k'}},
-      writeDbCell({0, {0, 0}}),
-      Record{0x0867, {1, 2, 3, 4, 5, 6, 7}},  // unknown to the module
-      Record{rid::Window2, Bytes(18, 0)},
-      Record{rid::Eof, {}}};
+  std::vector<Record> sheet1{writeBof(kBofWorksheet),
+                             writeIndex({0, 2, 0, {0}}),
+                             writeU16Record(rid::DefColWidth, 8),
+                             writeDimensions({0, 2, 0, 3}),
+                             writeRow([] {
+                               RowInfo r;
+                               r.row = 0;
+                               r.lastColPlus1 = 3;
+                               return r;
+                             }()),
+                             writeRow([] {
+                               RowInfo r;
+                               r.row = 1;
+                               r.lastColPlus1 = 1;
+                               return r;
+                             }()),
+                             writeMulRk({0, 0, {{15, (1u << 2) | 2}, {15, (2u << 2) | 2}, {15, (3u << 2) | 2}}}),
+                             Record{rid::Formula,
+                                    [] {
+                                      ByteWriter w;
+                                      w.u16(1).u16(0).u16(15).u16(0).u16(0).u16(0).u16(0xFFFF).u16(0).u32(0).u16(0);
+                                      return w.take();
+                                    }()},
+                             Record{rid::String, {2, 0, 0, 'o', 'k'}},
+                             writeDbCell({0, {0, 0}}),
+                             Record{0x0867, {1, 2, 3, 4, 5, 6, 7}},  // unknown to the module
+                             Record{rid::Window2, Bytes(18, 0)},
+                             Record{rid::Eof, {}}};
   std::vector<Record> sheet2{writeBof(kBofWorksheet), writeDimensions({0, 0, 0, 0}), Record{rid::Window2, Bytes(18, 0)},
                              Record{rid::Eof, {}}};
   std::vector<Record> globals{writeBof(0x0005)};
@@ -584,7 +595,8 @@ TEST(SpreadsheetWrittenBook, editKeepsRowBlocksSheetPositionsAndUnknownRecords) 
   std::vector<std::size_t> at(s1.size());
   for (std::size_t i = 0, p = subs[1].offset; i < s1.size(); p += recordSize(s1[i]), ++i) at[i] = p;
   const auto find = [&](std::uint16_t id) {
-    return static_cast<std::size_t>(std::find_if(s1.begin(), s1.end(), [&](const Record& r) { return r.id == id; }) - s1.begin());
+    return static_cast<std::size_t>(std::find_if(s1.begin(), s1.end(), [&](const Record& r) { return r.id == id; }) -
+                                    s1.begin());
   };
   const IndexRecord index = readIndex(s1[find(rid::Index)]);
   const std::size_t db = find(rid::DbCell);

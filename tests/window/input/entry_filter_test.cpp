@@ -58,7 +58,8 @@ TEST_P(EntryFilter, LeavesANonNegativeNumberOrNothing) {
   EXPECT_TRUE(window.platform.messages.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, EntryFilter, ::testing::Combine(::testing::Values('.', ','), ::testing::ValuesIn(kFilterCases)),
+INSTANTIATE_TEST_SUITE_P(Cases, EntryFilter,
+                         ::testing::Combine(::testing::Values('.', ','), ::testing::ValuesIn(kFilterCases)),
                          [](const auto& info) {
                            return std::string(std::get<1>(info.param).name) +
                                   (std::get<0>(info.param) == '.' ? "_point" : "_comma");

@@ -69,25 +69,19 @@ TEST_P(PressureField, AcceptsWithinLimitsAndShowsTheMaximumDryBulb) {
   EXPECT_EQ(window.visible("Label14"), row.pair != 4);
 }
 
-INSTANTIATE_TEST_SUITE_P(Limits, PressureField,
-                         ::testing::Combine(::testing::Values('.', ','),
-                                            ::testing::Values(PressureCase{1, "0.05", nullptr},
-                                                              PressureCase{2, "0", nullptr},
-                                                              PressureCase{2, "0.1", "45.9"},
-                                                              PressureCase{1, "0.1", "41.3"},
-                                                              PressureCase{2, "1", "99.6"},
-                                                              PressureCase{1, "1", "89.7"},
-                                                              PressureCase{2, "1.01325", "100.0"},
-                                                              PressureCase{3, "1.01325", "100.0"},
-                                                              PressureCase{5, "1.01325", "100.0"},
-                                                              PressureCase{1, "1.01325", "90.0"},
-                                                              PressureCase{4, "1.01325", "100.0"},
-                                                              PressureCase{2, "10", "179.9"},
-                                                              PressureCase{1, "10", "161.9"})),
-                         [](const auto& info) {
-                           return RowName(std::get<0>(info.param), std::get<1>(info.param).pair,
-                                          std::get<1>(info.param).p);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Limits, PressureField,
+    ::testing::Combine(::testing::Values('.', ','),
+                       ::testing::Values(PressureCase{1, "0.05", nullptr}, PressureCase{2, "0", nullptr},
+                                         PressureCase{2, "0.1", "45.9"}, PressureCase{1, "0.1", "41.3"},
+                                         PressureCase{2, "1", "99.6"}, PressureCase{1, "1", "89.7"},
+                                         PressureCase{2, "1.01325", "100.0"}, PressureCase{3, "1.01325", "100.0"},
+                                         PressureCase{5, "1.01325", "100.0"}, PressureCase{1, "1.01325", "90.0"},
+                                         PressureCase{4, "1.01325", "100.0"}, PressureCase{2, "10", "179.9"},
+                                         PressureCase{1, "10", "161.9"})),
+    [](const auto& info) {
+      return RowName(std::get<0>(info.param), std::get<1>(info.param).pair, std::get<1>(info.param).p);
+    });
 
 class Fields : public EitherSeparator {};
 
@@ -157,20 +151,17 @@ TEST_P(FirstInputField, TestsTheValueAndFillsTheLimitsOfTheSecond) {
 
 INSTANTIATE_TEST_SUITE_P(
     Limits, FirstInputField,
-    ::testing::Combine(::testing::Values('.', ','),
-                       ::testing::Values(FirstCase{1, "89.9", nullptr, "", "", {}},
-                                         FirstCase{1, "90", kAboveBoiling, "", "", {}},
-                                         FirstCase{2, "99.9", nullptr, nullptr, "", {"Label13", "Label19"}},
-                                         FirstCase{2, "100", kAboveBoiling, "", "", {}},
-                                         FirstCase{2, "20", nullptr, "5.7", "", {"Label13", "Label19"}},
-                                         FirstCase{2, "0", nullptr, "-5.8", "", {"Label13", "Label19"}},
-                                         FirstCase{3, "20", nullptr, "20.1", "55.4",
-                                                   {"Label15", "Label16", "Label19", "Label21"}},
-                                         FirstCase{4, "0.01", nullptr, "39.4", "127.7",
-                                                   {"Label15", "Label16", "Label19", "Label21"}},
-                                         FirstCase{4, "0", nullptr, "-269.8", "100.8",
-                                                   {"Label15", "Label16", "Label19", "Label21"}},
-                                         FirstCase{5, "20", nullptr, "0.01468", "", {"Label17", "Label19"}})),
+    ::testing::Combine(
+        ::testing::Values('.', ','),
+        ::testing::Values(FirstCase{1, "89.9", nullptr, "", "", {}}, FirstCase{1, "90", kAboveBoiling, "", "", {}},
+                          FirstCase{2, "99.9", nullptr, nullptr, "", {"Label13", "Label19"}},
+                          FirstCase{2, "100", kAboveBoiling, "", "", {}},
+                          FirstCase{2, "20", nullptr, "5.7", "", {"Label13", "Label19"}},
+                          FirstCase{2, "0", nullptr, "-5.8", "", {"Label13", "Label19"}},
+                          FirstCase{3, "20", nullptr, "20.1", "55.4", {"Label15", "Label16", "Label19", "Label21"}},
+                          FirstCase{4, "0.01", nullptr, "39.4", "127.7", {"Label15", "Label16", "Label19", "Label21"}},
+                          FirstCase{4, "0", nullptr, "-269.8", "100.8", {"Label15", "Label16", "Label19", "Label21"}},
+                          FirstCase{5, "20", nullptr, "0.01468", "", {"Label17", "Label19"}})),
     [](const auto& info) {
       return RowName(std::get<0>(info.param), std::get<1>(info.param).pair, std::get<1>(info.param).value);
     });
@@ -245,26 +236,21 @@ TEST_P(SecondInputField, TestsTheValueAgainstThePairsLimits) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Limits, SecondInputField,
-                         ::testing::Combine(::testing::Values('.', ','),
-                                            ::testing::Values(SecondCase{1, "20", "100", nullptr},
-                                                              SecondCase{1, "20", "0", nullptr},
-                                                              SecondCase{2, "20", "5.7", nullptr},
-                                                              SecondCase{2, "20", "5.6", kWetBulb},
-                                                              SecondCase{2, "20", "25", nullptr},
-                                                              SecondCase{3, "20", "20.08", nullptr},
-                                                              SecondCase{3, "20", "20", kSaturated},
-                                                              SecondCase{3, "20", "56", nullptr},
-                                                              SecondCase{3, "20", "58", kSaturated},
-                                                              SecondCase{4, "0.01", "39.4", nullptr},
-                                                              SecondCase{4, "0.01", "127.7", nullptr},
-                                                              SecondCase{4, "0.01", "30", kWrittenRange},
-                                                              SecondCase{5, "20", "0.01468", nullptr},
-                                                              SecondCase{5, "20", "0.01469", kXmax})),
-                         [](const auto& info) {
-                           return RowName(std::get<0>(info.param), std::get<1>(info.param).pair,
-                                          std::get<1>(info.param).value);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Limits, SecondInputField,
+    ::testing::Combine(::testing::Values('.', ','),
+                       ::testing::Values(SecondCase{1, "20", "100", nullptr}, SecondCase{1, "20", "0", nullptr},
+                                         SecondCase{2, "20", "5.7", nullptr}, SecondCase{2, "20", "5.6", kWetBulb},
+                                         SecondCase{2, "20", "25", nullptr}, SecondCase{3, "20", "20.08", nullptr},
+                                         SecondCase{3, "20", "20", kSaturated}, SecondCase{3, "20", "56", nullptr},
+                                         SecondCase{3, "20", "58", kSaturated}, SecondCase{4, "0.01", "39.4", nullptr},
+                                         SecondCase{4, "0.01", "127.7", nullptr},
+                                         SecondCase{4, "0.01", "30", kWrittenRange},
+                                         SecondCase{5, "20", "0.01468", nullptr},
+                                         SecondCase{5, "20", "0.01469", kXmax})),
+    [](const auto& info) {
+      return RowName(std::get<0>(info.param), std::get<1>(info.param).pair, std::get<1>(info.param).value);
+    });
 
 // Pair 4 rewrites its limits before testing, so they stand after a refusal too.
 TEST_P(Fields, PairFourLimitsStandAfterARefusedEnthalpy) {
