@@ -73,7 +73,7 @@ MainWindow::MainWindow(MainWindowLogic& logic, Twips twips) : logic_(logic), twi
   setCentralWidget(client);
   buildControls();
   buildMenus();
-  // The client area keeps its design size; the menu bar sits above it.
+  // The client area keeps its laid-out size; the menu bar sits above it.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   if (auto* app = dynamic_cast<ShellApplication*>(QCoreApplication::instance())) app->setInterceptor(this);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "numbers/numbers.hpp"
+#include "properties/humid_air.hpp"
 
 namespace vaporel {
 namespace {
@@ -38,10 +39,15 @@ TEST(MinWetBulb, PanelValues) {
   EXPECT_EQ(Shown(MinWetBulb(0, 1.01325), kTwbminPattern), "-5.8");
 }
 
-TEST(MinWetBulb, StepsDownFromTdbByRunningSubtraction) {
-  double expected = 20;
-  while (expected > MinWetBulb(20, 1.01325) + 1e-9) expected -= 0.1;
-  EXPECT_EQ(MinWetBulb(20, 1.01325), expected);
+// twbmin is the first 0.1 K step down at which saturated air is no richer than dry air at
+// tdb; the steps are a running subtraction, so 143 of them from 20 land on 5.6999999999999815,
+// not on 20 - 14.3.
+TEST(MinWetBulb, IsTheFirstStepOfTheRunningSubtractionBelowDryAir) {
+  const double twbmin = MinWetBulb(20, 1.01325);
+  EXPECT_EQ(twbmin, 5.6999999999999815);
+  const auto saturated = [](double t) { return Enthalpy(t, AbsHumidity(t, 100, 1.01325)); };
+  EXPECT_LE(saturated(twbmin), Enthalpy(20, 0));
+  EXPECT_GT(saturated(twbmin + 0.1), Enthalpy(20, 0));
 }
 
 TEST(MinWetBulb, EndsForEveryAcceptedDryBulb) {

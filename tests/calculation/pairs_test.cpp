@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calculation/resolve_state.hpp"
+#include "calculation/shared_relations.hpp"
 #include "properties/humid_air.hpp"
 #include "properties/saturation.hpp"
 
@@ -17,8 +18,6 @@ AirState Resolved(int pair, double p, double first, double second) {
   }
   return std::get<AirState>(r);
 }
-
-double VapourPressureOf(const AirState& s) { return s.x * s.p / (0.62198 + s.x); }
 
 Refusal Refused(int pair, double p, double first, double second) {
   const Resolution r = ResolveState(InputPairFromNumber(pair), p, first, second);
@@ -194,10 +193,12 @@ TEST(DewPointOfVeryDryAir, IsWhereSatPressureReachesTheVapourPressure) {
 
 TEST(DewPointOfVeryDryAir, WithinTheFitsRangeTheFitIsKept) {
   const AirState s = Resolved(1, 1.01325, 20, 50);
-  EXPECT_EQ(s.tdp, DewPoint(VapourPressureOf(s)));
+  EXPECT_EQ(s.tdp, DewPoint(VapourPressure(s.x, s.p)));
 }
 
-TEST(ResolveState, NoInputPairSelected) { EXPECT_FALSE(Refused(0, 1.01325, 20, 50).message.empty()); }
+TEST(ResolveState, NoInputPairSelected) {
+  EXPECT_EQ(Refused(0, 1.01325, 20, 50).message, "Invalid entries, please select an input pair");
+}
 
 }  // namespace
 }  // namespace vaporel

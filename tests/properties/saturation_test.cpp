@@ -59,15 +59,9 @@ INSTANTIATE_TEST_SUITE_P(Reference, SatTemperatureTable,
                                          Reference{1.01325, 99.98495, 5e-6}, Reference{10, 179.92713, 5e-6}));
 
 TEST(SatPressure, ZeroTakesTheLiquidWaterFitAndJumpsUpFromIce) {
-  EXPECT_EQ(SatPressure(0), std::exp(-5.098158));
+  EXPECT_NEAR(SatPressure(0) / SatPressure(1e-9), 1, 1e-9);
   EXPECT_GT(SatPressure(0) / SatPressure(-1e-9), 1.0029);
   EXPECT_LT(SatPressure(0) / SatPressure(-1e-9), 1.0031);
-}
-
-TEST(DewPoint, AtOneBarTheTwoFitsGiveTheirConstantTermsExactly) {
-  // L = 0: only the constant terms remain, two different fits of the same curve.
-  EXPECT_EQ(DewPoint(1.0), 99.6343);
-  EXPECT_EQ(SatTemperature(1.0), 99.6172);
 }
 
 TEST(DewPoint, InvertsSatPressureFromMinus40To180Within005K) {

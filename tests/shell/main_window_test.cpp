@@ -171,7 +171,7 @@ class MainWindowTest : public QObject {
 
   // State: started at 96 dpi. Action: none.
   // Expected: fixed 896 x 563 client area under the menu bar, no maximize; controls at their pixel places.
-  void standsAtItsDesignPositions() {
+  void standsAtItsLaidOutPositions() {
     start();
     QCOMPARE(s_->window.centralWidget()->size(), QSize(896, 563));
     QCOMPARE(s_->window.minimumSize(), s_->window.maximumSize());
@@ -189,14 +189,14 @@ class MainWindowTest : public QObject {
   }
 
   // State: started. Action: Tab (or Shift+Tab) pressed repeatedly.
-  // Expected: the focus walks the design's tab order, skipping the disabled buttons.
-  void tabWalksTheDesignOrder_data() {
+  // Expected: the focus walks the window's tab order, skipping the disabled buttons.
+  void tabWalksTheTabOrder_data() {
     QTest::addColumn<bool>("backwards");
     QTest::addColumn<QStringList>("walk");
     QTest::newRow("Tab") << false << QStringList{"Text2", "Text3", "Text4", "Command1", "Combo1", "Text2"};
     QTest::newRow("Shift+Tab") << true << QStringList{"Command1", "Text4", "Text3", "Text2", "Combo1"};
   }
-  void tabWalksTheDesignOrder() {
+  void tabWalksTheTabOrder() {
     QFETCH(bool, backwards);
     QFETCH(QStringList, walk);
     start();

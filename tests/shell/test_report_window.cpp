@@ -96,7 +96,7 @@ std::string TextAt(const ReportSheet& sheet, const char* reference) {
   return cell != nullptr ? cell->text : std::string();
 }
 
-// State: a new Form2. Expected: the fixed dialog of the design, its three buttons in
+// State: a new Form2. Expected: the fixed dialog, its three buttons in
 // Verdana (or DejaVu Sans) 12 bold at their places, Text1 hidden, Tab goes Save, Print, Back.
 TEST_F(ReportWindowTest, form2_is_the_fixed_dialog_with_three_buttons) {
   ReportWindowDialog form2(nullptr, Services());
@@ -197,7 +197,7 @@ TEST_F(ReportWindowTest, unreadable_report_is_not_shown) {
 }
 
 // State: Form2 on a report. Action: Save to two names. Expected: the dialog was set up with
-// the design's title, name and filter in the desktop folder; both copies equal the report,
+// the dialog's own title, name and filter in the desktop folder; both copies equal the report,
 // and each save says so in an "Information" box.
 TEST_F(ReportWindowTest, save_twice_gives_two_identical_copies) {
   const QString first = dir_.path() + "/first.xls";

@@ -13,19 +13,6 @@ namespace {
 const char* const kBoundaryLabels[] = {"Label14", "Label12", "Label13", "Label17",
                                        "Label15", "Label19", "Label16", "Label21"};
 
-TEST(DesignState, BeforeStartUpTheInputsAndCommandsAreOff) {
-  const MainWindowModel model;
-  for (const char* hidden : {"Frame1", "Frame2", "Frame3", "Frame4", "Command1", "Command2"}) {
-    EXPECT_FALSE(model[hidden].visible) << hidden;
-  }
-  for (const char* label : kBoundaryLabels) EXPECT_FALSE(model[label].visible) << label;
-  for (const char* disabled : {"Command1", "Command2", "Command3", "Text2", "Text3", "Text4"}) {
-    EXPECT_FALSE(model[disabled].enabled) << disabled;
-  }
-  EXPECT_TRUE(model["Command3"].visible);
-  EXPECT_EQ(model.focus, "");
-}
-
 class StartUp : public EitherSeparator {};
 
 TEST_P(StartUp, ShowsTheFirstPairReadyForInput) {

@@ -8,7 +8,7 @@
 namespace vaporel {
 namespace {
 
-struct Design {
+struct Layout {
   std::string_view name;
   const char* caption;
   bool visible;
@@ -16,7 +16,7 @@ struct Design {
 };
 
 // Captions exactly as the window shows them, double blanks and trailing blanks included.
-constexpr Design kDesign[] = {
+constexpr Layout kControls[] = {
     // title band
     {control::Frame5, "Larkspur III-13", true, true},
     {control::Label31, "Software 6:", true, true},
@@ -96,7 +96,7 @@ constexpr Design kDesign[] = {
 }  // namespace
 
 MainWindowModel::MainWindowModel() {
-  for (const auto& d : kDesign) {
+  for (const auto& d : kControls) {
     Control c;
     c.text = d.caption;
     c.visible = d.visible;

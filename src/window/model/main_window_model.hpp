@@ -27,7 +27,7 @@ struct Control {
 
 class MainWindowModel {
  public:
-  // The design state of the window, before any start-up code runs.
+  // The window as laid out, before any start-up code runs.
   MainWindowModel();
 
   Control& operator[](std::string_view name);  // throws std::out_of_range for an unknown name
