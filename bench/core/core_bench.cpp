@@ -24,6 +24,11 @@
 namespace vaporel {
 namespace {
 
+// A limit as the panel's label shows it and a field check reads it back.
+double AtDisplayPrecision(const Numbers& numbers, double value, std::string_view pattern) {
+  return numbers.parse(numbers.format(value, pattern)).value_or(value);
+}
+
 struct Input {
   int pair;
   double p, first, second;
@@ -104,7 +109,7 @@ std::vector<Input> AcceptedStates(int count) {
     Input in;
     in.pair = 1 + static_cast<int>(random() % 5);
     in.p = 0.1 + 9.9 * unit(random);
-    const double tdbmax = point.atDisplayPrecision(MaxDryBulb(InputPairFromNumber(in.pair), in.p), kTdbmaxPattern);
+    const double tdbmax = AtDisplayPrecision(point, MaxDryBulb(InputPairFromNumber(in.pair), in.p), kTdbmaxPattern);
     if (in.pair == 4) {
       in.first = std::pow(10, -5 + 5 * unit(random));  // x from 1e-5 to 1
       const EnthalpyRange r = AbsHumidityEnthalpyRange(in.first, in.p, tdbmax);

@@ -145,8 +145,4 @@ std::string Numbers::format(double value, std::string_view pattern) const {
   return text;
 }
 
-double Numbers::atDisplayPrecision(double value, std::string_view pattern) const {
-  return parse(format(value, pattern)).value_or(value);
-}
-
 }  // namespace vaporel

@@ -33,9 +33,6 @@ class Numbers {
   // (1.803E-05). A value that rounds to zero never shows a minus sign.
   std::string format(double value, std::string_view pattern) const;
 
-  // A value as a label showing it with `pattern` reads back: the limit at display precision.
-  double atDisplayPrecision(double value, std::string_view pattern) const;
-
  private:
   char separator_;
 };

@@ -94,11 +94,11 @@ INSTANTIATE_TEST_SUITE_P(
                         FormatCase{-0.04, "##0.0", "0.0"}, FormatCase{-0.0, "###0.00", "0.00"},
                         FormatCase{-0.0, "#0.000E+00", "0.000E+00"}, FormatCase{-0.06, "##0.0", "-0.1"})));
 
-TEST(AtDisplayPrecision, ReadsBackWhatTheLabelShows) {
+TEST(FormatThenParse, ReadsBackWhatTheLabelShows) {
   const Numbers comma(',');
-  EXPECT_EQ(comma.atDisplayPrecision(99.98495, "##0.0"), 100.0);
-  EXPECT_EQ(comma.atDisplayPrecision(0.0146811, "0.00000"), 0.01468);
-  EXPECT_EQ(Numbers('.').atDisplayPrecision(-5.84, "##0.0"), -5.8);
+  EXPECT_EQ(comma.parse(comma.format(99.98495, "##0.0")), 100.0);
+  EXPECT_EQ(comma.parse(comma.format(0.0146811, "0.00000")), 0.01468);
+  EXPECT_EQ(Numbers('.').parse(Numbers('.').format(-5.84, "##0.0")), -5.8);
 }
 
 TEST(Locale, NamedLocalesGiveTheirSeparator) {

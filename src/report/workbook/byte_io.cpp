@@ -88,12 +88,6 @@ std::uint16_t getU16(std::span<const std::uint8_t> b, std::size_t at) {
   return r.u16();
 }
 
-std::uint32_t getU32(std::span<const std::uint8_t> b, std::size_t at) {
-  ByteReader r(b);
-  r.skip(at);
-  return r.u32();
-}
-
 std::string utf8FromUtf16(const std::u16string& s) {
   std::string out;
   for (std::size_t i = 0; i < s.size(); ++i) {

@@ -24,7 +24,6 @@ class ByteReader {
   std::uint8_t u8();
   std::uint16_t u16();
   std::uint32_t u32();
-  std::int32_t i32() { return static_cast<std::int32_t>(u32()); }
   double f64();
   std::span<const std::uint8_t> bytes(std::size_t count);
   void skip(std::size_t count) { bytes(count); }
@@ -58,7 +57,6 @@ class ByteWriter {
 void putU16(Bytes& b, std::size_t at, std::uint16_t v);
 void putU32(Bytes& b, std::size_t at, std::uint32_t v);
 std::uint16_t getU16(std::span<const std::uint8_t> b, std::size_t at);  // throws FormatError
-std::uint32_t getU32(std::span<const std::uint8_t> b, std::size_t at);  // throws FormatError
 
 // UTF-16 code units <-> UTF-8 (unpaired surrogates become U+FFFD).
 std::string utf8FromUtf16(const std::u16string& s);
