@@ -28,7 +28,7 @@ constexpr Entry kEntries[] = {
 
 class WindowTwin : public ::testing::TestWithParam<Entry> {};
 
-TEST_P(WindowTwin, batch_gives_what_the_window_shows) {
+TEST_P(WindowTwin, BatchGivesWhatTheWindowShows) {
   const Entry e = GetParam();
   testing::StartedWindow window('.');
   ASSERT_TRUE(window.user.pick(e.pair - 1));

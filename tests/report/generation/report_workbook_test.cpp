@@ -148,7 +148,7 @@ class ReportPerPair : public ReportFileTest, public ::testing::WithParamInterfac
 // xlrd reads the one worksheet "Vaporel" with the 18 cells written (numbers where the text
 // is a number, strings otherwise), every format, font, fill, merge, width, height and the
 // print area of the template kept, and the row texts untouched.
-TEST_P(ReportPerPair, independent_reader_agrees_with_every_cell) {
+TEST_P(ReportPerPair, IndependentReaderAgreesWithEveryCell) {
   const PairCase& c = GetParam();
   MainWindowModel model = ModelFor(c);
   ASSERT_TRUE(Generate(model, report_));
@@ -242,7 +242,7 @@ INSTANTIATE_TEST_SUITE_P(EachInputPair, ReportPerPair, ::testing::ValuesIn(kPair
 
 // State: a report already written. Action: a second report for another pair. Expected: the
 // file is edited in place: it keeps only the newer texts and does not grow.
-TEST_F(ReportFileTest, second_report_replaces_the_first) {
+TEST_F(ReportFileTest, SecondReportReplacesTheFirst) {
   MainWindowModel first = ModelFor(kPairs[0]);
   ASSERT_TRUE(Generate(first, report_));
   const qint64 size = QFileInfo(report_).size();
@@ -274,7 +274,7 @@ class ReportFailure : public ReportFileTest, public ::testing::WithParamInterfac
 
 // State: a report file that cannot be used. Action: Excel. Expected: the report's message,
 // no report window, and whatever stood at the path is left exactly as it was.
-TEST_P(ReportFailure, shows_the_message_and_leaves_the_file_alone) {
+TEST_P(ReportFailure, ShowsTheMessageAndLeavesTheFileAlone) {
   QString path = report_;
   const QByteArray original = ReadBytes(report_);
   switch (GetParam()) {
@@ -319,7 +319,7 @@ INSTANTIATE_TEST_SUITE_P(EachBrokenFile, ReportFailure,
 // State: a good report file, but the disk takes only a few kilobytes more (a file-size limit
 // in a child process, so the write fails for real even as root). Action: Excel. Expected:
 // the message, the old report byte-identical, no temporary file left beside it.
-TEST_F(ReportFileTest, save_that_cannot_finish_keeps_the_old_report) {
+TEST_F(ReportFileTest, SaveThatCannotFinishKeepsTheOldReport) {
   MainWindowModel first = ModelFor(kPairs[0]);
   ASSERT_TRUE(Generate(first, report_));
   const QByteArray before = ReadBytes(report_);

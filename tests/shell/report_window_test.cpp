@@ -1,6 +1,8 @@
 // Form2 offscreen: its layout, the viewer showing the file as saved, Save (injected
 // chooser and the real dialog), Print to a PDF file, no printer, Back.
 
+#include "shell/report_window.hpp"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -23,7 +25,6 @@
 #include "shell/main_window.hpp"
 #include "shell/qt_platform.hpp"
 #include "shell/report_command.hpp"
-#include "shell/report_window.hpp"
 #include "shell/sheet_viewer.hpp"
 #include "shell/shell_application.hpp"
 #include "window/driver/user_driver.hpp"
@@ -98,7 +99,7 @@ std::string TextAt(const ReportSheet& sheet, const char* reference) {
 
 // State: a new Form2. Expected: the fixed dialog, its three buttons in
 // Verdana (or DejaVu Sans) 12 bold at their places, Text1 hidden, Tab goes Save, Print, Back.
-TEST_F(ReportWindowTest, form2_is_the_fixed_dialog_with_three_buttons) {
+TEST_F(ReportWindowTest, Form2IsTheFixedDialogWithThreeButtons) {
   ReportWindowDialog form2(nullptr, Services());
   ASSERT_TRUE(form2.loadReport(report_));
   form2.show();
@@ -143,7 +144,7 @@ TEST_F(ReportWindowTest, form2_is_the_fixed_dialog_with_three_buttons) {
 // State: a report saved with pair 1. Action: Form2 loads it. Expected: the viewer holds the
 // file's worksheet A1:B23 with the texts a spreadsheet shows under each cell's format
 // (two decimals in rows 11 and 12, scientific in row 22), and paints its fills.
-TEST_F(ReportWindowTest, viewer_shows_the_worksheet_as_saved) {
+TEST_F(ReportWindowTest, ViewerShowsTheWorksheetAsSaved) {
   ReportWindowDialog form2(nullptr, Services());
   ASSERT_TRUE(form2.loadReport(report_));
   const auto& sheet = form2.viewer()->sheet();
@@ -183,7 +184,7 @@ TEST_F(ReportWindowTest, viewer_shows_the_worksheet_as_saved) {
 
 // State: a damaged report (truncated) or a directory in its place. Action: show the window.
 // Expected: the window refuses to load it, so the command takes its failure path.
-TEST_F(ReportWindowTest, unreadable_report_is_not_shown) {
+TEST_F(ReportWindowTest, UnreadableReportIsNotShown) {
   const QByteArray bytes = ReadBytes(report_);
   QFile f(report_);
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -199,7 +200,7 @@ TEST_F(ReportWindowTest, unreadable_report_is_not_shown) {
 // State: Form2 on a report. Action: Save to two names. Expected: the dialog was set up with
 // the dialog's own title, name and filter in the desktop folder; both copies equal the report,
 // and each save says so in an "Information" box.
-TEST_F(ReportWindowTest, save_twice_gives_two_identical_copies) {
+TEST_F(ReportWindowTest, SaveTwiceGivesTwoIdenticalCopies) {
   const QString first = dir_.path() + "/first.xls";
   const QString second = dir_.path() + "/second.xls";
   chooser_.answers = {first, second};
@@ -229,7 +230,7 @@ TEST_F(ReportWindowTest, save_twice_gives_two_identical_copies) {
 
 // State: Form2 on a report. Action: Save cancelled; Save onto a directory; Save into a path
 // through a regular file. Expected: no message, nothing written, the window stays open.
-TEST_F(ReportWindowTest, cancelled_or_failed_save_ends_silently) {
+TEST_F(ReportWindowTest, CancelledOrFailedSaveEndsSilently) {
   QDir().mkpath(dir_.path() + "/adir.xls");
   chooser_.answers = {std::nullopt, dir_.path() + "/adir.xls", report_ + "/inside.xls"};
   ReportWindowDialog form2(nullptr, Services());
@@ -247,7 +248,7 @@ TEST_F(ReportWindowTest, cancelled_or_failed_save_ends_silently) {
 
 // State: the real save dialog. Action: type the name of an existing file and accept.
 // Expected: the dialog asks before overwriting; once confirmed, the copy replaces it.
-TEST_F(ReportWindowTest, real_save_dialog_asks_before_overwriting) {
+TEST_F(ReportWindowTest, RealSaveDialogAsksBeforeOverwriting) {
   const QString existing = dir_.path() + "/existing.xls";
   {
     QFile f(existing);
@@ -287,7 +288,7 @@ TEST_F(ReportWindowTest, real_save_dialog_asks_before_overwriting) {
 // State: Form2 loaded, then the report file changed on disk (a pressure, plus texts below and
 // beside the print area). Action: Print to a PDF. Expected: one portrait Letter page with
 // A1:B23 of the file as it now stands, nothing outside the print area, no message.
-TEST_F(ReportWindowTest, print_prints_the_file_as_it_now_stands) {
+TEST_F(ReportWindowTest, PrintPrintsTheFileAsItNowStands) {
   ReportWindowDialog form2(nullptr, Services());
   ASSERT_TRUE(form2.loadReport(report_));
   testing::EditWorkbook(report_, {{"B4", "2.5"}, {"A24", "BEYOND THE AREA"}, {"C5", "BESIDE THE AREA"}});
@@ -315,7 +316,7 @@ TEST_F(ReportWindowTest, print_prints_the_file_as_it_now_stands) {
 
 // State: the report's worksheet renamed on disk. Action: Print. Expected: the first worksheet
 // is printed all the same (it is taken by position, not by name).
-TEST_F(ReportWindowTest, print_takes_the_first_worksheet_whatever_its_name) {
+TEST_F(ReportWindowTest, PrintTakesTheFirstWorksheetWhateverItsName) {
   ReportWindowDialog form2(nullptr, Services());
   ASSERT_TRUE(form2.loadReport(report_));
   QByteArray bytes = ReadBytes(report_);
@@ -335,7 +336,7 @@ TEST_F(ReportWindowTest, print_takes_the_first_worksheet_whatever_its_name) {
 
 // State: no printer on the system. Action: Print. Expected: an "ERROR" box that says so, and
 // the window stays open.
-TEST_F(ReportWindowTest, print_without_a_printer_says_so) {
+TEST_F(ReportWindowTest, PrintWithoutAPrinterSaysSo) {
   ReportWindowDialog form2(nullptr, Services());
   ASSERT_TRUE(form2.loadReport(report_));
   form2.show();
@@ -349,7 +350,7 @@ TEST_F(ReportWindowTest, print_without_a_printer_says_so) {
 }
 
 // State: the report removed after Form2 opened. Action: Print. Expected: an "ERROR" box.
-TEST_F(ReportWindowTest, print_of_a_vanished_report_says_so) {
+TEST_F(ReportWindowTest, PrintOfAVanishedReportSaysSo) {
   pdf_ = dir_.path() + "/report.pdf";
   ReportWindowDialog form2(nullptr, Services());
   ASSERT_TRUE(form2.loadReport(report_));
@@ -363,7 +364,7 @@ TEST_F(ReportWindowTest, print_of_a_vanished_report_says_so) {
 
 // State: the report generated. Action: the window is shown modally, the user presses Back.
 // Expected: the modal show returns, reporting the window as shown.
-TEST_F(ReportWindowTest, back_hides_the_modal_window) {
+TEST_F(ReportWindowTest, BackHidesTheModalWindow) {
   QMainWindow owner;
   owner.show();
   bool sawForm2 = false;
@@ -395,7 +396,7 @@ class FolderPlatform : public QtPlatform {
 // State: the program's main window after a user calculated pair 1. Action: a click on the
 // real "Excel" button. Expected: Form2 opens modally over the main window, no longer busy,
 // on the report just written (the first input as typed); Back returns to the main window.
-TEST_F(ReportWindowTest, excel_on_the_main_window_opens_form2_on_the_new_report) {
+TEST_F(ReportWindowTest, ExcelOnTheMainWindowOpensForm2OnTheNewReport) {
   MainWindowModel model;
   FolderPlatform platform(dir_.path().toStdString());
   MainWindowLogic logic(model, platform, Numbers('.'));

@@ -1,13 +1,13 @@
 // Where the report lives: beside the program, or a per-user copy seeded from the
 // installed template when the program's folder cannot be written.
 
+#include "report/report_location.hpp"
+
 #include <gtest/gtest.h>
 
 #include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include "report/report_location.hpp"
 
 namespace vaporel {
 namespace {
@@ -23,12 +23,12 @@ void WriteAll(const QString& path, const QByteArray& bytes) {
   f.write(bytes);
 }
 
-TEST(ReportLocation, program_folder_path_appends_the_file_name_only) {
+TEST(ReportLocation, ProgramFolderPathAppendsTheFileNameOnly) {
   EXPECT_EQ(ProgramReportPath("/opt/vaporel"), "/opt/vaporel/Vaporel.xls");
 }
 
 // State: a writable program folder. Expected: its own file, the data folder untouched.
-TEST(ReportLocation, writable_install_keeps_the_report_beside_the_program) {
+TEST(ReportLocation, WritableInstallKeepsTheReportBesideTheProgram) {
   QTemporaryDir dir;
   const std::string program = (dir.path() + "/bin").toStdString();
   const std::string data = (dir.path() + "/data").toStdString();
@@ -38,7 +38,7 @@ TEST(ReportLocation, writable_install_keeps_the_report_beside_the_program) {
 
 // State: a read-only install holding the template. Action: first and second report.
 // Expected: the user's copy is seeded once, then kept (a later report is not reset).
-TEST(ReportLocation, read_only_install_seeds_the_users_copy_once) {
+TEST(ReportLocation, ReadOnlyInstallSeedsTheUsersCopyOnce) {
   QTemporaryDir dir;
   const QString program = dir.path() + "/bin";
   const QString data = dir.path() + "/data/Vaporel";
@@ -56,7 +56,7 @@ TEST(ReportLocation, read_only_install_seeds_the_users_copy_once) {
 
 // State: a read-only install without its template. Expected: the path is returned and no
 // file is made up (opening it then fails with the report's message).
-TEST(ReportLocation, missing_template_seeds_nothing) {
+TEST(ReportLocation, MissingTemplateSeedsNothing) {
   QTemporaryDir dir;
   const QString data = dir.path() + "/data";
   ReportPathFor((dir.path() + "/bin").toStdString(), false, data.toStdString());
@@ -65,7 +65,7 @@ TEST(ReportLocation, missing_template_seeds_nothing) {
 
 // The copy replaces a destination whole, and a destination it cannot replace (a
 // directory in its place, a folder path through a regular file) stays as it was.
-TEST(CopyFileWhole, overwrites_and_refuses_cleanly) {
+TEST(CopyFileWhole, OverwritesAndRefusesCleanly) {
   QTemporaryDir dir;
   const QString from = dir.path() + "/from.xls";
   WriteAll(from, QByteArray(100000, 'r'));

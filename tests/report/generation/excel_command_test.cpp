@@ -1,8 +1,10 @@
 // The "Excel" button on the headless window: after a calculation by a user, the report
-// file holds what the window shows (read back by xlrd), for either decimal separator.
+// file holds what the window shows (read back by xlrd), for either decimal separator, and
+// the batch calculator's --report writes the same cells from the same texts.
 
 #include <gtest/gtest.h>
 
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include "report/report_generation.hpp"
@@ -43,7 +45,7 @@ class ExcelCommand : public EitherSeparator {
 // State: a user calculated pair 1 at 1.01325 bar, 20 °C, 50 %. Action: Excel. Expected: the
 // busy state painted and removed, the window shown once, and every written cell of the file
 // equal to what the window shows: captions as strings, field and result texts as numbers.
-TEST_P(ExcelCommand, report_holds_what_the_window_shows) {
+TEST_P(ExcelCommand, ReportHoldsWhatTheWindowShows) {
   window.calculateTypicalState();
   ASSERT_TRUE(window.model["Command3"].enabled);
   window.platform.clear();
@@ -77,10 +79,25 @@ TEST_P(ExcelCommand, report_holds_what_the_window_shows) {
   }
   EXPECT_EQ(cells["A5"].toObject()["value"].toString(), "Dry bulb temperature [oC] ");
   EXPECT_EQ(cells["A6"].toObject()["value"].toString(), "Relative humidity [%] ");
+
+  // The batch calculator, given the same texts, writes a new report with the same cells.
+  const QString batchReport = dir_.path() + "/batch.xls";
+  QStringList arguments = {"--report", batchReport, "1"};
+  if (separator == ',') arguments = QStringList{"--locale", "de_DE.UTF-8"} + arguments;
+  for (const std::string& text : content.fields) arguments << QString::fromStdString(text);
+  QProcess calc;
+  calc.start(QStringLiteral(VAPOREL_CALC), arguments);
+  ASSERT_TRUE(calc.waitForFinished(30000));
+  ASSERT_EQ(calc.exitCode(), 0) << calc.readAllStandardError().toStdString();
+  const QJsonObject batchCells = ReadWithXlrd(batchReport)["cells"].toObject();
+  for (std::string_view reference : kReportCells) {
+    const QString name = QString::fromUtf8(reference.data(), reference.size());
+    EXPECT_EQ(batchCells[name], cells[name]) << reference;
+  }
 }
 
 // State: no calculation yet (Excel disabled). Action: a click on Excel. Expected: no report.
-TEST_P(ExcelCommand, disabled_button_writes_nothing) {
+TEST_P(ExcelCommand, DisabledButtonWritesNothing) {
   const QByteArray before = ReadBytes(QString::fromStdString(report_));
   window.user.clickOn("Command3");
   EXPECT_EQ(reportWindow_.shown, 0);

@@ -46,9 +46,9 @@ QStringList Entries(const QString& dir) {
 bool EndsWithFailure(const CalcRun& run) { return run.err.endsWith(kFailure); }
 
 // State: no OUT.xls yet. Action: --report for pair 3 at 2 bar. Expected: OUT.xls started from
-// the template, with the pair's captions, the field texts as given and the labels' texts (the
-// same the tool prints), and nothing else left in the folder.
-TEST(CalcReport, new_report_starts_from_the_template) {
+// the template with the pair's captions, and nothing else left in the folder. (That its cells
+// are the window's is checked beside the "Excel" command.)
+TEST(CalcReport, NewReportStartsFromTheTemplate) {
   QTemporaryDir dir;
   const QString out = dir.path() + "/OUT.xls";
   const CalcRun run = Calc({"--report", out, "3", "2", "30.5", "60"});
@@ -59,24 +59,12 @@ TEST(CalcReport, new_report_starts_from_the_template) {
   EXPECT_EQ(cells["A5"].toObject()["value"].toString(), "Dry bulb temperature [oC] ");
   EXPECT_EQ(cells["A6"].toObject()["value"].toString(), "Enthalpy [kJ/kg] ");
   EXPECT_DOUBLE_EQ(cells["B4"].toObject()["value"].toDouble(), 2.0);
-  EXPECT_DOUBLE_EQ(cells["B5"].toObject()["value"].toDouble(), 30.5);
-  EXPECT_DOUBLE_EQ(cells["B6"].toObject()["value"].toDouble(), 60.0);
   EXPECT_EQ(cells["A1"].toObject()["value"].toString(), "THERMODYNAMIC PROPERTIES OF VAPOREL");
-
-  const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
-  ASSERT_EQ(lines.size(), 13);
-  const char* rows[] = {"B9", "B10", "B11", "B12", "B13", "B14", "B15", "B16", "B17", "B20", "B21", "B22", "B23"};
-  for (int i = 0; i < 13; ++i) {
-    const QString shown = lines[i].section('\t', 1);
-    const QJsonObject cell = cells[rows[i]].toObject();
-    EXPECT_EQ(cell["kind"].toString(), "number") << rows[i];
-    EXPECT_DOUBLE_EQ(cell["value"].toDouble(), shown.toDouble()) << rows[i];
-  }
 }
 
 // State: an earlier report in OUT.xls. Action: --report for pair 5, twice. Expected: edited in
 // place: the new captions (title case for pair 5), and the file does not grow.
-TEST(CalcReport, existing_report_is_edited_in_place) {
+TEST(CalcReport, ExistingReportIsEditedInPlace) {
   QTemporaryDir dir;
   const QString out = dir.path() + "/OUT.xls";
   ASSERT_EQ(Calc({"--report", out, "1", "1.01325", "20", "50"}).exitCode, 0);
@@ -92,7 +80,7 @@ TEST(CalcReport, existing_report_is_edited_in_place) {
 
 // State: a comma locale. Action: --report with comma texts. Expected: the texts stored as the
 // numbers they are, as a spreadsheet in that locale takes them.
-TEST(CalcReport, comma_locale_texts_become_numbers) {
+TEST(CalcReport, CommaLocaleTextsBecomeNumbers) {
   QTemporaryDir dir;
   const QString out = dir.path() + "/OUT.xls";
   const CalcRun run = Calc({"--locale", "de_DE.UTF-8", "--report", out, "1", "1,01325", "20,5", "50"});
@@ -105,7 +93,7 @@ TEST(CalcReport, comma_locale_texts_become_numbers) {
 
 // State: inputs the window refuses. Action: --report. Expected: the refusal as the batch
 // calculator gives it (exit 1), and no workbook written.
-TEST(CalcReport, refused_state_writes_no_report) {
+TEST(CalcReport, RefusedStateWritesNoReport) {
   QTemporaryDir dir;
   const QString out = dir.path() + "/OUT.xls";
   const CalcRun run = Calc({"--report", out, "1", "20", "20", "50"});
@@ -117,7 +105,7 @@ TEST(CalcReport, refused_state_writes_no_report) {
 
 // State: OUT.xls unusable (a directory, a damaged file) or no template beside the program.
 // Action: --report. Expected: the report's message, exit 1, nothing changed or left behind.
-TEST(CalcReport, workbook_failures_print_the_report_message) {
+TEST(CalcReport, WorkbookFailuresPrintTheReportMessage) {
   QTemporaryDir dir;
   const QString folder = dir.path() + "/OUT.xls";
   ASSERT_TRUE(QDir().mkpath(folder));

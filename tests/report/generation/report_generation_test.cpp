@@ -1,13 +1,13 @@
 // The "Excel" command against a fake spreadsheet and a recording desktop: the order
 // of the steps, the busy state around them, and the one failure path.
 
+#include "report/report_generation.hpp"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "report/report_generation.hpp"
 
 namespace vaporel {
 namespace {
@@ -106,7 +106,7 @@ const std::string kPath = "/opt/vaporel/Vaporel.xls";
 // State: a calculated window. Action: Excel. Expected: busy shown and painted before the
 // workbook is opened, the 18 cells in the map's order with the shown texts, saved, busy
 // removed before the window opens on the saved path, and no message.
-TEST(GenerateReport, writes_the_cells_in_order_then_shows_the_window) {
+TEST(GenerateReport, WritesTheCellsInOrderThenShowsTheWindow) {
   MainWindowModel model = CalculatedWindow();
   RecordingPlatform platform(model);
   FakeSpreadsheet sheet(platform, std::nullopt);
@@ -157,7 +157,7 @@ TEST(GenerateReport, writes_the_cells_in_order_then_shows_the_window) {
 
 // State: a field edited after the calculation. Action: Excel. Expected: the field is
 // written as it now stands, beside the earlier results.
-TEST(GenerateReport, writes_field_texts_as_they_stand) {
+TEST(GenerateReport, WritesFieldTextsAsTheyStand) {
   MainWindowModel model = CalculatedWindow();
   model["Text3"].text = "25,";
   RecordingPlatform platform(model);
@@ -175,7 +175,7 @@ TEST(GenerateReport, writes_field_texts_as_they_stand) {
 // one "ERROR" box with the critical icon and the two lines joined by CR LF.
 class GenerateReportFailure : public ::testing::TestWithParam<int> {};
 
-TEST_P(GenerateReportFailure, stops_and_shows_the_report_error) {
+TEST_P(GenerateReportFailure, StopsAndShowsTheReportError) {
   const int failAt = GetParam();  // 0 open, 1 sheet, 2..19 cells, 20 save, 21 the window
   MainWindowModel model = CalculatedWindow();
   RecordingPlatform platform(model);
