@@ -20,7 +20,7 @@ class ExitTest : public QObject {
   // Expected: the loop ends with status 0 while the window is still open; no settings.
   void exitLeavesTheEventLoopWithoutUnloading() {
     QSettings("Vaporel", "Vaporel").clear();
-    test::ModalWatchdog watchdog;
+    vaporel::testing::ModalWatchdog watchdog;
     MainWindowModel model;
     QtPlatform platform;
     MainWindowLogic logic(model, platform, Numbers('.'));

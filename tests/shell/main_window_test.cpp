@@ -44,7 +44,7 @@ struct Session {
     QVERIFY(QTest::qWaitForWindowActive(&window));
   }
 
-  test::ModalWatchdog watchdog;  // first built, last gone: outlives every box of the session
+  vaporel::testing::ModalWatchdog watchdog;  // first built, last gone: outlives every box of the session
   int endRequests = 0;
   MainWindowModel model;
   QtPlatform platform;

@@ -12,7 +12,7 @@
 
 using vaporel::MessageIcon;
 using vaporel::QtPlatform;
-using vaporel::test::ModalWatchdog;
+using vaporel::testing::ModalWatchdog;
 
 namespace {
 

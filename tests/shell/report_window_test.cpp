@@ -20,8 +20,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "modal_watchdog.hpp"
 #include "report_fixture.hpp"
-#include "report_modal_watchdog.hpp"
 #include "shell/main_window.hpp"
 #include "shell/qt_platform.hpp"
 #include "shell/report_command.hpp"
@@ -194,7 +194,7 @@ TEST_F(ReportWindowTest, UnreadableReportIsNotShown) {
   DesktopReportWindow window(nullptr, Services());
   EXPECT_FALSE(window.showReport(report_.toStdString()));
   EXPECT_FALSE(window.showReport(dir_.path().toStdString()));
-  EXPECT_TRUE(watchdog.boxes.empty());
+  EXPECT_TRUE(watchdog.boxes().empty());
 }
 
 // State: Form2 on a report. Action: Save to two names. Expected: the dialog was set up with
@@ -210,8 +210,8 @@ TEST_F(ReportWindowTest, SaveTwiceGivesTwoIdenticalCopies) {
     ModalWatchdog watchdog;
     form2.saveButton()->click();
     form2.saveButton()->click();
-    ASSERT_EQ(watchdog.boxes.size(), 2u);
-    for (const auto& box : watchdog.boxes) {
+    ASSERT_EQ(watchdog.boxes().size(), 2u);
+    for (const auto& box : watchdog.boxes()) {
       EXPECT_EQ(box.title, "Information");
       EXPECT_EQ(box.text, "Report successfuly saved fo file!");
       EXPECT_EQ(box.icon, QMessageBox::Information);
@@ -239,7 +239,7 @@ TEST_F(ReportWindowTest, CancelledOrFailedSaveEndsSilently) {
   const QByteArray before = ReadBytes(report_);
   ModalWatchdog watchdog;
   for (int i = 0; i < 3; ++i) form2.saveButton()->click();
-  EXPECT_TRUE(watchdog.boxes.empty());
+  EXPECT_TRUE(watchdog.boxes().empty());
   EXPECT_EQ(chooser_.requests.size(), 3u);
   EXPECT_TRUE(QFileInfo(dir_.path() + "/adir.xls").isDir());
   EXPECT_EQ(ReadBytes(report_), before);
@@ -278,9 +278,9 @@ TEST_F(ReportWindowTest, RealSaveDialogAsksBeforeOverwriting) {
 
   EXPECT_EQ(title, "Save to file");
   EXPECT_EQ(filter, "Microsoft Excel (*.xls)");
-  ASSERT_EQ(watchdog.boxes.size(), 2u);  // the overwrite question, then "Information"
-  EXPECT_TRUE(watchdog.boxes[0].text.contains("existing.xls"));
-  EXPECT_EQ(watchdog.boxes[1].title, "Information");
+  ASSERT_EQ(watchdog.boxes().size(), 2u);  // the overwrite question, then "Information"
+  EXPECT_TRUE(watchdog.boxes()[0].text.contains("existing.xls"));
+  EXPECT_EQ(watchdog.boxes()[1].title, "Information");
   EXPECT_EQ(ReadBytes(existing), ReadBytes(report_));
   EXPECT_EQ(watchdog.rejectedUnhandled, 0);
 }
@@ -296,7 +296,7 @@ TEST_F(ReportWindowTest, PrintPrintsTheFileAsItNowStands) {
   {
     ModalWatchdog watchdog;
     form2.printButton()->click();
-    EXPECT_TRUE(watchdog.boxes.empty());
+    EXPECT_TRUE(watchdog.boxes().empty());
   }
   // pdftotext keeps the words, not the runs of blanks between them.
   const QString text = RunTool("pdftotext", {"-layout", pdf_, "-"}).simplified();
@@ -329,7 +329,7 @@ TEST_F(ReportWindowTest, PrintTakesTheFirstWorksheetWhateverItsName) {
   pdf_ = dir_.path() + "/renamed.pdf";
   ModalWatchdog watchdog;
   form2.printButton()->click();
-  EXPECT_TRUE(watchdog.boxes.empty());
+  EXPECT_TRUE(watchdog.boxes().empty());
   const QString text = RunTool("pdftotext", {pdf_, "-"}).simplified();
   EXPECT_TRUE(text.contains("Prandtl Number, Pr [-]")) << text.toStdString();
 }
@@ -342,10 +342,10 @@ TEST_F(ReportWindowTest, PrintWithoutAPrinterSaysSo) {
   form2.show();
   ModalWatchdog watchdog;
   form2.printButton()->click();
-  ASSERT_EQ(watchdog.boxes.size(), 1u);
-  EXPECT_EQ(watchdog.boxes[0].title, "ERROR");
-  EXPECT_EQ(watchdog.boxes[0].icon, QMessageBox::Critical);
-  EXPECT_EQ(watchdog.boxes[0].text, kNoPrinterMessage);
+  ASSERT_EQ(watchdog.boxes().size(), 1u);
+  EXPECT_EQ(watchdog.boxes()[0].title, "ERROR");
+  EXPECT_EQ(watchdog.boxes()[0].icon, QMessageBox::Critical);
+  EXPECT_EQ(watchdog.boxes()[0].text, kNoPrinterMessage);
   EXPECT_TRUE(form2.isVisible());
 }
 
@@ -357,9 +357,9 @@ TEST_F(ReportWindowTest, PrintOfAVanishedReportSaysSo) {
   QFile::remove(report_);
   ModalWatchdog watchdog;
   form2.printButton()->click();
-  ASSERT_EQ(watchdog.boxes.size(), 1u);
-  EXPECT_EQ(watchdog.boxes[0].title, "ERROR");
-  EXPECT_EQ(watchdog.boxes[0].text, kPrintFailedMessage);
+  ASSERT_EQ(watchdog.boxes().size(), 1u);
+  EXPECT_EQ(watchdog.boxes()[0].title, "ERROR");
+  EXPECT_EQ(watchdog.boxes()[0].text, kPrintFailedMessage);
 }
 
 // State: the report generated. Action: the window is shown modally, the user presses Back.
@@ -433,7 +433,7 @@ TEST_F(ReportWindowTest, ExcelOnTheMainWindowOpensForm2OnTheNewReport) {
 
   EXPECT_EQ(shownB5, "21.5");
   EXPECT_FALSE(busyWhileShown);
-  EXPECT_TRUE(watchdog.boxes.empty());
+  EXPECT_TRUE(watchdog.boxes().empty());
   EXPECT_EQ(watchdog.rejectedUnhandled, 0);
   const auto saved = ReadReportSheet(report_.toStdString());
   ASSERT_TRUE(saved.has_value());
