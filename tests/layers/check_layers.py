@@ -1,0 +1,48 @@
+#!/usr/bin/env python3
+"""Fails when a source file includes a layer above its own, or a Qt module its layer may not use."""
+import pathlib
+import re
+import sys
+
+# Each layer and the project layers it may include, lowest first.
+ALLOWED = {
+    "properties": {"properties"},
+    "numbers": {"numbers"},
+    "calculation": {"calculation", "numbers", "properties"},
+    "window": {"window", "calculation", "numbers", "properties"},
+    "report/workbook": {"report/workbook"},
+    "report": {"report", "report/workbook", "window", "calculation", "numbers", "properties"},
+}
+# Qt headers a layer may include (by prefix); the shell and the app may include any.
+QT = {"numbers": ("QLocale", "QString"), "report": ("QDir", "QFile", "QSaveFile", "QStandardPaths")}
+
+INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
+
+
+def layer_of(path):
+    parts = path.parts
+    if parts[:2] == ("report", "workbook"):
+        return "report/workbook"
+    return parts[0]
+
+
+def main():
+    src = pathlib.Path(sys.argv[1])
+    problems = []
+    for file in sorted(src.rglob("*.[ch]pp")):
+        layer = layer_of(file.relative_to(src))
+        if layer not in ALLOWED:
+            continue
+        for kind, name in INCLUDE.findall(file.read_text(encoding="utf-8")):
+            if kind == '"':
+                target = layer_of(pathlib.Path(name))
+                if target not in ALLOWED[layer]:
+                    problems.append(f"{file}: {layer} includes {name}")
+            elif name.startswith("Q") and not name.startswith(QT.get(layer, ())):
+                problems.append(f"{file}: {layer} includes <{name}>")
+    print("\n".join(problems) or f"every include of {src} keeps to its layer")
+    sys.exit(1 if problems else 0)
+
+
+if __name__ == "__main__":
+    main()
