@@ -21,6 +21,7 @@
 #include <QTest>
 
 #include "modal_watchdog.hpp"
+#include "qt_printing.hpp"
 #include "report_fixture.hpp"
 #include "shell/main_window.hpp"
 #include "shell/qt_platform.hpp"
@@ -444,12 +445,3 @@ TEST_F(ReportWindowTest, ExcelOnTheMainWindowOpensForm2OnTheNewReport) {
 
 }  // namespace
 }  // namespace vaporel
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Before any QSettings exists, or the user's real settings would be written.
-  QStandardPaths::setTestModeEnabled(true);
-  vaporel::ShellApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}
