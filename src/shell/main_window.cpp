@@ -19,6 +19,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "window/model/control_names.hpp"
+
 namespace vaporel {
 namespace {
 
@@ -213,9 +215,9 @@ void MainWindow::buildMenus() {
   QMenu* source = bar->addMenu(QString());
   QAction* properties = source->addAction(QString());
   QAction* exit = bar->addAction(QString());
-  menus_.emplace("dok", source->menuAction());
-  menus_.emplace("ie", properties);
-  menus_.emplace("exit", exit);
+  menus_.emplace(control::dok, source->menuAction());
+  menus_.emplace(control::ie, properties);
+  menus_.emplace(control::exit, exit);
 
   // Menu commands never wait on a field check.
   connect(properties, &QAction::triggered, this, [this] {
@@ -373,7 +375,7 @@ bool MainWindow::intercept(QObject* receiver, QEvent* event) {
     case QEvent::Wheel: {
       // The wheel over the selector would pick an entry without the selector having the focus.
       const std::string name = focusableNameOf(receiver);
-      return name == "Combo1" && logic_.model().focus != name;
+      return name == control::Combo1 && logic_.model().focus != name;
     }
     default: return false;
   }
