@@ -17,6 +17,7 @@ import json
 import sys
 
 import xlrd
+import xlrd.compdoc
 
 TEXTS = {
     1: "THERMODYNAMIC PROPERTIES OF VAPOREL",
@@ -102,6 +103,22 @@ def cell_index(ref):
     return int(digits) - 1, col - 1
 
 
+def header_footer_payloads(path):
+    """The payloads of the sheet's HEADER (0x14) and FOOTER (0x15) records, read from
+    the raw Workbook stream: xlrd itself does not keep them."""
+    with open(path, "rb") as f:
+        stream = xlrd.compdoc.CompDoc(f.read(), logfile=open("/dev/null", "w")).get_named_stream("Workbook")
+    found, pos, substream = {}, 0, 0
+    while pos + 4 <= len(stream):
+        rid, length = int.from_bytes(stream[pos:pos + 2], "little"), int.from_bytes(stream[pos + 2:pos + 4], "little")
+        if rid == 0x0809:
+            substream += 1
+        if substream == 2 and rid in (0x14, 0x15):
+            found[rid] = bytes(stream[pos + 4:pos + 4 + length])
+        pos += 4 + length
+    return found
+
+
 def check(path, template, expected):
     problems = []
 
@@ -112,6 +129,9 @@ def check(path, template, expected):
     book = xlrd.open_workbook(path, formatting_info=True)
     expect(book.sheet_names() == ["Vaporel"], "sheets: %r" % book.sheet_names())
     sheet = book.sheet_by_name("Vaporel")
+    # Present but empty strings: no reader prints a header or footer of its own.
+    records = header_footer_payloads(path)
+    expect(records == {0x14: b"\0\0\0", 0x15: b"\0\0\0"}, "header and footer records %r" % records)
 
     for row in range(1, 24):
         for col in range(0, 12):

@@ -11,10 +11,13 @@ namespace vaporel {
 
 // Writes `content` into the workbook `out`: an existing file is edited in place like the
 // program's own report; a missing one is started from the template in `programFolder`
-// and appears only when complete. On failure prints the report's message on stderr and
-// returns the cause.
+// and appears only when complete. On failure prints on stderr the report's message, then
+// the file and the cause (FailureLine), and returns the error.
 xls::Status WriteBatchReport(const std::string& out, const ReportContent& content, char decimalSeparator,
                              const std::string& programFolder);
+
+// "vaporel-calc: FILE: cause", in the manner of command-line tools.
+std::string FailureLine(const std::string& out, const xls::Error& error);
 
 // Where the program's template stands: beside the executable, or in <prefix>/share/vaporel.
 std::string ProgramFolder();

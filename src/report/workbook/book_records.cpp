@@ -92,6 +92,12 @@ Record writeU16Record(std::uint16_t id, std::uint16_t value) {
   return Record{id, w.take()};
 }
 
+Record writeEmptyHeaderFooter(std::uint16_t id) {
+  ByteWriter w;
+  w.u16(0).u8(0);  // XLUnicodeString: no characters, 8-bit
+  return Record{id, w.take()};
+}
+
 std::uint16_t readU16Record(const Record& r) { return getU16(r.data, 0); }
 
 Record writeDoubleRecord(std::uint16_t id, double value) {

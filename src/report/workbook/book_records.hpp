@@ -57,6 +57,10 @@ std::uint16_t readU16Record(const Record& r);
 Record writeDoubleRecord(std::uint16_t id, double value);
 double readDoubleRecord(const Record& r);
 
+// HEADER (0x0014) or FOOTER (0x0015) holding an empty string: no header or footer is
+// printed, where an empty record lets one reader print its own defaults.
+Record writeEmptyHeaderFooter(std::uint16_t id);
+
 struct DefaultRowHeight {  // 0x0225
   std::uint16_t flags = 0;
   std::uint16_t height = 255;  // twips

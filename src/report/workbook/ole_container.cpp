@@ -112,17 +112,22 @@ Result<OleFile> parseOleFile(const Bytes& fileBytes) {
 Result<OleFile> readOleFile(const std::string& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return Error{ErrorCode::FileMissing, path};
-    return Error{ErrorCode::NotReadable, path + ": " + std::strerror(errno)};
+    const int cause = errno;
+    if (cause == ENOENT || cause == ENOTDIR) return Error{ErrorCode::FileMissing, path, std::strerror(cause)};
+    return Error{ErrorCode::NotReadable, path, std::strerror(cause)};
   }
-  if (S_ISDIR(st.st_mode)) return Error{ErrorCode::IsDirectory, path};
-  if (!S_ISREG(st.st_mode)) return Error{ErrorCode::NotReadable, path + ": not a regular file"};
-  if (static_cast<std::size_t>(st.st_size) > kMaxFileSize) return Error{ErrorCode::NotReadable, path + ": too large"};
+  if (S_ISDIR(st.st_mode)) return Error{ErrorCode::IsDirectory, path, std::strerror(EISDIR)};
+  if (!S_ISREG(st.st_mode)) return Error{ErrorCode::NotReadable, path, "not a regular file"};
+  if (static_cast<std::size_t>(st.st_size) > kMaxFileSize) {
+    return Error{ErrorCode::NotReadable, path, std::strerror(EFBIG)};
+  }
   std::ifstream in(path, std::ios::binary);
-  if (!in) return Error{ErrorCode::NotReadable, path};
+  if (!in) return Error{ErrorCode::NotReadable, path, std::strerror(errno)};
   Bytes bytes(static_cast<std::size_t>(st.st_size));
   in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (in.gcount() != static_cast<std::streamsize>(bytes.size())) return Error{ErrorCode::NotReadable, path};
+  if (in.gcount() != static_cast<std::streamsize>(bytes.size())) {
+    return Error{ErrorCode::NotReadable, path, "the file ended early"};
+  }
   return parseOleFile(bytes);
 }
 
@@ -145,21 +150,25 @@ Result<Bytes> encodeOleFile(const OleFile& file) {
 Status writeFileAtomically(const std::string& path, const Bytes& bytes) {
   ensureGsf();
   struct stat st {};
-  if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return Error{ErrorCode::IsDirectory, path};
+  if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+    return Error{ErrorCode::IsDirectory, path, std::strerror(EISDIR)};
+  }
   GErrorBox err;
   // gsf_output_stdio_new writes to a temporary file beside `path` and renames it
   // over `path` on a successful close, keeping the old file's mode.
   GRef<GsfOutput> out(gsf_output_stdio_new(path.c_str(), &err.e));
-  if (!out.p) return Error{ErrorCode::NotWritable, path + ": " + err.text()};
+  if (!out.p) return Error{ErrorCode::NotWritable, path, err.text()};
   if (!gsf_output_write(out.p, bytes.size(), bytes.data())) {
+    const GError* e = gsf_output_error(out.p);
+    std::string cause = e && e->message ? e->message : std::strerror(errno);
     // An error set before closing makes the close discard the temporary file.
     gsf_output_set_error(out.p, 0, "write failed");
     gsf_output_close(out.p);
-    return Error{ErrorCode::NotWritable, path};
+    return Error{ErrorCode::NotWritable, path, std::move(cause)};
   }
   if (!gsf_output_close(out.p)) {
     const GError* e = gsf_output_error(out.p);
-    return Error{ErrorCode::NotWritable, path + ": " + (e && e->message ? e->message : "close failed")};
+    return Error{ErrorCode::NotWritable, path, e && e->message ? e->message : "close failed"};
   }
   return Done{};
 }

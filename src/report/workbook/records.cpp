@@ -1,6 +1,7 @@
 #include "report/workbook/records.hpp"
 
 #include <algorithm>
+#include <string>
 
 namespace vaporel::xls {
 
@@ -15,7 +16,9 @@ Substream readOne(std::span<const std::uint8_t> stream, std::size_t& pos) {
     if (stream.size() - pos < 4) throw FormatError("substream without EOF");
     const std::uint16_t id = getU16(stream, pos);
     const std::uint16_t len = getU16(stream, pos + 2);
-    if (stream.size() - pos - 4 < len) throw FormatError("record runs past the end of the stream");
+    if (stream.size() - pos - 4 < len) {
+      throw FormatError("record at offset " + std::to_string(pos) + " runs past the end");
+    }
     if (sub.records.empty() && id != rid::Bof) throw FormatError("substream does not start with BOF");
     Record r{id, Bytes(stream.begin() + static_cast<std::ptrdiff_t>(pos + 4),
                        stream.begin() + static_cast<std::ptrdiff_t>(pos + 4 + len))};

@@ -193,8 +193,8 @@ std::vector<Record> sheetRecords(std::vector<std::u16string>& strings) {
   s.push_back(raw(rid::Guts, std::move(guts)));
   s.push_back(writeDefaultRowHeight({0, 255}));
   s.push_back(writeU16Record(rid::WsBool, 0x04C1));  // fit-to-page clear
-  s.push_back(raw(rid::Header));
-  s.push_back(raw(rid::Footer));
+  s.push_back(writeEmptyHeaderFooter(rid::Header));
+  s.push_back(writeEmptyHeaderFooter(rid::Footer));
   s.push_back(writeU16Record(rid::HCenter, 0));
   s.push_back(writeU16Record(rid::VCenter, 0));
   PageSetup setup;  // Letter, 100 %, portrait, one copy, 0.5 in header and footer margins

@@ -29,8 +29,11 @@ std::string describe(ErrorCode code);
 
 struct Error {
   ErrorCode code;
-  std::string detail;  // path, sheet name, record: what the code refers to
-  std::string message() const { return describe(code) + (detail.empty() ? "" : ": " + detail); }
+  std::string detail;   // path, sheet name, record: what the code refers to
+  std::string cause{};  // the operating system's reason (strerror), when one is known
+  std::string message() const {
+    return describe(code) + (detail.empty() ? "" : ": " + detail) + (cause.empty() ? "" : " (" + cause + ")");
+  }
 };
 
 // Either a T or an Error (std::expected is not in C++20).

@@ -27,10 +27,10 @@ auto guarded(F&& f) -> decltype(f()) {
     return Error{ErrorCode::CellNotEditable, e.what()};
   } catch (const FormatError& e) {
     return Error{ErrorCode::Damaged, e.what()};
-  } catch (const std::out_of_range& e) {
-    return Error{ErrorCode::Damaged, e.what()};
-  } catch (const std::length_error& e) {
-    return Error{ErrorCode::Damaged, e.what()};
+  } catch (const std::out_of_range&) {
+    return Error{ErrorCode::Damaged, "a record points outside the tables of the file"};
+  } catch (const std::length_error&) {
+    return Error{ErrorCode::Damaged, "a record asks for more room than the file holds"};
   } catch (const std::bad_alloc&) {
     return Error{ErrorCode::Damaged, "out of memory"};
   }
@@ -478,6 +478,9 @@ Bytes Workbook::serialise() const {
   std::vector<Substream> subs = substreams_;
   for (auto& sub : subs) {
     for (auto& r : sub.records) {
+      // An empty HEADER or FOOTER record lets one spreadsheet program print its own
+      // default header and footer; an empty string prints none in every reader.
+      if ((r.id == rid::Header || r.id == rid::Footer) && r.data.empty()) r = writeEmptyHeaderFooter(r.id);
       if (r.id != rid::LabelSst) continue;
       LabelSst c = readLabelSst(r);
       c.sst = newIndex[c.sst];

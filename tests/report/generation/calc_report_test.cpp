@@ -43,7 +43,6 @@ QStringList Entries(const QString& dir) {
 }
 
 // The message ends stderr; the container library may log its own complaint about a damaged file before it.
-bool EndsWithFailure(const CalcRun& run) { return run.err.endsWith(kFailure); }
 
 // State: no OUT.xls yet. Action: --report for pair 3 at 2 bar. Expected: OUT.xls started from
 // the template with the pair's captions, and nothing else left in the folder. (That its cells
@@ -103,24 +102,50 @@ TEST(CalcReport, RefusedStateWritesNoReport) {
   EXPECT_EQ(Calc({"--report", out, "--csv"}).exitCode, 2);
 }
 
-// State: OUT.xls unusable (a directory, a damaged file) or no template beside the program.
-// Action: --report. Expected: the report's message, exit 1, nothing changed or left behind.
-TEST(CalcReport, WorkbookFailuresPrintTheReportMessage) {
+// State: OUT.xls unusable (a directory, a damaged file, another program's workbook, a
+// missing folder) or no template beside the program. Action: --report. Expected: the
+// report's message, then the file and the cause; exit 1; nothing changed or left behind.
+TEST(CalcReport, WorkbookFailuresPrintTheReportMessageAndTheCause) {
   QTemporaryDir dir;
+  const auto failure = [](const QString& file, const QString& cause) {
+    return (kFailure + "vaporel-calc: " + file + ": " + cause + "\n").toStdString();
+  };
   const QString folder = dir.path() + "/OUT.xls";
   ASSERT_TRUE(QDir().mkpath(folder));
   CalcRun run = Calc({"--report", folder, "1", "1", "20", "50"});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err.toStdString(), kFailure.toStdString());
+  EXPECT_EQ(run.err.toStdString(), failure(folder, "Is a directory"));
   EXPECT_TRUE(QFileInfo(folder).isDir());
 
+  const QString missingFolder = dir.path() + "/states/summer.xls";
+  run = Calc({"--report", missingFolder, "1", "1", "20", "50"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err.toStdString(), failure(missingFolder, "No such file or directory"));
+
+  const QByteArray original = ReadBytes(testing::TemplatePath());
+  const QString truncated = dir.path() + "/truncated.xls";
+  ASSERT_TRUE(testing::WriteBytes(truncated, original.left(3000)));
+  run = Calc({"--report", truncated, "1", "1", "20", "50"});
+  EXPECT_EQ(run.err.toStdString(),
+            failure(truncated, "not a workbook of this program (the file is not a 97-2003 workbook)"));
+  EXPECT_EQ(ReadBytes(truncated), original.left(3000));
+
+  QByteArray renamed = original;  // the sheet's name in its BOUNDSHEET record
+  renamed[renamed.lastIndexOf("Vaporel") + 6] = '1';
+  const QString foreign = dir.path() + "/foreign.xls";
+  ASSERT_TRUE(testing::WriteBytes(foreign, renamed));
+  run = Calc({"--report", foreign, "1", "1", "20", "50"});
+  EXPECT_EQ(run.err.toStdString(), failure(foreign, "not a workbook of this program (no sheet 'Vaporel')"));
+
+  QByteArray overlong = original;  // the sheet's EOF record claims 65535 bytes
+  const qsizetype eof = overlong.lastIndexOf(QByteArray("\x0a\x00\x00\x00", 4));
+  overlong[eof + 2] = overlong[eof + 3] = '\xff';
   const QString damaged = dir.path() + "/damaged.xls";
-  const QByteArray head = ReadBytes(testing::TemplatePath()).left(3000);
-  ASSERT_TRUE(testing::WriteBytes(damaged, head));
+  ASSERT_TRUE(testing::WriteBytes(damaged, overlong));
   run = Calc({"--report", damaged, "1", "1", "20", "50"});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_TRUE(EndsWithFailure(run)) << run.err.toStdString();
-  EXPECT_EQ(ReadBytes(damaged), head);
+  EXPECT_TRUE(run.err.endsWith(" runs past the end)\n")) << run.err.toStdString();
+  EXPECT_TRUE(run.err.startsWith(kFailure + "vaporel-calc: " + damaged + ": damaged workbook (record at offset "));
 
   // A copy of the program in a folder without the template.
   const QString bare = dir.path() + "/bare";
@@ -129,9 +154,9 @@ TEST(CalcReport, WorkbookFailuresPrintTheReportMessage) {
   QFile::setPermissions(bare + "/vaporel-calc", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   run = Calc({"--report", dir.path() + "/new.xls", "1", "1", "20", "50"}, bare + "/vaporel-calc");
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err.toStdString(), kFailure.toStdString());
+  EXPECT_EQ(run.err.toStdString(), failure(bare + "/Vaporel.xls", "No such file or directory"));
   EXPECT_FALSE(QFileInfo::exists(dir.path() + "/new.xls"));
-  EXPECT_EQ(Entries(dir.path()), (QStringList{"OUT.xls", "bare", "damaged.xls"}));
+  EXPECT_EQ(Entries(dir.path()), (QStringList{"OUT.xls", "bare", "damaged.xls", "foreign.xls", "truncated.xls"}));
 }
 
 }  // namespace

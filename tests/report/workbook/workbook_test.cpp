@@ -106,6 +106,33 @@ TEST_F(TemplateFile, opensAndSavesUnchanged) {
   EXPECT_TRUE(*again == stream);
 }
 
+// Reports written from an older template keep empty HEADER/FOOTER records, which one
+// reader fills with its own defaults: the writer turns them into empty strings.
+TEST(HeaderAndFooter, emptyRecordsAreSavedAsEmptyStrings) {
+  auto subs = readSubstreams(reportTemplateStream());
+  std::size_t blanked = 0;
+  for (auto& r : subs.at(1).records) {
+    if (r.id == rid::Header || r.id == rid::Footer) {
+      r.data.clear();
+      ++blanked;
+    }
+  }
+  ASSERT_EQ(blanked, 2u);
+  Bytes stream;
+  for (const auto& sub : subs) {
+    const Bytes part = encodeRecords(sub.records);
+    stream.insert(stream.end(), part.begin(), part.end());
+  }
+  const auto saved = Workbook::fromStream(stream)->streamBytes();
+  ASSERT_TRUE(saved.ok());
+  const auto reread = readSubstreams(*saved);
+  for (const auto& r : reread.at(1).records) {
+    if (r.id == rid::Header || r.id == rid::Footer) {
+      EXPECT_EQ(r.data, (Bytes{0, 0, 0}));
+    }
+  }
+}
+
 TEST_F(TemplateFile, isFoundByNameAndPositionOnly) {
   const Workbook book = openTemplate();
   EXPECT_EQ(*book.sheetByName("Vaporel"), 0u);
