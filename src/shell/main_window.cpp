@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "shell/return_key_button.hpp"
 #include "window/model/control_names.hpp"
 
 namespace vaporel {
@@ -153,7 +154,7 @@ QWidget* MainWindow::createControl(const ControlLayout& layout, QWidget* parent)
       break;
     }
     case ControlKind::Button: {
-      auto* button = new QPushButton(parent);
+      auto* button = new ReturnKeyButton(parent);
       button->setAutoDefault(false);
       button->setFocusPolicy(Qt::StrongFocus);
       setEnabledInk(button, QPalette::ButtonText, inkColour(layout.ink));

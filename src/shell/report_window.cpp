@@ -16,6 +16,7 @@
 #include "report/report_location.hpp"
 #include "report/report_sheet.hpp"
 #include "shell/report_print.hpp"
+#include "shell/return_key_button.hpp"
 #include "shell/sheet_viewer.hpp"
 #include "shell/twips.hpp"
 #include "shell/window_font.hpp"
@@ -43,7 +44,7 @@ Twips ScreenTwips(const QWidget* owner) {
 }
 
 QPushButton* Button(QWidget* parent, const char* caption, QRect geometry) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+  auto* button = new ReturnKeyButton(QString::fromUtf8(caption), parent);
   button->setFont(windowFont({12, true}));
   button->setGeometry(geometry);
   button->setAutoDefault(false);

@@ -315,6 +315,23 @@ TEST_F(MainWindowTest, LongPasteIsCut) {
   ASSERT_EQ(field->text(), QStringLiteral("10"));
 }
 
+// State: the three fields typed, the focus in the last one. Action: Return there, then
+// Tab to Calculate and Enter. Expected: Return in a field changes nothing; Enter on the
+// focused button calculates as a click does.
+TEST_F(MainWindowTest, ReturnOnAFocusedButtonClicksIt) {
+  start();
+  typeTheRoad('.');
+  QTest::keyClick(widget("Text4"), Qt::Key_Return);
+  ASSERT_EQ(focusName(), QStringLiteral("Text4"));
+  ASSERT_FALSE(widget("Frame2")->isVisible());
+  tab();
+  ASSERT_EQ(focusName(), QStringLiteral("Command1"));
+  QTest::keyClick(widget("Command1"), Qt::Key_Enter, Qt::KeypadModifier);
+  ASSERT_TRUE(widget("Frame2")->isVisible());
+  ASSERT_EQ(text("l7"), QString::fromLatin1(vaporel::testing::kTypicalStateTexts[0]));
+  ASSERT_TRUE(s_->watchdog.boxes().empty());
+}
+
 // State: results shown. Action: Reset clicked.
 // Expected: fields and boundary values empty, output frame hidden, Reset and Excel disabled,
 // the focus in the pressure field.
