@@ -5,6 +5,8 @@ namespace vaporel {
 ShellApplication::ShellApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setOrganizationName(QStringLiteral("Vaporel"));
   setApplicationName(QStringLiteral("Vaporel"));
+  // Ties the windows to the installed menu entry and its icon.
+  setDesktopFileName(QStringLiteral("org.vaporel.Vaporel"));
 }
 
 bool ShellApplication::notify(QObject* receiver, QEvent* event) {

@@ -54,6 +54,29 @@ Outcome Calc(const std::string& arguments, const std::string& input = "") {
   return run;
 }
 
+// Every example --help gives runs as shown (in a scratch folder, since one writes a report)
+// and succeeds; --version names the project's version.
+TEST(VaporelCalc, HelpExamplesRunAndVersionIsTheProjects) {
+  const Outcome help = Calc("--help");
+  ASSERT_EQ(help.code, 0);
+  EXPECT_EQ(Calc("--version").out, "vaporel-calc " VAPOREL_VERSION "\n");
+  const std::string folder = ::testing::TempDir() + "help_examples_" + std::to_string(getpid());
+  ASSERT_EQ(std::system(("mkdir -p '" + folder + "'").c_str()), 0);
+  std::istringstream lines(help.out);
+  int examples = 0;
+  for (std::string line; std::getline(lines, line);) {
+    const std::size_t at = line.find("vaporel-calc ");
+    const bool example = line.size() > 2 && line.rfind("  ", 0) == 0 && line[2] != ' ';
+    if (!example || at == std::string::npos) continue;
+    std::string command = line.substr(2);
+    command.replace(command.find("vaporel-calc "), 12, std::string("'") + VAPOREL_CALC + "'");
+    ++examples;
+    EXPECT_EQ(std::system(("cd '" + folder + "' && " + command + " >/dev/null").c_str()), 0) << line;
+  }
+  EXPECT_GE(examples, 3);
+  std::system(("rm -rf '" + folder + "'").c_str());
+}
+
 // The README's example prints the thirteen texts the result labels show.
 TEST(VaporelCalc, PrintsTheExampleStateAsTheLabelsShowIt) {
   const Outcome run = Calc("1 1.01325 20 50");

@@ -15,8 +15,9 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: vaporel-calc [--precise] [--locale NAME] PAIR P FIRST SECOND\n"
-    "       vaporel-calc [--locale NAME] --csv < rows.csv\n"
     "       vaporel-calc [--locale NAME] --report OUT.xls PAIR P FIRST SECOND\n"
+    "       vaporel-calc [--locale NAME] --csv < rows.csv\n"
+    "       vaporel-calc --help | --version\n"
     "\n"
     "Resolves one state of humid air as the main window does: the pressure, first and second\n"
     "field checks in that order, then Calculate. PAIR is the input pair:\n"
@@ -28,15 +29,24 @@ constexpr const char* kUsage =
     "P is the absolute pressure [bar]. Numbers are written with a point unless --locale names\n"
     "a locale with another decimal separator (e.g. de_DE.UTF-8).\n"
     "\n"
-    "Prints 13 lines 'symbol<TAB>text' (p tdb twb tdp x ro h pv RH cp lam mi Pr) as the result\n"
-    "labels show them and exits 0; --precise prints shortest round-trip values instead.\n"
-    "A refused input prints the message on stderr and exits 1; bad usage exits 2.\n"
+    "One state: prints 13 lines 'symbol<TAB>text' (p tdb twb tdp x ro h pv RH cp lam mi Pr)\n"
+    "as the result labels show them and exits 0; --precise prints shortest round-trip values.\n"
+    "  vaporel-calc 1 1.01325 20 50\n"
+    "\n"
+    "--report OUT.xls also writes the report workbook the window's \"Excel\" button writes for\n"
+    "this state: OUT.xls is edited in place, or started from the program's template when it is\n"
+    "missing (its folder must exist). A workbook that cannot be written prints the report's\n"
+    "error message and then the file and the cause, and exits 1.\n"
+    "  vaporel-calc --report summer.xls 1 1.01325 28 45\n"
+    "\n"
     "--csv reads rows 'pair,p,first,second' (a header line allowed) from stdin and writes one\n"
     "row per input: the inputs, the 13 precise values and the refusal message (empty on\n"
-    "success). Under a comma locale the fields are separated by ';'.\n"
-    "--report OUT.xls also writes the report workbook the window's \"Excel\" button writes for\n"
-    "this state (OUT.xls edited in place, or started from the program's template when missing);\n"
-    "a workbook that cannot be written prints the report's error message and exits 1.\n";
+    "success). A refused row never stops the batch. Under a comma locale the fields are\n"
+    "separated by ';'.\n"
+    "  printf '1,1.01325,20,50\\n2,1.01325,25,18\\n' | vaporel-calc --csv\n"
+    "\n"
+    "Exit status: 0 done, 1 input refused or a file not written, 2 bad usage.\n"
+    "The manual page vaporel-calc(1) says more.\n";
 
 int Usage(const char* problem) {
   if (problem) std::fprintf(stderr, "vaporel-calc: %s\n", problem);
@@ -70,6 +80,9 @@ int main(int argc, char** argv) {
       reportPath = arg.substr(std::strlen("--report="));
     } else if (arg == "--help" || arg == "-h") {
       std::fputs(kUsage, stdout);
+      return 0;
+    } else if (arg == "--version") {
+      std::puts("vaporel-calc " VAPOREL_VERSION);
       return 0;
     } else if (arg.rfind("--", 0) == 0) {
       return Usage(("unknown option " + arg).c_str());
