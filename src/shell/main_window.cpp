@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "shell/chart_window.hpp"
 #include "shell/return_key_button.hpp"
 #include "window/model/control_names.hpp"
 
@@ -215,6 +216,7 @@ void MainWindow::buildMenus() {
   QMenuBar* bar = menuBar();
   QMenu* source = bar->addMenu(QString());
   QAction* properties = source->addAction(QString());
+  chartCommand_ = bar->addAction(QStringLiteral("Chart"));
   QAction* exit = bar->addAction(QString());
   menus_.emplace(control::dok, source->menuAction());
   menus_.emplace(control::ie, properties);
@@ -226,6 +228,16 @@ void MainWindow::buildMenus() {
     render();
   });
   connect(exit, &QAction::triggered, this, [this] { logic_.menuExit(); });
+  connect(chartCommand_, &QAction::triggered, this, [this] { openChart(); });
+}
+
+void MainWindow::openChart() {
+  if (!chart_) {
+    chart_ = std::make_unique<ChartWindow>(logic_.model(), logic_.numbers(), DesktopReportServices());
+    adoptWindow(chart_.get());
+  }
+  chart_->follow();
+  chart_->present();
 }
 
 QWidget* MainWindow::control(std::string_view name) const {
@@ -273,6 +285,7 @@ void MainWindow::render() {
   }
   renderFocus();
   renderPointer();
+  if (chart_) chart_->follow();
 }
 
 void MainWindow::renderControl(const Entry& entry, const Control& control) {

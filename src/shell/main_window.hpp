@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,8 @@ class QAction;
 class QLabel;
 
 namespace vaporel {
+
+class ChartWindow;
 
 class MainWindow : public QMainWindow, public EventInterceptor {
  public:
@@ -34,6 +37,10 @@ class MainWindow : public QMainWindow, public EventInterceptor {
   QWidget* control(std::string_view name) const;
   // A menu command by its name ("dok", "ie", "exit").
   QAction* menuCommand(std::string_view name) const;
+  // "Chart", between "Source" and "Exit": opens the chart window, or raises it.
+  QAction* chartCommand() const { return chartCommand_; }
+  ChartWindow* chartWindow() const { return chart_.get(); }
+  void openChart();
 
   // A window the program opened beside this one. Closing the main window unloads
   // these first, the last opened first.
@@ -69,6 +76,8 @@ class MainWindow : public QMainWindow, public EventInterceptor {
   std::map<std::string, Entry, std::less<>> controls_;
   std::map<std::string, QAction*, std::less<>> menus_;
   QLabel* statusText_ = nullptr;
+  QAction* chartCommand_ = nullptr;
+  std::unique_ptr<ChartWindow> chart_;
   std::vector<QPointer<QWidget>> otherWindows_;
   bool checking_ = false;  // a focus check runs: its message box must not start another
   bool unloaded_ = false;

@@ -60,7 +60,7 @@ std::optional<QString> DesktopSaveDialog(QWidget* parent, const SaveDialogReques
   QFileDialog dialog(parent, request.title, request.folder, request.filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setDefaultSuffix(QStringLiteral("xls"));  // a name typed without ".xls" gets it
+  dialog.setDefaultSuffix(request.defaultSuffix);  // a name typed without ".xls" gets it
   dialog.selectFile(request.fileName);
   // Asking before overwriting is the dialog's default (ConfirmOverwrite is not turned off).
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -73,12 +73,12 @@ std::unique_ptr<QPrinter> DefaultPrinter() {
   return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
+}  // namespace
+
 QString DesktopFolder() {
   const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
   return QFileInfo(desktop).isDir() ? desktop : QDir::homePath();
 }
-
-}  // namespace
 
 ReportWindowServices DesktopReportServices() { return {DesktopSaveDialog, DefaultPrinter}; }
 

@@ -20,10 +20,11 @@ class SheetViewer;
 
 // What the save dialog is set up with before it is shown.
 struct SaveDialogRequest {
-  QString title;     // "Save to file"
-  QString folder;    // the user's desktop folder
-  QString fileName;  // "Rodazire5_Vaporel.xls"
-  QString filter;    // "Microsoft Excel (*.xls)"
+  QString title;                                  // "Save to file"
+  QString folder;                                 // the user's desktop folder
+  QString fileName;                               // "Rodazire5_Vaporel.xls"
+  QString filter;                                 // "Microsoft Excel (*.xls)"
+  QString defaultSuffix = QStringLiteral("xls");  // given to a name typed without one
 };
 
 // The desktop services the window uses, replaceable in tests.
@@ -36,6 +37,8 @@ struct ReportWindowServices {
 
 // The real save dialog and the system's default printer.
 ReportWindowServices DesktopReportServices();
+// The user's desktop folder, or the home folder when there is none: where copies are saved.
+QString DesktopFolder();
 
 // Messages of the window's own (the print command's failures).
 inline constexpr const char* kNoPrinterMessage = "No printer is available. The report was not printed.";

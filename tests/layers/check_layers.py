@@ -12,9 +12,17 @@ ALLOWED = {
     "window": {"window", "calculation", "numbers", "properties"},
     "report/workbook": {"report/workbook"},
     "report": {"report", "report/workbook", "window", "calculation", "numbers", "properties"},
+    "chart": {"chart", "chart/geometry", "window", "calculation", "numbers", "properties"},
+    "chart/geometry": {"chart/geometry", "calculation", "numbers", "properties"},
 }
 # Qt headers a layer may include (by prefix); the shell and the app may include any.
-QT = {"numbers": ("QLocale", "QString"), "report": ("QDir", "QFile", "QSaveFile", "QStandardPaths")}
+QT = {
+    "numbers": ("QLocale", "QString"),
+    "report": ("QDir", "QFile", "QSaveFile", "QStandardPaths"),
+    # Qt Gui and Qt Svg, never Qt Widgets; the geometry uses no Qt at all.
+    "chart": ("QFont", "QImage", "QPage", "QPainter", "QPdfWriter", "QPoint", "QPolygon", "QRect", "QSaveFile",
+              "QSize", "QString", "QSvgGenerator", "QTransform", "QColor"),
+}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
 
@@ -23,6 +31,8 @@ def layer_of(path):
     parts = path.parts
     if parts[:2] == ("report", "workbook"):
         return "report/workbook"
+    if parts[:2] == ("chart", "geometry"):
+        return "chart/geometry"
     return parts[0]
 
 

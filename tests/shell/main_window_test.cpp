@@ -22,6 +22,7 @@
 
 #include "modal_watchdog.hpp"
 #include "qt_printing.hpp"
+#include "shell/chart_window.hpp"
 #include "shell/qt_platform.hpp"
 #include "support/typical_state.hpp"
 
@@ -465,4 +466,55 @@ TEST_F(MainWindowTest, ExitEndsWithoutWritingSettings) {
   ASSERT_EQ(s_->endRequests, 1);
   ASSERT_TRUE(s_->watchdog.boxes().empty());
   ASSERT_TRUE(QSettings("Vaporel", "Vaporel").allKeys().isEmpty());
+}
+
+// State: a pressure accepted, no results yet. Action: "Chart", then Calculate, then Reset.
+// Expected: the chart at that pressure without a point; then the calculated state as the
+// point, drawn where the geometry puts it, named by the status line; after Reset no point
+// and the standard pressure. "Chart" sits between "Source" and "Exit".
+TEST_F(MainWindowTest, ChartWindowFollowsCalculateAndReset) {
+  start();
+  const QList<QAction*> bar = s_->window.menuBar()->actions();
+  ASSERT_EQ(bar.indexOf(s_->window.chartCommand()), bar.indexOf(s_->window.menuCommand("dok")) + 1);
+  ASSERT_EQ(bar.indexOf(s_->window.menuCommand("exit")), bar.indexOf(s_->window.chartCommand()) + 1);
+  click("Text2");
+  type("Text2", "2");
+  tab();
+  s_->window.chartCommand()->trigger();
+  ChartWindow* chart = s_->window.chartWindow();
+  ASSERT_NE(chart, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(chart));
+  EXPECT_EQ(chart->windowTitle(), QStringLiteral("Psychrometric chart"));
+  EXPECT_EQ(chart->subject().p, 2);
+  EXPECT_FALSE(chart->subject().state);
+
+  QApplication::setActiveWindow(&s_->window);
+  click("Text2");
+  QTest::keyClick(widget("Text2"), Qt::Key_A, Qt::ControlModifier);
+  type("Text2", "1.01325");
+  tab();
+  type("Text3", "20");
+  tab();
+  type("Text4", "50");
+  click("Command1");
+  ASSERT_TRUE(s_->model.resultState);
+  ASSERT_TRUE(chart->subject().state);
+  EXPECT_EQ(chart->subject().state->x, s_->model.resultState->x);
+  EXPECT_EQ(chart->geometry().states.size(), 1u);
+
+  const QImage image = chart->canvas()->grab().toImage();
+  chart->grab().save(QStringLiteral(VAPOREL_ARTIFACT_DIR "/shell-chart-window.png"), "PNG");
+  const auto at = chart->canvas()->canvasPointOf({20, s_->model.resultState->x});
+  ASSERT_TRUE(at);
+  EXPECT_EQ(image.pixelColor(at->toPoint()), QColor(210, 0, 0));
+  EXPECT_TRUE(
+      chart->canvas()->textAt(*at).startsWith("tdb 20.00 oC   x 0.00725   RH 50.0 %   h 38.49 kJ/kg   twb 13.73"))
+      << chart->canvas()->textAt(*at).toStdString();
+
+  click("Command2");
+  EXPECT_FALSE(chart->subject().state);
+  EXPECT_EQ(chart->subject().p, 1.01325);
+  s_->window.chartCommand()->trigger();
+  EXPECT_EQ(s_->window.chartWindow(), chart);
+  ASSERT_TRUE(s_->watchdog.boxes().empty());
 }

@@ -92,7 +92,7 @@ std::string CsvHeader(char delimiter) {
   return header;
 }
 
-std::string CsvRow(std::string_view line, const Numbers& numbers) {
+std::string CsvRow(std::string_view line, const Numbers& numbers, const AcceptedState& accepted) {
   const char delimiter = CsvDelimiter(numbers);
   const std::vector<std::string> fields = SplitCsvLine(line, delimiter);
   std::string row;
@@ -114,6 +114,7 @@ std::string CsvRow(std::string_view line, const Numbers& numbers) {
       message = *result.refusal;
     } else {
       values = PreciseTexts(result, numbers);
+      if (accepted) accepted(result.state);
     }
   }
   for (const std::string& value : values) {
@@ -125,7 +126,7 @@ std::string CsvRow(std::string_view line, const Numbers& numbers) {
   return row;
 }
 
-long RunCsv(std::FILE* input, std::FILE* output, const Numbers& numbers) {
+long RunCsv(std::FILE* input, std::FILE* output, const Numbers& numbers, const AcceptedState& accepted) {
   std::string out = CsvHeader(CsvDelimiter(numbers));
   std::string pending;  // an incomplete last line of the block read so far
   char block[1 << 16];
@@ -137,7 +138,7 @@ long RunCsv(std::FILE* input, std::FILE* output, const Numbers& numbers) {
     const bool header = firstLine && HasLetter(line);
     firstLine = false;
     if (header) return;
-    out += CsvRow(line, numbers);
+    out += CsvRow(line, numbers, accepted);
     ++rows;
     if (out.size() >= kFlushSize) {
       std::fwrite(out.data(), 1, out.size(), output);

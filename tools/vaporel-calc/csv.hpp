@@ -4,10 +4,12 @@
 // Under a locale whose decimal separator is the comma, fields are separated by ';'.
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "calculation/air_state.hpp"
 #include "numbers/numbers.hpp"
 
 namespace vaporel {
@@ -21,11 +23,15 @@ void AppendCsvField(std::string& out, std::string_view field, char delimiter);
 
 // The header line written first.
 std::string CsvHeader(char delimiter);
-// One output row (with its line break) for one input line.
-std::string CsvRow(std::string_view line, const Numbers& numbers);
+// What a batch does with each accepted state besides writing its row (the chart's points).
+using AcceptedState = std::function<void(const AirState&)>;
+
+// One output row (with its line break) for one input line; an accepted state also goes to
+// `accepted` when there is one.
+std::string CsvRow(std::string_view line, const Numbers& numbers, const AcceptedState& accepted = {});
 
 // Reads all of `input` and writes the rows to `output`. A refused row never stops the batch.
 // Returns the number of rows written (the header not counted).
-long RunCsv(std::FILE* input, std::FILE* output, const Numbers& numbers);
+long RunCsv(std::FILE* input, std::FILE* output, const Numbers& numbers, const AcceptedState& accepted = {});
 
 }  // namespace vaporel

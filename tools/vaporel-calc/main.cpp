@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "calculation/result_texts.hpp"
+#include "chart/chart_subject.hpp"
 #include "vaporel-calc/batch.hpp"
+#include "vaporel-calc/chart_mode.hpp"
 #include "vaporel-calc/csv.hpp"
 #include "vaporel-calc/report_mode.hpp"
 #include "window/input/selector_and_reset.hpp"
@@ -16,7 +18,8 @@ namespace {
 constexpr const char* kUsage =
     "Usage: vaporel-calc [--precise] [--locale NAME] PAIR P FIRST SECOND\n"
     "       vaporel-calc [--locale NAME] --report OUT.xls PAIR P FIRST SECOND\n"
-    "       vaporel-calc [--locale NAME] --csv < rows.csv\n"
+    "       vaporel-calc [--locale NAME] --chart OUT [--chart-style STYLE] PAIR P FIRST SECOND\n"
+    "       vaporel-calc [--locale NAME] --csv [--chart OUT [--chart-style STYLE]] < rows.csv\n"
     "       vaporel-calc --help | --version\n"
     "\n"
     "Resolves one state of humid air as the main window does: the pressure, first and second\n"
@@ -45,6 +48,16 @@ constexpr const char* kUsage =
     "separated by ';'.\n"
     "  printf '1,1.01325,20,50\\n2,1.01325,25,18\\n' | vaporel-calc --csv\n"
     "\n"
+    "--chart OUT also draws the psychrometric chart at P with the state as its point, as a PNG\n"
+    "(1200 x 800), SVG or PDF (one A4 page) by OUT's extension, written whole or not at all;\n"
+    "a refused state draws none. --chart-style mollier draws the h-x diagram instead of the\n"
+    "default psychrometric chart. With --csv every accepted row becomes a point, joined in row\n"
+    "order; rows at another pressure than the first accepted row's are not plotted, and their\n"
+    "count is said on stderr. Drawing needs no display.\n"
+    "  vaporel-calc --chart state.svg 1 1.01325 20 50\n"
+    "  printf '5,1.01325,30,0.010\\n5,1.01325,20,0.010\\n' | vaporel-calc --csv --chart-style mollier --chart "
+    "process.png\n"
+    "\n"
     "Exit status: 0 done, 1 input refused or a file not written, 2 bad usage.\n"
     "The manual page vaporel-calc(1) says more.\n";
 
@@ -61,6 +74,8 @@ int main(int argc, char** argv) {
   bool csv = false;
   std::optional<std::string> localeName;
   std::optional<std::string> reportPath;
+  std::optional<std::string> chartPath;
+  std::optional<std::string> chartStyle;
   std::vector<std::string> positional;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -78,6 +93,14 @@ int main(int argc, char** argv) {
       reportPath = argv[++i];
     } else if (arg.rfind("--report=", 0) == 0) {
       reportPath = arg.substr(std::strlen("--report="));
+    } else if (arg == "--chart" || arg == "--chart-style") {
+      if (i + 1 >= argc)
+        return Usage((arg + (arg == "--chart" ? " needs the file to write" : " needs a style")).c_str());
+      (arg == "--chart" ? chartPath : chartStyle) = argv[++i];
+    } else if (arg.rfind("--chart=", 0) == 0) {
+      chartPath = arg.substr(std::strlen("--chart="));
+    } else if (arg.rfind("--chart-style=", 0) == 0) {
+      chartStyle = arg.substr(std::strlen("--chart-style="));
     } else if (arg == "--help" || arg == "-h") {
       std::fputs(kUsage, stdout);
       return 0;
@@ -98,11 +121,27 @@ int main(int argc, char** argv) {
     numbers = *named;
   }
 
+  std::optional<vaporel::ChartRequest> chart;
+  if (chartPath) {
+    auto made = vaporel::MakeChartRequest(*chartPath, chartStyle.value_or("psychrometric"));
+    if (!made.request) return Usage(made.problem.c_str());
+    chart = std::move(made.request);
+  } else if (chartStyle) {
+    return Usage("--chart-style needs --chart");
+  }
+
   if (csv) {
     if (!positional.empty()) return Usage("--csv reads its rows from stdin and takes no PAIR P FIRST SECOND");
     if (reportPath) return Usage("--report writes one state and cannot be combined with --csv");
-    vaporel::RunCsv(stdin, stdout, numbers);
-    return 0;
+    vaporel::ProcessLine line;
+    vaporel::RunCsv(stdin, stdout, numbers, [&line](const vaporel::AirState& state) { line.add(state); });
+    if (!chart) return 0;
+    if (line.elsewhere() > 0) {
+      std::fprintf(stderr, "vaporel-calc: %ld rows at another pressure than %g bar are not plotted\n", line.elsewhere(),
+                   line.pressure());
+    }
+    const double p = line.empty() ? vaporel::kStandardPressure : line.pressure();
+    return vaporel::WriteBatchChart(*chart, p, line.points(), numbers) ? 0 : 1;
   }
 
   if (positional.size() != 4) return Usage("expected PAIR P FIRST SECOND");
@@ -124,6 +163,9 @@ int main(int argc, char** argv) {
     if (!vaporel::WriteBatchReport(*reportPath, content, numbers.decimalSeparator(), vaporel::ProgramFolder())) {
       return 1;
     }
+  }
+  if (chart && !vaporel::WriteBatchChart(*chart, result.state.p, {{result.state.tdb, result.state.x}}, numbers)) {
+    return 1;
   }
   const auto texts = precise ? vaporel::PreciseTexts(result, numbers) : vaporel::DisplayTexts(result, numbers);
   std::string out;

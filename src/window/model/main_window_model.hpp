@@ -3,9 +3,12 @@
 // reads and writes only this; the desktop layer renders it after every handler.
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "calculation/air_state.hpp"
 
 namespace vaporel {
 
@@ -38,6 +41,9 @@ class MainWindowModel {
   std::string focus;
   // The window's mouse pointer is the hourglass.
   bool busyPointer = false;
+  // The state the last successful Calculate displayed, at full precision; it is on display
+  // while Frame2 is visible.
+  std::optional<AirState> resultState;
 
   // Combo1's entries and the tab order: Combo1, Text2, Text3, Text4, Command1, Command2, Command3.
   static const std::vector<std::string>& pairEntries();

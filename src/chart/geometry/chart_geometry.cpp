@@ -1,0 +1,178 @@
+#include "chart/geometry/chart_geometry.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calculation/input_pair.hpp"
+#include "calculation/shared_relations.hpp"
+#include "calculation/wet_bulb_tolerance.hpp"
+#include "properties/constants.hpp"
+#include "properties/humid_air.hpp"
+#include "properties/saturation.hpp"
+#include "properties/wet_bulb.hpp"
+
+namespace vaporel {
+namespace {
+
+constexpr int kTemperatureSamples = 240;  // across the view, for curves over tdb
+constexpr int kLineSamples = 48;          // along one enthalpy, density line or isotherm
+constexpr int kMaxLines = 200;            // of one kind, whatever the view
+constexpr int kMaxHalvings = 200;         // a bisection ends long before: doubles run out
+constexpr double kHottest = 1000;         // [°C] the upper end of every temperature search
+
+bool Physical(double x) { return std::isfinite(x) && x > 0; }
+
+double SaturatedHumidity(double t, double p) { return AbsHumidity(t, 100, p); }
+
+// x = xOf(t) over the samples, from its first physical vertex until it stops being
+// physical or has just left the top of the view.
+template <class XOf>
+Polyline Trace(const std::vector<double>& temperatures, const ChartView& view, XOf xOf) {
+  Polyline line;
+  for (double t : temperatures) {
+    const double x = xOf(t);
+    if (!Physical(x)) {
+      if (!line.empty()) break;
+      continue;
+    }
+    line.push_back({t, x});
+    if (x > view.xMax) break;
+  }
+  return line;
+}
+
+// The root of a function that falls with t, by halving [low, high]; nullopt without a sign change.
+template <class F>
+std::optional<double> FallingRoot(F f, double low, double high) {
+  double fLow = f(low), fHigh = f(high);
+  if (!(fLow >= 0 && fHigh <= 0)) return std::nullopt;
+  for (int i = 0; i < kMaxHalvings; ++i) {
+    const double mid = low + (high - low) / 2;
+    if (mid <= low || mid >= high) break;
+    if (f(mid) > 0) {
+      low = mid;
+    } else {
+      high = mid;
+    }
+  }
+  return low + (high - low) / 2;
+}
+
+std::optional<EnthalpyLine> EnthalpyLineOf(double h, const ChartGeometry& g) {
+  // The dry end (x = 0), then the wet bulb the program computes for that dry state.
+  const auto dryEnd = FallingRoot([h](double t) { return AbsHumidityFromEnthalpy(h, t); }, kDryAirDewPoint, kHottest);
+  if (!dryEnd) return std::nullopt;
+  EnthalpyLine line;
+  line.h = h;
+  line.wetBulb = WetBulb(kDryAirDewPoint, *dryEnd, h, g.p, WetBulbTolerance(InputPair::DryBulbAbsHumidity));
+  line.atSaturation = {line.wetBulb, SaturatedHumidity(line.wetBulb, g.p)};
+  if (!std::isfinite(line.wetBulb) || !Physical(line.atSaturation.x)) return std::nullopt;
+  const double end = std::min({*dryEnd, g.view.tMax, g.boiling});
+  for (int i = 0; i <= kLineSamples && line.wetBulb < end; ++i) {
+    const double t = line.wetBulb + (end - line.wetBulb) * i / kLineSamples;
+    const double x = AbsHumidityFromEnthalpy(h, t);
+    if (std::isfinite(x) && x >= 0) line.points.push_back({t, x});
+  }
+  if (line.points.size() < 2) return std::nullopt;
+  return line;
+}
+
+std::optional<ChartLine> DensityLineOf(double ro, const ChartGeometry& g) {
+  ChartLine line;
+  line.value = ro;
+  for (int i = 0; i <= kLineSamples; ++i) {
+    const double x = g.view.xMax * i / kLineSamples;
+    const auto t = FallingRoot([&](double tdb) { return Density(x, g.p, tdb) - ro; }, kDryAirDewPoint, kHottest);
+    if (!t || *t > g.boiling) continue;
+    // The line ends where it meets saturation: beyond lies fog, not humid air.
+    if (i > 0 && x > SaturatedHumidity(*t, g.p)) break;
+    line.points.push_back({*t, x});
+  }
+  if (line.points.size() < 2) return std::nullopt;
+  return line;
+}
+
+ChartLine IsothermOf(double t, const ChartGeometry& g) {
+  ChartLine line;
+  line.value = t;
+  const double top = std::min(g.view.xMax, SaturatedHumidity(t, g.p));
+  for (int i = 0; i <= kLineSamples && Physical(top); ++i) line.points.push_back({t, top * i / kLineSamples});
+  return line;
+}
+
+}  // namespace
+
+std::vector<double> SampleTemperatures(const ChartView& view, double boiling) {
+  const double top = std::min(view.tMax, boiling);
+  std::vector<double> temperatures;
+  if (!(top > view.tMin)) return temperatures;
+  for (int i = 0; i <= kTemperatureSamples; ++i) {
+    temperatures.push_back(view.tMin + (top - view.tMin) * i / kTemperatureSamples);
+  }
+  if (view.tMin < 0 && top > 0) {
+    temperatures.push_back(std::nextafter(0.0, -1.0));
+    temperatures.push_back(0.0);
+  }
+  std::sort(temperatures.begin(), temperatures.end());
+  temperatures.erase(std::unique(temperatures.begin(), temperatures.end()), temperatures.end());
+  return temperatures;
+}
+
+double DensitySpacing(double lowest, double highest) {
+  double fallback = 0;
+  for (int power = -4; power <= 2; ++power) {
+    for (double mantissa : {1.0, 2.0, 5.0}) {
+      const double step = power < 0 ? mantissa / std::pow(10.0, -power) : mantissa * std::pow(10.0, power);
+      const double lines = std::floor(highest / step) - std::ceil(lowest / step) + 1;
+      if (lines <= 10) {
+        if (lines >= 5) return step;
+        if (fallback == 0) fallback = step;
+      }
+    }
+  }
+  return fallback;
+}
+
+ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states) {
+  ChartGeometry g;
+  g.p = p;
+  g.view = ViewFor(p, states);
+  g.boiling = SatTemperature(p);
+  const std::vector<double> temperatures = SampleTemperatures(g.view, g.boiling);
+
+  g.saturation = Trace(temperatures, g.view, [p](double t) { return SaturatedHumidity(t, p); });
+  for (int rh = 10; rh <= 90; rh += 10) {
+    g.relativeHumidity.push_back(
+        {static_cast<double>(rh), Trace(temperatures, g.view, [p, rh](double t) { return AbsHumidity(t, rh, p); })});
+  }
+
+  const double top = std::min(g.view.tMax, g.boiling);
+  const double topHumidity = std::min(g.view.xMax, SaturatedHumidity(top, p));
+  const double richest = Physical(topHumidity) ? topHumidity : g.view.xMax;
+  const double hLow = std::ceil(Enthalpy(g.view.tMin, 0) / kEnthalpyStep);
+  const double hHigh = std::floor(Enthalpy(top, richest) / kEnthalpyStep);
+  for (double k = hLow; k <= hHigh && k - hLow < kMaxLines; ++k) {
+    if (auto line = EnthalpyLineOf(k * kEnthalpyStep, g)) g.enthalpy.push_back(std::move(*line));
+  }
+
+  const double roLow = Density(richest, p, top), roHigh = Density(0, p, g.view.tMin);
+  g.densityStep = DensitySpacing(roLow, roHigh);
+  if (g.densityStep > 0) {
+    for (double k = std::ceil(roLow / g.densityStep); k * g.densityStep <= roHigh && g.density.size() < kMaxLines; ++k) {
+      if (auto line = DensityLineOf(k * g.densityStep, g)) g.density.push_back(std::move(*line));
+    }
+  }
+
+  for (double k = std::ceil(g.view.tMin / kIsothermStep); k * kIsothermStep < top && g.isotherms.size() < kMaxLines;
+       ++k) {
+    ChartLine line = IsothermOf(k * kIsothermStep, g);
+    if (!line.points.empty()) g.isotherms.push_back(std::move(line));
+  }
+
+  for (const ChartPoint& state : states) {
+    if (std::isfinite(state.t) && std::isfinite(state.x)) g.states.push_back(state);
+  }
+  return g;
+}
+
+}  // namespace vaporel

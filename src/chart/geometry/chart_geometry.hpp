@@ -1,0 +1,63 @@
+#pragma once
+// The curves of a psychrometric chart at one pressure, as polylines in the quantities'
+// own units (dry-bulb °C, absolute humidity kg/kg). Every vertex comes from the program's
+// own property functions, so the picture and the calculated numbers always agree. No
+// vertex is ever non-finite; a curve ends where the functions stop being physical
+// (x <= 0, above the boiling temperature) or leaves the view.
+
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "chart/geometry/chart_view.hpp"
+
+namespace vaporel {
+
+using Polyline = std::vector<ChartPoint>;
+
+// A curve on which one quantity holds one value (RH [%], ro [kg/m³], tdb [°C]).
+struct ChartLine {
+  double value = 0;
+  Polyline points;
+};
+
+// A line of constant enthalpy [kJ/kg], from saturation down to dry air. The program's
+// wet-bulb temperature is the temperature at which saturated air has the state's
+// enthalpy, so the line is also one of constant wet-bulb temperature: `wetBulb`, where it
+// meets saturation (`atSaturation`).
+struct EnthalpyLine {
+  double h = 0;
+  Polyline points;
+  double wetBulb = 0;
+  ChartPoint atSaturation;
+};
+
+struct ChartGeometry {
+  double p = 0;  // [bar]
+  ChartView view;
+  double boiling = 0;                   // SatTemperature(p) [°C]
+  Polyline saturation;                  // RH 100 %: over ice below 0 °C, over water from 0 °C, the step as it is
+  std::vector<ChartLine> relativeHumidity;  // 10 % to 90 %
+  std::vector<EnthalpyLine> enthalpy;   // every 10 kJ/kg
+  double densityStep = 0;               // [kg/m³]: five to ten lines across the view
+  std::vector<ChartLine> density;
+  std::vector<ChartLine> isotherms;     // every 10 °C
+  Polyline states;                      // the state points in order (a process line when more than one)
+};
+
+// Enthalpy lines are this far apart [kJ/kg]; isotherms every this many degrees.
+inline constexpr double kEnthalpyStep = 10;
+inline constexpr double kIsothermStep = 10;
+
+ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states);
+
+// The dry-bulb temperatures a curve is sampled at across the view: an even grid, plus the
+// last temperature below 0 °C and 0 °C itself, so that the step between the fits over ice
+// and over water is drawn where it is.
+std::vector<double> SampleTemperatures(const ChartView& view, double boiling);
+
+// The round spacing (1, 2 or 5 times a power of ten) that puts five to ten density lines
+// between `lowest` and `highest` [kg/m³].
+double DensitySpacing(double lowest, double highest);
+
+}  // namespace vaporel

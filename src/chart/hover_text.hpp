@@ -1,0 +1,16 @@
+#pragma once
+// The status line of the chart window: the state under the mouse, resolved as the program
+// resolves dry bulb and absolute humidity, in the display formats of the result labels.
+
+#include <string>
+
+#include "chart/geometry/chart_view.hpp"
+#include "numbers/numbers.hpp"
+
+namespace vaporel {
+
+// "tdb 20.00 oC   x 0.00725   RH 50.0 %   h 38.49 kJ/kg   twb 13.73 oC"; beyond saturation
+// only tdb and x, with "beyond saturation".
+std::string HoverText(ChartPoint point, double p, const Numbers& numbers);
+
+}  // namespace vaporel
