@@ -122,7 +122,8 @@ void ChartWindow::print() {
     Critical(this, QString::fromUtf8(kPrintFailedMessage));
     return;
   }
-  RenderChart(painter, printer->pageRect(QPrinter::DevicePixel).translated(-printer->pageRect(QPrinter::DevicePixel).topLeft()),
+  RenderChart(painter,
+              printer->pageRect(QPrinter::DevicePixel).translated(-printer->pageRect(QPrinter::DevicePixel).topLeft()),
               geometry_, style(), numbers_);
   if (!painter.end()) Critical(this, QString::fromUtf8(kPrintFailedMessage));
 }
@@ -135,7 +136,8 @@ void ChartWindow::closeEvent(QCloseEvent* event) {
 void ChartWindow::restorePlacement() {
   QSettings settings;
   settings.beginGroup(QStringLiteral("Chart"));
-  const QRect place(settings.value(QStringLiteral("Left"), -1).toInt(), settings.value(QStringLiteral("Top"), -1).toInt(),
+  const QRect place(settings.value(QStringLiteral("Left"), -1).toInt(),
+                    settings.value(QStringLiteral("Top"), -1).toInt(),
                     settings.value(QStringLiteral("Width"), kInitialWidth).toInt(),
                     settings.value(QStringLiteral("Height"), kInitialHeight).toInt());
   if (place.width() > 0 && place.height() > 0) resize(place.size());

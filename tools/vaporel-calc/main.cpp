@@ -137,8 +137,9 @@ int main(int argc, char** argv) {
     vaporel::RunCsv(stdin, stdout, numbers, [&line](const vaporel::AirState& state) { line.add(state); });
     if (!chart) return 0;
     if (line.elsewhere() > 0) {
-      std::fprintf(stderr, "vaporel-calc: %ld rows at another pressure than %g bar are not plotted\n", line.elsewhere(),
-                   line.pressure());
+      const bool one = line.elsewhere() == 1;
+      std::fprintf(stderr, "vaporel-calc: %ld %s at another pressure than %g bar %s not plotted\n", line.elsewhere(),
+                   one ? "row" : "rows", line.pressure(), one ? "is" : "are");
     }
     const double p = line.empty() ? vaporel::kStandardPressure : line.pressure();
     return vaporel::WriteBatchChart(*chart, p, line.points(), numbers) ? 0 : 1;

@@ -80,8 +80,14 @@ std::optional<EnthalpyLine> EnthalpyLineOf(double h, const ChartGeometry& g) {
 std::optional<ChartLine> DensityLineOf(double ro, const ChartGeometry& g) {
   ChartLine line;
   line.value = ro;
+  // Along the line t falls as x rises, and so does saturation: the line meets it below the
+  // saturated humidity of its dry end, which bounds the samples.
+  const auto dryEnd = FallingRoot([&](double tdb) { return Density(0, g.p, tdb) - ro; }, kDryAirDewPoint, kHottest);
+  if (!dryEnd) return std::nullopt;
+  const double saturatedAtDryEnd = SaturatedHumidity(*dryEnd, g.p);
+  const double richest = Physical(saturatedAtDryEnd) ? std::min(g.view.xMax, saturatedAtDryEnd) : g.view.xMax;
   for (int i = 0; i <= kLineSamples; ++i) {
-    const double x = g.view.xMax * i / kLineSamples;
+    const double x = richest * i / kLineSamples;
     const auto t = FallingRoot([&](double tdb) { return Density(x, g.p, tdb) - ro; }, kDryAirDewPoint, kHottest);
     if (!t || *t > g.boiling) continue;
     // The line ends where it meets saturation: beyond lies fog, not humid air.
@@ -158,7 +164,8 @@ ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states) {
   const double roLow = Density(richest, p, top), roHigh = Density(0, p, g.view.tMin);
   g.densityStep = DensitySpacing(roLow, roHigh);
   if (g.densityStep > 0) {
-    for (double k = std::ceil(roLow / g.densityStep); k * g.densityStep <= roHigh && g.density.size() < kMaxLines; ++k) {
+    for (double k = std::ceil(roLow / g.densityStep); k * g.densityStep <= roHigh && g.density.size() < kMaxLines;
+         ++k) {
       if (auto line = DensityLineOf(k * g.densityStep, g)) g.density.push_back(std::move(*line));
     }
   }

@@ -35,14 +35,14 @@ struct EnthalpyLine {
 struct ChartGeometry {
   double p = 0;  // [bar]
   ChartView view;
-  double boiling = 0;                   // SatTemperature(p) [°C]
-  Polyline saturation;                  // RH 100 %: over ice below 0 °C, over water from 0 °C, the step as it is
+  double boiling = 0;                       // SatTemperature(p) [°C]
+  Polyline saturation;                      // RH 100 %: over ice below 0 °C, over water from 0 °C, the step as it is
   std::vector<ChartLine> relativeHumidity;  // 10 % to 90 %
-  std::vector<EnthalpyLine> enthalpy;   // every 10 kJ/kg
-  double densityStep = 0;               // [kg/m³]: five to ten lines across the view
+  std::vector<EnthalpyLine> enthalpy;       // every 10 kJ/kg
+  double densityStep = 0;                   // [kg/m³]: five to ten lines across the view
   std::vector<ChartLine> density;
-  std::vector<ChartLine> isotherms;     // every 10 °C
-  Polyline states;                      // the state points in order (a process line when more than one)
+  std::vector<ChartLine> isotherms;  // every 10 °C
+  Polyline states;                   // the state points in order (a process line when more than one)
 };
 
 // Enthalpy lines are this far apart [kJ/kg]; isotherms every this many degrees.

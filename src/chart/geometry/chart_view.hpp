@@ -12,12 +12,13 @@ struct ChartPoint {
 };
 
 struct ChartView {
-  double tMin = -10, tMax = 50;  // [°C]
+  double tMin = -10, tMax = 50;   // [°C]
   double xMin = 0, xMax = 0.030;  // [kg/kg]
 };
 
 // The default view grown to hold every finite point with a margin (on round values), its
-// top temperature stopped at the boiling temperature of p [bar].
+// top temperature stopped at the boiling temperature of p [bar], its top humidity lowered
+// to just above saturation where saturated air holds less (high pressures).
 ChartView ViewFor(double p, std::span<const ChartPoint> points);
 
 }  // namespace vaporel

@@ -19,9 +19,8 @@ constexpr int kPdfResolution = 300;  // [dpi]
 
 bool EndsWith(std::string_view path, std::string_view extension) {
   if (path.size() < extension.size()) return false;
-  return std::equal(extension.rbegin(), extension.rend(), path.rbegin(), [](char a, char b) {
-    return a == std::tolower(static_cast<unsigned char>(b));
-  });
+  return std::equal(extension.rbegin(), extension.rend(), path.rbegin(),
+                    [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
 }
 
 // Draws onto `device`; false when the painter could not start on it.
@@ -77,7 +76,8 @@ std::optional<std::string> WriteChartFile(const std::string& path, const ChartGe
   }
   if (!drawn) {
     file.cancelWriting();
-    return file.error() != QFileDevice::NoError ? file.errorString().toStdString() : std::string("cannot draw the chart");
+    return file.error() != QFileDevice::NoError ? file.errorString().toStdString()
+                                                : std::string("cannot draw the chart");
   }
   if (!file.commit()) return file.errorString().toStdString();
   return std::nullopt;

@@ -31,8 +31,8 @@ ChartFrame::ChartFrame(const ChartGeometry& geometry, ChartStyle style)
 
 QPointF ChartFrame::toPage(ChartPoint point) const {
   const bool mollier = style_ == ChartStyle::Mollier;
-  const double across = mollier ? (point.x - view_.xMin) / (view_.xMax - view_.xMin)
-                                : (point.t - view_.tMin) / (view_.tMax - view_.tMin);
+  const double across =
+      mollier ? (point.x - view_.xMin) / (view_.xMax - view_.xMin) : (point.t - view_.tMin) / (view_.tMax - view_.tMin);
   const double up = ((mollier ? MollierOrdinate(point) : point.x) - verticalMin_) / (verticalMax_ - verticalMin_);
   return {plot_.left() + across * plot_.width(), plot_.bottom() - up * plot_.height()};
 }

@@ -217,8 +217,8 @@ class Painter {
     // Enthalpy read where x = 0, on the left edge, where the ordinate equals h.
     const double hStep = NiceStep(frame_.verticalMax() - frame_.verticalMin(), 16);
     for (double k = std::ceil(frame_.verticalMin() / hStep); k * hStep <= frame_.verticalMax(); ++k) {
-      const double y = plot.bottom() - (k * hStep - frame_.verticalMin()) / (frame_.verticalMax() - frame_.verticalMin()) *
-                                           plot.height();
+      const double y = plot.bottom() - (k * hStep - frame_.verticalMin()) /
+                                           (frame_.verticalMax() - frame_.verticalMin()) * plot.height();
       text(QPointF(plot.left() - 6, y), Text(numbers_, k * hStep, DecimalsFor(hStep)), kInk, 13,
            Qt::AlignRight | Qt::AlignVCenter);
     }

@@ -1,0 +1,103 @@
+// The chart's curves hold to the property functions they are drawn from, at every
+// pressure the program accepts, and never carry a non-finite vertex.
+#include "chart/geometry/chart_geometry.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "calculation/shared_relations.hpp"
+#include "chart/geometry/mollier.hpp"
+#include "properties/humid_air.hpp"
+#include "properties/saturation.hpp"
+
+namespace vaporel {
+namespace {
+
+constexpr double kStandard = 1.01325;
+
+std::vector<const Polyline*> AllCurves(const ChartGeometry& g) {
+  std::vector<const Polyline*> curves{&g.saturation, &g.states};
+  for (const auto& line : g.relativeHumidity) curves.push_back(&line.points);
+  for (const auto& line : g.enthalpy) curves.push_back(&line.points);
+  for (const auto& line : g.density) curves.push_back(&line.points);
+  for (const auto& line : g.isotherms) curves.push_back(&line.points);
+  return curves;
+}
+
+TEST(ChartGeometry, SaturationAndHumidityCurvesAreTheHumidityFunction) {
+  const ChartGeometry g = BuildChartGeometry(kStandard, {});
+  ASSERT_GT(g.saturation.size(), 100u);
+  for (const ChartPoint& v : g.saturation) EXPECT_EQ(v.x, AbsHumidity(v.t, 100, kStandard));
+  ASSERT_EQ(g.relativeHumidity.size(), 9u);
+  for (const ChartLine& line : g.relativeHumidity) {
+    for (const ChartPoint& v : line.points) EXPECT_EQ(v.x, AbsHumidity(v.t, line.value, kStandard));
+  }
+  // The step at 0 °C, drawn as it is: the last vertex over ice, then the first over water.
+  const auto zero = std::find_if(g.saturation.begin(), g.saturation.end(), [](ChartPoint v) { return v.t == 0; });
+  ASSERT_NE(zero, g.saturation.begin());
+  ASSERT_NE(zero, g.saturation.end());
+  EXPECT_EQ((zero - 1)->t, std::nextafter(0.0, -1.0));
+  EXPECT_NE((zero - 1)->x, zero->x);
+}
+
+TEST(ChartGeometry, EnthalpyAndDensityLinesHoldTheirValue) {
+  const ChartGeometry g = BuildChartGeometry(kStandard, {});
+  ASSERT_GE(g.enthalpy.size(), 10u);
+  for (const EnthalpyLine& line : g.enthalpy) {
+    EXPECT_EQ(std::fmod(line.h, kEnthalpyStep), 0.0);
+    for (const ChartPoint& v : line.points) EXPECT_NEAR(Enthalpy(v.t, v.x), line.h, 1e-9);
+    // It meets saturation at the wet-bulb temperature: saturated air there has enthalpy h.
+    EXPECT_EQ(line.atSaturation.x, AbsHumidity(line.wetBulb, 100, kStandard));
+    EXPECT_NEAR(Enthalpy(line.wetBulb, line.atSaturation.x), line.h, 1e-6);
+  }
+  EXPECT_EQ(g.densityStep, 0.05);
+  EXPECT_GE(g.density.size(), 5u);
+  EXPECT_LE(g.density.size(), 10u);
+  for (const ChartLine& line : g.density) {
+    for (const ChartPoint& v : line.points) EXPECT_NEAR(Density(v.x, kStandard, v.t), line.value, 1e-9);
+  }
+}
+
+// From 0.1 to 10 bar: no non-finite vertex, nothing above boiling, humidity never
+// negative, five to ten density lines.
+TEST(ChartGeometry, EveryPressureGivesFiniteCurvesBelowBoiling) {
+  for (double p : {0.1, 0.2, 0.5, 1.0, kStandard, 2.0, 5.0, 10.0}) {
+    const ChartGeometry g = BuildChartGeometry(p, std::vector<ChartPoint>{{20, 0.005}});
+    for (const Polyline* curve : AllCurves(g)) {
+      for (const ChartPoint& v : *curve) {
+        ASSERT_TRUE(std::isfinite(v.t) && std::isfinite(v.x)) << p;
+        ASSERT_LE(v.t, g.boiling) << p;
+        ASSERT_GE(v.x, 0) << p;
+      }
+    }
+    EXPECT_GE(g.density.size(), 5u) << p;
+    EXPECT_LE(g.density.size(), 10u) << p;
+    EXPECT_EQ(g.view.tMax, std::min(50.0, SatTemperature(p))) << p;
+  }
+}
+
+TEST(ChartGeometry, ViewGrowsToHoldThePointsAndStopsAtBoiling) {
+  const ChartView grown = ViewFor(kStandard, std::vector<ChartPoint>{{-23, 0.001}, {61, 0.041}});
+  EXPECT_EQ(grown.tMin, -30);
+  EXPECT_EQ(grown.tMax, 70);
+  EXPECT_NEAR(grown.xMax, 0.050, 1e-12);
+  EXPECT_EQ(ViewFor(0.1, std::vector<ChartPoint>{{70, 0.01}}).tMax, SatTemperature(0.1));
+  const ChartView plain = ViewFor(kStandard, std::vector<ChartPoint>{{NAN, 0.01}});
+  EXPECT_EQ(plain.tMin, -10);
+  EXPECT_EQ(plain.xMax, 0.030);
+  EXPECT_NEAR(ViewFor(10, {}).xMax, 0.010, 1e-12);  // saturated at 50 °C: 0.0078
+}
+
+TEST(ChartGeometry, MollierTemperatureReadsTheOrdinateBack) {
+  for (ChartPoint v : {ChartPoint{-10, 0.001}, ChartPoint{0, 0.004}, ChartPoint{45, 0.02}}) {
+    const auto t = MollierTemperature(v.x, MollierOrdinate(v));
+    ASSERT_TRUE(t);
+    EXPECT_NEAR(*t, v.t, 1e-9);
+  }
+  // The 0 °C isotherm is horizontal: its ordinate does not depend on x.
+  EXPECT_NEAR(MollierOrdinate({0, 0}), MollierOrdinate({0, 0.03}), 1e-12);
+}
+
+}  // namespace
+}  // namespace vaporel
