@@ -13,8 +13,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://vaporel.org")
 # Depends are read off the binaries' shared libraries by dpkg-shlibdeps, never typed.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The desktop program opens its reference document with xdg-open.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# The desktop program opens its reference document with xdg-open, and shows its windows
+# through Qt's platform plugin (xcb), loaded at run time where dpkg-shlibdeps cannot see it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-qpa-plugins")
 # The extended description; CPack writes the summary above it and indents every line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "Vaporel resolves a state of humid air from the absolute pressure and one of

@@ -1,11 +1,10 @@
 // The renderer puts the state where the geometry says, in both styles, on any target size.
-#include "chart/render/chart_renderer.hpp"
-
 #include <gtest/gtest.h>
 
 #include <QImage>
 
 #include "chart/geometry/chart_geometry.hpp"
+#include "chart/render/chart_renderer.hpp"
 
 namespace vaporel {
 namespace {
