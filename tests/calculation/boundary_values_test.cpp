@@ -82,6 +82,14 @@ TEST(EnthalpyRanges, Pair4FromTheShownTdbmax) {
   EXPECT_LT(trace.hmin, trace.hmax);
 }
 
+// Pair 4's hmin takes the dew point of x with the molar-mass ratio rounded to 0.622, where
+// every other relation uses 0.62198; the panel has always shown these bits. With 0.62198
+// hmin at x = 0.01 would be 0x1.3b087f34181bdp+5, a thousandth of a kJ/kg higher.
+TEST(EnthalpyRanges, Pair4DewPointUsesTheRoundedRatio) {
+  EXPECT_EQ(AbsHumidityEnthalpyRange(0.01, 1.01325, 100.0).hmin, 0x1.3b077980f8071p+5);
+  EXPECT_EQ(AbsHumidityEnthalpyRange(0.001, 1.01325, 100.0).hmin, -0x1.971b07aec53d5p+3);
+}
+
 TEST(MaxAbsHumidity, PanelValue) { EXPECT_EQ(Shown(MaxAbsHumidity(20, 1.01325), kXmaxPattern), "0.01468"); }
 
 }  // namespace
