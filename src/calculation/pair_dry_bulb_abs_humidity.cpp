@@ -11,7 +11,9 @@ namespace vaporel {
 
 Resolution ResolveDryBulbAbsHumidity(double p, double tdb, double x) {
   // Checked against a freshly computed xmax: tdb may have changed since x was accepted.
-  const double xmax = MaxAbsHumidity(tdb, p);
+  // SatPressure(tdb) once: xmax, the relative humidity and the wet bulb's upper end use it.
+  const double ps = SatPressure(tdb);
+  const double xmax = AbsHumidityAt(ps, 100, p);
   if (x > xmax) {
     return Refusal{"Absolute humidity has to be less than xmax", {InputField::Second}, InputField::Second};
   }
@@ -22,12 +24,11 @@ Resolution ResolveDryBulbAbsHumidity(double p, double tdb, double x) {
   s.h = Enthalpy(tdb, x);
   const double pvd = p * (x / (x + kMolarMassRatio));
   s.tdp = DewPointOrDry(x == 0, pvd);
-  const double ps = SatPressure(tdb);
   s.RH = RelativeHumidity(x, p, ps);
   s.ro = Density(x, p, tdb);
   s.pv = ps * (s.RH / 100);
   // No shortcut for saturated air: at x = xmax the iteration ends after its first step.
-  s.twb = WetBulb(s.tdp, tdb, s.h, p, WetBulbTolerance(InputPair::DryBulbAbsHumidity));
+  s.twb = WetBulb(s.tdp, tdb, s.h, p, WetBulbTolerance(InputPair::DryBulbAbsHumidity), xmax);
   return s;
 }
 

@@ -13,9 +13,10 @@ Resolution ResolveDryBulbHumidity(double p, double tdb, double RH) {
   s.p = p;
   s.tdb = tdb;
   s.RH = RH;
-  s.x = AbsHumidity(tdb, RH, p);
-  s.h = Enthalpy(tdb, s.x);
+  // SatPressure(tdb) once: the humidity, the vapour pressure and the wet bulb's upper end use it.
   const double ps = SatPressure(tdb);
+  s.x = AbsHumidityAt(ps, RH, p);
+  s.h = Enthalpy(tdb, s.x);
   s.pv = ps * (RH / 100);
   const double pvd = VapourPressure(s.x, p);
   s.ro = Density(s.x, p, tdb);
@@ -25,7 +26,7 @@ Resolution ResolveDryBulbHumidity(double p, double tdb, double RH) {
     s.twb = tdb;
     s.tdp = tdb;
   } else {
-    s.twb = WetBulb(s.tdp, tdb, s.h, p, WetBulbTolerance(InputPair::DryBulbHumidity));
+    s.twb = WetBulb(s.tdp, tdb, s.h, p, WetBulbTolerance(InputPair::DryBulbHumidity), AbsHumidityAt(ps, 100, p));
   }
   return s;
 }

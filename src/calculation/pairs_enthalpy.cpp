@@ -30,7 +30,7 @@ Resolution ResolveDryBulbEnthalpy(double p, double tdb, double h) {
     s.twb = tdb;
     s.tdp = tdb;
   } else {
-    s.twb = WetBulb(s.tdp, tdb, s.h, p, WetBulbTolerance(InputPair::DryBulbEnthalpy));
+    s.twb = WetBulb(s.tdp, tdb, s.h, p, WetBulbTolerance(InputPair::DryBulbEnthalpy), AbsHumidityAt(ps, 100, p));
   }
   return s;
 }
@@ -51,7 +51,7 @@ Resolution ResolveAbsHumidityEnthalpy(double p, double x, double h) {
   s.ro = Density(x, p, s.tdb);
   s.pv = ps * (s.RH / 100);
   // No shortcut for saturated air: the iteration runs and tdp keeps the correlation's value.
-  s.twb = WetBulb(s.tdp, s.tdb, h, p, WetBulbTolerance(InputPair::AbsHumidityEnthalpy));
+  s.twb = WetBulb(s.tdp, s.tdb, h, p, WetBulbTolerance(InputPair::AbsHumidityEnthalpy), AbsHumidityAt(ps, 100, p));
   return s;
 }
 

@@ -5,8 +5,9 @@
 
 namespace vaporel {
 
-double AbsHumidity(double t, double phi, double p) {
-  const double ps = SatPressure(t);
+double AbsHumidity(double t, double phi, double p) { return AbsHumidityAt(SatPressure(t), phi, p); }
+
+double AbsHumidityAt(double ps, double phi, double p) {
   const double numerator = ((kMolarMassRatio * phi) / 100) * ps;
   const double denominator = p - (phi / 100) * ps;
   return numerator / denominator;

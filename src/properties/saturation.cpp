@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "properties/called_power.hpp"
 #include "properties/polynomial.hpp"
 
 namespace vaporel {
@@ -26,7 +27,12 @@ constexpr double kFrostPointLimit = 0.0061;
 double SatPressure(double t) {
   // t = 0 takes the liquid-water fit; the two fits do not meet at 0 °C.
   const Coefficients<7>& a = t < 0 ? kSatPressureIce : kSatPressureWater;
-  return std::exp(SumFromHighestPower(a, t));
+  // The sum of SumFromHighestPower with every power a call of std::pow, as it has always
+  // been evaluated here, less the call for t^1.
+  double sum = a[0] * CalledPower(t, 6);
+  for (std::size_t i = 1; i < 6; ++i) sum += a[i] * CalledPower(t, static_cast<int>(6 - i));
+  sum += a[6];
+  return std::exp(sum);
 }
 
 double DewPoint(double pv) {

@@ -127,14 +127,11 @@ double Rescue(Residual& f, double a, double b, double tdb, double tolerance) {
   return Bisect(f, lo, tdb, flo, fhi, tolerance);
 }
 
-}  // namespace
-
-WetBulbSolution SolveWetBulb(double tdp, double tdb, double h, double p, double tolerance) {
-  Residual f(h, p);
+// The iteration from the bracket [tdp, tdb], with the residual fb at tdb given.
+WetBulbSolution Solve(Residual& f, double tdp, double tdb, double fb, double tolerance) {
   double a = tdp;
   double b = tdb;
   double fa = f(a);
-  double fb = f(b);
   if (!HoldsSignChange(fa, fb)) {
     // The correlation's dew point can lie above the wet bulb or far outside its range:
     // start again from the bracket of perfectly dry air.
@@ -151,8 +148,24 @@ WetBulbSolution SolveWetBulb(double tdp, double tdb, double h, double p, double 
   return {Rescue(f, a, b, tdb, tolerance), f.evaluations()};
 }
 
+}  // namespace
+
+WetBulbSolution SolveWetBulb(double tdp, double tdb, double h, double p, double tolerance) {
+  Residual f(h, p);
+  return Solve(f, tdp, tdb, f(tdb), tolerance);
+}
+
+WetBulbSolution SolveWetBulb(double tdp, double tdb, double h, double p, double tolerance, double saturatedAtTdb) {
+  Residual f(h, p);
+  return Solve(f, tdp, tdb, Enthalpy(tdb, saturatedAtTdb) - h, tolerance);
+}
+
 double WetBulb(double tdp, double tdb, double h, double p, double tolerance) {
   return SolveWetBulb(tdp, tdb, h, p, tolerance).twb;
+}
+
+double WetBulb(double tdp, double tdb, double h, double p, double tolerance, double saturatedAtTdb) {
+  return SolveWetBulb(tdp, tdb, h, p, tolerance, saturatedAtTdb).twb;
 }
 
 }  // namespace vaporel
