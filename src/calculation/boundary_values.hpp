@@ -17,7 +17,11 @@ inline constexpr std::string_view kXmaxPattern = "0.00000";     // Label19, pair
 double MaxDryBulb(InputPair pair, double p);
 
 // twbmin [°C]: stepping down from tdb by 0.1 until saturated air is no richer than dry air at tdb.
+// The step found is the walk's own, searched for with far fewer evaluations.
 double MinWetBulb(double tdb, double p);
+// The same by the plain walk, one evaluation per step: the reference the search is held to,
+// and its fallback where the search's premise is not established.
+double MinWetBulbByWalk(double tdb, double p);
 
 struct EnthalpyRange {
   double hmin;  // [kJ/kg]
