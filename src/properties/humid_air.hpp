@@ -1,15 +1,28 @@
 #pragma once
-// Humidity ratio and enthalpy of humid air, per kg of dry air.
+// Humidity ratio and enthalpy of humid air, per kg of dry air. Inline: the wet-bulb
+// iteration evaluates them at every step, and with phi = 100 known the compiler folds the
+// percentages away (the same IEEE operations, so the same bits).
+
+#include "properties/constants.hpp"
+#include "properties/saturation.hpp"
 
 namespace vaporel {
 
-// Absolute humidity x [kg water / kg dry air] at t [°C], relative humidity phi [%, 0..100]
-// and absolute pressure p [bar]. Negative when (phi/100)·ps exceeds p.
-double AbsHumidity(double t, double phi, double p);
-// The same from the saturation pressure ps = SatPressure(t) [bar] already at hand.
-double AbsHumidityAt(double ps, double phi, double p);
+// Absolute humidity x [kg water / kg dry air] from the saturation pressure ps = SatPressure(t)
+// [bar], relative humidity phi [%, 0..100] and absolute pressure p [bar].
+inline double AbsHumidityAt(double ps, double phi, double p) {
+  const double numerator = ((kMolarMassRatio * phi) / 100) * ps;
+  const double denominator = p - (phi / 100) * ps;
+  return numerator / denominator;
+}
+// The same at t [°C]. Negative when (phi/100)·ps exceeds p.
+inline double AbsHumidity(double t, double phi, double p) { return AbsHumidityAt(SatPressure(t), phi, p); }
 
 // Specific enthalpy h [kJ / kg dry air] at t [°C] and absolute humidity x [kg/kg].
-double Enthalpy(double t, double x);
+inline double Enthalpy(double t, double x) {
+  const double dryAir = (kDryAirHeat + kDryAirHeatSlope * t) * t;
+  const double vapour = x * (kVaporisationHeat + (kVapourHeat + kVapourHeatSlope * t) * t);
+  return dryAir + vapour;
+}
 
 }  // namespace vaporel

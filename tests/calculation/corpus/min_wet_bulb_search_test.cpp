@@ -25,7 +25,7 @@ TEST_P(MinWetBulbSearch, FindsTheWalksStep) {
     const double tdbmax = SatTemperature(p);
     const double where = d.unit();
     double tdb = d.between(-40, tdbmax);
-    if (where < 0.15) tdb = d.between(-0.5, 0.5);             // steps across the 0 °C step
+    if (where < 0.15) tdb = d.between(-0.5, 0.5);              // steps across the 0 °C step
     if (where > 0.85) tdb = tdbmax - d.between(0, 1);          // near boiling
     tdb = std::stod(Fixed(tdb, 1 + static_cast<int>(i % 4)));  // as typed: 1 to 4 decimals
     const double walked = MinWetBulbByWalk(tdb, p), searched = MinWetBulb(tdb, p);
