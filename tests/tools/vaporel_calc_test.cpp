@@ -77,6 +77,39 @@ TEST(VaporelCalc, HelpExamplesRunAndVersionIsTheProjects) {
   std::system(("rm -rf '" + folder + "'").c_str());
 }
 
+// Several jobs give the single job's output byte for byte: input order, refusals, a line
+// too long to read, the header skipped; and a million rows stream through in flat memory.
+TEST(VaporelCalcCsv, JobsKeepTheOrderAndTheMemoryFlat) {
+  std::string rows = "pair,p,first,second\n";
+  for (int i = 0; i < 5000; ++i) {
+    rows += std::to_string(1 + i % 5) + ",1.01325," + std::to_string(10 + i % 20) + "," +
+            (i % 5 == 3   ? "0.005"
+             : i % 5 == 4 ? "0.006"
+                          : std::to_string(5 + i % 40)) +
+            "\n";
+    if (i % 1000 == 7) rows += std::string(100000, '1') + "\n";
+  }
+  const Outcome one = Calc("--csv --jobs 1", rows), three = Calc("--csv --jobs 3", rows);
+  ASSERT_EQ(one.code, 0);
+  EXPECT_EQ(three.code, 0);
+  EXPECT_TRUE(one.out == three.out);
+  EXPECT_NE(one.out.find("Invalid row, the line is too long"), std::string::npos);
+  EXPECT_EQ(Calc("--jobs 2 1 1.01325 20 50").code, 2);
+
+#ifndef VAPOREL_SANITIZED  // the sanitizers' own memory would be measured
+  // 10^6 rows generated on the fly; the largest resident size of the run stays small.
+  const std::string command = std::string("awk 'BEGIN{for(i=0;i<1000000;i++)print \"1,1.01325,20,50\"}' | ") +
+                              "/usr/bin/time -f %M '" + VAPOREL_CALC + "' --csv --jobs 2 2>&1 >/dev/null | tail -1";
+  FILE* pipe = popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  long kilobytes = 0;
+  EXPECT_EQ(std::fscanf(pipe, "%ld", &kilobytes), 1);
+  pclose(pipe);
+  EXPECT_GT(kilobytes, 0);
+  EXPECT_LT(kilobytes, 64 * 1024) << "resident size " << kilobytes << " KB";
+#endif
+}
+
 // The README's example prints the thirteen texts the result labels show.
 TEST(VaporelCalc, PrintsTheExampleStateAsTheLabelsShowIt) {
   const Outcome run = Calc("1 1.01325 20 50");

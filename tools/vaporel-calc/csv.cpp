@@ -126,24 +126,21 @@ std::string CsvRow(std::string_view line, const Numbers& numbers, const Accepted
   return row;
 }
 
-long RunCsv(std::FILE* input, std::FILE* output, const Numbers& numbers, const AcceptedState& accepted) {
-  std::string out = CsvHeader(CsvDelimiter(numbers));
+std::string TooLongRow(char delimiter) {
+  return std::string(4, delimiter) + std::string(13, delimiter) + "Invalid row, the line is too long\n";
+}
+
+void ReadCsvLines(std::FILE* input, const CsvLineSink& sink) {
   std::string pending;  // an incomplete last line of the block read so far
   char block[1 << 16];
   bool firstLine = true;
-  long rows = 0;
 
   auto handleLine = [&](std::string_view line) {
     if (Trim(line).empty()) return;
     const bool header = firstLine && HasLetter(line);
     firstLine = false;
     if (header) return;
-    out += CsvRow(line, numbers, accepted);
-    ++rows;
-    if (out.size() >= kFlushSize) {
-      std::fwrite(out.data(), 1, out.size(), output);
-      out.clear();
-    }
+    sink(line, false);
   };
 
   bool skipping = false;  // inside a line that was too long, up to its end
@@ -166,15 +163,27 @@ long RunCsv(std::FILE* input, std::FILE* output, const Numbers& numbers, const A
     if (pending.size() > kMaxLineLength) {
       if (!skipping) {
         firstLine = false;
-        out += std::string(4, CsvDelimiter(numbers)) + std::string(13, CsvDelimiter(numbers)) +
-               "Invalid row, the line is too long\n";
-        ++rows;
+        sink({}, true);
       }
       skipping = true;
       pending.clear();
     }
   }
   handleOrSkip(pending);
+}
+
+long RunCsv(std::FILE* input, std::FILE* output, const Numbers& numbers, const AcceptedState& accepted) {
+  const char delimiter = CsvDelimiter(numbers);
+  std::string out = CsvHeader(delimiter);
+  long rows = 0;
+  ReadCsvLines(input, [&](std::string_view line, bool tooLong) {
+    out += tooLong ? TooLongRow(delimiter) : CsvRow(line, numbers, accepted);
+    ++rows;
+    if (out.size() >= kFlushSize) {
+      std::fwrite(out.data(), 1, out.size(), output);
+      out.clear();
+    }
+  });
   std::fwrite(out.data(), 1, out.size(), output);
   std::fflush(output);
   return rows;

@@ -30,8 +30,19 @@ using AcceptedState = std::function<void(const AirState&)>;
 // `accepted` when there is one.
 std::string CsvRow(std::string_view line, const Numbers& numbers, const AcceptedState& accepted = {});
 
+// Each line of `input` that becomes a row, in order: blank lines and a first line with
+// letters (a header) are skipped; a line longer than any row is passed as tooLong, unread.
+using CsvLineSink = std::function<void(std::string_view line, bool tooLong)>;
+void ReadCsvLines(std::FILE* input, const CsvLineSink& sink);
+// The row written for a line that was too long.
+std::string TooLongRow(char delimiter);
+
 // Reads all of `input` and writes the rows to `output`. A refused row never stops the batch.
 // Returns the number of rows written (the header not counted).
 long RunCsv(std::FILE* input, std::FILE* output, const Numbers& numbers, const AcceptedState& accepted = {});
+// The same on `jobs` threads: rows are resolved in parallel and written in input order, with
+// only a few thousand rows in flight however long the input. jobs = 1 is RunCsv.
+long RunCsvInParallel(std::FILE* input, std::FILE* output, const Numbers& numbers, int jobs,
+                      const AcceptedState& accepted = {});
 
 }  // namespace vaporel

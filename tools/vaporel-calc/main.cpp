@@ -1,8 +1,11 @@
 // vaporel-calc: the headless twin of the main window for engineers who script.
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "calculation/result_texts.hpp"
@@ -19,7 +22,7 @@ constexpr const char* kUsage =
     "Usage: vaporel-calc [--precise] [--locale NAME] PAIR P FIRST SECOND\n"
     "       vaporel-calc [--locale NAME] --report OUT.xls PAIR P FIRST SECOND\n"
     "       vaporel-calc [--locale NAME] --chart OUT [--chart-style STYLE] PAIR P FIRST SECOND\n"
-    "       vaporel-calc [--locale NAME] --csv [--chart OUT [--chart-style STYLE]] < rows.csv\n"
+    "       vaporel-calc [--locale NAME] --csv [--jobs N] [--chart OUT [--chart-style STYLE]] < rows.csv\n"
     "       vaporel-calc --help | --version\n"
     "\n"
     "Resolves one state of humid air as the main window does: the pressure, first and second\n"
@@ -45,7 +48,8 @@ constexpr const char* kUsage =
     "--csv reads rows 'pair,p,first,second' (a header line allowed) from stdin and writes one\n"
     "row per input: the inputs, the 13 precise values and the refusal message (empty on\n"
     "success). A refused row never stops the batch. Under a comma locale the fields are\n"
-    "separated by ';'.\n"
+    "separated by ';'. --jobs N resolves the rows on N threads (default: one per core); the\n"
+    "output keeps the input's order.\n"
     "  printf '1,1.01325,20,50\\n2,1.01325,25,18\\n' | vaporel-calc --csv\n"
     "\n"
     "--chart OUT also draws the psychrometric chart at P with the state as its point, as a PNG\n"
@@ -60,6 +64,8 @@ constexpr const char* kUsage =
     "\n"
     "Exit status: 0 done, 1 input refused or a file not written, 2 bad usage.\n"
     "The manual page vaporel-calc(1) says more.\n";
+
+constexpr long kMaxJobs = 256;
 
 int Usage(const char* problem) {
   if (problem) std::fprintf(stderr, "vaporel-calc: %s\n", problem);
@@ -76,6 +82,7 @@ int main(int argc, char** argv) {
   std::optional<std::string> reportPath;
   std::optional<std::string> chartPath;
   std::optional<std::string> chartStyle;
+  std::optional<std::string> jobsText;
   std::vector<std::string> positional;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -93,6 +100,11 @@ int main(int argc, char** argv) {
       reportPath = argv[++i];
     } else if (arg.rfind("--report=", 0) == 0) {
       reportPath = arg.substr(std::strlen("--report="));
+    } else if (arg == "--jobs") {
+      if (i + 1 >= argc) return Usage("--jobs needs a number of threads");
+      jobsText = argv[++i];
+    } else if (arg.rfind("--jobs=", 0) == 0) {
+      jobsText = arg.substr(std::strlen("--jobs="));
     } else if (arg == "--chart" || arg == "--chart-style") {
       if (i + 1 >= argc)
         return Usage((arg + (arg == "--chart" ? " needs the file to write" : " needs a style")).c_str());
@@ -130,11 +142,22 @@ int main(int argc, char** argv) {
     return Usage("--chart-style needs --chart");
   }
 
+  int jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  if (jobsText) {
+    if (!csv) return Usage("--jobs is for --csv");
+    char* end = nullptr;
+    const long n = std::strtol(jobsText->c_str(), &end, 10);
+    if (jobsText->empty() || *end != '\0' || n < 1 || n > kMaxJobs) return Usage("--jobs must be 1 to 256");
+    jobs = static_cast<int>(n);
+  }
+
   if (csv) {
     if (!positional.empty()) return Usage("--csv reads its rows from stdin and takes no PAIR P FIRST SECOND");
     if (reportPath) return Usage("--report writes one state and cannot be combined with --csv");
     vaporel::ProcessLine line;
-    vaporel::RunCsv(stdin, stdout, numbers, [&line](const vaporel::AirState& state) { line.add(state); });
+    vaporel::AcceptedState collect;
+    if (chart) collect = [&line](const vaporel::AirState& state) { line.add(state); };
+    vaporel::RunCsvInParallel(stdin, stdout, numbers, jobs, collect);
     if (!chart) return 0;
     if (line.elsewhere() > 0) {
       const bool one = line.elsewhere() == 1;
