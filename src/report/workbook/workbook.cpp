@@ -38,7 +38,38 @@ auto guarded(F&& f) -> decltype(f()) {
 
 // Reads every record the module relies on, so that a damaged one is found at
 // open time rather than half-way through an edit.
-void validateSheet(const std::vector<Record>& records, std::size_t stringCount) {
+// Every cell-format index a sheet holds must name an XF of the file: a cell the report
+// writes takes its format from the cell, row or column it replaces, and a writer that
+// carried a damaged index would write a file other readers refuse.
+void checkXf(std::uint16_t xf, std::size_t xfCount) {
+  if (xf >= xfCount) throw FormatError("a cell format index (" + std::to_string(xf) + ") names no format of the file");
+}
+
+void validateXfs(const Record& r, std::size_t xfCount) {
+  switch (r.id) {
+    case rid::LabelSst:
+    case rid::Number:
+    case rid::Rk:
+    case rid::Blank:
+    case rid::BoolErr:
+    case rid::Formula:
+    case rid::Label:
+    case rid::RString: checkXf(getU16(r.data, 4), xfCount); break;
+    case rid::MulBlank:
+      for (std::uint16_t xf : readMulBlank(r).xfs) checkXf(xf, xfCount);
+      break;
+    case rid::MulRk:
+      for (const RkValue& cell : readMulRk(r).cells) checkXf(cell.xf, xfCount);
+      break;
+    case rid::Row:
+      if (const RowInfo row = readRow(r); row.flags & RowInfo::kHasXf) checkXf(row.xf(), xfCount);
+      break;
+    case rid::ColInfo: checkXf(readColInfo(r).xf, xfCount); break;
+    default: break;
+  }
+}
+
+void validateSheet(const std::vector<Record>& records, std::size_t stringCount, std::size_t xfCount) {
   for (std::size_t i : topLevelRecords(records)) {
     const Record& r = records[i];
     switch (r.id) {
@@ -75,6 +106,7 @@ void validateSheet(const std::vector<Record>& records, std::size_t stringCount) 
       case rid::BottomMargin: readDoubleRecord(r); break;
       default: break;
     }
+    validateXfs(r, xfCount);
   }
 }
 
@@ -174,7 +206,11 @@ void Workbook::load(const Bytes& stream) {
     sheets_.push_back(
         SheetEntry{i, static_cast<std::size_t>(sub - substreams_.begin()), b.type, utf8FromUtf16(b.name)});
   }
-  for (const auto& sub : substreams_) validateSheet(sub.records, sst_.strings.size());
+  // The fifteen style XFs and at least one cell XF (15, the default cell format) are required.
+  const auto xfCount = static_cast<std::size_t>(
+      std::count_if(globals_.begin(), globals_.end(), [](const Record& r) { return r.id == rid::Xf; }));
+  if (xfCount < 16) throw FormatError("fewer than 16 cell formats");
+  for (const auto& sub : substreams_) validateSheet(sub.records, sst_.strings.size(), xfCount);
   StyleTables::read(globals_);  // throws if a FONT, XF or FORMAT record is damaged
 }
 

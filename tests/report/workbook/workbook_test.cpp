@@ -226,6 +226,26 @@ TEST_F(Report, cellsReadBackAsNumbersOrTextsKeepingTheirFormats) {
   EXPECT_EQ(runChecker(path, expectJson(kReport), dir_), 0);
 }
 
+// Reports that other spreadsheet programs re-saved take the report's cells like the template.
+TEST_F(Report, reSavedByOtherProgramsTakeTheCells) {
+  for (const char* name : {"report-resaved-by-calc.xls", "report-resaved-by-gnumeric.xls"}) {
+    auto book = Workbook::open(std::string(VAPOREL_RESAVED_DIR "/") + name);
+    ASSERT_TRUE(book.ok()) << name << ": " << book.error().message();
+    writeReport(*book, kReport);
+    const auto path = dir_ / name;
+    ASSERT_TRUE(book->save(path).ok()) << name;
+    const auto back = Workbook::open(path);
+    ASSERT_TRUE(back.ok()) << name;
+    EXPECT_EQ(back->cell(0, "B4")->value.number, 1.01325) << name;
+    // Their styles are the other program's; xlrd must read the cells written.
+    const std::string xlrd = std::string(VAPOREL_PYTHON) +
+                             " -c \"import sys, xlrd; s = xlrd.open_workbook(sys.argv[1]).sheet_by_name('Vaporel');"
+                             " sys.exit(s.cell_value(3, 1) != 1.01325)\" '" +
+                             path.string() + "'";
+    EXPECT_EQ(std::system(xlrd.c_str()), 0) << name;
+  }
+}
+
 TEST_F(Report, everythingElseStaysAsItWas) {
   const Workbook before = openTemplate();
   Workbook after = openTemplate();
@@ -482,6 +502,20 @@ TEST_F(Failure, unreadableFilesAreReportedByKind) {
     pos += recordSize(r);
   }
   EXPECT_EQ(Workbook::fromStream(badIndex).error().code, ErrorCode::Damaged);
+
+  // A cell whose format index names no XF of the file (a writer would carry it on).
+  for (std::uint16_t xf : {29, 86, 10540}) {
+    Bytes badXf = reportTemplateStream();
+    std::size_t at = subs[1].offset;
+    for (const auto& r : subs[1].records) {
+      if (r.id == rid::LabelSst || r.id == rid::Blank) {
+        putU16(badXf, at + 4 + 4, xf);
+        break;
+      }
+      at += recordSize(r);
+    }
+    EXPECT_EQ(Workbook::fromStream(badXf).error().code, ErrorCode::Damaged) << xf;
+  }
 }
 
 TEST_F(Failure, truncatedFileLeavesNothingWritten) {
