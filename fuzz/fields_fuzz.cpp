@@ -1,8 +1,8 @@
 // Any text typed, pasted or deleted into any field for any pair, through the headless user:
 // after the entry filter every field is numeric or empty, a paste of valid UTF-8 costs one
 // beep per character removed, nothing throws, and every action returns.
-#include <cstdint>
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
