@@ -3,8 +3,14 @@
 // mouse presses, Tab keys and shortcuts before Qt acts on them: the only point
 // where a field check can still refuse a focus change before a clicked button
 // goes down (focus-out events and focusChanged arrive after the move).
+//
+// Every command handler of every window runs inside notify(), so it is also the one
+// place where an exception stops: one that escaped a handler is shown as a message
+// ("ERROR", critical icon) and the event counts as handled, instead of ending the
+// program through Qt's event loop, which cannot carry exceptions.
 
 #include <QApplication>
+#include <string_view>
 
 namespace vaporel {
 
@@ -14,6 +20,10 @@ class EventInterceptor {
   // True swallows the event.
   virtual bool intercept(QObject* receiver, QEvent* event) = 0;
 };
+
+// Shown, followed by the exception's own text, when a command failed unexpectedly.
+inline constexpr std::string_view kUnexpectedFailureTitle = "ERROR";
+inline constexpr std::string_view kUnexpectedFailureMessage = "The command could not be completed: ";
 
 class ShellApplication : public QApplication {
  public:
@@ -25,7 +35,11 @@ class ShellApplication : public QApplication {
   bool notify(QObject* receiver, QEvent* event) override;
 
  private:
+  bool dispatch(QObject* receiver, QEvent* event);
+  void showFailure(const QString& cause);
+
   EventInterceptor* interceptor_ = nullptr;
+  bool showingFailure_ = false;
 };
 
 }  // namespace vaporel

@@ -22,6 +22,7 @@
 
 #include "modal_watchdog.hpp"
 #include "qt_printing.hpp"
+#include "report/report_generation.hpp"
 #include "report_fixture.hpp"
 #include "shell/main_window.hpp"
 #include "shell/qt_platform.hpp"
@@ -394,43 +395,55 @@ class FolderPlatform : public QtPlatform {
   std::string folder_;
 };
 
+// The program's main window over a report folder, after a user calculated pair 1 at
+// 1.01325 bar, 21.5 °C, 40 %.
+struct CalculatedDesktop {
+  explicit CalculatedDesktop(const QString& folder)
+      : platform(folder.toStdString()), logic(model, platform, Numbers('.')), window(logic, Twips(1.0)) {
+    platform.attach(&window, [this] { window.render(); });
+    logic.setReportCommand(DesktopReportCommand(model, platform, '.', &window));
+    window.start();
+  }
+  void calculate() {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    UserDriver user(logic);
+    ASSERT_TRUE(user.pick(0));
+    ASSERT_TRUE(user.type("Text2", "1.01325"));
+    user.tab();
+    ASSERT_TRUE(user.type("Text3", "21.5"));
+    user.tab();
+    ASSERT_TRUE(user.type("Text4", "40"));
+    user.tab();
+    ASSERT_TRUE(user.clickOn("Command1"));
+    window.render();
+    ASSERT_TRUE(window.control("Command3")->isEnabled());
+  }
+
+  MainWindowModel model;
+  FolderPlatform platform;
+  MainWindowLogic logic;
+  MainWindow window;
+};
+
 // State: the program's main window after a user calculated pair 1. Action: a click on the
 // real "Excel" button. Expected: Form2 opens modally over the main window, no longer busy,
 // on the report just written (the first input as typed); Back returns to the main window.
 TEST_F(ReportWindowTest, ExcelOnTheMainWindowOpensForm2OnTheNewReport) {
-  MainWindowModel model;
-  FolderPlatform platform(dir_.path().toStdString());
-  MainWindowLogic logic(model, platform, Numbers('.'));
-  MainWindow window(logic, Twips(1.0));
-  platform.attach(&window, [&window] { window.render(); });
-  logic.setReportCommand(DesktopReportCommand(model, platform, '.', &window));
-  window.start();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-
-  UserDriver user(logic);
-  ASSERT_TRUE(user.pick(0));
-  ASSERT_TRUE(user.type("Text2", "1.01325"));
-  user.tab();
-  ASSERT_TRUE(user.type("Text3", "21.5"));
-  user.tab();
-  ASSERT_TRUE(user.type("Text4", "40"));
-  user.tab();
-  ASSERT_TRUE(user.clickOn("Command1"));
-  window.render();
-  ASSERT_TRUE(window.control("Command3")->isEnabled());
+  CalculatedDesktop desktop(dir_.path());
+  ASSERT_NO_FATAL_FAILURE(desktop.calculate());
 
   std::string shownB5;
   bool busyWhileShown = true;
   ModalWatchdog watchdog([&](QWidget* modal) {
     auto* form2 = dynamic_cast<ReportWindowDialog*>(modal);
     if (form2 == nullptr) return false;
-    EXPECT_EQ(form2->parentWidget(), &window);
+    EXPECT_EQ(form2->parentWidget(), &desktop.window);
     if (form2->viewer()->sheet()) shownB5 = TextAt(*form2->viewer()->sheet(), "B5");
-    busyWhileShown = model.busyPointer || model["Frame4"].visible;
+    busyWhileShown = desktop.model.busyPointer || desktop.model["Frame4"].visible;
     QMetaObject::invokeMethod(form2->backButton(), "click", Qt::QueuedConnection);
     return true;
   });
-  QTest::mouseClick(window.control("Command3"), Qt::LeftButton);
+  QTest::mouseClick(desktop.window.control("Command3"), Qt::LeftButton);
 
   EXPECT_EQ(shownB5, "21.5");
   EXPECT_FALSE(busyWhileShown);
@@ -440,7 +453,54 @@ TEST_F(ReportWindowTest, ExcelOnTheMainWindowOpensForm2OnTheNewReport) {
   ASSERT_TRUE(saved.has_value());
   EXPECT_EQ(TextAt(*saved, "B6"), "40");
   EXPECT_EQ(TextAt(*saved, "A6"), "Relative humidity [%] ");
-  EXPECT_TRUE(window.isVisible());
+  EXPECT_TRUE(desktop.window.isVisible());
+}
+
+// State: the program's report is a re-saved report damaged where opening alone does not
+// look; a user calculated pair 1. Action: Excel. Expected: the report's error message, no
+// Form2, the window as it was (fields, results, not busy), the file byte-identical.
+TEST_F(ReportWindowTest, ExcelOnADamagedReportShowsTheReportErrorAndKeepsTheWindow) {
+  QFile::remove(report_);
+  ASSERT_TRUE(QFile::copy(QStringLiteral(VAPOREL_DAMAGED_DIR) + "/record-shorter-than-its-fields.xls", report_));
+  QFile::setPermissions(report_, QFile::ReadOwner | QFile::WriteOwner);
+  const QByteArray before = ReadBytes(report_);
+  CalculatedDesktop desktop(dir_.path());
+  ASSERT_NO_FATAL_FAILURE(desktop.calculate());
+  const std::string shownTdp = desktop.model["l10"].text;
+  ASSERT_FALSE(shownTdp.empty());
+
+  ModalWatchdog watchdog;
+  QTest::mouseClick(desktop.window.control("Command3"), Qt::LeftButton);
+
+  ASSERT_EQ(watchdog.boxes().size(), 1u);
+  EXPECT_EQ(watchdog.boxes()[0].title.toStdString(), kReportErrorTitle);
+  EXPECT_EQ(watchdog.boxes()[0].text.toStdString(), kReportErrorMessage);
+  EXPECT_EQ(watchdog.boxes()[0].icon, QMessageBox::Critical);
+  EXPECT_EQ(watchdog.rejectedUnhandled, 0);
+  EXPECT_TRUE(desktop.window.isVisible());
+  EXPECT_FALSE(desktop.model.busyPointer || desktop.model["Frame4"].visible);
+  EXPECT_EQ(desktop.model["Text3"].text, "21.5");
+  EXPECT_EQ(desktop.model["l10"].text, shownTdp);
+  EXPECT_TRUE(desktop.model["Frame2"].visible);
+  EXPECT_EQ(ReadBytes(report_), before);
+}
+
+// State: a calculated window whose Excel command fails unexpectedly (it throws). Action:
+// Excel. Expected: the failure shown as a message naming its cause; the program runs on.
+TEST_F(ReportWindowTest, AnExceptionFromACommandIsShownNotFatal) {
+  CalculatedDesktop desktop(dir_.path());
+  ASSERT_NO_FATAL_FAILURE(desktop.calculate());
+  desktop.logic.setReportCommand([] { throw std::runtime_error("no room for the report"); });
+
+  ModalWatchdog watchdog;
+  QTest::mouseClick(desktop.window.control("Command3"), Qt::LeftButton);
+
+  ASSERT_EQ(watchdog.boxes().size(), 1u);
+  EXPECT_EQ(watchdog.boxes()[0].title.toStdString(), kUnexpectedFailureTitle);
+  EXPECT_EQ(watchdog.boxes()[0].text.toStdString(), std::string(kUnexpectedFailureMessage) + "no room for the report");
+  EXPECT_EQ(watchdog.boxes()[0].icon, QMessageBox::Critical);
+  EXPECT_TRUE(desktop.window.isVisible());
+  EXPECT_EQ(desktop.model["Text3"].text, "21.5");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <optional>
 #include <string>
 #include <thread>
@@ -73,9 +74,7 @@ int Usage(const char* problem) {
   return 2;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   bool precise = false;
   bool csv = false;
   std::optional<std::string> localeName;
@@ -201,4 +200,18 @@ int main(int argc, char** argv) {
   }
   std::fwrite(out.data(), 1, out.size(), stdout);
   return 0;
+}
+
+}  // namespace
+
+// No failure ends the program by an abort: one that escaped every check is named, exit 1.
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "vaporel-calc: %s\n", e.what());
+  } catch (...) {
+    std::fprintf(stderr, "vaporel-calc: unknown failure\n");
+  }
+  return 1;
 }

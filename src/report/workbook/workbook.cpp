@@ -33,6 +33,8 @@ auto guarded(F&& f) -> decltype(f()) {
     return Error{ErrorCode::Damaged, "a record asks for more room than the file holds"};
   } catch (const std::bad_alloc&) {
     return Error{ErrorCode::Damaged, "out of memory"};
+  } catch (const std::exception& e) {
+    return Error{ErrorCode::Damaged, e.what()};
   }
 }
 
@@ -126,6 +128,10 @@ std::string errorText(std::uint8_t code) {
 }  // namespace
 
 Result<Workbook> Workbook::open(const std::string& path) {
+  return guarded([&]() -> Result<Workbook> { return openFile(path); });
+}
+
+Result<Workbook> Workbook::openFile(const std::string& path) {
   auto file = readOleFile(path);
   if (!file) return file.error();
   const auto& entries = file->entries;
@@ -139,6 +145,10 @@ Result<Workbook> Workbook::open(const std::string& path) {
 }
 
 Result<Workbook> Workbook::fromFileBytes(const Bytes& fileBytes) {
+  return guarded([&]() -> Result<Workbook> { return fromOleBytes(fileBytes); });
+}
+
+Result<Workbook> Workbook::fromOleBytes(const Bytes& fileBytes) {
   auto file = parseOleFile(fileBytes);
   if (!file) return file.error();
   for (const auto& e : file->entries) {
@@ -197,6 +207,7 @@ void Workbook::load(const Bytes& stream) {
   if (hadSst_) sst_ = readSst(sstGroup);
 
   substreams_.assign(std::make_move_iterator(subs.begin() + 1), std::make_move_iterator(subs.end()));
+  for (const auto& sub : substreams_) bofType(sub.records.front());  // a sheet's BOF is read on every call
   for (std::size_t i = 0; i < globals_.size(); ++i) {
     if (globals_[i].id != rid::BoundSheet) continue;
     const BoundSheet b = readBoundSheet(globals_[i]);
@@ -221,12 +232,14 @@ std::vector<std::string> Workbook::sheetNames() const {
 }
 
 Result<std::size_t> Workbook::checkedSheet(std::size_t sheet) const {
-  if (sheet >= sheets_.size()) return Error{ErrorCode::NoSuchSheet, "position " + std::to_string(sheet + 1)};
-  const auto& recs = substreams_[sheets_[sheet].substream].records;
-  if (sheets_[sheet].type != 0 || bofType(recs.front()) != kBofWorksheet) {
-    return Error{ErrorCode::NoSuchSheet, sheets_[sheet].name + " is not a worksheet"};
-  }
-  return sheet;
+  return guarded([&]() -> Result<std::size_t> {
+    if (sheet >= sheets_.size()) return Error{ErrorCode::NoSuchSheet, "position " + std::to_string(sheet + 1)};
+    const auto& recs = substreams_[sheets_[sheet].substream].records;
+    if (sheets_[sheet].type != 0 || bofType(recs.front()) != kBofWorksheet) {
+      return Error{ErrorCode::NoSuchSheet, sheets_[sheet].name + " is not a worksheet"};
+    }
+    return sheet;
+  });
 }
 
 Result<std::size_t> Workbook::sheetByName(std::string_view name) const {
@@ -571,19 +584,22 @@ Result<Bytes> Workbook::streamBytes() const {
 }
 
 Result<Bytes> Workbook::fileBytes() const {
-  auto stream = streamBytes();
-  if (!stream) return stream.error();
-  OleFile file = container_;
-  for (auto& e : file.entries) {
-    if (!e.storage && e.name == kWorkbookStream) e.data = std::move(*stream);
-  }
-  return encodeOleFile(file);
+  return guarded([&]() -> Result<Bytes> {
+    Bytes stream = serialise();
+    OleFile file = container_;
+    for (auto& e : file.entries) {
+      if (!e.storage && e.name == kWorkbookStream) e.data = std::move(stream);
+    }
+    return encodeOleFile(file);
+  });
 }
 
 Status Workbook::save(const std::string& path) const {
-  auto bytes = fileBytes();
-  if (!bytes) return bytes.error();
-  return writeFileAtomically(path, *bytes);
+  return guarded([&]() -> Status {
+    auto bytes = fileBytes();
+    if (!bytes) return bytes.error();
+    return writeFileAtomically(path, *bytes);
+  });
 }
 
 }  // namespace vaporel::xls

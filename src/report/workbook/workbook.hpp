@@ -2,7 +2,16 @@
 // A 97-2003 workbook (BIFF8 records in an OLE2 compound file) opened for editing
 // cell values. Everything it does not change is written back as it was read:
 // records it does not understand are carried byte for byte, other streams of the
-// compound file too. Failures come back as Error values, never as exceptions.
+// compound file too.
+//
+// Failures come back as Error values, never as exceptions: every public function
+// below runs its work inside one guard that turns whatever the module's readers
+// throw (a damaged record, a table index out of range, memory) into an Error. The
+// guard at every entry is the guarantee; `open` also reads every record the later
+// calls rely on, so that damage is reported when the file is opened rather than
+// half-way through an edit. The record-level headers of this folder are the module's
+// internals: they throw FormatError, and only this class's guard may call them on
+// untrusted bytes.
 
 #include <cstdint>
 #include <optional>
@@ -65,6 +74,8 @@ class Workbook {
     std::string name;
   };
 
+  static Result<Workbook> openFile(const std::string& path);
+  static Result<Workbook> fromOleBytes(const Bytes& fileBytes);
   static Result<Workbook> fromParts(const Bytes& stream, OleFile container);
   void load(const Bytes& stream);  // throws FormatError
   Bytes serialise() const;         // throws FormatError

@@ -159,5 +159,23 @@ TEST(CalcReport, WorkbookFailuresPrintTheReportMessageAndTheCause) {
   EXPECT_EQ(Entries(dir.path()), (QStringList{"OUT.xls", "bare", "damaged.xls", "foreign.xls", "truncated.xls"}));
 }
 
+// State: OUT.xls is a report damaged where opening alone does not look (each file of the
+// damaged-reports folder). Action: --report. Expected: the report's message and "damaged
+// workbook (...)", exit 1, the file byte-identical: never an abort.
+TEST(CalcReport, DamagedReportsAreRefusedNotCrashedOn) {
+  QTemporaryDir dir;
+  for (const QString& name : QDir(VAPOREL_DAMAGED_DIR).entryList(QDir::Files)) {
+    SCOPED_TRACE(name.toStdString());
+    const QString out = dir.path() + "/" + name;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VAPOREL_DAMAGED_DIR) + "/" + name, out));
+    const QByteArray before = ReadBytes(out);
+    const CalcRun run = Calc({"--report", out, "1", "1.01325", "20", "50"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.startsWith(kFailure + "vaporel-calc: " + out + ": damaged workbook ("))
+        << run.err.toStdString();
+    EXPECT_EQ(ReadBytes(out), before);
+  }
+}
+
 }  // namespace
 }  // namespace vaporel
