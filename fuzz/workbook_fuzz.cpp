@@ -1,6 +1,8 @@
-// Any bytes as a workbook: opened, the report's 18 cells written, saved, reopened. Either a
-// clean refusal, or a file that reopens with every cell as written (and so with every cell
-// format index valid: the module refuses a file that names a format it lacks).
+// Any bytes as a workbook: opened, every reading function called on every sheet, the
+// report's 18 cells written, saved, reopened. Either a clean refusal, or a file that
+// reopens with every cell as written (and so with every cell format index valid: the
+// module refuses a file that names a format it lacks). An exception that leaves the
+// module ends the run as a finding.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -30,12 +32,26 @@ const char* const kTexts[] = {"Dry bulb temperature [oC] ",
                               "1.803E-05",
                               "0.702"};
 
+// What the report window and the printer ask of any workbook they are shown.
+void readEverything(const vaporel::xls::Workbook& book) {
+  using namespace vaporel::xls;
+  for (std::size_t i = 0; i <= book.sheetNames().size(); ++i) {
+    (void)book.sheetAt(i);
+    (void)book.cell(i, "B4");
+    (void)book.view(i, CellRange{0, 22, 0, 1});
+    (void)book.printArea(i);
+    (void)book.usedRange(i);
+  }
+  (void)book.streamBytes();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace vaporel::xls;
   auto book = Workbook::fromFileBytes(Bytes(data, data + size));
   if (!book) return 0;  // refused: nothing to write
+  readEverything(*book);
   const auto sheet = book->sheetByName("Vaporel");
   if (!sheet) return 0;
   for (std::size_t i = 0; i < 18; ++i) {
