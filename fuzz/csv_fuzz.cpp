@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "vaporel-calc/csv.hpp"
+#include "batch/csv.hpp"
 
 namespace {
 

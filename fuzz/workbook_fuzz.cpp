@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "report/workbook/workbook.hpp"
+#include "workbook/workbook.hpp"
 
 namespace {
 

@@ -13,6 +13,8 @@
 #include <thread>
 #include <vector>
 
+#include "batch/batch.hpp"
+#include "batch/csv.hpp"
 #include "calculation/boundary_values.hpp"
 #include "calculation/resolve_state.hpp"
 #include "calculation/thermophysical.hpp"
@@ -20,8 +22,6 @@
 #include "properties/humid_air.hpp"
 #include "properties/saturation.hpp"
 #include "properties/wet_bulb.hpp"
-#include "vaporel-calc/batch.hpp"
-#include "vaporel-calc/csv.hpp"
 
 namespace vaporel {
 namespace {

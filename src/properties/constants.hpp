@@ -23,4 +23,7 @@ inline constexpr double kVaporisationHeat = 2500.84;  // r0, at 0 °C [kJ/kg]
 inline constexpr double kVapourHeat = 1.856;          // cpv [kJ/(kg K)]
 inline constexpr double kVapourHeatSlope = 0.0002;    // cpv' [kJ/(kg K^2)]
 
+// The standard atmosphere [bar]: the pressure a chart shows before any pressure is accepted.
+inline constexpr double kStandardPressure = 1.01325;
+
 }  // namespace vaporel

@@ -1,22 +1,6 @@
 #include "report/report_generation.hpp"
 
-#include "window/model/control_names.hpp"
-
 namespace vaporel {
-namespace {
-
-void EndBusy(MainWindowModel& model, Platform& platform) {
-  model[control::Frame4].visible = false;
-  model.busyPointer = false;
-  platform.repaint();
-}
-
-void Fail(MainWindowModel& model, Platform& platform) {
-  EndBusy(model, platform);
-  platform.messageBox(kReportErrorMessage, kReportErrorTitle, MessageIcon::Critical);
-}
-
-}  // namespace
 
 std::array<std::string_view, 18> ReportCellTexts(const ReportContent& content) {
   std::array<std::string_view, 18> texts;
@@ -35,27 +19,6 @@ xls::Status WriteReport(const ReportContent& content, Spreadsheet& spreadsheet, 
     if (xls::Status done = spreadsheet.setCell(kReportCells[i], texts[i]); !done) return done;
   }
   return spreadsheet.save();
-}
-
-bool GenerateReport(MainWindowModel& model, Platform& platform, Spreadsheet& spreadsheet, ReportWindow& window,
-                    const std::string& reportPath) {
-  model.busyPointer = true;
-  model[control::Frame4].visible = true;
-  platform.repaint();
-
-  // Every way the workbook can fail (missing, locked, damaged, no such sheet, full disk)
-  // ends in the one message the user is shown.
-  if (!WriteReport(ReportContentOf(model), spreadsheet, reportPath)) {
-    Fail(model, platform);
-    return false;
-  }
-
-  EndBusy(model, platform);
-  if (!window.showReport(reportPath)) {
-    Fail(model, platform);
-    return false;
-  }
-  return true;
 }
 
 }  // namespace vaporel

@@ -1,17 +1,13 @@
 #pragma once
-// The "Excel" command: writes the inputs and results the main window shows into
-// the report workbook, saves it in place and opens the report window on it.
+// The report workbook filled from a ReportContent: its sheet, its cells in the order
+// they are written, and the one message every failure ends in.
 
 #include <array>
 #include <string>
 #include <string_view>
 
-#include "report/report_window_interface.hpp"
+#include "report/report_content.hpp"
 #include "report/spreadsheet.hpp"
-#include "window/model/control_names.hpp"
-#include "window/model/main_window_model.hpp"
-#include "window/model/platform.hpp"
-#include "window/report_content.hpp"
 
 namespace vaporel {
 
@@ -37,12 +33,5 @@ std::array<std::string_view, 18> ReportCellTexts(const ReportContent&& content) 
 // Fills the workbook at `reportPath` with `content` and saves it; the first failure
 // stops the work and is returned with its cause.
 xls::Status WriteReport(const ReportContent& content, Spreadsheet& spreadsheet, const std::string& reportPath);
-
-// The whole command: busy panel and pointer, the window's texts written into the workbook
-// and saved, busy state removed, then the report window shown modally. Any failure hides
-// the busy state and shows the report's error message instead; the previous report file
-// stays as it was. Returns true when the report window was shown.
-bool GenerateReport(MainWindowModel& model, Platform& platform, Spreadsheet& spreadsheet, ReportWindow& window,
-                    const std::string& reportPath);
 
 }  // namespace vaporel

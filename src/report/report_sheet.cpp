@@ -3,15 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "report/workbook/workbook.hpp"
+#include "workbook/workbook.hpp"
 
 namespace vaporel {
 namespace {
 
 // Without a print area the viewer still shows the report's rows 1 to 23 of columns A and B.
 constexpr xls::CellRange kReportRange{0, 22, 0, 1};
-
-Rgb ToRgb(xls::Rgb c) { return {c.r, c.g, c.b}; }
 
 CellHAlign ToHAlign(xls::HAlign a) {
   switch (a) {
@@ -87,9 +85,9 @@ ReportSheet FromView(const xls::SheetView& view) {
     out.fontPoints = cell.font.heightTwips / 20.0;
     out.bold = cell.font.bold;
     out.italic = cell.font.italic;
-    out.textColour = ToRgb(cell.font.colour);
+    out.textColour = cell.font.colour;
     // Hatched patterns are shown in their foreground colour.
-    if (cell.fill.pattern != 0) out.fill = ToRgb(cell.fill.fore);
+    if (cell.fill.pattern != 0) out.fill = cell.fill.fore;
     out.halign = ToHAlign(cell.hAlign);
     out.valign = ToVAlign(cell.vAlign);
     if (out.text.empty() && !out.fill && out.rowSpan == 1 && out.columnSpan == 1) continue;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "window/model/main_window_model.hpp"  // Rgb
+#include "workbook/style_records.hpp"  // Rgb
 
 namespace vaporel {
 
@@ -25,8 +25,8 @@ struct SheetCell {
   double fontPoints = 10;
   bool bold = false;
   bool italic = false;
-  Rgb textColour{0, 0, 0};
-  std::optional<Rgb> fill;  // solid fill colour
+  xls::Rgb textColour{0, 0, 0};
+  std::optional<xls::Rgb> fill;  // solid fill colour
   CellHAlign halign = CellHAlign::General;
   CellVAlign valign = CellVAlign::Bottom;
 };

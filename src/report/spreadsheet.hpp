@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "report/workbook/result.hpp"
+#include "workbook/result.hpp"
 
 namespace vaporel {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "report/spreadsheet.hpp"
-#include "report/workbook/workbook.hpp"
+#include "workbook/workbook.hpp"
 
 namespace vaporel {
 

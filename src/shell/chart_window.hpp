@@ -5,11 +5,11 @@
 #include <QWidget>
 #include <optional>
 
-#include "chart/chart_subject.hpp"
 #include "chart/geometry/chart_geometry.hpp"
 #include "chart/render/chart_renderer.hpp"
 #include "numbers/numbers.hpp"
 #include "shell/report_window.hpp"
+#include "window/chart/chart_subject.hpp"
 #include "window/model/main_window_model.hpp"
 
 class QComboBox;

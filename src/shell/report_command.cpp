@@ -1,9 +1,9 @@
 #include "shell/report_command.hpp"
 
-#include "report/report_generation.hpp"
 #include "report/report_location.hpp"
 #include "report/workbook_spreadsheet.hpp"
 #include "shell/report_window.hpp"
+#include "window/report/excel_command.hpp"
 
 namespace vaporel {
 

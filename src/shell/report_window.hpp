@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-#include "report/report_window_interface.hpp"
+#include "window/report/report_window_interface.hpp"
 
 class QPrinter;
 class QPushButton;

@@ -9,7 +9,7 @@
 namespace vaporel {
 namespace {
 
-QColor ToColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor ToColor(xls::Rgb c) { return QColor(c.r, c.g, c.b); }
 
 // Verdana is seldom installed on Linux: DejaVu Sans is the closest free face.
 QString FontFamily(const std::string& name) {

@@ -1,7 +1,7 @@
 // Every state the field checks accept resolves to thirteen finite values, with the wet bulb
 // where the saturated-enthalpy residual changes sign: a regression sweep over the accepted
 // ranges of all five input pairs, near the boiling point included.
-#include "vaporel-calc/batch.hpp"
+#include "batch/batch.hpp"
 
 #include <gtest/gtest.h>
 

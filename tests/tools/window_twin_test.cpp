@@ -3,8 +3,8 @@
 // labels, exactly where the batch calculator gives its refusal or its thirteen texts.
 #include <gtest/gtest.h>
 
+#include "batch/batch.hpp"
 #include "support/window_fixture.hpp"
-#include "vaporel-calc/batch.hpp"
 
 namespace vaporel {
 namespace {

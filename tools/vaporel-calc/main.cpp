@@ -9,13 +9,13 @@
 #include <thread>
 #include <vector>
 
+#include "batch/batch.hpp"
+#include "batch/chart_mode.hpp"
+#include "batch/csv.hpp"
+#include "batch/report_mode.hpp"
+#include "calculation/input_pair.hpp"
 #include "calculation/result_texts.hpp"
-#include "chart/chart_subject.hpp"
-#include "vaporel-calc/batch.hpp"
-#include "vaporel-calc/chart_mode.hpp"
-#include "vaporel-calc/csv.hpp"
-#include "vaporel-calc/report_mode.hpp"
-#include "window/input/selector_and_reset.hpp"
+#include "properties/constants.hpp"
 
 namespace {
 

@@ -11,15 +11,6 @@
 namespace vaporel {
 namespace {
 
-// By list index; the fifth entry's captions are in title case, as the window has always shown them.
-constexpr std::array<std::array<std::string_view, 2>, 5> kInputCaptions = {{
-    {"Dry bulb temperature [oC] ", "Relative humidity [%] "},
-    {"Dry bulb temperature [oC] ", "Wet bulb temperature [oC] "},
-    {"Dry bulb temperature [oC] ", "Enthalpy [kJ/kg] "},
-    {"Absolute humidity [-] ", "Enthalpy [kJ/kg] "},
-    {"Dry Bulb Temperature [oC] ", "Absolute Humidity [-] "},
-}};
-
 void EmptyInputFields(WindowContext& window) {
   SetFieldText(window, control::Text2, "");
   SetFieldText(window, control::Text3, "");
@@ -33,13 +24,8 @@ void DisableFollowUpCommands(MainWindowModel& model) {
 
 }  // namespace
 
-std::array<std::string_view, 2> InputCaptions(InputPair pair) {
-  if (pair == InputPair::None) return {};
-  return kInputCaptions[static_cast<std::size_t>(pair) - 1];
-}
-
 InputPair SelectedPair(const MainWindowModel& model) {
-  return InputPairFromNumber(model[control::Combo1].listIndex + 1);
+  return InputPairFromListIndex(model[control::Combo1].listIndex);
 }
 
 void OnPairSelected(WindowContext& window) {

@@ -10,9 +10,6 @@
 
 namespace vaporel {
 
-// The captions Label7 and Label8 take for the pair, beside Text3 and Text4; empty for None.
-std::array<std::string_view, 2> InputCaptions(InputPair pair);
-
 // The input pair Combo1 shows; None while no entry is selected.
 InputPair SelectedPair(const MainWindowModel& model);
 

@@ -2,6 +2,8 @@
 // file holds what the window shows (read back by xlrd), for either decimal separator, and
 // the batch calculator's --report writes the same cells from the same texts.
 
+#include "window/report/excel_command.hpp"
+
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -11,6 +13,7 @@
 #include "report/workbook_spreadsheet.hpp"
 #include "report_files.hpp"
 #include "support/window_fixture.hpp"
+#include "window/report/report_content.hpp"
 
 namespace vaporel::testing {
 namespace {

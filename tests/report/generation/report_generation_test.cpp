@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "window/report/excel_command.hpp"
+
 namespace vaporel {
 namespace {
 

@@ -17,6 +17,8 @@
 #include "report/report_generation.hpp"
 #include "report/workbook_spreadsheet.hpp"
 #include "report_files.hpp"
+#include "window/report/excel_command.hpp"
+#include "window/report/report_content.hpp"
 
 namespace vaporel {
 namespace {

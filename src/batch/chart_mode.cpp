@@ -1,0 +1,49 @@
+#include "batch/chart_mode.hpp"
+
+#include <QGuiApplication>
+#include <cstdio>
+#include <memory>
+
+#include "chart/geometry/chart_geometry.hpp"
+#include "chart/render/chart_file.hpp"
+
+namespace vaporel {
+
+ChartRequestOrProblem MakeChartRequest(const std::string& out, const std::string& styleName) {
+  if (out.empty()) return {std::nullopt, "--chart needs the file to write"};
+  if (!ChartFormatOf(out)) return {std::nullopt, "--chart writes .png, .svg or .pdf files, not " + out};
+  const auto style = ChartStyleNamed(styleName);
+  if (!style) return {std::nullopt, "--chart-style must be psychrometric or mollier, not " + styleName};
+  return {ChartRequest{out, *style}, {}};
+}
+
+void ProcessLine::add(const AirState& state) {
+  if (points_.empty()) p_ = state.p;
+  if (state.p != p_) {
+    ++elsewhere_;
+    return;
+  }
+  points_.push_back({state.tdb, state.x});
+}
+
+bool WriteBatchChart(const ChartRequest& request, double p, const std::vector<ChartPoint>& points,
+                     const Numbers& numbers) {
+  // Fonts need a GUI application; the offscreen platform needs no display.
+  std::unique_ptr<QGuiApplication> app;
+  if (QCoreApplication::instance() == nullptr) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's own notices (a missing runtime folder, say) are not the calculator's output.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+      if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
+    static int argc = 1;
+    static char name[] = "vaporel-calc";
+    static char* argv[] = {name, nullptr};
+    app = std::make_unique<QGuiApplication>(argc, argv);
+  }
+  const auto failure = WriteChartFile(request.out, BuildChartGeometry(p, points), request.style, numbers);
+  if (failure) std::fprintf(stderr, "vaporel-calc: %s: %s\n", request.out.c_str(), failure->c_str());
+  return !failure;
+}
+
+}  // namespace vaporel

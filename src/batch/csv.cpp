@@ -1,0 +1,192 @@
+#include "batch/csv.hpp"
+
+#include <array>
+
+#include "batch/batch.hpp"
+#include "calculation/result_texts.hpp"
+
+namespace vaporel {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+bool HasLetter(std::string_view s) {
+  for (char c : s) {
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) return true;
+  }
+  return false;
+}
+
+// Output is written in blocks of about this size rather than row by row.
+constexpr std::size_t kFlushSize = 1 << 16;
+// A row is four short numbers; a longer line is refused without being held in memory whole.
+constexpr std::size_t kMaxLineLength = 4096;
+
+}  // namespace
+
+char CsvDelimiter(const Numbers& numbers) { return numbers.decimalSeparator() == ',' ? ';' : ','; }
+
+std::vector<std::string> SplitCsvLine(std::string_view line, char delimiter) {
+  std::vector<std::string> fields;
+  std::size_t i = 0;
+  while (true) {
+    std::string field;
+    while (i < line.size() && IsBlank(line[i])) ++i;
+    if (i < line.size() && line[i] == '"') {
+      for (++i; i < line.size(); ++i) {
+        if (line[i] == '"') {
+          if (i + 1 < line.size() && line[i + 1] == '"') {
+            field += '"';
+            ++i;
+          } else {
+            ++i;
+            break;
+          }
+        } else {
+          field += line[i];
+        }
+      }
+      while (i < line.size() && line[i] != delimiter) ++i;  // text after the closing quote is dropped
+    } else {
+      const std::size_t end = std::min(line.find(delimiter, i), line.size());
+      field = std::string(Trim(line.substr(i, end - i)));
+      i = end;
+    }
+    fields.push_back(std::move(field));
+    if (i >= line.size()) break;
+    ++i;  // the delimiter
+  }
+  return fields;
+}
+
+void AppendCsvField(std::string& out, std::string_view field, char delimiter) {
+  if (field.find_first_of(std::string{delimiter, '"', '\n', '\r'}) == std::string_view::npos) {
+    out += field;
+    return;
+  }
+  out += '"';
+  for (char c : field) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+}
+
+std::string CsvHeader(char delimiter) {
+  std::string header;
+  for (const char* name : {"pair", "P", "FIRST", "SECOND"}) {
+    header += name;
+    header += delimiter;
+  }
+  for (const ResultField& field : kResultFields) {
+    header += field.symbol;
+    header += delimiter;
+  }
+  header += "message\n";
+  return header;
+}
+
+std::string CsvRow(std::string_view line, const Numbers& numbers, const AcceptedState& accepted) {
+  const char delimiter = CsvDelimiter(numbers);
+  const std::vector<std::string> fields = SplitCsvLine(line, delimiter);
+  std::string row;
+  for (std::size_t i = 0; i < 4; ++i) {
+    AppendCsvField(row, i < fields.size() ? fields[i] : std::string(), delimiter);
+    row += delimiter;
+  }
+
+  std::string message;
+  std::array<std::string, 13> values;
+  if (fields.size() != 4) {
+    message = std::string("Invalid row, expected pair") + delimiter + "p" + delimiter + "first" + delimiter + "second";
+  } else if (fields[0].size() != 1 || fields[0][0] < '1' || fields[0][0] > '5') {
+    message = "Invalid row, the input pair must be 1 to 5";
+  } else {
+    const BatchResult result =
+        CalculateFromTexts(InputPairFromNumber(fields[0][0] - '0'), fields[1], fields[2], fields[3], numbers);
+    if (result.refusal) {
+      message = *result.refusal;
+    } else {
+      values = PreciseTexts(result, numbers);
+      if (accepted) accepted(result.state);
+    }
+  }
+  for (const std::string& value : values) {
+    row += value;
+    row += delimiter;
+  }
+  AppendCsvField(row, message, delimiter);
+  row += '\n';
+  return row;
+}
+
+std::string TooLongRow(char delimiter) {
+  return std::string(4, delimiter) + std::string(13, delimiter) + "Invalid row, the line is too long\n";
+}
+
+void ReadCsvLines(std::FILE* input, const CsvLineSink& sink) {
+  std::string pending;  // an incomplete last line of the block read so far
+  char block[1 << 16];
+  bool firstLine = true;
+
+  auto handleLine = [&](std::string_view line) {
+    if (Trim(line).empty()) return;
+    const bool header = firstLine && HasLetter(line);
+    firstLine = false;
+    if (header) return;
+    sink(line, false);
+  };
+
+  bool skipping = false;  // inside a line that was too long, up to its end
+  auto handleOrSkip = [&](std::string_view line) {
+    if (skipping) {
+      skipping = false;
+      return;
+    }
+    handleLine(line);
+  };
+
+  std::size_t got = 0;
+  while ((got = std::fread(block, 1, sizeof block, input)) > 0) {
+    pending.append(block, got);
+    std::size_t start = 0;
+    for (std::size_t newline; (newline = pending.find('\n', start)) != std::string::npos; start = newline + 1) {
+      handleOrSkip(std::string_view(pending).substr(start, newline - start));
+    }
+    pending.erase(0, start);
+    if (pending.size() > kMaxLineLength) {
+      if (!skipping) {
+        firstLine = false;
+        sink({}, true);
+      }
+      skipping = true;
+      pending.clear();
+    }
+  }
+  handleOrSkip(pending);
+}
+
+long RunCsv(std::FILE* input, std::FILE* output, const Numbers& numbers, const AcceptedState& accepted) {
+  const char delimiter = CsvDelimiter(numbers);
+  std::string out = CsvHeader(delimiter);
+  long rows = 0;
+  ReadCsvLines(input, [&](std::string_view line, bool tooLong) {
+    out += tooLong ? TooLongRow(delimiter) : CsvRow(line, numbers, accepted);
+    ++rows;
+    if (out.size() >= kFlushSize) {
+      std::fwrite(out.data(), 1, out.size(), output);
+      out.clear();
+    }
+  });
+  std::fwrite(out.data(), 1, out.size(), output);
+  std::fflush(output);
+  return rows;
+}
+
+}  // namespace vaporel

@@ -1,0 +1,112 @@
+#include "batch/report_mode.hpp"
+
+#include <unistd.h>
+
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "report/report_generation.hpp"
+#include "report/report_location.hpp"
+#include "report/workbook_spreadsheet.hpp"
+
+namespace vaporel {
+namespace {
+
+// The report's message as a terminal shows it: the window's CR LF becomes a line break.
+void PrintReportError() {
+  std::string line(kReportErrorMessage);
+  for (std::size_t at = line.find("\r\n"); at != std::string::npos; at = line.find("\r\n", at)) line.erase(at, 1);
+  std::fprintf(stderr, "%s\n", line.c_str());
+}
+
+std::string LowerFirst(std::string text) {
+  if (!text.empty()) text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
+  return text;
+}
+
+xls::Status Write(const std::string& path, const ReportContent& content, char decimalSeparator) {
+  WorkbookSpreadsheet spreadsheet(decimalSeparator);
+  return WriteReport(content, spreadsheet, path);
+}
+
+xls::Error OsError(xls::ErrorCode code, const std::string& file, const std::error_code& error) {
+  return xls::Error{code, file, error.message()};
+}
+
+xls::Status WriteNewReport(const std::string& out, const ReportContent& content, char decimalSeparator,
+                           const std::string& programFolder) {
+  namespace fs = std::filesystem;
+  // Started from the template beside OUT and renamed onto it only when it is complete,
+  // so a failure leaves nothing behind.
+  const std::string partial = out + ".part-" + std::to_string(::getpid());
+  const std::string templatePath = ProgramReportPath(programFolder);
+  std::error_code error;
+  if (!fs::is_regular_file(templatePath, error)) {
+    return OsError(xls::ErrorCode::FileMissing, templatePath,
+                   std::make_error_code(std::errc::no_such_file_or_directory));
+  }
+  xls::Status written = xls::Done{};
+  if (!fs::copy_file(templatePath, partial, error)) written = OsError(xls::ErrorCode::NotWritable, out, error);
+  if (written) written = Write(partial, content, decimalSeparator);
+  if (written) {
+    fs::rename(partial, out, error);
+    if (error) written = OsError(xls::ErrorCode::NotWritable, out, error);
+  }
+  if (!written) fs::remove(partial, error);
+  return written;
+}
+
+}  // namespace
+
+std::string FailureLine(const std::string& out, const xls::Error& error) {
+  using xls::ErrorCode;
+  std::string cause;
+  switch (error.code) {
+    case ErrorCode::NoSuchSheet:
+      cause = "not a workbook of this program (no sheet '" + std::string(kReportSheetName) + "')";
+      break;
+    case ErrorCode::NotCompoundFile:
+    case ErrorCode::NoWorkbookStream:
+      cause = "not a workbook of this program (" + LowerFirst(xls::describe(error.code)) + ")";
+      break;
+    case ErrorCode::Damaged: cause = "damaged workbook (" + error.detail + ")"; break;
+    case ErrorCode::Encrypted: cause = "password-protected workbook"; break;
+    default: cause = error.cause.empty() ? LowerFirst(xls::describe(error.code)) : error.cause; break;
+  }
+  // A missing file (OUT's folder, or the template) is named by its own path.
+  const std::string& file = error.code == ErrorCode::FileMissing ? error.detail : out;
+  return "vaporel-calc: " + file + ": " + cause;
+}
+
+std::string ProgramFolder() {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::path exe = fs::read_symlink("/proc/self/exe", error);
+  if (error) return ".";
+  // Beside the executable in the build tree; <prefix>/share/vaporel once installed.
+  const fs::path folder = exe.parent_path();
+  const fs::path shared = (folder / ".." / "share" / "vaporel").lexically_normal();
+  if (!fs::exists(folder / kReportFileName, error) && fs::exists(shared / kReportFileName, error)) {
+    return shared.string();
+  }
+  return folder.string();
+}
+
+xls::Status WriteBatchReport(const std::string& out, const ReportContent& content, char decimalSeparator,
+                             const std::string& programFolder) {
+  namespace fs = std::filesystem;
+  std::error_code statusError;
+  // An existing report (or whatever stands there) is edited in place, or refused.
+  const bool exists = fs::symlink_status(out, statusError).type() != fs::file_type::not_found;
+  xls::Status written =
+      exists ? Write(out, content, decimalSeparator) : WriteNewReport(out, content, decimalSeparator, programFolder);
+  if (!written) {
+    PrintReportError();
+    std::fprintf(stderr, "%s\n", FailureLine(out, written.error()).c_str());
+  }
+  return written;
+}
+
+}  // namespace vaporel

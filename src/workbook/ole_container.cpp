@@ -1,0 +1,176 @@
+#include "workbook/ole_container.hpp"
+
+#include <gsf/gsf.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <mutex>
+
+namespace vaporel::xls {
+
+namespace {
+
+constexpr int kMaxDepth = 16;
+
+void ensureGsf() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    gsf_init();
+    // A damaged file is reported to the caller as an error; libgsf's own complaints about
+    // it would only reach the terminal, ahead of the program's message.
+    const auto quiet = [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {};
+    for (const char* domain : {"libgsf", "libgsf:msole", "msole"}) {
+      g_log_set_handler(domain, static_cast<GLogLevelFlags>(G_LOG_LEVEL_MASK), quiet, nullptr);
+    }
+  });
+}
+
+// Owns one GObject reference.
+template <class T>
+struct GRef {
+  T* p = nullptr;
+  explicit GRef(T* ptr) : p(ptr) {}
+  GRef(const GRef&) = delete;
+  GRef& operator=(const GRef&) = delete;
+  ~GRef() {
+    if (p) g_object_unref(p);
+  }
+};
+
+struct GErrorBox {
+  GError* e = nullptr;
+  ~GErrorBox() {
+    if (e) g_error_free(e);
+  }
+  std::string text() const { return e && e->message ? e->message : "unknown error"; }
+};
+
+bool readEntry(GsfInput* input, OleEntry& entry, int depth, std::size_t& budget) {
+  if (depth > kMaxDepth) return false;
+  entry.name = gsf_input_name(input) ? gsf_input_name(input) : "";
+  if (GSF_IS_INFILE(input) && gsf_infile_num_children(GSF_INFILE(input)) >= 0) {
+    entry.storage = true;
+    if (GSF_IS_INFILE_MSOLE(input)) gsf_infile_msole_get_class_id(GSF_INFILE_MSOLE(input), entry.classId.data());
+    const int count = gsf_infile_num_children(GSF_INFILE(input));
+    for (int i = 0; i < count; ++i) {
+      GRef<GsfInput> child(gsf_infile_child_by_index(GSF_INFILE(input), i));
+      if (!child.p) return false;
+      OleEntry c;
+      if (!readEntry(child.p, c, depth + 1, budget)) return false;
+      entry.children.push_back(std::move(c));
+    }
+    return true;
+  }
+  const gsf_off_t size = gsf_input_size(input);
+  if (size < 0 || static_cast<std::size_t>(size) > budget) return false;
+  budget -= static_cast<std::size_t>(size);
+  entry.data.resize(static_cast<std::size_t>(size));
+  if (size > 0 && !gsf_input_read(input, static_cast<std::size_t>(size), entry.data.data())) return false;
+  return true;
+}
+
+bool writeEntry(GsfOutfile* parent, const OleEntry& entry) {
+  GRef<GsfOutput> child(gsf_outfile_new_child(parent, entry.name.c_str(), entry.storage));
+  if (!child.p) return false;
+  bool ok = true;
+  if (entry.storage) {
+    if (GSF_IS_OUTFILE_MSOLE(child.p)) gsf_outfile_msole_set_class_id(GSF_OUTFILE_MSOLE(child.p), entry.classId.data());
+    for (const auto& c : entry.children) ok = ok && writeEntry(GSF_OUTFILE(child.p), c);
+  } else if (!entry.data.empty()) {
+    ok = gsf_output_write(child.p, entry.data.size(), entry.data.data());
+  }
+  return gsf_output_close(child.p) && ok;
+}
+
+}  // namespace
+
+ClassId workbookClassId() {
+  return {0x20, 0x08, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46};
+}
+
+Result<OleFile> parseOleFile(const Bytes& fileBytes) {
+  ensureGsf();
+  GRef<GsfInput> memory(gsf_input_memory_new(fileBytes.data(), static_cast<gsf_off_t>(fileBytes.size()), FALSE));
+  GErrorBox err;
+  GRef<GsfInfile> ole(gsf_infile_msole_new(memory.p, &err.e));
+  if (!ole.p) return Error{ErrorCode::NotCompoundFile, err.text()};
+  OleFile file;
+  gsf_infile_msole_get_class_id(GSF_INFILE_MSOLE(ole.p), file.rootClassId.data());
+  std::size_t budget = kMaxFileSize;
+  const int count = gsf_infile_num_children(ole.p);
+  for (int i = 0; i < count; ++i) {
+    GRef<GsfInput> child(gsf_infile_child_by_index(ole.p, i));
+    OleEntry entry;
+    if (!child.p || !readEntry(child.p, entry, 1, budget)) return Error{ErrorCode::Damaged, "compound file entry"};
+    file.entries.push_back(std::move(entry));
+  }
+  return file;
+}
+
+Result<OleFile> readOleFile(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) {
+    const int cause = errno;
+    if (cause == ENOENT || cause == ENOTDIR) return Error{ErrorCode::FileMissing, path, std::strerror(cause)};
+    return Error{ErrorCode::NotReadable, path, std::strerror(cause)};
+  }
+  if (S_ISDIR(st.st_mode)) return Error{ErrorCode::IsDirectory, path, std::strerror(EISDIR)};
+  if (!S_ISREG(st.st_mode)) return Error{ErrorCode::NotReadable, path, "not a regular file"};
+  if (static_cast<std::size_t>(st.st_size) > kMaxFileSize) {
+    return Error{ErrorCode::NotReadable, path, std::strerror(EFBIG)};
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return Error{ErrorCode::NotReadable, path, std::strerror(errno)};
+  Bytes bytes(static_cast<std::size_t>(st.st_size));
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (in.gcount() != static_cast<std::streamsize>(bytes.size())) {
+    return Error{ErrorCode::NotReadable, path, "the file ended early"};
+  }
+  return parseOleFile(bytes);
+}
+
+Result<Bytes> encodeOleFile(const OleFile& file) {
+  ensureGsf();
+  GRef<GsfOutput> memory(gsf_output_memory_new());
+  GRef<GsfOutfile> ole(gsf_outfile_msole_new(memory.p));
+  if (!ole.p) return Error{ErrorCode::NotWritable, "cannot create a compound file"};
+  gsf_outfile_msole_set_class_id(GSF_OUTFILE_MSOLE(ole.p), file.rootClassId.data());
+  bool ok = true;
+  for (const auto& e : file.entries) ok = ok && writeEntry(ole.p, e);
+  ok = gsf_output_close(GSF_OUTPUT(ole.p)) && ok;
+  if (!ok) return Error{ErrorCode::NotWritable, "cannot build the compound file"};
+  const auto size = gsf_output_size(memory.p);
+  const guint8* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory.p));
+  if (size <= 0 || !data) return Error{ErrorCode::NotWritable, "empty compound file"};
+  return Bytes(data, data + size);
+}
+
+Status writeFileAtomically(const std::string& path, const Bytes& bytes) {
+  ensureGsf();
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+    return Error{ErrorCode::IsDirectory, path, std::strerror(EISDIR)};
+  }
+  GErrorBox err;
+  // gsf_output_stdio_new writes to a temporary file beside `path` and renames it
+  // over `path` on a successful close, keeping the old file's mode.
+  GRef<GsfOutput> out(gsf_output_stdio_new(path.c_str(), &err.e));
+  if (!out.p) return Error{ErrorCode::NotWritable, path, err.text()};
+  if (!gsf_output_write(out.p, bytes.size(), bytes.data())) {
+    const GError* e = gsf_output_error(out.p);
+    std::string cause = e && e->message ? e->message : std::strerror(errno);
+    // An error set before closing makes the close discard the temporary file.
+    gsf_output_set_error(out.p, 0, "write failed");
+    gsf_output_close(out.p);
+    return Error{ErrorCode::NotWritable, path, std::move(cause)};
+  }
+  if (!gsf_output_close(out.p)) {
+    const GError* e = gsf_output_error(out.p);
+    return Error{ErrorCode::NotWritable, path, e && e->message ? e->message : "close failed"};
+  }
+  return Done{};
+}
+
+}  // namespace vaporel::xls
