@@ -80,20 +80,6 @@ std::string FailureLine(const std::string& out, const xls::Error& error) {
   return "vaporel-calc: " + file + ": " + cause;
 }
 
-std::string ProgramFolder() {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  const fs::path exe = fs::read_symlink("/proc/self/exe", error);
-  if (error) return ".";
-  // Beside the executable in the build tree; <prefix>/share/vaporel once installed.
-  const fs::path folder = exe.parent_path();
-  const fs::path shared = (folder / ".." / "share" / "vaporel").lexically_normal();
-  if (!fs::exists(folder / kReportFileName, error) && fs::exists(shared / kReportFileName, error)) {
-    return shared.string();
-  }
-  return folder.string();
-}
-
 xls::Status WriteBatchReport(const std::string& out, const ReportContent& content, char decimalSeparator,
                              const std::string& programFolder) {
   namespace fs = std::filesystem;

@@ -19,7 +19,4 @@ xls::Status WriteBatchReport(const std::string& out, const ReportContent& conten
 // "vaporel-calc: FILE: cause", in the manner of command-line tools.
 std::string FailureLine(const std::string& out, const xls::Error& error);
 
-// Where the program's template stands: beside the executable, or in <prefix>/share/vaporel.
-std::string ProgramFolder();
-
 }  // namespace vaporel

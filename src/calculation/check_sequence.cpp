@@ -3,6 +3,7 @@
 #include <array>
 
 #include "calculation/boundary_values.hpp"
+#include "calculation/messages.hpp"
 
 namespace vaporel {
 namespace {
@@ -106,7 +107,7 @@ Resolution CheckAndCalculate(InputPair pair, const FieldTexts& texts, const Numb
     if (step.refusal) return Refused(*step.refusal);
   }
   std::optional<Resolution> resolution = CalculateFromFields(pair, texts, numbers);
-  if (!resolution) return Refused("Invalid entries, please select an input pair");
+  if (!resolution) return Refused(kSelectAPair);
   if (auto* refusal = std::get_if<Refusal>(&*resolution)) return Refused(refusal->message);
   return *resolution;
 }

@@ -11,12 +11,11 @@
 
 #include "calculation/field_tests.hpp"
 #include "calculation/input_pair.hpp"
+#include "calculation/messages.hpp"
 #include "calculation/resolve_state.hpp"
 #include "numbers/numbers.hpp"
 
 namespace vaporel {
-
-inline constexpr const char* kAllFieldsRequireData = "All fields require data";
 
 // The pattern of the value a row-2 caption is shown with (Label19).
 std::string_view Row2Pattern(Row2 row);

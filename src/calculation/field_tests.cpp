@@ -2,6 +2,7 @@
 // a limit that is not a number refuses the value rather than letting it through.
 #include "calculation/field_tests.hpp"
 
+#include "calculation/messages.hpp"
 #include "properties/humid_air.hpp"
 
 namespace vaporel {
@@ -20,10 +21,10 @@ bool TakesDryBulbFirst(InputPair pair) {
 
 PressureVerdict CheckPressure(InputPair pair, double p) {
   if (!(p <= kMaxPressure)) {
-    return {"Invalid entries, pressure must be less than 10 bar"};
+    return {kPressureTooHigh};
   }
   if (!(p >= kMinPressure)) {
-    return {"Invalid entries, ambient air pressure must be greater than 0.1 bar"};
+    return {kPressureTooLow};
   }
   return {std::nullopt, MaxDryBulb(pair, p)};
 }
@@ -40,12 +41,12 @@ FirstInputVerdict CheckFirstInput(InputPair pair, double v, const FirstInputCont
   }
   if (TakesDryBulbFirst(pair)) {
     if (!(v >= kMinDryBulb)) {
-      verdict.refusal = "Invalid entries, dry bulb temperature must be greater than -40 oC";
+      verdict.refusal = kDryBulbTooLow;
       return verdict;
     }
     if (!(v < *context.tdbmaxShown)) {
       // For pair 1 tdbmax is 0.9 times the boiling temperature; the message is the same.
-      verdict.refusal = "Dry bulb temperature is higher then water boiling temperaure";
+      verdict.refusal = kDryBulbAboveBoiling;
       return verdict;
     }
   }
@@ -86,7 +87,7 @@ SecondInputVerdict CheckSecondInput(InputPair pair, double v, const SecondInputC
   switch (pair) {
     case InputPair::DryBulbHumidity:
       if (!(v >= 0 && v <= 100)) {
-        verdict.refusal = "Invalid entries, Relative Humidity must be in range 0 to 100 %";
+        verdict.refusal = kHumidityOutOfRange;
       }
       break;
     case InputPair::DryWetBulb:
@@ -94,7 +95,7 @@ SecondInputVerdict CheckSecondInput(InputPair pair, double v, const SecondInputC
         verdict.refusal = kFirstInputFirst;
       } else if (!(v >= *context.row2Shown)) {
         // Only the lower limit: a twb above tdb is refused by the Calculate command.
-        verdict.refusal = "Invalid entries, Wet Bulb Temperature > twbmin and < tdb";
+        verdict.refusal = kWetBulbOutOfRange;
       }
       break;
     case InputPair::DryBulbEnthalpy:
@@ -106,7 +107,7 @@ SecondInputVerdict CheckSecondInput(InputPair pair, double v, const SecondInputC
         // From dry air to saturated air, at full precision: the panel's hmax is at 95 %.
         const EnthalpyRange range = SaturatedEnthalpyRange(*context.first, *context.p);
         if (!(v >= range.hmin && v <= range.hmax)) {
-          verdict.refusal = "Invalid entries, Enthalpy in sturated region must be between hmin and hmax";
+          verdict.refusal = kSaturatedEnthalpyOutOfRange;
         }
       }
       break;
@@ -119,7 +120,7 @@ SecondInputVerdict CheckSecondInput(InputPair pair, double v, const SecondInputC
         const EnthalpyRange range = AbsHumidityEnthalpyRange(*context.first, *context.p, *context.tdbmaxShown);
         verdict.pair4Panel = range;
         if (!(v >= range.hmin && v <= range.hmax)) {
-          verdict.refusal = "Invalid entries, Enthalpy must be in written range";
+          verdict.refusal = kEnthalpyOutOfRange;
         }
       }
       break;
@@ -127,7 +128,7 @@ SecondInputVerdict CheckSecondInput(InputPair pair, double v, const SecondInputC
       if (!context.row2Shown) {
         verdict.refusal = kFirstInputFirst;
       } else if (!(v <= *context.row2Shown)) {
-        verdict.refusal = "Invalid entries, Absolute humidity must be less than xmax";
+        verdict.refusal = kAbsHumidityTooHigh;
       }
       break;
     case InputPair::None: break;  // no input pair selected: nothing to test

@@ -8,12 +8,9 @@
 
 #include "calculation/boundary_values.hpp"
 #include "calculation/input_pair.hpp"
+#include "calculation/messages.hpp"
 
 namespace vaporel {
-
-inline constexpr const char* kNumbersOnly = "Invalid entries, please enter numbers only";
-inline constexpr const char* kPressureFirst = "Invalid entries, please enter the pressure first";
-inline constexpr const char* kFirstInputFirst = "Invalid entries, please enter the first input first";
 
 // Pressure field (Text2). Accepted: tdbmax for row 1 of the panel.
 struct PressureVerdict {

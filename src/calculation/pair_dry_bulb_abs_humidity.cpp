@@ -1,5 +1,6 @@
 // Input pair 5: dry-bulb temperature and absolute humidity.
 #include "calculation/boundary_values.hpp"
+#include "calculation/messages.hpp"
 #include "calculation/pairs.hpp"
 #include "calculation/shared_relations.hpp"
 #include "calculation/wet_bulb_tolerance.hpp"
@@ -15,7 +16,7 @@ Resolution ResolveDryBulbAbsHumidity(double p, double tdb, double x) {
   const double ps = SatPressure(tdb);
   const double xmax = AbsHumidityAt(ps, 100, p);
   if (x > xmax) {
-    return Refusal{"Absolute humidity has to be less than xmax", {InputField::Second}, InputField::Second};
+    return Refusal{kAbsHumidityNotBelowMax, {InputField::Second}, InputField::Second};
   }
   AirState s;
   s.p = p;

@@ -1,5 +1,6 @@
 // Input pair 2: dry- and wet-bulb temperature. No iteration: the enthalpy of saturated
 // air at twb is the enthalpy of the state.
+#include "calculation/messages.hpp"
 #include "calculation/pairs.hpp"
 #include "calculation/shared_relations.hpp"
 #include "properties/humid_air.hpp"
@@ -9,9 +10,8 @@ namespace vaporel {
 
 Resolution ResolveDryWetBulb(double p, double tdb, double twb) {
   if (twb > tdb) {
-    return Refusal{"Wet bulb temperature must be less then Dry bulb temperature",
-                   {InputField::Pressure, InputField::First, InputField::Second},
-                   InputField::Pressure};
+    return Refusal{
+        kWetBulbNotBelowDryBulb, {InputField::Pressure, InputField::First, InputField::Second}, InputField::Pressure};
   }
   const double xs = AbsHumidity(twb, 100, p);
   AirState s;
@@ -22,7 +22,7 @@ Resolution ResolveDryWetBulb(double p, double tdb, double twb) {
   s.x = AbsHumidityFromEnthalpy(s.h, tdb);
   if (s.x < 0) {
     // twb lies below the lowest wet bulb possible at tdb.
-    return Refusal{"Wrong tdb or twb input", {}, std::nullopt};
+    return Refusal{kWrongDryOrWetBulb, {}, std::nullopt};
   }
   s.ro = Density(s.x, p, tdb);
   const double ps = SatPressure(tdb);

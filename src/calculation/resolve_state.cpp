@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "calculation/messages.hpp"
 #include "calculation/pairs.hpp"
 #include "properties/constants.hpp"
 
@@ -13,7 +14,6 @@ namespace {
 // Inputs the field checks accept can still leave the range where the correlations give a
 // number: a temperature at or above the boiling point where saturated air would hold
 // infinitely much water, or a negative humidity typed into the batch calculator.
-constexpr const char* kNoState = "Invalid entries, no state of humid air matches these inputs";
 
 bool IsShowable(const AirState& s) {
   for (double v : {s.p, s.tdb, s.twb, s.tdp, s.x, s.ro, s.h, s.pv, s.RH}) {
@@ -36,7 +36,7 @@ Resolution ResolveState(InputPair pair, double p, double first, double second) {
     case InputPair::DryBulbEnthalpy: resolution = ResolveDryBulbEnthalpy(p, first, second); break;
     case InputPair::AbsHumidityEnthalpy: resolution = ResolveAbsHumidityEnthalpy(p, first, second); break;
     case InputPair::DryBulbAbsHumidity: resolution = ResolveDryBulbAbsHumidity(p, first, second); break;
-    case InputPair::None: return Refusal{"Invalid entries, please select an input pair", {}, std::nullopt};
+    case InputPair::None: return Refusal{kSelectAPair, {}, std::nullopt};
   }
   if (const auto* state = std::get_if<AirState>(&resolution); state && !IsShowable(*state)) {
     return Refusal{kNoState, {}, std::nullopt};

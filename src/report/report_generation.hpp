@@ -7,16 +7,10 @@
 #include <string_view>
 
 #include "report/report_content.hpp"
+#include "report/report_texts.hpp"
 #include "report/spreadsheet.hpp"
 
 namespace vaporel {
-
-inline constexpr std::string_view kReportSheetName = "Vaporel";
-
-inline constexpr std::string_view kReportErrorTitle = "ERROR";
-inline constexpr std::string_view kReportErrorMessage =
-    "An error ocured while your report was generated.\r\n"
-    "Please check if you have Microsoft Excel installed on your computer.";
 
 // The cells in the order they are written: the two captions, the three field texts,
 // then the thirteen results.

@@ -5,8 +5,27 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <filesystem>
+#include <system_error>
 
 namespace vaporel {
+
+std::string ProgramFolderFor(const std::string& executableFolder) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::path folder(executableFolder);
+  const fs::path shared = (folder / ".." / "share" / "vaporel").lexically_normal();
+  if (!fs::exists(folder / kReportFileName, error) && fs::exists(shared / kReportFileName, error)) {
+    return shared.string();
+  }
+  return executableFolder;
+}
+
+std::string ProgramFolder() {
+  std::error_code error;
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::string(".") : ProgramFolderFor(exe.parent_path().string());
+}
 
 std::string ProgramReportPath(const std::string& programFolder) { return programFolder + "/" + kReportFileName; }
 

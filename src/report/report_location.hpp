@@ -5,9 +5,17 @@
 
 #include <string>
 
+#include "report/report_texts.hpp"
+
 namespace vaporel {
 
-inline constexpr const char* kReportFileName = "Vaporel.xls";
+// The program's folder, where its data (the report template, the reference document)
+// stands: beside the executable in a build tree, <prefix>/share/vaporel once installed.
+// The one rule both programs follow: the executable's folder unless the template is
+// missing there and present in the shared one.
+std::string ProgramFolderFor(const std::string& executableFolder);
+// The same for the running executable.
+std::string ProgramFolder();
 
 // The installed template (and the report of a writable install): the folder as the
 // platform reports it with "/Vaporel.xls" appended.

@@ -20,11 +20,10 @@ namespace vaporel {
 namespace {
 
 constexpr std::array<ChartStyle, 2> kStyles = {ChartStyle::Psychrometric, ChartStyle::Mollier};
-const char* const kStyleNames[] = {"Psychrometric chart", "Mollier h-x diagram"};
 constexpr int kInitialWidth = 1000, kInitialHeight = 720;
 
 void Critical(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("ERROR"), text, QMessageBox::Ok, parent);
+  QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kErrorTitle), text, QMessageBox::Ok, parent);
   box.exec();
 }
 
@@ -37,8 +36,8 @@ ChartWindow::ChartWindow(const MainWindowModel& model, const Numbers& numbers, R
   setAttribute(Qt::WA_DeleteOnClose, false);
 
   styleBox_ = new QComboBox(this);
-  for (const char* name : kStyleNames) styleBox_->addItem(QString::fromUtf8(name));
-  auto* save = new ReturnKeyButton(QStringLiteral("Save as…"), this);
+  for (const char* name : kChartStyleNames) styleBox_->addItem(QString::fromUtf8(name));
+  auto* save = new ReturnKeyButton(QString::fromUtf8(kChartSaveButton), this);
   auto* print = new ReturnKeyButton(QStringLiteral("Print"), this);
   save->setObjectName(QStringLiteral("SaveAs"));
   print->setObjectName(QStringLiteral("Print"));
@@ -99,8 +98,8 @@ void ChartWindow::setStyle(ChartStyle style) {
 
 void ChartWindow::saveAs() {
   if (!services_.chooseSaveFile) return;
-  const SaveDialogRequest request{QStringLiteral("Save chart"), DesktopFolder(), QStringLiteral("Vaporel_chart.png"),
-                                  QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"),
+  const SaveDialogRequest request{QString::fromUtf8(kChartSaveTitle), DesktopFolder(),
+                                  QString::fromUtf8(kChartSaveFileName), QString::fromUtf8(kChartSaveFilter),
                                   QStringLiteral("png")};
   const std::optional<QString> target = services_.chooseSaveFile(this, request);
   if (!target || target->isEmpty()) return;
@@ -112,20 +111,20 @@ void ChartWindow::saveAs() {
 void ChartWindow::print() {
   std::unique_ptr<QPrinter> printer = services_.printer ? services_.printer() : nullptr;
   if (!printer) {
-    Critical(this, QString::fromUtf8(kNoPrinterMessage));
+    Critical(this, QString::fromUtf8(kChartNoPrinterMessage));
     return;
   }
   printer->setPageOrientation(QPageLayout::Landscape);
   printer->setFromTo(1, 1);
   QPainter painter;
   if (!painter.begin(printer.get())) {
-    Critical(this, QString::fromUtf8(kPrintFailedMessage));
+    Critical(this, QString::fromUtf8(kChartPrintFailedMessage));
     return;
   }
   RenderChart(painter,
               printer->pageRect(QPrinter::DevicePixel).translated(-printer->pageRect(QPrinter::DevicePixel).topLeft()),
               geometry_, style(), numbers_);
-  if (!painter.end()) Critical(this, QString::fromUtf8(kPrintFailedMessage));
+  if (!painter.end()) Critical(this, QString::fromUtf8(kChartPrintFailedMessage));
 }
 
 void ChartWindow::closeEvent(QCloseEvent* event) {

@@ -9,6 +9,7 @@
 #include "chart/render/chart_renderer.hpp"
 #include "numbers/numbers.hpp"
 #include "shell/report_window.hpp"
+#include "shell/shell_texts.hpp"
 #include "window/chart/chart_subject.hpp"
 #include "window/model/main_window_model.hpp"
 
@@ -18,9 +19,6 @@ class QLabel;
 namespace vaporel {
 
 class ChartCanvas;
-
-inline constexpr const char* kChartWindowTitle = "Psychrometric chart";
-inline constexpr const char* kChartSaveFailed = "The chart could not be saved: ";
 
 class ChartWindow : public QWidget {
  public:

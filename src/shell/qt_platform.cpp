@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QSettings>
 
+#include "report/report_location.hpp"
+
 namespace vaporel {
 namespace {
 
@@ -18,14 +20,6 @@ constexpr int kViewerStartMs = 5000;
 constexpr int kOpenerReturnMs = 5000;
 
 }  // namespace
-
-QString programFolderFor(const QString& executableFolder) {
-  const QString reference = QStringLiteral("/For Soft.doc");
-  if (QFileInfo::exists(executableFolder + reference)) return executableFolder;
-  const QString shared = QDir::cleanPath(executableFolder + QStringLiteral("/../share/vaporel"));
-  if (QFileInfo::exists(shared + reference)) return shared;
-  return executableFolder;
-}
 
 QtPlatform::QtPlatform() : QtPlatform(Options{}) {}
 
@@ -84,7 +78,7 @@ void QtPlatform::endProgram() {
 }
 
 std::string QtPlatform::programFolder() {
-  return programFolderFor(QCoreApplication::applicationDirPath()).toStdString();
+  return ProgramFolderFor(QCoreApplication::applicationDirPath().toStdString());
 }
 
 }  // namespace vaporel

@@ -9,11 +9,6 @@
 
 namespace vaporel {
 
-// Where the program's companion files (the reference document, the report
-// template) live: the executable's folder when they stand beside it, as in the
-// build tree; otherwise <prefix>/share/vaporel of an installed program.
-QString programFolderFor(const QString& executableFolder);
-
 class QtPlatform : public Platform {
  public:
   struct Options {

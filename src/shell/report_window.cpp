@@ -27,11 +27,6 @@ namespace {
 constexpr int kClientWidthTwips = 9270;
 constexpr int kClientHeightTwips = 7770;
 
-const char* const kSaveTitle = "Save to file";
-const char* const kSaveFileName = "Rodazire5_Vaporel.xls";
-const char* const kSaveFilter = "Microsoft Excel (*.xls)";
-const char* const kSavedMessage = "Report successfuly saved fo file!";
-
 // The screen the window opens on: its logical dpi scales every twip position alike.
 const QScreen* WindowScreen(const QWidget* owner) {
   return owner != nullptr && owner->screen() != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
@@ -98,7 +93,7 @@ ReportWindowDialog::ReportWindowDialog(QWidget* owner, ReportWindowServices serv
   ole1_->setObjectName(QStringLiteral("OLE1"));
   ole1_->setGeometry(twips.rect(120, 240, 6430, 7100));
 
-  command1_ = Button(this, "Save to excel file", twips.rect(6720, 240, 2415, 495));
+  command1_ = Button(this, kReportSaveButton, twips.rect(6720, 240, 2415, 495));
   command1_->setObjectName(QStringLiteral("Command1"));
   text1_ = new QLineEdit(this);
   text1_->setObjectName(QStringLiteral("Text1"));
@@ -137,14 +132,15 @@ bool ReportWindowDialog::loadReport(const QString& path) {
 QString ReportWindowDialog::reportPath() const { return text1_->text(); }
 
 void ReportWindowDialog::saveCopy() {
-  const SaveDialogRequest request{QString::fromUtf8(kSaveTitle), DesktopFolder(), QString::fromUtf8(kSaveFileName),
-                                  QString::fromUtf8(kSaveFilter)};
+  const SaveDialogRequest request{QString::fromUtf8(kReportSaveTitle), DesktopFolder(),
+                                  QString::fromUtf8(kReportSaveFileName), QString::fromUtf8(kReportSaveFilter)};
   if (!services_.chooseSaveFile) return;
   const std::optional<QString> target = services_.chooseSaveFile(this, request);
   // Cancel, or a copy that fails, ends the command without a word.
   if (!target || target->isEmpty()) return;
   if (!CopyFileWhole(reportPath().toStdString(), target->toStdString())) return;
-  ShowMessage(this, QMessageBox::Information, QStringLiteral("Information"), QString::fromUtf8(kSavedMessage));
+  ShowMessage(this, QMessageBox::Information, QString::fromUtf8(kInformationTitle),
+              QString::fromUtf8(kReportSavedMessage));
 }
 
 void ReportWindowDialog::printReport() {
@@ -152,11 +148,11 @@ void ReportWindowDialog::printReport() {
   switch (PrintReportFile(reportPath(), printer.get())) {
     case PrintOutcome::Printed: return;
     case PrintOutcome::NoPrinter:
-      ShowMessage(this, QMessageBox::Critical, QStringLiteral("ERROR"), QString::fromUtf8(kNoPrinterMessage));
+      ShowMessage(this, QMessageBox::Critical, QString::fromUtf8(kErrorTitle), QString::fromUtf8(kNoPrinterMessage));
       return;
     case PrintOutcome::Unreadable:
     case PrintOutcome::PrinterFailed:
-      ShowMessage(this, QMessageBox::Critical, QStringLiteral("ERROR"), QString::fromUtf8(kPrintFailedMessage));
+      ShowMessage(this, QMessageBox::Critical, QString::fromUtf8(kErrorTitle), QString::fromUtf8(kPrintFailedMessage));
       return;
   }
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "shell/shell_texts.hpp"
 #include "window/report/report_window_interface.hpp"
 
 class QPrinter;
@@ -39,10 +40,6 @@ struct ReportWindowServices {
 ReportWindowServices DesktopReportServices();
 // The user's desktop folder, or the home folder when there is none: where copies are saved.
 QString DesktopFolder();
-
-// Messages of the window's own (the print command's failures).
-inline constexpr const char* kNoPrinterMessage = "No printer is available. The report was not printed.";
-inline constexpr const char* kPrintFailedMessage = "The report could not be printed.";
 
 class ReportWindowDialog : public QDialog {
  public:

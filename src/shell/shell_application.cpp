@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <exception>
 
+#include "shell/shell_texts.hpp"
+
 namespace vaporel {
 
 ShellApplication::ShellApplication(int& argc, char** argv) : QApplication(argc, argv) {
@@ -29,9 +31,7 @@ bool ShellApplication::dispatch(QObject* receiver, QEvent* event) {
 }
 
 void ShellApplication::showFailure(const QString& cause) {
-  const QString text =
-      QString::fromUtf8(kUnexpectedFailureMessage.data(), static_cast<qsizetype>(kUnexpectedFailureMessage.size())) +
-      cause;
+  const QString text = QString::fromUtf8(kUnexpectedFailureMessage) + cause;
   // A failure while the message is open (its own event loop runs through here) is not
   // stacked into a second box.
   if (showingFailure_) {
@@ -39,9 +39,7 @@ void ShellApplication::showFailure(const QString& cause) {
     return;
   }
   showingFailure_ = true;
-  QMessageBox::critical(
-      activeWindow(),
-      QString::fromUtf8(kUnexpectedFailureTitle.data(), static_cast<qsizetype>(kUnexpectedFailureTitle.size())), text);
+  QMessageBox::critical(activeWindow(), QString::fromUtf8(kErrorTitle), text);
   showingFailure_ = false;
 }
 

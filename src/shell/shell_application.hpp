@@ -10,7 +10,6 @@
 // program through Qt's event loop, which cannot carry exceptions.
 
 #include <QApplication>
-#include <string_view>
 
 namespace vaporel {
 
@@ -20,10 +19,6 @@ class EventInterceptor {
   // True swallows the event.
   virtual bool intercept(QObject* receiver, QEvent* event) = 0;
 };
-
-// Shown, followed by the exception's own text, when a command failed unexpectedly.
-inline constexpr std::string_view kUnexpectedFailureTitle = "ERROR";
-inline constexpr std::string_view kUnexpectedFailureMessage = "The command could not be completed: ";
 
 class ShellApplication : public QApplication {
  public:

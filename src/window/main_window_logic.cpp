@@ -14,6 +14,7 @@
 #include "window/input/selector_and_reset.hpp"
 #include "window/model/control_names.hpp"
 #include "window/model/window_context.hpp"
+#include "window/model/window_texts.hpp"
 
 namespace vaporel {
 namespace {
@@ -124,11 +125,11 @@ void MainWindowLogic::click(std::string_view button) {
 void MainWindowLogic::menuExit() { platform_.endProgram(); }
 
 void MainWindowLogic::menuProperties() {
-  const std::string path = platform_.programFolder() + "/For Soft.doc";
+  const std::string path = platform_.programFolder() + "/" + kReferenceDocument;
   std::error_code error;
   const bool present = std::filesystem::is_regular_file(path, error);
   if (!present || !platform_.openDocument(path)) {
-    platform_.messageBox("The reference document For Soft.doc could not be opened.", "Error", MessageIcon::Critical);
+    platform_.messageBox(kReferenceDocumentMissing, kReferenceDocumentTitle, MessageIcon::Critical);
   }
 }
 

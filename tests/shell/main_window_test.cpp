@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
@@ -517,4 +518,30 @@ TEST_F(MainWindowTest, ChartWindowFollowsCalculateAndReset) {
   s_->window.chartCommand()->trigger();
   EXPECT_EQ(s_->window.chartWindow(), chart);
   ASSERT_TRUE(s_->watchdog.boxes().empty());
+}
+
+// State: the chart window with no printer, then with one it cannot open. Action: Print.
+// Expected: each failure an "ERROR" box that speaks of the chart, not of the report.
+TEST(ChartWindowPrint, FailuresNameTheChart) {
+  MainWindowModel model;
+  QString pdf;
+  const auto printer = [&pdf]() -> std::unique_ptr<QPrinter> {
+    if (pdf.isEmpty()) return nullptr;
+    auto made = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    made->setOutputFormat(QPrinter::PdfFormat);
+    made->setOutputFileName(pdf);
+    return made;
+  };
+  ChartWindow chart(model, Numbers('.'), {nullptr, printer});
+  vaporel::testing::ModalWatchdog watchdog;
+  chart.print();
+  pdf = QStringLiteral("/nonexistent-folder/chart.pdf");
+  chart.print();
+  ASSERT_EQ(watchdog.boxes().size(), 2u);
+  EXPECT_EQ(watchdog.boxes()[0].text, kChartNoPrinterMessage);
+  EXPECT_EQ(watchdog.boxes()[1].text, kChartPrintFailedMessage);
+  for (const auto& box : watchdog.boxes()) {
+    EXPECT_EQ(box.title, kErrorTitle);
+    EXPECT_EQ(box.icon, QMessageBox::Critical);
+  }
 }

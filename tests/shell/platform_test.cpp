@@ -11,6 +11,7 @@
 
 #include "modal_watchdog.hpp"
 #include "qt_printing.hpp"
+#include "report/report_location.hpp"
 #include "shell/qt_platform.hpp"
 
 using vaporel::MessageIcon;
@@ -89,8 +90,9 @@ TEST_P(OpenDocument, ReportsFailure) {
   EXPECT_EQ(platform.openDocument(document.toStdString()), c.expected);
 }
 
-// State: the reference document beside the executable, under <prefix>/share/vaporel, or nowhere.
-// Action: ask for the program's folder. Expected: the folder that holds the document.
+// State: the program's data (its report template) beside the executable, under
+// <prefix>/share/vaporel, or nowhere.
+// Action: ask for the program's folder. Expected: the folder that holds the data.
 struct FolderCase {
   const char* documentAt;
   const char* expectedFolder;
@@ -101,14 +103,15 @@ INSTANTIATE_TEST_SUITE_P(Places, ProgramFolder,
                          ::testing::Values(FolderCase{"bin", "bin"}, FolderCase{"share/vaporel", "share/vaporel"},
                                            FolderCase{"", "bin"}));
 
-TEST_P(ProgramFolder, FindsTheReferenceDocument) {
+TEST_P(ProgramFolder, FindsTheProgramsData) {
   const QString documentAt = QString::fromLatin1(GetParam().documentAt);
   QTemporaryDir prefix;
   ASSERT_TRUE(QDir(prefix.path()).mkpath("bin"));
   if (!documentAt.isEmpty()) {
     ASSERT_TRUE(QDir(prefix.path()).mkpath(documentAt));
-    ASSERT_TRUE(touch(prefix.filePath(documentAt + "/For Soft.doc")));
+    ASSERT_TRUE(touch(prefix.filePath(documentAt + "/Vaporel.xls")));
   }
-  EXPECT_EQ(vaporel::programFolderFor(prefix.filePath("bin")),
+  const std::string found = vaporel::ProgramFolderFor(prefix.filePath("bin").toStdString());
+  EXPECT_EQ(QDir::cleanPath(QString::fromStdString(found)),
             prefix.filePath(QString::fromLatin1(GetParam().expectedFolder)));
 }

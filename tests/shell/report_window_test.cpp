@@ -496,7 +496,7 @@ TEST_F(ReportWindowTest, AnExceptionFromACommandIsShownNotFatal) {
   QTest::mouseClick(desktop.window.control("Command3"), Qt::LeftButton);
 
   ASSERT_EQ(watchdog.boxes().size(), 1u);
-  EXPECT_EQ(watchdog.boxes()[0].title.toStdString(), kUnexpectedFailureTitle);
+  EXPECT_EQ(watchdog.boxes()[0].title, kErrorTitle);
   EXPECT_EQ(watchdog.boxes()[0].text.toStdString(), std::string(kUnexpectedFailureMessage) + "no room for the report");
   EXPECT_EQ(watchdog.boxes()[0].icon, QMessageBox::Critical);
   EXPECT_TRUE(desktop.window.isVisible());

@@ -16,6 +16,7 @@
 #include "calculation/input_pair.hpp"
 #include "calculation/result_texts.hpp"
 #include "properties/constants.hpp"
+#include "report/report_location.hpp"
 
 namespace {
 

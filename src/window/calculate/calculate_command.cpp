@@ -12,6 +12,7 @@
 #include "window/model/control_names.hpp"
 #include "window/model/main_window_model.hpp"
 #include "window/model/platform.hpp"
+#include "window/model/window_texts.hpp"
 
 namespace vaporel {
 namespace {
@@ -26,7 +27,7 @@ std::string_view FieldName(InputField field) {
 }
 
 void ShowError(WindowContext& window, const std::string& message) {
-  window.platform.messageBox(message, "Error", MessageIcon::Critical);
+  window.platform.messageBox(message, kRefusalTitle, MessageIcon::Critical);
 }
 
 // The command runs from a button, so the focus moves from no checked field and never to

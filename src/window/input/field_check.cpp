@@ -6,12 +6,13 @@
 #include "window/input/focus.hpp"
 #include "window/model/main_window_model.hpp"
 #include "window/model/platform.hpp"
+#include "window/model/window_texts.hpp"
 
 namespace vaporel {
 namespace {
 
 bool Refuse(WindowContext& window, std::string_view field, const std::string& message) {
-  window.platform.messageBox(message, "Error", MessageIcon::Critical);
+  window.platform.messageBox(message, kRefusalTitle, MessageIcon::Critical);
   SetFieldText(window, field, "");
   window.model[field].background = kRed;
   GiveFocus(window, field);

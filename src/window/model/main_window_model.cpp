@@ -15,7 +15,8 @@ struct Layout {
   bool enabled;
 };
 
-// Captions exactly as the window shows them, double blanks and trailing blanks included.
+// Captions exactly as the window shows them, double blanks and trailing blanks included:
+// users and transcripts know them as they stand, tests pin them, none is to be "corrected".
 constexpr Layout kControls[] = {
     // title band
     {control::Frame5, "Larkspur III-13", true, true},
