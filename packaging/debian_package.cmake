@@ -3,14 +3,13 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vaporel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "Vaporel developers <developers@vaporel.org>")
+set(CPACK_PACKAGE_CONTACT "${VAPOREL_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "thermodynamic and thermophysical properties of humid air")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://vaporel.org")
 # Depends are read off the binaries' shared libraries by dpkg-shlibdeps, never typed.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The desktop program opens its reference document with xdg-open, and shows its windows

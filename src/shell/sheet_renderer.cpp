@@ -77,7 +77,8 @@ void PaintSheet(QPainter& painter, const ReportSheet& sheet, bool gridlines) {
     if (cell.row < 0 || cell.column < 0 || cell.row >= rows || cell.column >= columns) continue;
     const int lastRow = std::min(rows, cell.row + std::max(1, cell.rowSpan));
     const int lastColumn = std::min(columns, cell.column + std::max(1, cell.columnSpan));
-    const QRectF area(QPointF(x[cell.column], y[cell.row]), QPointF(x[lastColumn], y[lastRow]));
+    const auto at = [](const std::vector<double>& edges, int i) { return edges[static_cast<std::size_t>(i)]; };
+    const QRectF area(QPointF(at(x, cell.column), at(y, cell.row)), QPointF(at(x, lastColumn), at(y, lastRow)));
     // A merged range hides its inner grid lines, as on a spreadsheet.
     const bool merged = lastRow - cell.row > 1 || lastColumn - cell.column > 1;
     if (cell.fill) {

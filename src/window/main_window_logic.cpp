@@ -99,7 +99,8 @@ std::string MainWindowLogic::nextInTabOrder(bool backwards) const {
   int index = here == order.end() ? (backwards ? count : -1) : static_cast<int>(here - order.begin());
   for (int step = 0; step < count; ++step) {
     index = ((backwards ? index - 1 : index + 1) % count + count) % count;
-    if (CanTakeFocus(model_, order[index])) return order[index];
+    const auto& next = order[static_cast<std::size_t>(index)];
+    if (CanTakeFocus(model_, next)) return next;
   }
   return "";
 }

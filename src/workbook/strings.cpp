@@ -153,7 +153,7 @@ std::vector<Record> writeSst(const SharedStrings& sst, std::vector<StringPlace>*
     if (s.text.size() > 0xFFFF || s.runs.size() / 4 > 0xFFFF) throw FormatError("shared string too long");
     const bool compressed = fitsInBytes(s.text);
     const std::size_t charSize = compressed ? 1 : 2;
-    const std::size_t header = 3 + (s.runs.empty() ? 0 : 2) + (s.extended.empty() ? 0 : 4);
+    const std::size_t header = std::size_t{3} + (s.runs.empty() ? 0u : 2u) + (s.extended.empty() ? 0u : 4u);
     // The header and the first character stay together in one record.
     if (w.room() < header + (s.text.empty() ? 0 : charSize)) w.newRecord();
     if (places) places->push_back({w.records().size() - 1, w.current().size()});

@@ -228,8 +228,9 @@ TEST_P(FullRoad, ShowsTheResults) {
   click("Command1");
 
   for (int i = 0; i < 13; ++i) {
-    ASSERT_EQ(text(kResultLabels[i]),
-              localised(QString::fromLatin1(vaporel::testing::kTypicalStateTexts[i]), separator));
+    ASSERT_EQ(
+        text(kResultLabels[i]),
+        localised(QString::fromLatin1(vaporel::testing::kTypicalStateTexts[static_cast<std::size_t>(i)]), separator));
   }
   ASSERT_TRUE(s_->watchdog.boxes().empty());
   ASSERT_TRUE(widget("Frame2")->isVisible());

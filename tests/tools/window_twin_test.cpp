@@ -50,7 +50,8 @@ TEST_P(WindowTwin, BatchGivesWhatTheWindowShows) {
   }
   ASSERT_FALSE(batch.refusal.has_value()) << *batch.refusal;
   const auto shown = DisplayTexts(batch, window.logic.numbers());
-  for (int i = 0; i < 13; ++i) EXPECT_EQ(window.text("l" + std::to_string(7 + i)), shown[i]) << "l" << 7 + i;
+  for (int i = 0; i < 13; ++i)
+    EXPECT_EQ(window.text("l" + std::to_string(7 + i)), shown[static_cast<std::size_t>(i)]) << "l" << 7 + i;
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, WindowTwin, ::testing::ValuesIn(kEntries));

@@ -234,11 +234,11 @@ INSTANTIATE_TEST_SUITE_P(
                ShortCase{
                    "PrintArea",
                    [](const Record& r) {
-                     std::uint16_t t;
-                     readPrintAreaName(r, t);
+                     std::uint16_t tab;
+                     readPrintAreaName(r, tab);
                    },
                    writePrintAreaName(1, 0, {0, 22, 0, 1})}),
-    [](const ::testing::TestParamInfo<ShortCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<ShortCase>& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace vaporel::xls

@@ -77,7 +77,9 @@ TEST(SharedStringTable, richTextRunsAndPhoneticBytesSurviveAcrossContinues) {
 
 TEST(SharedStringTable, extSstPointsAtEveryEighthString) {
   SharedStrings many;
-  for (int i = 0; i < 3000; ++i) many.strings.push_back({std::u16string(i % 37 + 1, u'a' + i % 26), {}, {}});
+  for (int i = 0; i < 3000; ++i)
+    many.strings.push_back(
+        {std::u16string(static_cast<std::size_t>(i % 37 + 1), static_cast<char16_t>(u'a' + i % 26)), {}, {}});
   std::vector<StringPlace> places;
   const auto records = writeSst(many, &places);
   ASSERT_GT(records.size(), 1u);

@@ -32,9 +32,10 @@ void OnPairSelected(WindowContext& window) {
   MainWindowModel& model = window.model;
   const int index = model[control::Combo1].listIndex;
   // No entry selected: the captions stay, the rest still runs.
-  if (index >= 0 && index < static_cast<int>(kInputCaptions.size())) {
-    model[control::Label7].text = kInputCaptions[index][0];
-    model[control::Label8].text = kInputCaptions[index][1];
+  if (const InputPair pair = InputPairFromListIndex(index); pair != InputPair::None) {
+    const auto captions = InputCaptions(pair);
+    model[control::Label7].text = captions[0];
+    model[control::Label8].text = captions[1];
   }
   model[control::Command1].visible = true;
   model[control::Command2].visible = true;

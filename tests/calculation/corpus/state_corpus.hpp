@@ -121,7 +121,7 @@ inline constexpr std::uint64_t kShardSize = 250000;
 inline std::uint64_t Digest(std::uint64_t first, std::uint64_t count) {
   std::uint64_t hash = 0xCBF29CE484222325ULL;
   for (std::uint64_t i = first; i < first + count; ++i) {
-    for (unsigned char c : Record(InputsAt(i)) + "\n") hash = (hash ^ c) * 0x100000001B3ULL;
+    for (const char c : Record(InputsAt(i)) + "\n") hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001B3ULL;
   }
   return hash;
 }

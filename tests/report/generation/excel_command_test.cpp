@@ -68,7 +68,8 @@ TEST_P(ExcelCommand, ReportHoldsWhatTheWindowShows) {
   for (std::size_t i = 0; i < kReportCells.size(); ++i) {
     const std::string text(texts[i]);
     const std::string_view reference = kReportCells[i];
-    const QJsonObject cell = cells[QString::fromUtf8(reference.data(), reference.size())].toObject();
+    const QJsonObject cell =
+        cells[QString::fromUtf8(reference.data(), static_cast<qsizetype>(reference.size()))].toObject();
     SCOPED_TRACE(std::string(reference) + " " + text);
     if (i < content.captions.size()) {
       EXPECT_EQ(cell["kind"].toString(), "text");
@@ -94,7 +95,7 @@ TEST_P(ExcelCommand, ReportHoldsWhatTheWindowShows) {
   ASSERT_EQ(calc.exitCode(), 0) << calc.readAllStandardError().toStdString();
   const QJsonObject batchCells = ReadWithXlrd(batchReport)["cells"].toObject();
   for (std::string_view reference : kReportCells) {
-    const QString name = QString::fromUtf8(reference.data(), reference.size());
+    const QString name = QString::fromUtf8(reference.data(), static_cast<qsizetype>(reference.size()));
     EXPECT_EQ(batchCells[name], cells[name]) << reference;
   }
 }

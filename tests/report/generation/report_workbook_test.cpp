@@ -163,7 +163,7 @@ TEST_P(ReportPerPair, IndependentReaderAgreesWithEveryCell) {
   const auto texts = ReportCellTexts(content);
   for (std::size_t i = 0; i < kReportCells.size(); ++i) {
     const std::string text(texts[i]);
-    const QString reference = QString::fromUtf8(kReportCells[i].data(), kReportCells[i].size());
+    const QString reference = QString::fromUtf8(kReportCells[i].data(), static_cast<qsizetype>(kReportCells[i].size()));
     const auto number = AsNumber(text);
     expected[reference] = number ? QJsonValue(*number) : QJsonValue(QString::fromStdString(text));
   }
@@ -177,7 +177,8 @@ TEST_P(ReportPerPair, IndependentReaderAgreesWithEveryCell) {
   for (std::size_t i = 0; i < kReportCells.size(); ++i) {
     const std::string text(texts[i]);
     const std::string_view reference = kReportCells[i];
-    const QJsonObject cell = cells[QString::fromUtf8(reference.data(), reference.size())].toObject();
+    const QJsonObject cell =
+        cells[QString::fromUtf8(reference.data(), static_cast<qsizetype>(reference.size()))].toObject();
     SCOPED_TRACE(std::string(reference));
     if (const auto number = AsNumber(text)) {
       EXPECT_EQ(cell["kind"].toString(), "number");
@@ -240,7 +241,7 @@ TEST_P(ReportPerPair, IndependentReaderAgreesWithEveryCell) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachInputPair, ReportPerPair, ::testing::ValuesIn(kPairs),
-                         [](const auto& info) { return "pair" + std::to_string(info.param.pair); });
+                         [](const auto& test) { return "pair" + std::to_string(test.param.pair); });
 
 // State: a report already written. Action: a second report for another pair. Expected: the
 // file is edited in place: it keeps only the newer texts and does not grow.
@@ -316,7 +317,7 @@ TEST_P(ReportFailure, ShowsTheMessageAndLeavesTheFileAlone) {
 INSTANTIATE_TEST_SUITE_P(EachBrokenFile, ReportFailure,
                          ::testing::Values(Broken::Missing, Broken::DirectoryInPlace, Broken::FolderIsAFile,
                                            Broken::Truncated, Broken::NoReportSheet, Broken::NotAWorkbook),
-                         [](const auto& info) { return ::testing::PrintToString(info.param); });
+                         [](const auto& test) { return ::testing::PrintToString(test.param); });
 
 // State: a good report file, but the disk takes only a few kilobytes more (a file-size limit
 // in a child process, so the write fails for real even as root). Action: Excel. Expected:

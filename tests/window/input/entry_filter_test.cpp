@@ -60,9 +60,9 @@ TEST_P(EntryFilter, LeavesANonNegativeNumberOrNothing) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, EntryFilter,
                          ::testing::Combine(::testing::Values('.', ','), ::testing::ValuesIn(kFilterCases)),
-                         [](const auto& info) {
-                           return std::string(std::get<1>(info.param).name) +
-                                  (std::get<0>(info.param) == '.' ? "_point" : "_comma");
+                         [](const auto& test) {
+                           return std::string(std::get<1>(test.param).name) +
+                                  (std::get<0>(test.param) == '.' ? "_point" : "_comma");
                          });
 
 // A field holds at most 64 characters: a megabyte pasted at once is cut before the

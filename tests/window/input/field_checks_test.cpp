@@ -79,8 +79,8 @@ INSTANTIATE_TEST_SUITE_P(
                                          PressureCase{5, "1.01325", "100.0"}, PressureCase{1, "1.01325", "90.0"},
                                          PressureCase{4, "1.01325", "100.0"}, PressureCase{2, "10", "179.9"},
                                          PressureCase{1, "10", "161.9"})),
-    [](const auto& info) {
-      return RowName(std::get<0>(info.param), std::get<1>(info.param).pair, std::get<1>(info.param).p);
+    [](const auto& test) {
+      return RowName(std::get<0>(test.param), std::get<1>(test.param).pair, std::get<1>(test.param).p);
     });
 
 class Fields : public EitherSeparator {};
@@ -162,8 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
                           FirstCase{4, "0.01", nullptr, "39.4", "127.7", {"Label15", "Label16", "Label19", "Label21"}},
                           FirstCase{4, "0", nullptr, "-269.8", "100.8", {"Label15", "Label16", "Label19", "Label21"}},
                           FirstCase{5, "20", nullptr, "0.01468", "", {"Label17", "Label19"}})),
-    [](const auto& info) {
-      return RowName(std::get<0>(info.param), std::get<1>(info.param).pair, std::get<1>(info.param).value);
+    [](const auto& test) {
+      return RowName(std::get<0>(test.param), std::get<1>(test.param).pair, std::get<1>(test.param).value);
     });
 
 // Back from the first input with Shift+Tab: pair 1 lets the user go, pair 2 sends the
@@ -248,8 +248,8 @@ INSTANTIATE_TEST_SUITE_P(
                                          SecondCase{4, "0.01", "30", kWrittenRange},
                                          SecondCase{5, "20", "0.01468", nullptr},
                                          SecondCase{5, "20", "0.01469", kXmax})),
-    [](const auto& info) {
-      return RowName(std::get<0>(info.param), std::get<1>(info.param).pair, std::get<1>(info.param).value);
+    [](const auto& test) {
+      return RowName(std::get<0>(test.param), std::get<1>(test.param).pair, std::get<1>(test.param).value);
     });
 
 // Pair 4 rewrites its limits before testing, so they stand after a refusal too.

@@ -134,9 +134,9 @@ TEST_P(RefusedFieldHoldsFocus, AgainstSelectorAndReset) {
 
 INSTANTIATE_TEST_SUITE_P(Targets, RefusedFieldHoldsFocus,
                          ::testing::Combine(::testing::Values('.', ','), ::testing::Values("Combo1", "Command2")),
-                         [](const auto& info) {
-                           return std::string(std::get<1>(info.param)) +
-                                  (std::get<0>(info.param) == '.' ? "_point" : "_comma");
+                         [](const auto& test) {
+                           return std::string(std::get<1>(test.param)) +
+                                  (std::get<0>(test.param) == '.' ? "_point" : "_comma");
                          });
 
 }  // namespace
