@@ -1,0 +1,142 @@
+#include "batch/command_line.hpp"
+
+#include <CLI/CLI.hpp>
+#include <iterator>
+
+namespace vaporel {
+namespace {
+
+constexpr const char* kUsageLines =
+    "Usage: vaporel-calc [--precise] [--locale NAME] PAIR P FIRST SECOND\n"
+    "       vaporel-calc [--locale NAME] --report OUT.xls PAIR P FIRST SECOND\n"
+    "       vaporel-calc [--locale NAME] --chart OUT [--chart-style STYLE] PAIR P FIRST SECOND\n"
+    "       vaporel-calc [--locale NAME] --csv [--jobs N] [--chart OUT [--chart-style STYLE]] < rows.csv\n"
+    "       vaporel-calc --help | --version\n";
+
+constexpr const char* kHelpBody =
+    "\n"
+    "Resolves one state of humid air as the main window does: the pressure, first and second\n"
+    "field checks in that order, then Calculate. PAIR is the input pair:\n"
+    "  1  Dry Bulb Temperature & Relative Humidity   FIRST tdb [oC]   SECOND RH [%]\n"
+    "  2  Dry & Wet Bulb Temperature                  FIRST tdb [oC]   SECOND twb [oC]\n"
+    "  3  Dry Bulb Temperature & Enthalpy             FIRST tdb [oC]   SECOND h [kJ/kg]\n"
+    "  4  Absolute Humidity & Enthalpy                FIRST x [kg/kg]  SECOND h [kJ/kg]\n"
+    "  5  Dry Bulb Temperature & Absolute Humidity    FIRST tdb [oC]   SECOND x [kg/kg]\n"
+    "P is the absolute pressure [bar]. Numbers are written with a point unless --locale names\n"
+    "a locale with another decimal separator (e.g. de_DE.UTF-8).\n"
+    "\n"
+    "One state: prints 13 lines 'symbol<TAB>text' (p tdb twb tdp x ro h pv RH cp lam mi Pr)\n"
+    "as the result labels show them and exits 0; --precise prints shortest round-trip values.\n"
+    "  vaporel-calc 1 1.01325 20 50\n"
+    "\n"
+    "--report OUT.xls also writes the report workbook the window's \"Excel\" button writes for\n"
+    "this state: OUT.xls is edited in place, or started from the program's template when it is\n"
+    "missing (its folder must exist). A workbook that cannot be written prints the report's\n"
+    "error message and then the file and the cause, and exits 1.\n"
+    "  vaporel-calc --report summer.xls 1 1.01325 28 45\n"
+    "\n"
+    "--csv reads rows 'pair,p,first,second' (a header line allowed) from stdin and writes one\n"
+    "row per input: the inputs, the 13 precise values and the refusal message (empty on\n"
+    "success). A refused row never stops the batch. Under a comma locale the fields are\n"
+    "separated by ';'. --jobs N resolves the rows on N threads (default: one per core); the\n"
+    "output keeps the input's order.\n"
+    "  printf '1,1.01325,20,50\\n2,1.01325,25,18\\n' | vaporel-calc --csv\n"
+    "\n"
+    "--chart OUT also draws the psychrometric chart at P with the state as its point, as a PNG\n"
+    "(1200 x 800), SVG or PDF (one A4 page) by OUT's extension, written whole or not at all;\n"
+    "a refused state draws none. --chart-style mollier draws the h-x diagram instead of the\n"
+    "default psychrometric chart. With --csv every accepted row becomes a point, joined in row\n"
+    "order; rows at another pressure than the first accepted row's are not plotted, and their\n"
+    "count is said on stderr. Drawing needs no display.\n"
+    "  vaporel-calc --chart state.svg 1 1.01325 20 50\n"
+    "  printf '5,1.01325,30,0.010\\n5,1.01325,20,0.010\\n' | vaporel-calc --csv --chart-style mollier --chart "
+    "process.png\n"
+    "\n"
+    "Exit status: 0 done, 1 input refused or a file not written, 2 bad usage.\n"
+    "The manual page vaporel-calc(1) says more.\n";
+
+struct Flag {
+  const char* names;
+  bool CalcOptions::*field;
+};
+struct Valued {
+  const char* name;
+  std::optional<std::string> CalcOptions::*field;
+  const char* needs;  // said when the value is missing
+};
+
+// Every option of vaporel-calc.
+constexpr Flag kFlags[] = {
+    {"--precise", &CalcOptions::precise},
+    {"--csv", &CalcOptions::csv},
+    {"-h,--help", &CalcOptions::help},
+    {"--version", &CalcOptions::version},
+};
+constexpr Valued kValued[] = {
+    {"--locale", &CalcOptions::locale, "a locale name"},
+    {"--report", &CalcOptions::report, "the workbook to write"},
+    {"--chart", &CalcOptions::chart, "the file to write"},
+    {"--chart-style", &CalcOptions::chartStyle, "a style"},
+    {"--jobs", &CalcOptions::jobs, "a number of threads"},
+};
+
+// A value like "-.5" or "-,5" is a number of the program's syntax, but CLI11 would read
+// it as a bundle of short options: it is hidden behind a mark no option starts with.
+constexpr char kValueMark = '\x01';
+bool LooksLikeANumber(const char* arg) { return arg[0] == '-' && (arg[1] == '.' || arg[1] == ','); }
+
+}  // namespace
+
+std::variant<CalcOptions, UsageProblem> ParseCommandLine(int argc, const char* const* argv) {
+  CalcOptions options;
+  CLI::App app;
+  app.set_help_flag();  // --help is an option of the table, answered with HelpText()
+  app.allow_extras();   // an unknown option is named below, as before
+  for (const Flag& flag : kFlags) app.add_flag(flag.names, options.*flag.field);
+  std::vector<std::string> values(std::size(kValued));
+  for (std::size_t i = 0; i < std::size(kValued); ++i) {
+    app.add_option(kValued[i].name, values[i])->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  }
+  app.add_option("arguments", options.positional);
+
+  std::vector<std::string> args;
+  for (int i = argc - 1; i >= 1; --i) {
+    args.push_back(LooksLikeANumber(argv[i]) ? kValueMark + std::string(argv[i]) : std::string(argv[i]));
+  }
+  try {
+    app.parse(args);
+  } catch (const CLI::ArgumentMismatch& e) {
+    // CLI11 begins the message with the option's name: "--chart: 1 required TEXT missing".
+    const std::string what = e.what();
+    for (const Valued& option : kValued) {
+      if (what.rfind(std::string(option.name) + ":", 0) == 0) {
+        return UsageProblem{std::string(option.name) + " needs " + option.needs};
+      }
+    }
+    return UsageProblem{e.what()};
+  } catch (const CLI::ParseError& e) {
+    return UsageProblem{e.what()};
+  }
+  for (const std::string& extra : app.remaining()) {
+    if (extra.rfind('-', 0) == 0) return UsageProblem{"unknown option " + extra};
+    options.positional.push_back(extra);
+  }
+  const auto unmarked = [](std::string value) {
+    if (!value.empty() && value[0] == kValueMark) value.erase(0, 1);
+    return value;
+  };
+  for (std::string& value : options.positional) value = unmarked(value);
+  for (std::size_t i = 0; i < std::size(kValued); ++i) {
+    if (app.count(kValued[i].name) > 0) options.*kValued[i].field = unmarked(values[i]);
+  }
+  return options;
+}
+
+const char* HelpText() {
+  static const std::string text = std::string(kUsageLines) + kHelpBody;
+  return text.c_str();
+}
+
+std::string ShortUsage() { return std::string(kUsageLines) + "Try 'vaporel-calc --help' for more.\n"; }
+
+}  // namespace vaporel

@@ -1,0 +1,38 @@
+#pragma once
+// vaporel-calc's command line: every option once, in one table, read by CLI11. Every
+// form is accepted as before: "--opt V", "--opt=V", in any order, a later value
+// replacing an earlier one; values that begin like an option ("-.5", "-,5") stay values.
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace vaporel {
+
+struct CalcOptions {
+  bool precise = false;
+  bool csv = false;
+  bool help = false;
+  bool version = false;
+  std::optional<std::string> locale;
+  std::optional<std::string> report;
+  std::optional<std::string> chart;
+  std::optional<std::string> chartStyle;
+  std::optional<std::string> jobs;
+  std::vector<std::string> positional;  // PAIR P FIRST SECOND
+};
+
+// What is wrong with a command line, said as "vaporel-calc: <problem>".
+struct UsageProblem {
+  std::string problem;
+};
+
+std::variant<CalcOptions, UsageProblem> ParseCommandLine(int argc, const char* const* argv);
+
+// --help: every mode, its options and one example each (kept as written, not generated).
+const char* HelpText();
+// After a usage problem: the usage lines and a pointer to --help.
+std::string ShortUsage();
+
+}  // namespace vaporel
