@@ -73,10 +73,8 @@ constexpr Flag kFlags[] = {
     {"--version", &CalcOptions::version},
 };
 constexpr Valued kValued[] = {
-    {"--locale", &CalcOptions::locale, "a locale name"},
-    {"--report", &CalcOptions::report, "the workbook to write"},
-    {"--chart", &CalcOptions::chart, "the file to write"},
-    {"--chart-style", &CalcOptions::chartStyle, "a style"},
+    {"--locale", &CalcOptions::locale, "a locale name"},   {"--report", &CalcOptions::report, "the workbook to write"},
+    {"--chart", &CalcOptions::chart, "the file to write"}, {"--chart-style", &CalcOptions::chartStyle, "a style"},
     {"--jobs", &CalcOptions::jobs, "a number of threads"},
 };
 

@@ -1,7 +1,5 @@
 #include "batch/report_mode.hpp"
 
-#include <unistd.h>
-
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
@@ -26,8 +24,9 @@ std::string LowerFirst(std::string text) {
   return text;
 }
 
-xls::Status Write(const std::string& path, const ReportContent& content, char decimalSeparator) {
-  WorkbookSpreadsheet spreadsheet(decimalSeparator);
+xls::Status Write(const std::string& path, const ReportContent& content, char decimalSeparator,
+                  const std::string& saveAs = {}) {
+  WorkbookSpreadsheet spreadsheet(decimalSeparator, saveAs);
   return WriteReport(content, spreadsheet, path);
 }
 
@@ -37,25 +36,14 @@ xls::Error OsError(xls::ErrorCode code, const std::string& file, const std::erro
 
 xls::Status WriteNewReport(const std::string& out, const ReportContent& content, char decimalSeparator,
                            const std::string& programFolder) {
-  namespace fs = std::filesystem;
-  // Started from the template beside OUT and renamed onto it only when it is complete,
-  // so a failure leaves nothing behind.
-  const std::string partial = out + ".part-" + std::to_string(::getpid());
+  // The template read, filled and saved as OUT whole: a failure leaves nothing behind.
   const std::string templatePath = ProgramReportPath(programFolder);
   std::error_code error;
-  if (!fs::is_regular_file(templatePath, error)) {
+  if (!std::filesystem::is_regular_file(templatePath, error)) {
     return OsError(xls::ErrorCode::FileMissing, templatePath,
                    std::make_error_code(std::errc::no_such_file_or_directory));
   }
-  xls::Status written = xls::Done{};
-  if (!fs::copy_file(templatePath, partial, error)) written = OsError(xls::ErrorCode::NotWritable, out, error);
-  if (written) written = Write(partial, content, decimalSeparator);
-  if (written) {
-    fs::rename(partial, out, error);
-    if (error) written = OsError(xls::ErrorCode::NotWritable, out, error);
-  }
-  if (!written) fs::remove(partial, error);
-  return written;
+  return Write(templatePath, content, decimalSeparator, out);
 }
 
 }  // namespace

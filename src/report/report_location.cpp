@@ -3,10 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <filesystem>
 #include <system_error>
+
+#include "files/atomic_file.hpp"
 
 namespace vaporel {
 
@@ -51,23 +52,9 @@ std::string ReportPath(const std::string& programFolder) {
 bool CopyFileWhole(const std::string& from, const std::string& to) {
   QFile source(QString::fromStdString(from));
   if (!source.open(QIODevice::ReadOnly)) return false;
-  // QSaveFile writes a temporary file beside the target and renames it only on commit.
-  QSaveFile target(QString::fromStdString(to));
-  if (!target.open(QIODevice::WriteOnly)) return false;
-  constexpr qint64 kChunk = 64 * 1024;
-  while (!source.atEnd()) {
-    const QByteArray chunk = source.read(kChunk);
-    if (chunk.isEmpty() && source.error() != QFileDevice::NoError) {
-      target.cancelWriting();
-      return false;
-    }
-    if (target.write(chunk) != chunk.size()) {
-      target.cancelWriting();
-      return false;
-    }
-    if (chunk.isEmpty()) break;
-  }
-  return target.commit();
+  const QByteArray bytes = source.readAll();
+  if (source.error() != QFileDevice::NoError) return false;
+  return !WriteFileAtomically(to, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace vaporel

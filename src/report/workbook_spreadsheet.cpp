@@ -34,7 +34,7 @@ xls::Status WorkbookSpreadsheet::setCell(std::string_view reference, std::string
 
 xls::Status WorkbookSpreadsheet::save() {
   if (!book_) return kNothingOpen;
-  return book_->save(path_);
+  return book_->save(saveAs_.empty() ? path_ : saveAs_);
 }
 
 }  // namespace vaporel

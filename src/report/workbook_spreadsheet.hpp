@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "report/spreadsheet.hpp"
 #include "workbook/workbook.hpp"
@@ -14,7 +15,10 @@ class WorkbookSpreadsheet : public Spreadsheet {
  public:
   // `decimalSeparator`: the user's own separator, which the cells' number test accepts
   // besides '.', as a spreadsheet in that locale would.
-  explicit WorkbookSpreadsheet(char decimalSeparator = '.') : separator_(decimalSeparator) {}
+  // `saveAs`: where save() writes, when not back over the file opened (a new report
+  // started from the template).
+  explicit WorkbookSpreadsheet(char decimalSeparator = '.', std::string saveAs = {})
+      : separator_(decimalSeparator), saveAs_(std::move(saveAs)) {}
 
   xls::Status open(const std::string& path) override;
   xls::Status selectSheet(std::string_view name) override;
@@ -23,6 +27,7 @@ class WorkbookSpreadsheet : public Spreadsheet {
 
  private:
   char separator_;
+  std::string saveAs_;
   std::string path_;
   std::optional<xls::Workbook> book_;
   std::optional<std::size_t> sheet_;

@@ -14,6 +14,7 @@
 
 #include "chart/hover_text.hpp"
 #include "chart/render/chart_file.hpp"
+#include "shell/command_guard.hpp"
 #include "shell/return_key_button.hpp"
 
 namespace vaporel {
@@ -56,9 +57,9 @@ ChartWindow::ChartWindow(const MainWindowModel& model, const Numbers& numbers, R
   layout->addWidget(status_);
 
   connect(styleBox_, &QComboBox::currentIndexChanged, this,
-          [this](int index) { setStyle(kStyles.at(static_cast<std::size_t>(index))); });
-  connect(save, &QPushButton::clicked, this, [this] { saveAs(); });
-  connect(print, &QPushButton::clicked, this, [this] { this->print(); });
+          Command([this](int index) { setStyle(kStyles.at(static_cast<std::size_t>(index))); }));
+  connect(save, &QPushButton::clicked, this, Command([this] { saveAs(); }));
+  connect(print, &QPushButton::clicked, this, Command([this] { this->print(); }));
   resize(kInitialWidth, kInitialHeight);
   subject_ = ChartSubjectOf(model_, numbers_);
   rebuild();

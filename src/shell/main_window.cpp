@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "shell/chart_window.hpp"
+#include "shell/command_guard.hpp"
 #include "shell/return_key_button.hpp"
 #include "window/model/control_names.hpp"
 
@@ -147,7 +148,7 @@ QWidget* MainWindow::createControl(const ControlLayout& layout, QWidget* parent)
       field->setAcceptDrops(false);
       setEnabledInk(field, QPalette::Text, inkColour(layout.ink));
       connect(field, &QLineEdit::textEdited, this, [this, field, name](const QString& text) {
-        logic_.editField(name, text.toStdString());
+        RunCommand([&] { logic_.editField(name, text.toStdString()); });
         render();
         field->setCursorPosition(static_cast<int>(field->text().size()));
       });
@@ -160,7 +161,7 @@ QWidget* MainWindow::createControl(const ControlLayout& layout, QWidget* parent)
       button->setFocusPolicy(Qt::StrongFocus);
       setEnabledInk(button, QPalette::ButtonText, inkColour(layout.ink));
       connect(button, &QPushButton::clicked, this, [this, name] {
-        logic_.click(name);
+        RunCommand([&] { logic_.click(name); });
         render();
       });
       widget = button;
@@ -180,7 +181,7 @@ QWidget* MainWindow::createControl(const ControlLayout& layout, QWidget* parent)
       setEnabledInk(selector, QPalette::ButtonText, inkColour(layout.ink));
       setColour(selector, QPalette::Base, Qt::white);
       connect(selector, &QComboBox::activated, this, [this](int index) {
-        logic_.selectPair(index);
+        RunCommand([&] { logic_.selectPair(index); });
         render();
       });
       widget = selector;
@@ -224,11 +225,11 @@ void MainWindow::buildMenus() {
 
   // Menu commands never wait on a field check.
   connect(properties, &QAction::triggered, this, [this] {
-    logic_.menuProperties();
+    RunCommand([this] { logic_.menuProperties(); });
     render();
   });
-  connect(exit, &QAction::triggered, this, [this] { logic_.menuExit(); });
-  connect(chartCommand_, &QAction::triggered, this, [this] { openChart(); });
+  connect(exit, &QAction::triggered, this, Command([this] { logic_.menuExit(); }));
+  connect(chartCommand_, &QAction::triggered, this, Command([this] { openChart(); }));
 }
 
 void MainWindow::openChart() {

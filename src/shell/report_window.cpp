@@ -15,6 +15,7 @@
 
 #include "report/report_location.hpp"
 #include "report/report_sheet.hpp"
+#include "shell/command_guard.hpp"
 #include "shell/report_print.hpp"
 #include "shell/return_key_button.hpp"
 #include "shell/sheet_viewer.hpp"
@@ -107,9 +108,9 @@ ReportWindowDialog::ReportWindowDialog(QWidget* owner, ReportWindowServices serv
   setTabOrder(command1_, command2_);
   setTabOrder(command2_, command3_);
 
-  connect(command1_, &QPushButton::clicked, this, [this] { saveCopy(); });
-  connect(command2_, &QPushButton::clicked, this, [this] { printReport(); });
-  connect(command3_, &QPushButton::clicked, this, [this] { back(); });
+  connect(command1_, &QPushButton::clicked, this, Command([this] { saveCopy(); }));
+  connect(command2_, &QPushButton::clicked, this, Command([this] { printReport(); }));
+  connect(command3_, &QPushButton::clicked, this, Command([this] { back(); }));
 
   // Centred on the screen.
   if (const QScreen* screen = WindowScreen(owner)) {

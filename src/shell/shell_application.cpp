@@ -1,9 +1,8 @@
 #include "shell/shell_application.hpp"
 
-#include <QMessageBox>
 #include <exception>
 
-#include "shell/shell_texts.hpp"
+#include "shell/command_guard.hpp"
 
 namespace vaporel {
 
@@ -18,9 +17,9 @@ bool ShellApplication::notify(QObject* receiver, QEvent* event) {
   try {
     return dispatch(receiver, event);
   } catch (const std::exception& e) {
-    showFailure(QString::fromUtf8(e.what()));
+    ShowUnexpectedFailure(QString::fromUtf8(e.what()));
   } catch (...) {
-    showFailure(QStringLiteral("unknown failure"));
+    ShowUnexpectedFailure(QStringLiteral("unknown failure"));
   }
   return true;
 }
@@ -28,19 +27,6 @@ bool ShellApplication::notify(QObject* receiver, QEvent* event) {
 bool ShellApplication::dispatch(QObject* receiver, QEvent* event) {
   if (interceptor_ != nullptr && interceptor_->intercept(receiver, event)) return true;
   return QApplication::notify(receiver, event);
-}
-
-void ShellApplication::showFailure(const QString& cause) {
-  const QString text = QString::fromUtf8(kUnexpectedFailureMessage) + cause;
-  // A failure while the message is open (its own event loop runs through here) is not
-  // stacked into a second box.
-  if (showingFailure_) {
-    qCritical("%s", qUtf8Printable(text));
-    return;
-  }
-  showingFailure_ = true;
-  QMessageBox::critical(activeWindow(), QString::fromUtf8(kErrorTitle), text);
-  showingFailure_ = false;
 }
 
 }  // namespace vaporel

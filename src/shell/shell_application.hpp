@@ -4,10 +4,10 @@
 // where a field check can still refuse a focus change before a clicked button
 // goes down (focus-out events and focusChanged arrive after the move).
 //
-// Every command handler of every window runs inside notify(), so it is also the one
-// place where an exception stops: one that escaped a handler is shown as a message
-// ("ERROR", critical icon) and the event counts as handled, instead of ending the
-// program through Qt's event loop, which cannot carry exceptions.
+// Every event passes notify(), so it is also the last place an exception stops: one
+// that escaped a handler (handlers run inside Command(), see command_guard.hpp) is shown
+// as a message and the event counts as handled, instead of ending the program through
+// Qt's event loop, which cannot carry exceptions.
 
 #include <QApplication>
 
@@ -31,10 +31,8 @@ class ShellApplication : public QApplication {
 
  private:
   bool dispatch(QObject* receiver, QEvent* event);
-  void showFailure(const QString& cause);
 
   EventInterceptor* interceptor_ = nullptr;
-  bool showingFailure_ = false;
 };
 
 }  // namespace vaporel

@@ -7,6 +7,9 @@
 #include <cstring>
 #include <fstream>
 #include <mutex>
+#include <string_view>
+
+#include "files/atomic_file.hpp"
 
 namespace vaporel::xls {
 
@@ -148,28 +151,12 @@ Result<Bytes> encodeOleFile(const OleFile& file) {
 }
 
 Status writeFileAtomically(const std::string& path, const Bytes& bytes) {
-  ensureGsf();
   struct stat st {};
   if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
     return Error{ErrorCode::IsDirectory, path, std::strerror(EISDIR)};
   }
-  GErrorBox err;
-  // gsf_output_stdio_new writes to a temporary file beside `path` and renames it
-  // over `path` on a successful close, keeping the old file's mode.
-  GRef<GsfOutput> out(gsf_output_stdio_new(path.c_str(), &err.e));
-  if (!out.p) return Error{ErrorCode::NotWritable, path, err.text()};
-  if (!gsf_output_write(out.p, bytes.size(), bytes.data())) {
-    const GError* e = gsf_output_error(out.p);
-    std::string cause = e && e->message ? e->message : std::strerror(errno);
-    // An error set before closing makes the close discard the temporary file.
-    gsf_output_set_error(out.p, 0, "write failed");
-    gsf_output_close(out.p);
-    return Error{ErrorCode::NotWritable, path, std::move(cause)};
-  }
-  if (!gsf_output_close(out.p)) {
-    const GError* e = gsf_output_error(out.p);
-    return Error{ErrorCode::NotWritable, path, e && e->message ? e->message : "close failed"};
-  }
+  const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  if (auto cause = WriteFileAtomically(path, text)) return Error{ErrorCode::NotWritable, path, std::move(*cause)};
   return Done{};
 }
 

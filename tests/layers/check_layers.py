@@ -7,15 +7,16 @@ import sys
 # Each layer and the project layers it may include, lowest first. Nothing below the window
 # logic reads the view model: report, chart and batch are drawn from plain records.
 CALCULATION = {"calculation", "numbers", "properties"}
-DRAWING = {"workbook", "report", "chart", "chart/geometry"} | CALCULATION
+DRAWING = {"files", "workbook", "report", "chart", "chart/geometry"} | CALCULATION
 ALLOWED = {
     "properties": {"properties"},
     "numbers": {"numbers"},
     "calculation": CALCULATION,
-    "workbook": {"workbook"},
-    "report": {"report", "workbook"},
+    "files": {"files"},
+    "workbook": {"workbook", "files"},
+    "report": {"report", "workbook", "files"},
     "chart/geometry": {"chart/geometry"} | CALCULATION,
-    "chart": {"chart", "chart/geometry"} | CALCULATION,
+    "chart": {"chart", "chart/geometry", "files"} | CALCULATION,
     "window": {"window"} | DRAWING,
     "batch": {"batch"} | DRAWING,
     "shell": {"shell", "window"} | DRAWING,
@@ -24,9 +25,9 @@ ALLOWED = {
 # Qt headers a layer may include (by prefix); the shell and the app may include any.
 QT = {
     "numbers": ("QLocale", "QString"),
-    "report": ("QDir", "QFile", "QSaveFile", "QStandardPaths"),
+    "report": ("QDir", "QFile", "QStandardPaths"),
     # Qt Gui and Qt Svg, never Qt Widgets; the geometry uses no Qt at all.
-    "chart": ("QFont", "QImage", "QPage", "QPainter", "QPdfWriter", "QPoint", "QPolygon", "QRect", "QSaveFile",
+    "chart": ("QFont", "QImage", "QPage", "QPainter", "QPdfWriter", "QPoint", "QPolygon", "QRect", "QBuffer",
               "QSize", "QString", "QSvgGenerator", "QTransform", "QColor"),
     # The batch calculator draws its chart on Qt's offscreen platform, without Widgets.
     "batch": ("QGuiApplication",),

@@ -1,16 +1,17 @@
 #include "chart/render/chart_file.hpp"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cctype>
 
 #include "chart/render/chart_renderer.hpp"
+#include "files/atomic_file.hpp"
 
 namespace vaporel {
 namespace {
@@ -45,8 +46,9 @@ std::optional<std::string> WriteChartFile(const std::string& path, const ChartGe
                                           const Numbers& numbers) {
   const auto format = ChartFormatOf(path);
   if (!format) return std::string("not a .png, .svg or .pdf file name");
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
+  // Drawn in memory, then written whole: a failed drawing leaves no file behind.
+  QBuffer file;
+  file.open(QIODevice::WriteOnly);
   bool drawn = false;
   switch (*format) {
     case ChartFormat::Png: {
@@ -74,13 +76,9 @@ std::optional<std::string> WriteChartFile(const std::string& path, const ChartGe
       break;
     }
   }
-  if (!drawn) {
-    file.cancelWriting();
-    return file.error() != QFileDevice::NoError ? file.errorString().toStdString()
-                                                : std::string("cannot draw the chart");
-  }
-  if (!file.commit()) return file.errorString().toStdString();
-  return std::nullopt;
+  if (!drawn) return std::string("cannot draw the chart");
+  const QByteArray& bytes = file.data();
+  return WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace vaporel
