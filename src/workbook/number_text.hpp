@@ -1,5 +1,9 @@
 #pragma once
 // Which texts a spreadsheet takes as numbers when they are typed into a cell.
+//
+// Not the program's own conversion (numbers/numbers.hpp) on purpose: a cell takes more
+// forms than a field of the window ('+', exponents, '.' besides the user's separator),
+// and the codec, which knows nothing of the program, stands below the numbers layer.
 
 #include <cstdint>
 #include <optional>

@@ -25,6 +25,7 @@
 #include "qt_printing.hpp"
 #include "shell/chart_window.hpp"
 #include "shell/qt_platform.hpp"
+#include "support/separator.hpp"
 #include "support/typical_state.hpp"
 
 using namespace vaporel;
@@ -57,7 +58,9 @@ struct Session {
   MainWindow window;
 };
 
-QString localised(QString text, char separator) { return text.replace('.', QChar::fromLatin1(separator)); }
+QString localised(const char* text, char separator) {
+  return QString::fromStdString(vaporel::testing::WithSeparator(text, separator));
+}
 
 // A window the program opened beside the main one; it notes when it is unloaded.
 class SideWindow : public QWidget {
@@ -228,9 +231,8 @@ TEST_P(FullRoad, ShowsTheResults) {
   click("Command1");
 
   for (int i = 0; i < 13; ++i) {
-    ASSERT_EQ(
-        text(kResultLabels[i]),
-        localised(QString::fromLatin1(vaporel::testing::kTypicalStateTexts[static_cast<std::size_t>(i)]), separator));
+    ASSERT_EQ(text(kResultLabels[i]),
+              localised(vaporel::testing::kTypicalStateTexts[static_cast<std::size_t>(i)], separator));
   }
   ASSERT_TRUE(s_->watchdog.boxes().empty());
   ASSERT_TRUE(widget("Frame2")->isVisible());

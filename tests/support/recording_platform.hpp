@@ -3,6 +3,7 @@
 // test says. Message boxes return at once, as if the user pressed OK.
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,30 +29,38 @@ class RecordingPlatform : public Platform {
   // Answers.
   bool documentOpens = true;
   std::string folder = ".";
+  // Told every call as it is recorded, to look at the window at that moment.
+  std::function<void(const std::string& call)> observe;
 
   void messageBox(std::string_view text, std::string_view title, MessageIcon icon) override {
     messages.push_back({std::string(text), std::string(title), icon});
-    calls.push_back("message " + std::string(title) +
-                    (icon == MessageIcon::Critical ? " critical: " : " information: ") + std::string(text));
+    note("message " + std::string(title) + (icon == MessageIcon::Critical ? " critical: " : " information: ") +
+         std::string(text));
   }
-  void beep() override { calls.emplace_back("beep"); }
-  void repaint() override { calls.emplace_back("repaint"); }
+  void beep() override { note("beep"); }
+  void repaint() override { note("repaint"); }
   void saveSetting(std::string_view application, std::string_view section, std::string_view key,
                    std::string_view value) override {
-    calls.push_back("save " + std::string(application) + "/" + std::string(section) + "/" + std::string(key) + "=" +
-                    std::string(value));
+    note("save " + std::string(application) + "/" + std::string(section) + "/" + std::string(key) + "=" +
+         std::string(value));
   }
   bool openDocument(const std::string& path) override {
-    calls.push_back("open " + path);
+    note("open " + path);
     return documentOpens;
   }
-  void endProgram() override { calls.emplace_back("end"); }
+  void endProgram() override { note("end"); }
   std::string programFolder() override { return folder; }
 
   long beeps() const { return std::count(calls.begin(), calls.end(), "beep"); }
   void clear() {
     calls.clear();
     messages.clear();
+  }
+
+ private:
+  void note(std::string call) {
+    calls.push_back(std::move(call));
+    if (observe) observe(calls.back());
   }
 };
 

@@ -8,6 +8,7 @@
 
 #include "numbers/numbers.hpp"
 #include "support/recording_platform.hpp"
+#include "support/separator.hpp"
 #include "window/driver/user_driver.hpp"
 #include "window/main_window_logic.hpp"
 #include "window/model/main_window_model.hpp"
@@ -22,17 +23,7 @@ struct StartedWindow {
 
   // A number written with '.' as the window's locale writes it; '~' stands for the
   // separator of the other locale, which this window does not accept.
-  std::string local(std::string_view text) const {
-    const char separator = logic.numbers().decimalSeparator();
-    std::string out(text);
-    for (char& c : out) {
-      if (c == '.')
-        c = separator;
-      else if (c == '~')
-        c = separator == '.' ? ',' : '.';
-    }
-    return out;
-  }
+  std::string local(std::string_view text) const { return WithSeparator(text, logic.numbers().decimalSeparator()); }
   const std::string& text(std::string_view control) const { return model[control].text; }
   bool visible(std::string_view control) const { return model[control].visible; }
   bool enabled(std::string_view control) const { return model[control].enabled; }
@@ -78,15 +69,11 @@ class EitherSeparator : public ::testing::TestWithParam<char> {
   StartedWindow window{GetParam()};
 };
 
-inline std::string SeparatorName(const ::testing::TestParamInfo<char>& info) {
-  return info.param == '.' ? "point" : "comma";
-}
-
 // A test name for a row of a field's cases: "pair2_1d01325_comma".
 inline std::string RowName(char separator, int pair, std::string_view value) {
   std::string name = "pair" + std::to_string(pair) + "_";
   for (char c : value) name += c == '.' ? 'd' : c == '-' ? 'm' : c;
-  return name + (separator == '.' ? "_point" : "_comma");
+  return name + SeparatorSuffix(separator);
 }
 
 }  // namespace vaporel::testing

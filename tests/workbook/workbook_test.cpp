@@ -504,7 +504,7 @@ TEST_F(Failure, unreadableFilesAreReportedByKind) {
   EXPECT_EQ(Workbook::fromStream(badIndex).error().code, ErrorCode::Damaged);
 
   // A cell whose format index names no XF of the file (a writer would carry it on).
-  for (std::uint16_t xf : {29, 86, 10540}) {
+  for (const std::uint16_t xf : {std::uint16_t{29}, std::uint16_t{86}, std::uint16_t{10540}}) {
     Bytes badXf = ReportTemplateStream();
     std::size_t at = subs[1].offset;
     for (const auto& r : subs[1].records) {
@@ -575,7 +575,7 @@ TEST_F(Failure, damagedReportsAnswerEveryCallWithAValue) {
 TEST(Fuzz, truncatedAndBitFlippedTemplatesNeverCrash) {
   const Bytes file = templateBytes();
   const Bytes stream = ReportTemplateStream();
-  for (std::size_t n = 0; n < stream.size(); n += (n < 64 || n > stream.size() - 64) ? 1 : 7) {
+  for (std::size_t n = 0; n < stream.size(); n += (n < 64 || n > stream.size() - 64) ? 1u : 7u) {
     exercise(Workbook::fromStream(Bytes(stream.begin(), stream.begin() + static_cast<std::ptrdiff_t>(n))));
   }
   for (std::size_t n = 0; n < file.size(); n += 97) {

@@ -6,6 +6,7 @@
 #include "calculation/input_pair.hpp"
 #include "calculation/shared_relations.hpp"
 #include "calculation/wet_bulb_tolerance.hpp"
+#include "chart/geometry/one_two_five.hpp"
 #include "properties/constants.hpp"
 #include "properties/humid_air.hpp"
 #include "properties/saturation.hpp"
@@ -126,14 +127,12 @@ std::vector<double> SampleTemperatures(const ChartView& view, double boiling) {
 
 double DensitySpacing(double lowest, double highest) {
   double fallback = 0;
-  for (int power = -4; power <= 2; ++power) {
-    for (double mantissa : {1.0, 2.0, 5.0}) {
-      const double step = power < 0 ? mantissa / std::pow(10.0, -power) : mantissa * std::pow(10.0, power);
-      const double lines = std::floor(highest / step) - std::ceil(lowest / step) + 1;
-      if (lines <= 10) {
-        if (lines >= 5) return step;
-        if (fallback == 0) fallback = step;
-      }
+  for (int index = -12; index <= 8; ++index) {  // 1e-4 to 500
+    const double step = OneTwoFiveStep(index);
+    const double lines = std::floor(highest / step) - std::ceil(lowest / step) + 1;
+    if (lines <= 10) {
+      if (lines >= 5) return step;
+      if (fallback == 0) fallback = step;
     }
   }
   return fallback;

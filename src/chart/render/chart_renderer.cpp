@@ -11,6 +11,7 @@
 
 #include "calculation/result_texts.hpp"
 #include "chart/geometry/mollier.hpp"
+#include "chart/geometry/one_two_five.hpp"
 
 namespace vaporel {
 namespace {
@@ -41,11 +42,9 @@ QString Text(const Numbers& numbers, double value, std::string_view pattern) {
 
 // 1, 2 or 5 times a power of ten, giving at most `most` steps over `range`.
 double NiceStep(double range, int most) {
-  for (int power = -5; power <= 4; ++power) {
-    for (double mantissa : {1.0, 2.0, 5.0}) {
-      const double step = power < 0 ? mantissa / std::pow(10.0, -power) : mantissa * std::pow(10.0, power);
-      if (range / step <= most) return step;
-    }
+  for (int index = -15; index <= 14; ++index) {  // 1e-5 to 5e4
+    const double step = OneTwoFiveStep(index);
+    if (range / step <= most) return step;
   }
   return range;
 }

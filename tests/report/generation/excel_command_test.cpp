@@ -75,8 +75,7 @@ TEST_P(ExcelCommand, ReportHoldsWhatTheWindowShows) {
       EXPECT_EQ(cell["kind"].toString(), "text");
       EXPECT_EQ(cell["value"].toString().toStdString(), text);
     } else {
-      std::string dotted = text;
-      for (char& c : dotted) c = c == separator ? '.' : c;
+      const std::string dotted = Dotted(text, separator);
       EXPECT_EQ(cell["kind"].toString(), "number");
       EXPECT_DOUBLE_EQ(cell["value"].toDouble(), std::stod(dotted));
     }

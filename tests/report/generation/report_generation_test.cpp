@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "support/recording_platform.hpp"
 #include "window/report/excel_command.hpp"
 
 namespace vaporel {
@@ -21,26 +22,14 @@ struct Seen {
   bool frame4Visible;
 };
 
-class RecordingPlatform : public Platform {
+// What the window looked like at every step: the desktop's calls, the workbook's and the
+// report window's, in order.
+class Timeline {
  public:
-  explicit RecordingPlatform(const MainWindowModel& model) : model_(model) {}
-  struct Box {
-    std::string text, title;
-    MessageIcon icon;
-  };
-  std::vector<Box> boxes;
-  std::vector<Seen> seen;
-
-  void messageBox(std::string_view text, std::string_view title, MessageIcon icon) override {
-    boxes.push_back({std::string(text), std::string(title), icon});
-    record("messageBox");
+  Timeline(const MainWindowModel& model, testing::RecordingPlatform& platform) : model_(model) {
+    platform.observe = [this](const std::string& call) { record(call.rfind("message", 0) == 0 ? "messageBox" : call); };
   }
-  void beep() override {}
-  void repaint() override { record("repaint"); }
-  void saveSetting(std::string_view, std::string_view, std::string_view, std::string_view) override {}
-  bool openDocument(const std::string&) override { return true; }
-  void endProgram() override {}
-  std::string programFolder() override { return "/opt/vaporel"; }
+  std::vector<Seen> seen;
 
   void record(std::string event) { seen.push_back({std::move(event), model_.busyPointer, model_["Frame4"].visible}); }
 
@@ -51,7 +40,7 @@ class RecordingPlatform : public Platform {
 // Records the calls; fails the call numbered `failAt` (0 = open).
 class FakeSpreadsheet : public Spreadsheet {
  public:
-  FakeSpreadsheet(RecordingPlatform& platform, std::optional<int> failAt) : platform_(platform), failAt_(failAt) {}
+  FakeSpreadsheet(Timeline& timeline, std::optional<int> failAt) : timeline_(timeline), failAt_(failAt) {}
   std::vector<std::string> calls;
 
   xls::Status open(const std::string& path) override { return step("open " + path); }
@@ -63,28 +52,28 @@ class FakeSpreadsheet : public Spreadsheet {
 
  private:
   xls::Status step(std::string call) {
-    platform_.record(call);
+    timeline_.record(call);
     const bool fail = failAt_ && *failAt_ == static_cast<int>(calls.size());
     calls.push_back(std::move(call));
     if (fail) return xls::Error{xls::ErrorCode::Damaged, "fake failure"};
     return xls::Done{};
   }
-  RecordingPlatform& platform_;
+  Timeline& timeline_;
   std::optional<int> failAt_;
 };
 
 class FakeWindow : public ReportWindow {
  public:
-  FakeWindow(RecordingPlatform& platform, bool succeeds) : platform_(platform), succeeds_(succeeds) {}
+  FakeWindow(Timeline& timeline, bool succeeds) : timeline_(timeline), succeeds_(succeeds) {}
   std::vector<std::string> shown;
   bool showReport(const std::string& path) override {
-    platform_.record("showReport");
+    timeline_.record("showReport");
     shown.push_back(path);
     return succeeds_;
   }
 
  private:
-  RecordingPlatform& platform_;
+  Timeline& timeline_;
   bool succeeds_;
 };
 
@@ -110,9 +99,10 @@ const std::string kPath = "/opt/vaporel/Vaporel.xls";
 // removed before the window opens on the saved path, and no message.
 TEST(GenerateReport, WritesTheCellsInOrderThenShowsTheWindow) {
   MainWindowModel model = CalculatedWindow();
-  RecordingPlatform platform(model);
-  FakeSpreadsheet sheet(platform, std::nullopt);
-  FakeWindow window(platform, true);
+  testing::RecordingPlatform platform;
+  Timeline timeline(model, platform);
+  FakeSpreadsheet sheet(timeline, std::nullopt);
+  FakeWindow window(timeline, true);
 
   EXPECT_TRUE(GenerateReport(model, platform, sheet, window, kPath));
 
@@ -139,13 +129,13 @@ TEST(GenerateReport, WritesTheCellsInOrderThenShowsTheWindow) {
                                              "save"};
   EXPECT_EQ(sheet.calls, expected);
   ASSERT_EQ(window.shown, std::vector<std::string>{kPath});
-  EXPECT_TRUE(platform.boxes.empty());
+  EXPECT_TRUE(platform.messages.empty());
 
-  ASSERT_GE(platform.seen.size(), 3u);
-  EXPECT_EQ(platform.seen[0].event, "repaint");
-  EXPECT_TRUE(platform.seen[0].busyPointer);
-  EXPECT_TRUE(platform.seen[0].frame4Visible);
-  for (const Seen& s : platform.seen) {
+  ASSERT_GE(timeline.seen.size(), 3u);
+  EXPECT_EQ(timeline.seen[0].event, "repaint");
+  EXPECT_TRUE(timeline.seen[0].busyPointer);
+  EXPECT_TRUE(timeline.seen[0].frame4Visible);
+  for (const Seen& s : timeline.seen) {
     if (s.event.rfind("open", 0) == 0 || s.event.rfind("set", 0) == 0 || s.event == "save") {
       EXPECT_TRUE(s.busyPointer && s.frame4Visible) << s.event;
     }
@@ -162,9 +152,10 @@ TEST(GenerateReport, WritesTheCellsInOrderThenShowsTheWindow) {
 TEST(GenerateReport, WritesFieldTextsAsTheyStand) {
   MainWindowModel model = CalculatedWindow();
   model["Text3"].text = "25,";
-  RecordingPlatform platform(model);
-  FakeSpreadsheet sheet(platform, std::nullopt);
-  FakeWindow window(platform, true);
+  testing::RecordingPlatform platform;
+  Timeline timeline(model, platform);
+  FakeSpreadsheet sheet(timeline, std::nullopt);
+  FakeWindow window(timeline, true);
   GenerateReport(model, platform, sheet, window, kPath);
   ASSERT_EQ(sheet.calls.size(), 21u);
   EXPECT_EQ(sheet.calls[5], "set B5=25,");
@@ -180,9 +171,10 @@ class GenerateReportFailure : public ::testing::TestWithParam<int> {};
 TEST_P(GenerateReportFailure, StopsAndShowsTheReportError) {
   const int failAt = GetParam();  // 0 open, 1 sheet, 2..19 cells, 20 save, 21 the window
   MainWindowModel model = CalculatedWindow();
-  RecordingPlatform platform(model);
-  FakeSpreadsheet sheet(platform, failAt <= 20 ? std::optional<int>(failAt) : std::nullopt);
-  FakeWindow window(platform, failAt != 21);
+  testing::RecordingPlatform platform;
+  Timeline timeline(model, platform);
+  FakeSpreadsheet sheet(timeline, failAt <= 20 ? std::optional<int>(failAt) : std::nullopt);
+  FakeWindow window(timeline, failAt != 21);
 
   EXPECT_FALSE(GenerateReport(model, platform, sheet, window, kPath));
 
@@ -191,16 +183,16 @@ TEST_P(GenerateReportFailure, StopsAndShowsTheReportError) {
     EXPECT_NE(sheet.calls.back(), "save");
   }
   EXPECT_EQ(window.shown.size(), failAt == 21 ? 1u : 0u);
-  ASSERT_EQ(platform.boxes.size(), 1u);
-  EXPECT_EQ(platform.boxes[0].title, "ERROR");
-  EXPECT_EQ(platform.boxes[0].icon, MessageIcon::Critical);
-  EXPECT_EQ(platform.boxes[0].text,
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].title, "ERROR");
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
+  EXPECT_EQ(platform.messages[0].text,
             "An error ocured while your report was generated.\r\n"
             "Please check if you have Microsoft Excel installed on your computer.");
   // The box appears over a window that is no longer busy.
-  EXPECT_EQ(platform.seen.back().event, "messageBox");
-  EXPECT_FALSE(platform.seen.back().busyPointer);
-  EXPECT_FALSE(platform.seen.back().frame4Visible);
+  EXPECT_EQ(timeline.seen.back().event, "messageBox");
+  EXPECT_FALSE(timeline.seen.back().busyPointer);
+  EXPECT_FALSE(timeline.seen.back().frame4Visible);
   EXPECT_FALSE(model.busyPointer);
   EXPECT_FALSE(model["Frame4"].visible);
 }

@@ -17,6 +17,7 @@
 #include "report/report_generation.hpp"
 #include "report/workbook_spreadsheet.hpp"
 #include "report_files.hpp"
+#include "support/recording_platform.hpp"
 #include "window/report/excel_command.hpp"
 #include "window/report/report_content.hpp"
 
@@ -25,22 +26,6 @@ namespace {
 
 using testing::ReadBytes;
 using testing::WriteBytes;
-
-class QuietPlatform : public Platform {
- public:
-  std::vector<std::pair<std::string, std::string>> boxes;  // title, text
-  std::vector<MessageIcon> icons;
-  void messageBox(std::string_view text, std::string_view title, MessageIcon icon) override {
-    boxes.emplace_back(title, text);
-    icons.push_back(icon);
-  }
-  void beep() override {}
-  void repaint() override {}
-  void saveSetting(std::string_view, std::string_view, std::string_view, std::string_view) override {}
-  bool openDocument(const std::string&) override { return true; }
-  void endProgram() override {}
-  std::string programFolder() override { return {}; }
-};
 
 class CountingWindow : public ReportWindow {
  public:
@@ -129,18 +114,18 @@ class ReportFileTest : public ::testing::Test {
   }
 
   void ExpectReportFailure() {
-    ASSERT_EQ(platform_.boxes.size(), 1u);
-    EXPECT_EQ(platform_.boxes[0].first, "ERROR");
-    EXPECT_EQ(platform_.boxes[0].second,
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_EQ(platform_.messages[0].title, "ERROR");
+    EXPECT_EQ(platform_.messages[0].text,
               "An error ocured while your report was generated.\r\n"
               "Please check if you have Microsoft Excel installed on your computer.");
-    EXPECT_EQ(platform_.icons[0], MessageIcon::Critical);
+    EXPECT_EQ(platform_.messages[0].icon, MessageIcon::Critical);
     EXPECT_EQ(window_.shown, 0);
   }
 
   QTemporaryDir dir_;
   QString report_;
-  QuietPlatform platform_;
+  testing::RecordingPlatform platform_;
   CountingWindow window_;
 };
 
@@ -155,7 +140,7 @@ TEST_P(ReportPerPair, IndependentReaderAgreesWithEveryCell) {
   MainWindowModel model = ModelFor(c);
   ASSERT_TRUE(Generate(model, report_));
   EXPECT_EQ(window_.shown, 1);
-  EXPECT_TRUE(platform_.boxes.empty());
+  EXPECT_TRUE(platform_.messages.empty());
 
   // The workbook module's checker agrees on the layout and on every written cell.
   QJsonObject expected;
@@ -334,13 +319,13 @@ TEST_F(ReportFileTest, SaveThatCannotFinishKeepsTheOldReport) {
     std::signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{2048, 2048};
     setrlimit(RLIMIT_FSIZE, &limit);
-    QuietPlatform platform;
+    testing::RecordingPlatform platform;
     CountingWindow window;
     WorkbookSpreadsheet sheet;
     MainWindowModel model = ModelFor(kPairs[2]);
     const bool shown = GenerateReport(model, platform, sheet, window, report_.toStdString());
-    const bool ok = !shown && window.shown == 0 && platform.boxes.size() == 1 && platform.boxes[0].first == "ERROR" &&
-                    !model.busyPointer && !model["Frame4"].visible;
+    const bool ok = !shown && window.shown == 0 && platform.messages.size() == 1 &&
+                    platform.messages[0].title == "ERROR" && !model.busyPointer && !model["Frame4"].visible;
     _exit(ok ? 0 : 1);
   }
   int status = 0;

@@ -61,8 +61,7 @@ TEST_P(EntryFilter, LeavesANonNegativeNumberOrNothing) {
 INSTANTIATE_TEST_SUITE_P(Cases, EntryFilter,
                          ::testing::Combine(::testing::Values('.', ','), ::testing::ValuesIn(kFilterCases)),
                          [](const auto& test) {
-                           return std::string(std::get<1>(test.param).name) +
-                                  (std::get<0>(test.param) == '.' ? "_point" : "_comma");
+                           return std::string(std::get<1>(test.param).name) + SeparatorSuffix(std::get<0>(test.param));
                          });
 
 // A field holds at most 64 characters: a megabyte pasted at once is cut before the

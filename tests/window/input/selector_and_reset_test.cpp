@@ -135,8 +135,7 @@ TEST_P(RefusedFieldHoldsFocus, AgainstSelectorAndReset) {
 INSTANTIATE_TEST_SUITE_P(Targets, RefusedFieldHoldsFocus,
                          ::testing::Combine(::testing::Values('.', ','), ::testing::Values("Combo1", "Command2")),
                          [](const auto& test) {
-                           return std::string(std::get<1>(test.param)) +
-                                  (std::get<0>(test.param) == '.' ? "_point" : "_comma");
+                           return std::string(std::get<1>(test.param)) + SeparatorSuffix(std::get<0>(test.param));
                          });
 
 }  // namespace
