@@ -23,12 +23,12 @@ Refusal Refused(std::string message) { return Refusal{std::move(message), {}, st
 
 }  // namespace
 
-std::string_view Row2Pattern(Row2 row) {
+std::string_view SecondLimitPattern(SecondLimit row) {
   switch (row) {
-    case Row2::MinWetBulb: return kTwbminPattern;
-    case Row2::MinEnthalpy: return kEnthalpyPattern;
-    case Row2::MaxAbsHumidity: return kXmaxPattern;
-    case Row2::None: break;
+    case SecondLimit::MinWetBulb: return kTwbminPattern;
+    case SecondLimit::MinEnthalpy: return kEnthalpyPattern;
+    case SecondLimit::MaxAbsHumidity: return kXmaxPattern;
+    case SecondLimit::None: break;
   }
   return {};
 }
@@ -44,23 +44,23 @@ FirstInputStep CheckFirstInputStep(InputPair pair, double value, std::string_vie
   FirstInputStep step;
   step.verdict = CheckFirstInput(pair, value, {numbers.parse(pressureText), numbers.parse(tdbmaxText)});
   if (step.verdict.refusal) return step;
-  if (step.verdict.row2 != Row2::None) {
-    step.row2Text = numbers.format(step.verdict.row2Value, Row2Pattern(step.verdict.row2));
+  if (step.verdict.secondLimit != SecondLimit::None) {
+    step.secondLimitText = numbers.format(step.verdict.secondLimitValue, SecondLimitPattern(step.verdict.secondLimit));
   }
-  if (step.verdict.row3) step.hmaxText = numbers.format(step.verdict.hmax, kEnthalpyPattern);
+  if (step.verdict.showsHmax) step.hmaxText = numbers.format(step.verdict.hmax, kEnthalpyPattern);
   return step;
 }
 
 SecondInputStep CheckSecondInputStep(InputPair pair, double value, std::string_view pressureText,
-                                     std::string_view firstText, std::string_view tdbmaxText, std::string_view row2Text,
-                                     const Numbers& numbers) {
+                                     std::string_view firstText, std::string_view tdbmaxText,
+                                     std::string_view secondLimitText, const Numbers& numbers) {
   const SecondInputContext context{numbers.parse(pressureText), numbers.parse(firstText), numbers.parse(tdbmaxText),
-                                   numbers.parse(row2Text)};
+                                   numbers.parse(secondLimitText)};
   const SecondInputVerdict verdict = CheckSecondInput(pair, value, context);
   SecondInputStep step{verdict.refusal, std::nullopt};
   if (verdict.pair4Panel) {
-    step.pair4Texts.emplace(numbers.format(verdict.pair4Panel->hmin, kEnthalpyPattern),
-                            numbers.format(verdict.pair4Panel->hmax, kEnthalpyPattern));
+    step.enthalpyLimitTexts.emplace(numbers.format(verdict.pair4Panel->hmin, kEnthalpyPattern),
+                                    numbers.format(verdict.pair4Panel->hmax, kEnthalpyPattern));
   }
   return step;
 }
@@ -84,7 +84,7 @@ std::optional<Resolution> CalculateFromFields(InputPair pair, const FieldTexts& 
 Resolution CheckAndCalculate(InputPair pair, const FieldTexts& texts, const Numbers& numbers) {
   // The panel as the checks leave it: its limits only as its labels hold them.
   std::string tdbmaxText;
-  std::string row2Text;
+  std::string secondLimitText;
   if (!texts.pressure.empty()) {
     const std::optional<double> p = numbers.parse(texts.pressure);
     if (!p) return Refused(kNumbersOnly);
@@ -97,13 +97,13 @@ Resolution CheckAndCalculate(InputPair pair, const FieldTexts& texts, const Numb
     if (!first) return Refused(kNumbersOnly);
     FirstInputStep step = CheckFirstInputStep(pair, *first, texts.pressure, tdbmaxText, numbers);
     if (step.verdict.refusal) return Refused(*step.verdict.refusal);
-    row2Text = std::move(step.row2Text);
+    secondLimitText = std::move(step.secondLimitText);
   }
   if (!texts.second.empty()) {
     const std::optional<double> second = numbers.parse(texts.second);
     if (!second) return Refused(kNumbersOnly);
     const SecondInputStep step =
-        CheckSecondInputStep(pair, *second, texts.pressure, texts.first, tdbmaxText, row2Text, numbers);
+        CheckSecondInputStep(pair, *second, texts.pressure, texts.first, tdbmaxText, secondLimitText, numbers);
     if (step.refusal) return Refused(*step.refusal);
   }
   std::optional<Resolution> resolution = CalculateFromFields(pair, texts, numbers);

@@ -18,7 +18,7 @@
 namespace vaporel {
 
 // The pattern of the value a row-2 caption is shown with (Label19).
-std::string_view Row2Pattern(Row2 row);
+std::string_view SecondLimitPattern(SecondLimit row);
 
 // The pressure (Text2) passed its numeric test: its own tests and Label12's new text.
 struct PressureStep {
@@ -31,8 +31,8 @@ PressureStep CheckPressureStep(InputPair pair, double p, const Numbers& numbers)
 // they stand: its own tests and the texts of rows 2 and 3.
 struct FirstInputStep {
   FirstInputVerdict verdict;
-  std::string row2Text;  // Label19, when verdict.row2 is not None
-  std::string hmaxText;  // Label21, when verdict.row3
+  std::string secondLimitText;  // Label19, when verdict.secondLimit is not None
+  std::string hmaxText;         // Label21, when verdict.showsHmax
 };
 FirstInputStep CheckFirstInputStep(InputPair pair, double value, std::string_view pressureText,
                                    std::string_view tdbmaxText, const Numbers& numbers);
@@ -41,11 +41,11 @@ FirstInputStep CheckFirstInputStep(InputPair pair, double value, std::string_vie
 // and Label19: its own tests and, for pair 4, the recomputed limits' texts (hmin, hmax).
 struct SecondInputStep {
   std::optional<std::string> refusal;
-  std::optional<std::pair<std::string, std::string>> pair4Texts;
+  std::optional<std::pair<std::string, std::string>> enthalpyLimitTexts;
 };
 SecondInputStep CheckSecondInputStep(InputPair pair, double value, std::string_view pressureText,
-                                     std::string_view firstText, std::string_view tdbmaxText, std::string_view row2Text,
-                                     const Numbers& numbers);
+                                     std::string_view firstText, std::string_view tdbmaxText,
+                                     std::string_view secondLimitText, const Numbers& numbers);
 
 // The texts of Text2, Text3 and Text4.
 struct FieldTexts {

@@ -52,29 +52,29 @@ FirstInputVerdict CheckFirstInput(InputPair pair, double v, const FirstInputCont
   }
   switch (pair) {
     case InputPair::DryWetBulb:
-      verdict.row2 = Row2::MinWetBulb;
-      verdict.row2Value = MinWetBulb(v, *context.p);
+      verdict.secondLimit = SecondLimit::MinWetBulb;
+      verdict.secondLimitValue = MinWetBulb(v, *context.p);
       break;
     case InputPair::DryBulbEnthalpy: {
       const EnthalpyRange range = DryBulbEnthalpyRange(v, *context.p);
-      verdict.row2 = Row2::MinEnthalpy;
-      verdict.row2Value = range.hmin;
-      verdict.row3 = true;
+      verdict.secondLimit = SecondLimit::MinEnthalpy;
+      verdict.secondLimitValue = range.hmin;
+      verdict.showsHmax = true;
       verdict.hmax = range.hmax;
       break;
     }
     case InputPair::AbsHumidityEnthalpy: {
       // The first input is the absolute humidity: no range test, only the limits for h.
       const EnthalpyRange range = AbsHumidityEnthalpyRange(v, *context.p, *context.tdbmaxShown);
-      verdict.row2 = Row2::MinEnthalpy;
-      verdict.row2Value = range.hmin;
-      verdict.row3 = true;
+      verdict.secondLimit = SecondLimit::MinEnthalpy;
+      verdict.secondLimitValue = range.hmin;
+      verdict.showsHmax = true;
       verdict.hmax = range.hmax;
       break;
     }
     case InputPair::DryBulbAbsHumidity:
-      verdict.row2 = Row2::MaxAbsHumidity;
-      verdict.row2Value = MaxAbsHumidity(v, *context.p);
+      verdict.secondLimit = SecondLimit::MaxAbsHumidity;
+      verdict.secondLimitValue = MaxAbsHumidity(v, *context.p);
       break;
     case InputPair::DryBulbHumidity:
     case InputPair::None: break;  // pair 1: the first input gives no further limits
@@ -91,9 +91,9 @@ SecondInputVerdict CheckSecondInput(InputPair pair, double v, const SecondInputC
       }
       break;
     case InputPair::DryWetBulb:
-      if (!context.row2Shown) {
+      if (!context.secondLimitShown) {
         verdict.refusal = kFirstInputFirst;
-      } else if (!(v >= *context.row2Shown)) {
+      } else if (!(v >= *context.secondLimitShown)) {
         // Only the lower limit: a twb above tdb is refused by the Calculate command.
         verdict.refusal = kWetBulbOutOfRange;
       }
@@ -125,9 +125,9 @@ SecondInputVerdict CheckSecondInput(InputPair pair, double v, const SecondInputC
       }
       break;
     case InputPair::DryBulbAbsHumidity:
-      if (!context.row2Shown) {
+      if (!context.secondLimitShown) {
         verdict.refusal = kFirstInputFirst;
-      } else if (!(v <= *context.row2Shown)) {
+      } else if (!(v <= *context.secondLimitShown)) {
         verdict.refusal = kAbsHumidityTooHigh;
       }
       break;

@@ -20,12 +20,12 @@ struct PressureVerdict {
 PressureVerdict CheckPressure(InputPair pair, double p);
 
 // First input field (Text3).
-enum class Row2 { None, MinWetBulb, MinEnthalpy, MaxAbsHumidity };
+enum class SecondLimit { None, MinWetBulb, MinEnthalpy, MaxAbsHumidity };
 struct FirstInputVerdict {
   std::optional<std::string> refusal;
-  Row2 row2 = Row2::None;  // which caption of row 2 to show with Label19 (pair 1: none)
-  double row2Value = 0;    // twbmin, hmin or xmax
-  bool row3 = false;       // row 3 (Label16 / Label21 = hmax) shown: pairs 3 and 4
+  SecondLimit secondLimit = SecondLimit::None;  // which caption of row 2 to show with Label19 (pair 1: none)
+  double secondLimitValue = 0;                  // twbmin, hmin or xmax
+  bool showsHmax = false;                       // row 3 (Label16 / Label21 = hmax) shown: pairs 3 and 4
   double hmax = 0;
 };
 struct FirstInputContext {
@@ -36,10 +36,10 @@ FirstInputVerdict CheckFirstInput(InputPair pair, double v, const FirstInputCont
 
 // Second input field (Text4).
 struct SecondInputContext {
-  std::optional<double> p;            // Text2, full precision
-  std::optional<double> first;        // Text3, full precision
-  std::optional<double> tdbmaxShown;  // Label12 read back (pair 4)
-  std::optional<double> row2Shown;    // Label19 read back (pairs 2 and 5)
+  std::optional<double> p;                 // Text2, full precision
+  std::optional<double> first;             // Text3, full precision
+  std::optional<double> tdbmaxShown;       // Label12 read back (pair 4)
+  std::optional<double> secondLimitShown;  // Label19 read back (pairs 2 and 5)
 };
 struct SecondInputVerdict {
   std::optional<std::string> refusal;

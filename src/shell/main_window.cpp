@@ -95,7 +95,7 @@ MainWindow::~MainWindow() {
 void MainWindow::buildControls() {
   for (const ControlLayout& layout : mainWindowLayout()) {
     QWidget* parent = centralWidget();
-    if (*layout.container != '\0') parent = controls_.at(layout.container).widget;
+    if (!layout.container.empty()) parent = controls_.at(std::string(layout.container)).widget;
     QWidget* widget = createControl(layout, parent);
     widget->setObjectName(QString::fromLatin1(layout.name));
     controls_.emplace(layout.name, Entry{layout.kind, widget});
@@ -105,7 +105,7 @@ void MainWindow::buildControls() {
 QWidget* MainWindow::createControl(const ControlLayout& layout, QWidget* parent) {
   const QRect geometry = twips_.rect(layout.left, layout.top, layout.width, layout.height);
   const QFont font = windowFont(layout.font);
-  const std::string name = layout.name;
+  const std::string name(layout.name);
   QWidget* widget = nullptr;
 
   switch (layout.kind) {
@@ -219,9 +219,9 @@ void MainWindow::buildMenus() {
   QAction* properties = source->addAction(QString());
   chartCommand_ = bar->addAction(QStringLiteral("Chart"));
   QAction* exit = bar->addAction(QString());
-  menus_.emplace(control::dok, source->menuAction());
-  menus_.emplace(control::ie, properties);
-  menus_.emplace(control::exit, exit);
+  menus_.emplace(control::SourceMenu, source->menuAction());
+  menus_.emplace(control::PropertiesMenu, properties);
+  menus_.emplace(control::ExitMenu, exit);
 
   // Menu commands never wait on a field check.
   connect(properties, &QAction::triggered, this, [this] {
@@ -390,7 +390,7 @@ bool MainWindow::intercept(QObject* receiver, QEvent* event) {
     case QEvent::Wheel: {
       // The wheel over the selector would pick an entry without the selector having the focus.
       const std::string name = focusableNameOf(receiver);
-      return name == control::Combo1 && logic_.model().focus != name;
+      return name == control::PairSelector && logic_.model().focus != name;
     }
     default: return false;
   }

@@ -90,27 +90,27 @@ ReportWindowDialog::ReportWindowDialog(QWidget* owner, ReportWindowServices serv
   setSizeGripEnabled(false);
   setWindowModality(Qt::ApplicationModal);
 
-  ole1_ = new SheetViewer(this);
-  ole1_->setObjectName(QStringLiteral("OLE1"));
-  ole1_->setGeometry(twips.rect(120, 240, 6430, 7100));
+  viewer_ = new SheetViewer(this);
+  viewer_->setObjectName(QStringLiteral("OLE1"));
+  viewer_->setGeometry(twips.rect(120, 240, 6430, 7100));
 
-  command1_ = Button(this, kReportSaveButton, twips.rect(6720, 240, 2415, 495));
-  command1_->setObjectName(QStringLiteral("Command1"));
-  text1_ = new QLineEdit(this);
-  text1_->setObjectName(QStringLiteral("Text1"));
-  text1_->setGeometry(twips.rect(6720, 720, 2415, 285));
-  text1_->hide();
-  command2_ = Button(this, "Print", twips.rect(6720, 960, 2415, 495));
-  command2_->setObjectName(QStringLiteral("Command2"));
-  command3_ = Button(this, "Back", twips.rect(6720, 1680, 2415, 495));
-  command3_->setObjectName(QStringLiteral("Command3"));
+  saveButton_ = Button(this, kReportSaveButton, twips.rect(6720, 240, 2415, 495));
+  saveButton_->setObjectName(QStringLiteral("Command1"));
+  pathField_ = new QLineEdit(this);
+  pathField_->setObjectName(QStringLiteral("Text1"));
+  pathField_->setGeometry(twips.rect(6720, 720, 2415, 285));
+  pathField_->hide();
+  printButton_ = Button(this, "Print", twips.rect(6720, 960, 2415, 495));
+  printButton_->setObjectName(QStringLiteral("Command2"));
+  backButton_ = Button(this, "Back", twips.rect(6720, 1680, 2415, 495));
+  backButton_->setObjectName(QStringLiteral("Command3"));
 
-  setTabOrder(command1_, command2_);
-  setTabOrder(command2_, command3_);
+  setTabOrder(saveButton_, printButton_);
+  setTabOrder(printButton_, backButton_);
 
-  connect(command1_, &QPushButton::clicked, this, Command([this] { saveCopy(); }));
-  connect(command2_, &QPushButton::clicked, this, Command([this] { printReport(); }));
-  connect(command3_, &QPushButton::clicked, this, Command([this] { back(); }));
+  connect(saveButton_, &QPushButton::clicked, this, Command([this] { saveCopy(); }));
+  connect(printButton_, &QPushButton::clicked, this, Command([this] { printReport(); }));
+  connect(backButton_, &QPushButton::clicked, this, Command([this] { back(); }));
 
   // Centred on the screen.
   if (const QScreen* screen = WindowScreen(owner)) {
@@ -125,12 +125,12 @@ ReportWindowDialog::~ReportWindowDialog() = default;
 bool ReportWindowDialog::loadReport(const QString& path) {
   auto sheet = ReadReportSheet(path.toStdString());
   if (!sheet) return false;
-  ole1_->setSheet(std::move(*sheet));
-  text1_->setText(path);
+  viewer_->setSheet(std::move(*sheet));
+  pathField_->setText(path);
   return true;
 }
 
-QString ReportWindowDialog::reportPath() const { return text1_->text(); }
+QString ReportWindowDialog::reportPath() const { return pathField_->text(); }
 
 void ReportWindowDialog::saveCopy() {
   const SaveDialogRequest request{QString::fromUtf8(kReportSaveTitle), DesktopFolder(),

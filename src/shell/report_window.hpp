@@ -19,16 +19,17 @@ namespace vaporel {
 
 class SheetViewer;
 
-// What the save dialog is set up with before it is shown.
+// What a save dialog is set up with before it is shown (the report window's and the
+// chart window's).
 struct SaveDialogRequest {
-  QString title;                                  // "Save to file"
-  QString folder;                                 // the user's desktop folder
-  QString fileName;                               // "Rodazire5_Vaporel.xls"
-  QString filter;                                 // "Microsoft Excel (*.xls)"
+  QString title;
+  QString folder;  // the user's desktop folder
+  QString fileName;
+  QString filter;
   QString defaultSuffix = QStringLiteral("xls");  // given to a name typed without one
 };
 
-// The desktop services the window uses, replaceable in tests.
+// The desktop services the report and chart windows use, replaceable in tests.
 struct ReportWindowServices {
   // Shows a save dialog that asks before overwriting; the chosen full path, or nullopt on cancel.
   std::function<std::optional<QString>(QWidget* parent, const SaveDialogRequest&)> chooseSaveFile;
@@ -56,18 +57,18 @@ class ReportWindowDialog : public QDialog {
   void printReport();  // Command2 "Print"
   void back();         // Command3 "Back"
 
-  QPushButton* saveButton() const { return command1_; }
-  QPushButton* printButton() const { return command2_; }
-  QPushButton* backButton() const { return command3_; }
-  SheetViewer* viewer() const { return ole1_; }
+  QPushButton* saveButton() const { return saveButton_; }
+  QPushButton* printButton() const { return printButton_; }
+  QPushButton* backButton() const { return backButton_; }
+  SheetViewer* viewer() const { return viewer_; }
 
  private:
   ReportWindowServices services_;
-  SheetViewer* ole1_;
-  QPushButton* command1_;
-  QLineEdit* text1_;
-  QPushButton* command2_;
-  QPushButton* command3_;
+  SheetViewer* viewer_;
+  QPushButton* saveButton_;
+  QLineEdit* pathField_;
+  QPushButton* printButton_;
+  QPushButton* backButton_;
 };
 
 // The report layer's ReportWindow on the desktop: creates Form2 afresh for each report,

@@ -4,6 +4,7 @@
 // area for an empty container name.
 
 #include <Qt>
+#include <string_view>
 #include <vector>
 
 #include "shell/window_font.hpp"
@@ -25,9 +26,9 @@ enum class ControlKind {
 enum class Ink { DarkGrey, Black, BusyText };
 
 struct ControlLayout {
-  const char* name;
+  std::string_view name;
   ControlKind kind;
-  const char* container;
+  std::string_view container;
   int left, top, width, height;
   FontSpec font;
   Ink ink = Ink::DarkGrey;

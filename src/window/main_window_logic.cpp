@@ -20,11 +20,11 @@ namespace vaporel {
 namespace {
 
 bool IsInputField(std::string_view name) {
-  return name == control::Text2 || name == control::Text3 || name == control::Text4;
+  return name == control::PressureField || name == control::FirstInputField || name == control::SecondInputField;
 }
 
 bool IsButton(std::string_view name) {
-  return name == control::Command1 || name == control::Command2 || name == control::Command3;
+  return name == control::CalculateButton || name == control::ResetButton || name == control::ExcelButton;
 }
 
 // Only the controls of the tab order take the focus, and only while visible and enabled.
@@ -37,9 +37,9 @@ bool CanTakeFocus(const MainWindowModel& model, std::string_view name) {
 
 // The check of the field the focus is leaving; true when the focus may leave it.
 bool CheckFieldBeingLeft(WindowContext& window, std::string_view field) {
-  if (field == control::Text2) return CheckPressureField(window);
-  if (field == control::Text3) return CheckFirstInputField(window);
-  if (field == control::Text4) return CheckSecondInputField(window);
+  if (field == control::PressureField) return CheckPressureField(window);
+  if (field == control::FirstInputField) return CheckFirstInputField(window);
+  if (field == control::SecondInputField) return CheckSecondInputField(window);
   return true;  // the selector and the buttons have no check
 }
 
@@ -50,13 +50,13 @@ MainWindowLogic::MainWindowLogic(MainWindowModel& model, Platform& platform, Num
 
 void MainWindowLogic::load() {
   WindowContext window{model_, platform_, numbers_};
-  model_[control::Combo1].listIndex = 0;
+  model_[control::PairSelector].listIndex = 0;
   OnPairSelected(window);
   // The locale writes one and a half as "1.5" or "1,5": its first '.' is second or absent.
   const std::string oneAndAHalf = numbers_.format(1.5, "0.0");
   const char* hint = oneAndAHalf.find('.') == 1 ? " ." : " ,";
-  model_[control::StatusBar1].text += hint;
-  GiveFocus(window, control::Combo1);
+  model_[control::StatusBar].text += hint;
+  GiveFocus(window, control::PairSelector);
 }
 
 void MainWindowLogic::unload(const WindowPlacement& placement) {
@@ -73,7 +73,7 @@ void MainWindowLogic::unload(const WindowPlacement& placement) {
 void MainWindowLogic::selectPair(int listIndex) {
   if (listIndex < -1 || listIndex >= static_cast<int>(MainWindowModel::pairEntries().size())) return;
   WindowContext window{model_, platform_, numbers_};
-  model_[control::Combo1].listIndex = listIndex;
+  model_[control::PairSelector].listIndex = listIndex;
   OnPairSelected(window);
 }
 
@@ -114,9 +114,9 @@ void MainWindowLogic::editField(std::string_view field, std::string_view newText
 void MainWindowLogic::click(std::string_view button) {
   if (!IsButton(button) || !model_[button].visible || !model_[button].enabled) return;
   WindowContext window{model_, platform_, numbers_};
-  if (button == control::Command1) {
+  if (button == control::CalculateButton) {
     Calculate(window);
-  } else if (button == control::Command2) {
+  } else if (button == control::ResetButton) {
     Reset(window);
   } else if (reportCommand_) {
     reportCommand_();

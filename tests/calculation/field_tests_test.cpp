@@ -74,34 +74,34 @@ INSTANTIATE_TEST_SUITE_P(Cases, FirstField,
 TEST(FirstField, RowsOfThePanel) {
   const Numbers point('.');
   const FirstInputVerdict pair1 = CheckFirstInput(InputPair::DryBulbHumidity, 20, kPair1At1Atm);
-  EXPECT_EQ(pair1.row2, Row2::None);
-  EXPECT_FALSE(pair1.row3);
+  EXPECT_EQ(pair1.secondLimit, SecondLimit::None);
+  EXPECT_FALSE(pair1.showsHmax);
 
   const FirstInputVerdict pair2 = CheckFirstInput(InputPair::DryWetBulb, 20, kAt1Atm);
-  EXPECT_EQ(pair2.row2, Row2::MinWetBulb);
-  EXPECT_EQ(point.format(pair2.row2Value, kTwbminPattern), "5.7");
-  EXPECT_FALSE(pair2.row3);
+  EXPECT_EQ(pair2.secondLimit, SecondLimit::MinWetBulb);
+  EXPECT_EQ(point.format(pair2.secondLimitValue, kTwbminPattern), "5.7");
+  EXPECT_FALSE(pair2.showsHmax);
 
   const FirstInputVerdict pair3 = CheckFirstInput(InputPair::DryBulbEnthalpy, 20, kAt1Atm);
-  EXPECT_EQ(pair3.row2, Row2::MinEnthalpy);
-  EXPECT_EQ(point.format(pair3.row2Value, kEnthalpyPattern), "20.1");
-  EXPECT_TRUE(pair3.row3);
+  EXPECT_EQ(pair3.secondLimit, SecondLimit::MinEnthalpy);
+  EXPECT_EQ(point.format(pair3.secondLimitValue, kEnthalpyPattern), "20.1");
+  EXPECT_TRUE(pair3.showsHmax);
   EXPECT_EQ(point.format(pair3.hmax, kEnthalpyPattern), "55.4");
 
   const FirstInputVerdict pair4 = CheckFirstInput(InputPair::AbsHumidityEnthalpy, 0.01, kAt1Atm);
-  EXPECT_EQ(pair4.row2, Row2::MinEnthalpy);
-  EXPECT_EQ(point.format(pair4.row2Value, kEnthalpyPattern), "39.4");
+  EXPECT_EQ(pair4.secondLimit, SecondLimit::MinEnthalpy);
+  EXPECT_EQ(point.format(pair4.secondLimitValue, kEnthalpyPattern), "39.4");
   EXPECT_EQ(point.format(pair4.hmax, kEnthalpyPattern), "127.7");
 
   const FirstInputVerdict pair5 = CheckFirstInput(InputPair::DryBulbAbsHumidity, 20, kAt1Atm);
-  EXPECT_EQ(pair5.row2, Row2::MaxAbsHumidity);
-  EXPECT_EQ(point.format(pair5.row2Value, kXmaxPattern), "0.01468");
+  EXPECT_EQ(pair5.secondLimit, SecondLimit::MaxAbsHumidity);
+  EXPECT_EQ(point.format(pair5.secondLimitValue, kXmaxPattern), "0.01468");
 }
 
 TEST(FirstField, RefusedRangeGivesNoRows) {
   const FirstInputVerdict v = CheckFirstInput(InputPair::DryWetBulb, 100, kAt1Atm);
-  EXPECT_EQ(v.row2, Row2::None);
-  EXPECT_FALSE(v.row3);
+  EXPECT_EQ(v.secondLimit, SecondLimit::None);
+  EXPECT_FALSE(v.showsHmax);
 }
 
 struct SecondCase {

@@ -19,11 +19,11 @@ namespace {
 
 std::string_view FieldName(InputField field) {
   switch (field) {
-    case InputField::Pressure: return control::Text2;
-    case InputField::First: return control::Text3;
-    case InputField::Second: return control::Text4;
+    case InputField::Pressure: return control::PressureField;
+    case InputField::First: return control::FirstInputField;
+    case InputField::Second: return control::SecondInputField;
   }
-  return control::Text2;
+  return control::PressureField;
 }
 
 void ShowError(WindowContext& window, const std::string& message) {
@@ -38,7 +38,8 @@ void FocusField(MainWindowModel& model, InputField field) { model.focus = std::s
 
 void Calculate(WindowContext& window) {
   MainWindowModel& model = window.model;
-  const FieldTexts texts{model[control::Text2].text, model[control::Text3].text, model[control::Text4].text};
+  const FieldTexts texts{model[control::PressureField].text, model[control::FirstInputField].text,
+                         model[control::SecondInputField].text};
   const std::optional<Resolution> resolution = CalculateFromFields(SelectedPair(model), texts, window.numbers);
   if (!resolution) return;
   if (const auto* refusal = std::get_if<Refusal>(&*resolution)) {

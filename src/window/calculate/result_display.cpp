@@ -15,9 +15,9 @@ void DisplayResults(WindowContext& window, const AirState& state) {
   const auto texts = ResultTexts(state, ThermophysicalProperties(state), window.numbers);
   for (std::size_t i = 0; i < kResultFields.size(); ++i) model[kResultFields[i].label].text = texts[i];
   model.resultState = state;
-  model[control::Frame2].visible = true;
-  model[control::Command2].enabled = true;
-  model[control::Command3].enabled = true;
+  model[control::OutputFrame].visible = true;
+  model[control::ResetButton].enabled = true;
+  model[control::ExcelButton].enabled = true;
 }
 
 }  // namespace vaporel

@@ -7,9 +7,9 @@
 namespace vaporel {
 
 ChartSubject ChartSubjectOf(const MainWindowModel& model, const Numbers& numbers) {
-  if (model[control::Frame2].visible && model.resultState) return {model.resultState->p, model.resultState};
+  if (model[control::OutputFrame].visible && model.resultState) return {model.resultState->p, model.resultState};
   ChartSubject subject;
-  if (const auto p = numbers.parse(model[control::Text2].text)) {
+  if (const auto p = numbers.parse(model[control::PressureField].text)) {
     if (!CheckPressureStep(SelectedPair(model), *p, numbers).refusal) subject.p = *p;
   }
   return subject;

@@ -6,7 +6,7 @@
 namespace vaporel {
 
 bool UserDriver::pick(int entryIndex) {
-  if (!clickOn(control::Combo1)) return false;
+  if (!clickOn(control::PairSelector)) return false;
   logic_.selectPair(entryIndex);
   return true;
 }

@@ -14,12 +14,12 @@ void SetVisible(MainWindowModel& model, std::initializer_list<std::string_view> 
 }
 
 // The caption shown beside row 2's value.
-std::optional<std::string_view> CaptionOf(Row2 row2) {
-  switch (row2) {
-    case Row2::None: return std::nullopt;
-    case Row2::MinWetBulb: return control::Label13;
-    case Row2::MinEnthalpy: return control::Label15;
-    case Row2::MaxAbsHumidity: return control::Label17;
+std::optional<std::string_view> CaptionOf(SecondLimit secondLimit) {
+  switch (secondLimit) {
+    case SecondLimit::None: return std::nullopt;
+    case SecondLimit::MinWetBulb: return control::TwbminCaption;
+    case SecondLimit::MinEnthalpy: return control::HminCaption;
+    case SecondLimit::MaxAbsHumidity: return control::XmaxCaption;
   }
   return std::nullopt;
 }
@@ -29,42 +29,42 @@ std::optional<std::string_view> CaptionOf(Row2 row2) {
 void ShowMaxDryBulb(WindowContext& window, InputPair pair, const std::string& tdbmaxText) {
   MainWindowModel& model = window.model;
   SetVisible(model,
-             {control::Label14, control::Label15, control::Label13, control::Label16, control::Label12,
-              control::Label19, control::Label21},
+             {control::TdbmaxCaption, control::HminCaption, control::TwbminCaption, control::HmaxCaption,
+              control::TdbmaxValue, control::SecondLimitValue, control::HmaxValue},
              false);
-  model[control::Label12].text = tdbmaxText;
+  model[control::TdbmaxValue].text = tdbmaxText;
   // Pair 4 takes an absolute humidity first: its tdbmax is kept, hidden, for hmax.
-  if (pair != InputPair::AbsHumidityEnthalpy) SetVisible(model, {control::Label14, control::Label12}, true);
+  if (pair != InputPair::AbsHumidityEnthalpy) SetVisible(model, {control::TdbmaxCaption, control::TdbmaxValue}, true);
 }
 
 void HideSecondInputLimits(WindowContext& window) {
-  SetVisible(
-      window.model,
-      {control::Label15, control::Label13, control::Label16, control::Label17, control::Label19, control::Label21},
-      false);
+  SetVisible(window.model,
+             {control::HminCaption, control::TwbminCaption, control::HmaxCaption, control::XmaxCaption,
+              control::SecondLimitValue, control::HmaxValue},
+             false);
 }
 
 void ShowSecondInputLimits(WindowContext& window, const FirstInputStep& step) {
   MainWindowModel& model = window.model;
-  const std::optional<std::string_view> caption = CaptionOf(step.verdict.row2);
+  const std::optional<std::string_view> caption = CaptionOf(step.verdict.secondLimit);
   if (!caption) return;
-  model[control::Label19].text = step.row2Text;
-  SetVisible(model, {*caption, control::Label19}, true);
-  if (step.verdict.row3) {
-    model[control::Label21].text = step.hmaxText;
-    SetVisible(model, {control::Label16, control::Label21}, true);
+  model[control::SecondLimitValue].text = step.secondLimitText;
+  SetVisible(model, {*caption, control::SecondLimitValue}, true);
+  if (step.verdict.showsHmax) {
+    model[control::HmaxValue].text = step.hmaxText;
+    SetVisible(model, {control::HmaxCaption, control::HmaxValue}, true);
   }
 }
 
 void WriteEnthalpyLimits(WindowContext& window, const std::string& hminText, const std::string& hmaxText) {
-  window.model[control::Label21].text = hmaxText;
-  window.model[control::Label19].text = hminText;
+  window.model[control::HmaxValue].text = hmaxText;
+  window.model[control::SecondLimitValue].text = hminText;
 }
 
 void HideBoundaryValues(WindowContext& window) {
   SetVisible(window.model,
-             {control::Label13, control::Label15, control::Label16, control::Label17, control::Label19,
-              control::Label21, control::Label12},
+             {control::TwbminCaption, control::HminCaption, control::HmaxCaption, control::XmaxCaption,
+              control::SecondLimitValue, control::HmaxValue, control::TdbmaxValue},
              false);
 }
 

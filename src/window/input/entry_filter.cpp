@@ -19,8 +19,8 @@ struct UpperClamp {
 
 // The pressure never exceeds 10 bar; a relative humidity (pair 1, entry 0) never exceeds 100 %.
 std::optional<UpperClamp> UpperClampOf(const WindowContext& window, std::string_view field) {
-  if (field == control::Text2) return UpperClamp{10, "10"};
-  if (field == control::Text4 && SelectedPair(window.model) == InputPair::DryBulbHumidity)
+  if (field == control::PressureField) return UpperClamp{10, "10"};
+  if (field == control::SecondInputField && SelectedPair(window.model) == InputPair::DryBulbHumidity)
     return UpperClamp{100, "100"};
   return std::nullopt;
 }

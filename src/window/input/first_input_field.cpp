@@ -13,20 +13,22 @@ namespace vaporel {
 namespace {
 
 std::optional<std::string> FirstInputTests(WindowContext& window, double value) {
-  window.model[control::Text3].background = kWhite;
+  window.model[control::FirstInputField].background = kWhite;
   const InputPair pair = SelectedPair(window.model);
   HideSecondInputLimits(window);
-  const FirstInputStep step = CheckFirstInputStep(pair, value, window.model[control::Text2].text,
-                                                  window.model[control::Label12].text, window.numbers);
+  const FirstInputStep step = CheckFirstInputStep(pair, value, window.model[control::PressureField].text,
+                                                  window.model[control::TdbmaxValue].text, window.numbers);
   if (step.verdict.refusal) return step.verdict.refusal;
   ShowSecondInputLimits(window, step);
   // Pair 1 has no limits to show for the second input and leaves the focus where the user moved it.
-  if (pair != InputPair::None && pair != InputPair::DryBulbHumidity) GiveFocus(window, control::Text4);
+  if (pair != InputPair::None && pair != InputPair::DryBulbHumidity) GiveFocus(window, control::SecondInputField);
   return std::nullopt;
 }
 
 }  // namespace
 
-bool CheckFirstInputField(WindowContext& window) { return CheckField(window, control::Text3, FirstInputTests); }
+bool CheckFirstInputField(WindowContext& window) {
+  return CheckField(window, control::FirstInputField, FirstInputTests);
+}
 
 }  // namespace vaporel

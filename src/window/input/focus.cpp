@@ -9,7 +9,7 @@ namespace vaporel {
 void GiveFocus(WindowContext& window, std::string_view control) {
   if (window.model.focus == control) return;
   window.model.focus = std::string(control);
-  if (control == control::Combo1) OnSelectorFocus(window);
+  if (control == control::PairSelector) OnSelectorFocus(window);
 }
 
 }  // namespace vaporel

@@ -15,15 +15,15 @@ std::optional<std::string> PressureTests(WindowContext& window, double p) {
   const InputPair pair = SelectedPair(window.model);
   PressureStep step = CheckPressureStep(pair, p, window.numbers);
   if (step.refusal) return step.refusal;
-  window.model[control::Text2].background = kWhite;
+  window.model[control::PressureField].background = kWhite;
   ShowMaxDryBulb(window, pair, step.tdbmaxText);
   // Whichever control the user was moving to, the first input comes next.
-  GiveFocus(window, control::Text3);
+  GiveFocus(window, control::FirstInputField);
   return std::nullopt;
 }
 
 }  // namespace
 
-bool CheckPressureField(WindowContext& window) { return CheckField(window, control::Text2, PressureTests); }
+bool CheckPressureField(WindowContext& window) { return CheckField(window, control::PressureField, PressureTests); }
 
 }  // namespace vaporel

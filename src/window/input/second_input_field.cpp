@@ -12,20 +12,23 @@ namespace vaporel {
 namespace {
 
 std::optional<std::string> SecondInputTests(WindowContext& window, double value) {
-  window.model[control::Text4].background = kWhite;
+  window.model[control::SecondInputField].background = kWhite;
   const InputPair pair = SelectedPair(window.model);
   if (pair == InputPair::None) return std::nullopt;
   const MainWindowModel& model = window.model;
   SecondInputStep step =
-      CheckSecondInputStep(pair, value, model[control::Text2].text, model[control::Text3].text,
-                           model[control::Label12].text, model[control::Label19].text, window.numbers);
+      CheckSecondInputStep(pair, value, model[control::PressureField].text, model[control::FirstInputField].text,
+                           model[control::TdbmaxValue].text, model[control::SecondLimitValue].text, window.numbers);
   // Pair 4's limits stand on the panel whether the value passes or not.
-  if (step.pair4Texts) WriteEnthalpyLimits(window, step.pair4Texts->first, step.pair4Texts->second);
+  if (step.enthalpyLimitTexts)
+    WriteEnthalpyLimits(window, step.enthalpyLimitTexts->first, step.enthalpyLimitTexts->second);
   return step.refusal;
 }
 
 }  // namespace
 
-bool CheckSecondInputField(WindowContext& window) { return CheckField(window, control::Text4, SecondInputTests); }
+bool CheckSecondInputField(WindowContext& window) {
+  return CheckField(window, control::SecondInputField, SecondInputTests);
+}
 
 }  // namespace vaporel

@@ -12,44 +12,44 @@ namespace vaporel {
 namespace {
 
 void EmptyInputFields(WindowContext& window) {
-  SetFieldText(window, control::Text2, "");
-  SetFieldText(window, control::Text3, "");
-  SetFieldText(window, control::Text4, "");
+  SetFieldText(window, control::PressureField, "");
+  SetFieldText(window, control::FirstInputField, "");
+  SetFieldText(window, control::SecondInputField, "");
 }
 
 void DisableFollowUpCommands(MainWindowModel& model) {
-  model[control::Command2].enabled = false;
-  model[control::Command3].enabled = false;
+  model[control::ResetButton].enabled = false;
+  model[control::ExcelButton].enabled = false;
 }
 
 }  // namespace
 
 InputPair SelectedPair(const MainWindowModel& model) {
-  return InputPairFromListIndex(model[control::Combo1].listIndex);
+  return InputPairFromListIndex(model[control::PairSelector].listIndex);
 }
 
 void OnPairSelected(WindowContext& window) {
   MainWindowModel& model = window.model;
-  const int index = model[control::Combo1].listIndex;
+  const int index = model[control::PairSelector].listIndex;
   // No entry selected: the captions stay, the rest still runs.
   if (const InputPair pair = InputPairFromListIndex(index); pair != InputPair::None) {
     const auto captions = InputCaptions(pair);
-    model[control::Label7].text = captions[0];
-    model[control::Label8].text = captions[1];
+    model[control::FirstInputCaption].text = captions[0];
+    model[control::SecondInputCaption].text = captions[1];
   }
-  model[control::Command1].visible = true;
-  model[control::Command2].visible = true;
-  model[control::Frame1].visible = true;
-  model[control::Frame3].visible = true;
+  model[control::CalculateButton].visible = true;
+  model[control::ResetButton].visible = true;
+  model[control::InputFrame].visible = true;
+  model[control::BoundaryFrame].visible = true;
   HideBoundaryValues(window);
-  model[control::Text2].enabled = true;
-  model[control::Text3].enabled = true;
-  model[control::Text4].enabled = true;
-  model[control::Command1].enabled = true;
+  model[control::PressureField].enabled = true;
+  model[control::FirstInputField].enabled = true;
+  model[control::SecondInputField].enabled = true;
+  model[control::CalculateButton].enabled = true;
 }
 
 void OnSelectorFocus(WindowContext& window) {
-  window.model[control::Frame2].visible = false;
+  window.model[control::OutputFrame].visible = false;
   EmptyInputFields(window);
   DisableFollowUpCommands(window.model);
 }
@@ -57,12 +57,12 @@ void OnSelectorFocus(WindowContext& window) {
 void Reset(WindowContext& window) {
   MainWindowModel& model = window.model;
   EmptyInputFields(window);
-  model[control::Label12].text = "";
-  model[control::Label19].text = "";
-  model[control::Label21].text = "";
-  model[control::Frame2].visible = false;
+  model[control::TdbmaxValue].text = "";
+  model[control::SecondLimitValue].text = "";
+  model[control::HmaxValue].text = "";
+  model[control::OutputFrame].visible = false;
   DisableFollowUpCommands(model);
-  GiveFocus(window, control::Text2);
+  GiveFocus(window, control::PressureField);
 }
 
 }  // namespace vaporel

@@ -8,7 +8,7 @@ namespace vaporel {
 namespace {
 
 void EndBusy(MainWindowModel& model, Platform& platform) {
-  model[control::Frame4].visible = false;
+  model[control::BusyPanel].visible = false;
   model.busyPointer = false;
   platform.repaint();
 }
@@ -23,7 +23,7 @@ void Fail(MainWindowModel& model, Platform& platform) {
 bool GenerateReport(MainWindowModel& model, Platform& platform, Spreadsheet& spreadsheet, ReportWindow& window,
                     const std::string& reportPath) {
   model.busyPointer = true;
-  model[control::Frame4].visible = true;
+  model[control::BusyPanel].visible = true;
   platform.repaint();
 
   // Every way the workbook can fail (missing, locked, damaged, no such sheet, full disk)

@@ -5,12 +5,14 @@
 namespace vaporel {
 
 ReportContent ReportContentOf(const MainWindowModel& model) {
-  return {{model[control::Label7].text, model[control::Label8].text},
-          {model[control::Text2].text, model[control::Text3].text, model[control::Text4].text},
-          {model[control::l7].text, model[control::l8].text, model[control::l9].text, model[control::l10].text,
-           model[control::l11].text, model[control::l12].text, model[control::l13].text, model[control::l14].text,
-           model[control::l15].text, model[control::l16].text, model[control::l17].text, model[control::l18].text,
-           model[control::l19].text}};
+  return {
+      {model[control::FirstInputCaption].text, model[control::SecondInputCaption].text},
+      {model[control::PressureField].text, model[control::FirstInputField].text, model[control::SecondInputField].text},
+      {model[control::PressureResult].text, model[control::TdbResult].text, model[control::TwbResult].text,
+       model[control::TdpResult].text, model[control::XResult].text, model[control::RoResult].text,
+       model[control::HResult].text, model[control::PvResult].text, model[control::RhResult].text,
+       model[control::CpResult].text, model[control::LamResult].text, model[control::MiResult].text,
+       model[control::PrResult].text}};
 }
 
 }  // namespace vaporel

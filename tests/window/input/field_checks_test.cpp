@@ -12,7 +12,7 @@
 namespace vaporel::testing {
 namespace {
 
-const char* const kRow2And3Labels[] = {"Label13", "Label15", "Label17", "Label16", "Label19", "Label21"};
+const char* const kLimitRowLabels[] = {"Label13", "Label15", "Label17", "Label16", "Label19", "Label21"};
 
 void ExpectRefused(const StartedWindow& window, const char* field, const std::string& message) {
   ASSERT_EQ(window.platform.messages.size(), 1u);
@@ -29,7 +29,7 @@ void ExpectAccepted(const StartedWindow& window, const char* field) {
 
 // Only the labels named are visible among the panel's rows 2 and 3.
 void ExpectRows2And3Showing(const StartedWindow& window, const std::vector<std::string>& shown) {
-  for (const char* label : kRow2And3Labels) {
+  for (const char* label : kLimitRowLabels) {
     const bool expected = std::find(shown.begin(), shown.end(), label) != shown.end();
     EXPECT_EQ(window.visible(label), expected) << label;
   }
@@ -121,9 +121,9 @@ constexpr const char* kAboveBoiling = "Dry bulb temperature is higher then water
 struct FirstCase {
   int pair;
   const char* value;
-  const char* refusal;  // nullptr: accepted
-  const char* row2;     // Label19 when accepted ("" for none, nullptr: not looked at)
-  const char* row3;     // Label21 when accepted ("" for none)
+  const char* refusal;      // nullptr: accepted
+  const char* secondLimit;  // Label19 when accepted ("" for none, nullptr: not looked at)
+  const char* showsHmax;    // Label21 when accepted ("" for none)
   std::vector<std::string> shown;
 };
 
@@ -143,10 +143,10 @@ TEST_P(FirstInputField, TestsTheValueAndFillsTheLimitsOfTheSecond) {
   ExpectAccepted(window, "Text3");
   EXPECT_EQ(window.model.focus, "Text4");
   ExpectRows2And3Showing(window, row.shown);
-  if (row.row2) {
-    EXPECT_EQ(window.text("Label19"), window.local(row.row2));
+  if (row.secondLimit) {
+    EXPECT_EQ(window.text("Label19"), window.local(row.secondLimit));
   }
-  EXPECT_EQ(window.text("Label21"), window.local(row.row3));
+  EXPECT_EQ(window.text("Label21"), window.local(row.showsHmax));
 }
 
 INSTANTIATE_TEST_SUITE_P(
