@@ -206,6 +206,7 @@ void RegisterParts() {
 void RegisterSpread() {
   static const std::vector<Input> states = AcceptedStates(100000);
   static std::vector<std::pair<int, double>> floors;  // evaluations and wet bulb of each state
+  floors.reserve(states.size());
   for (const Input& in : states) floors.emplace_back(EvaluationsOf(in), WetBulbOf(in));
   benchmark::RegisterBenchmark("resolve/spread_100000", [](benchmark::State& state) {
     for (auto _ : state) {

@@ -104,6 +104,7 @@ long RunCsvInParallel(std::FILE* input, std::FILE* output, const Numbers& number
   if (jobs <= 1) return RunCsv(input, output, numbers, accepted);
   Pipeline pipeline(numbers, static_cast<std::size_t>(jobs), static_cast<bool>(accepted));
   std::vector<std::thread> workers;
+  workers.reserve(static_cast<std::size_t>(jobs));
   for (int i = 0; i < jobs; ++i) workers.emplace_back([&pipeline] { pipeline.work(); });
   std::thread reader([&] {
     Batch batch;

@@ -31,10 +31,10 @@ std::string ProgramFolder() {
 std::string ProgramReportPath(const std::string& programFolder) { return programFolder + "/" + kReportFileName; }
 
 std::string ReportPathFor(const std::string& programFolder, bool programFolderWritable, const std::string& dataFolder) {
-  const std::string installed = ProgramReportPath(programFolder);
+  std::string installed = ProgramReportPath(programFolder);
   if (programFolderWritable) return installed;
 
-  const std::string own = dataFolder + "/" + kReportFileName;
+  std::string own = dataFolder + "/" + kReportFileName;
   if (!QFileInfo::exists(QString::fromStdString(own))) {
     QDir().mkpath(QString::fromStdString(dataFolder));
     CopyFileWhole(installed, own);

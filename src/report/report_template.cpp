@@ -88,6 +88,7 @@ FontRecord font(const char16_t* name, std::uint16_t height, bool bold, std::uint
 
 std::vector<Record> styleRecords() {
   std::vector<Record> out;
+  out.reserve(8);
   for (int i = 0; i < 4; ++i) out.push_back(writeFont(font(u"Arial", 200, false, 0x7FFF)));
   out.push_back(writeFont(font(u"Verdana", 240, true, 0x7FFF)));   // 5
   out.push_back(writeFont(font(u"Verdana", 200, false, 0x7FFF)));  // 6

@@ -57,7 +57,7 @@ ChartWindow::ChartWindow(const MainWindowModel& model, const Numbers& numbers, R
   layout->addWidget(status_);
 
   connect(styleBox_, &QComboBox::currentIndexChanged, this,
-          Command([this](int index) { setStyle(kStyles.at(static_cast<std::size_t>(index))); }));
+          [this](int index) { RunCommand([&] { setStyle(kStyles.at(static_cast<std::size_t>(index))); }); });
   connect(save, &QPushButton::clicked, this, Command([this] { saveAs(); }));
   connect(print, &QPushButton::clicked, this, Command([this] { this->print(); }));
   resize(kInitialWidth, kInitialHeight);

@@ -7,7 +7,6 @@
 
 #include <QString>
 #include <functional>
-#include <type_traits>
 #include <utility>
 
 namespace vaporel {
@@ -19,19 +18,10 @@ void ShowUnexpectedFailure(const QString& cause);
 // Runs `handler`, showing whatever it throws.
 void RunCommand(const std::function<void()>& handler);
 
-// A slot that runs `handler` through RunCommand, with the signal's arguments when it
-// takes them (clicked(bool) may call a handler that takes none).
+// A slot without arguments that runs `handler` through RunCommand.
 template <class Handler>
 auto Command(Handler handler) {
-  return [handler = std::move(handler)](const auto&... arguments) {
-    RunCommand([&] {
-      if constexpr (std::is_invocable_v<const Handler&, decltype(arguments)...>) {
-        handler(arguments...);
-      } else {
-        handler();
-      }
-    });
-  };
+  return [handler = std::move(handler)] { RunCommand(handler); };
 }
 
 }  // namespace vaporel

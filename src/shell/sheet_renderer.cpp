@@ -13,7 +13,7 @@ QColor ToColor(xls::Rgb c) { return QColor(c.r, c.g, c.b); }
 
 // Verdana is seldom installed on Linux: DejaVu Sans is the closest free face.
 QString FontFamily(const std::string& name) {
-  const QString family = QString::fromStdString(name);
+  QString family = QString::fromStdString(name);
   if (family.isEmpty() || (family == QLatin1String("Verdana") && !QFontDatabase::families().contains(family))) {
     return QStringLiteral("DejaVu Sans");
   }

@@ -587,9 +587,10 @@ Result<Bytes> Workbook::fileBytes() const {
   return guarded([&]() -> Result<Bytes> {
     Bytes stream = serialise();
     OleFile file = container_;
-    for (auto& e : file.entries) {
-      if (!e.storage && e.name == kWorkbookStream) e.data = std::move(stream);
-    }
+    // The first Workbook stream is the one opened, and the one written back.
+    const auto at = std::find_if(file.entries.begin(), file.entries.end(),
+                                 [](const OleEntry& e) { return !e.storage && e.name == kWorkbookStream; });
+    if (at != file.entries.end()) at->data = std::move(stream);
     return encodeOleFile(file);
   });
 }

@@ -125,7 +125,7 @@ class MainWindowTest : public ::testing::Test {
   }
   // The window as the user sees it, kept in the build folder for a person to look at.
   QImage screenshot(const QString& file) const {
-    const QImage image = s_->window.grab().toImage();
+    QImage image = s_->window.grab().toImage();
     image.save(QStringLiteral(VAPOREL_ARTIFACT_DIR "/") + file, "PNG");
     return image;
   }

@@ -71,7 +71,10 @@ TEST(VaporelCalc, HelpExamplesRunAndVersionIsTheProjects) {
     std::string command = line.substr(2);
     command.replace(command.find("vaporel-calc "), 12, std::string("'") + VAPOREL_CALC + "'");
     ++examples;
-    EXPECT_EQ(std::system(("cd '" + folder + "' && " + command + " >/dev/null").c_str()), 0) << line;
+    std::string shell = "cd '" + folder + "' && ";
+    shell += command;
+    shell += " >/dev/null";
+    EXPECT_EQ(std::system(shell.c_str()), 0) << line;
   }
   EXPECT_GE(examples, 3);
   std::system(("rm -rf '" + folder + "'").c_str());

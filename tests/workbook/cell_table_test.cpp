@@ -57,6 +57,7 @@ std::vector<Record> smallSheet() {
 
 std::vector<std::uint16_t> ids(const std::vector<Record>& records) {
   std::vector<std::uint16_t> out;
+  out.reserve(records.size());
   for (const auto& r : records) out.push_back(r.id);
   return out;
 }
