@@ -28,6 +28,24 @@ constexpr std::size_t kFlushSize = 1 << 16;
 // A row is four short numbers; a longer line is refused without being held in memory whole.
 constexpr std::size_t kMaxLineLength = 4096;
 
+// The text of a quoted field starting at the quote at `i` ("" is one quote); `i` ends
+// after the closing quote.
+std::string QuotedField(std::string_view line, std::size_t& i) {
+  std::string field;
+  for (++i; i < line.size(); ++i) {
+    if (line[i] != '"') {
+      field += line[i];
+    } else if (i + 1 < line.size() && line[i + 1] == '"') {
+      field += '"';
+      ++i;
+    } else {
+      ++i;
+      break;
+    }
+  }
+  return field;
+}
+
 }  // namespace
 
 char CsvDelimiter(const Numbers& numbers) { return numbers.decimalSeparator() == ',' ? ';' : ','; }
@@ -39,19 +57,7 @@ std::vector<std::string> SplitCsvLine(std::string_view line, char delimiter) {
     std::string field;
     while (i < line.size() && IsBlank(line[i])) ++i;
     if (i < line.size() && line[i] == '"') {
-      for (++i; i < line.size(); ++i) {
-        if (line[i] == '"') {
-          if (i + 1 < line.size() && line[i + 1] == '"') {
-            field += '"';
-            ++i;
-          } else {
-            ++i;
-            break;
-          }
-        } else {
-          field += line[i];
-        }
-      }
+      field = QuotedField(line, i);
       while (i < line.size() && line[i] != delimiter) ++i;  // text after the closing quote is dropped
     } else {
       const std::size_t end = std::min(line.find(delimiter, i), line.size());

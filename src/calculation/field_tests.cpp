@@ -82,6 +82,40 @@ FirstInputVerdict CheckFirstInput(InputPair pair, double v, const FirstInputCont
   return verdict;
 }
 
+namespace {
+
+// Pair 3's enthalpy: from dry air to saturated air at the first input, at full precision
+// (the panel's hmax is at 95 %).
+SecondInputVerdict CheckDryBulbEnthalpy(double v, const SecondInputContext& context) {
+  SecondInputVerdict verdict;
+  if (!context.p) {
+    verdict.refusal = kPressureFirst;
+  } else if (!context.first) {
+    verdict.refusal = kFirstInputFirst;
+  } else {
+    const EnthalpyRange range = SaturatedEnthalpyRange(*context.first, *context.p);
+    if (!(v >= range.hmin && v <= range.hmax)) verdict.refusal = kSaturatedEnthalpyOutOfRange;
+  }
+  return verdict;
+}
+
+// Pair 4's enthalpy, with the limits the panel then shows.
+SecondInputVerdict CheckAbsHumidityEnthalpy(double v, const SecondInputContext& context) {
+  SecondInputVerdict verdict;
+  if (!context.p || !context.tdbmaxShown) {
+    verdict.refusal = kPressureFirst;
+  } else if (!context.first) {
+    verdict.refusal = kFirstInputFirst;
+  } else {
+    const EnthalpyRange range = AbsHumidityEnthalpyRange(*context.first, *context.p, *context.tdbmaxShown);
+    verdict.pair4Panel = range;
+    if (!(v >= range.hmin && v <= range.hmax)) verdict.refusal = kEnthalpyOutOfRange;
+  }
+  return verdict;
+}
+
+}  // namespace
+
 SecondInputVerdict CheckSecondInput(InputPair pair, double v, const SecondInputContext& context) {
   SecondInputVerdict verdict;
   switch (pair) {
@@ -98,32 +132,8 @@ SecondInputVerdict CheckSecondInput(InputPair pair, double v, const SecondInputC
         verdict.refusal = kWetBulbOutOfRange;
       }
       break;
-    case InputPair::DryBulbEnthalpy:
-      if (!context.p) {
-        verdict.refusal = kPressureFirst;
-      } else if (!context.first) {
-        verdict.refusal = kFirstInputFirst;
-      } else {
-        // From dry air to saturated air, at full precision: the panel's hmax is at 95 %.
-        const EnthalpyRange range = SaturatedEnthalpyRange(*context.first, *context.p);
-        if (!(v >= range.hmin && v <= range.hmax)) {
-          verdict.refusal = kSaturatedEnthalpyOutOfRange;
-        }
-      }
-      break;
-    case InputPair::AbsHumidityEnthalpy:
-      if (!context.p || !context.tdbmaxShown) {
-        verdict.refusal = kPressureFirst;
-      } else if (!context.first) {
-        verdict.refusal = kFirstInputFirst;
-      } else {
-        const EnthalpyRange range = AbsHumidityEnthalpyRange(*context.first, *context.p, *context.tdbmaxShown);
-        verdict.pair4Panel = range;
-        if (!(v >= range.hmin && v <= range.hmax)) {
-          verdict.refusal = kEnthalpyOutOfRange;
-        }
-      }
-      break;
+    case InputPair::DryBulbEnthalpy: return CheckDryBulbEnthalpy(v, context);
+    case InputPair::AbsHumidityEnthalpy: return CheckAbsHumidityEnthalpy(v, context);
     case InputPair::DryBulbAbsHumidity:
       if (!context.secondLimitShown) {
         verdict.refusal = kFirstInputFirst;

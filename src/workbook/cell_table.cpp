@@ -26,6 +26,144 @@ Record multiCellPart(const Record& r, std::uint16_t from, std::uint16_t to) {
 
 bool isRowBlockRecord(std::uint16_t id) { return id == rid::Index || id == rid::DbCell; }
 
+// Where a new cell's neighbours stand among the top-level records.
+struct Landmarks {
+  std::optional<std::size_t> rowAt;           // the cell's own ROW record
+  std::optional<std::size_t> lastRowBefore;   // the last ROW record of an earlier row
+  std::optional<std::size_t> firstRowRecord;  // the first ROW record
+  std::optional<std::size_t> dimensionsAt;
+  std::optional<std::size_t> firstCell;
+};
+
+Landmarks findLandmarks(const std::vector<Record>& records, CellRef ref) {
+  Landmarks marks;
+  for (std::size_t i : topLevelRecords(records)) {
+    const Record& r = records[i];
+    if (r.id == rid::Row) {
+      const RowInfo row = readRow(r);
+      if (row.row == ref.row) marks.rowAt = i;
+      if (row.row < ref.row) marks.lastRowBefore = i;
+      if (!marks.firstRowRecord) marks.firstRowRecord = i;
+    } else if (r.id == rid::Dimensions) {
+      marks.dimensionsAt = i;
+    } else if (isCellRecord(r.id) && !marks.firstCell) {
+      marks.firstCell = i;
+    }
+  }
+  return marks;
+}
+
+// DIMENSIONS widened to hold `ref`.
+void widenDimensions(Record& dimensions, CellRef ref) {
+  Dimensions dim = readDimensions(dimensions);
+  const bool emptySheet = dim.lastRowPlus1 <= dim.firstRow || dim.lastColPlus1 <= dim.firstCol;
+  if (emptySheet) {
+    dim = {ref.row, ref.row + 1u, ref.col, static_cast<std::uint16_t>(ref.col + 1)};
+  } else {
+    dim.firstRow = std::min<std::uint32_t>(dim.firstRow, ref.row);
+    dim.lastRowPlus1 = std::max<std::uint32_t>(dim.lastRowPlus1, ref.row + 1u);
+    dim.firstCol = std::min(dim.firstCol, ref.col);
+    dim.lastColPlus1 = std::max(dim.lastColPlus1, static_cast<std::uint16_t>(ref.col + 1));
+  }
+  dimensions = writeDimensions(dim);
+}
+
+// The ROW record of `ref`'s row: widened, or added in row order.
+void placeRow(std::vector<Record>& records, CellRef ref, const Landmarks& marks) {
+  if (marks.rowAt) {
+    RowInfo row = readRow(records[*marks.rowAt]);
+    row.firstCol = std::min(row.firstCol, ref.col);
+    row.lastColPlus1 = std::max(row.lastColPlus1, static_cast<std::uint16_t>(ref.col + 1));
+    records[*marks.rowAt] = writeRow(row);
+    return;
+  }
+  RowInfo row;
+  row.row = ref.row;
+  row.firstCol = ref.col;
+  row.lastColPlus1 = static_cast<std::uint16_t>(ref.col + 1);
+  for (std::size_t i : topLevelRecords(records)) {
+    if (records[i].id == rid::DefaultRowHeight) row.height = readDefaultRowHeight(records[i]).height;
+  }
+  const std::size_t at = marks.lastRowBefore    ? *marks.lastRowBefore + 1
+                         : marks.firstRowRecord ? *marks.firstRowRecord
+                         : marks.firstCell      ? *marks.firstCell
+                                                : *marks.dimensionsAt + 1;
+  records.insert(records.begin() + static_cast<std::ptrdiff_t>(at), writeRow(row));
+}
+
+// Where `ref`'s cell goes: after the last cell that sorts before it (with that cell's
+// formula records), else before the first cell, else after the last ROW record.
+std::size_t cellPosition(const std::vector<Record>& records, CellRef ref) {
+  std::optional<std::size_t> after, lastRow, firstCell;
+  for (std::size_t i : topLevelRecords(records)) {
+    const Record& r = records[i];
+    if (r.id == rid::Row) lastRow = i;
+    if (!isCellRecord(r.id)) continue;
+    if (!firstCell) firstCell = i;
+    const std::uint16_t row = cellRow(r);
+    if (row < ref.row || (row == ref.row && cellLastCol(r) < ref.col)) after = i;
+  }
+  if (!after) return firstCell ? *firstCell : *lastRow + 1;
+  std::size_t at = *after + 1;
+  while (at < records.size() && isFormulaFollower(records[at].id)) ++at;
+  return at;
+}
+
+// Each DBCELL sized for the ROW records of its block (one offset per row); the rows of
+// each block, by index.
+std::vector<std::vector<std::size_t>> sizeDbCells(std::vector<Record>& records,
+                                                  const std::vector<std::size_t>& dbCells) {
+  std::vector<std::vector<std::size_t>> blockRows;
+  std::size_t from = 0;
+  for (std::size_t d : dbCells) {
+    std::vector<std::size_t> rows;
+    for (std::size_t i = from; i < d; ++i) {
+      if (records[i].id == rid::Row) rows.push_back(i);
+    }
+    if (!rows.empty()) records[d] = writeDbCell({0, std::vector<std::uint16_t>(rows.size(), 0)});
+    blockRows.push_back(std::move(rows));
+    from = d + 1;
+  }
+  return blockRows;
+}
+
+// Each record's position in the stream when the first starts at `start`.
+std::vector<std::size_t> positions(const std::vector<Record>& records, std::size_t start) {
+  std::vector<std::size_t> position(records.size());
+  std::size_t pos = start;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    position[i] = pos;
+    pos += recordSize(records[i]);
+  }
+  return position;
+}
+
+// The DBCELL at `d` for its block's `rows`. Offsets chain: the first from the end of the
+// first ROW record, each next from the first cell of the row before; a row without cells
+// points where its cells would start.
+Record dbCellFor(const std::vector<Record>& records, const std::vector<std::size_t>& position,
+                 const std::vector<std::size_t>& rows, std::size_t d) {
+  DbCell db;
+  db.firstRowOffset = static_cast<std::uint32_t>(position[d] - position[rows.front()]);
+  std::size_t previous = position[rows.front()] + recordSize(records[rows.front()]);
+  std::size_t cursor = position[rows.back()] + recordSize(records[rows.back()]);
+  for (std::size_t r : rows) {
+    const std::uint16_t rowNumber = readRow(records[r]).row;
+    std::size_t first = cursor;
+    bool found = false;
+    for (std::size_t i = rows.back() + 1; i < d; ++i) {
+      if (!isCellRecord(records[i].id) || cellRow(records[i]) != rowNumber) continue;
+      if (!found) first = position[i], found = true;
+      std::size_t j = i + 1;
+      while (j < d && isFormulaFollower(records[j].id)) ++j;
+      cursor = position[j - 1] + recordSize(records[j - 1]);
+    }
+    db.cellOffsets.push_back(static_cast<std::uint16_t>(first - previous));
+    previous = first;
+  }
+  return writeDbCell(db);
+}
+
 }  // namespace
 
 std::vector<std::size_t> topLevelRecords(const std::vector<Record>& records) {
@@ -103,83 +241,11 @@ void replaceCell(std::vector<Record>& records, std::size_t index, CellRef ref, R
 
 void insertCell(std::vector<Record>& records, CellRef ref, Record cell) {
   std::erase_if(records, [](const Record& r) { return isRowBlockRecord(r.id); });
-  const auto top = topLevelRecords(records);
-
-  // The ROW record: widen it, or add one in row order.
-  std::optional<std::size_t> rowAt, lastRowBefore, firstRowRecord, dimensionsAt, firstCell;
-  for (std::size_t i : top) {
-    const Record& r = records[i];
-    if (r.id == rid::Row) {
-      const RowInfo row = readRow(r);
-      if (row.row == ref.row) rowAt = i;
-      if (row.row < ref.row) lastRowBefore = i;
-      if (!firstRowRecord) firstRowRecord = i;
-    } else if (r.id == rid::Dimensions) {
-      dimensionsAt = i;
-    } else if (isCellRecord(r.id) && !firstCell) {
-      firstCell = i;
-    }
-  }
-  if (!dimensionsAt) throw FormatError("worksheet without DIMENSIONS");
-  Dimensions dim = readDimensions(records[*dimensionsAt]);
-  const bool emptySheet = dim.lastRowPlus1 <= dim.firstRow || dim.lastColPlus1 <= dim.firstCol;
-  if (emptySheet) {
-    dim = {ref.row, ref.row + 1u, ref.col, static_cast<std::uint16_t>(ref.col + 1)};
-  } else {
-    dim.firstRow = std::min<std::uint32_t>(dim.firstRow, ref.row);
-    dim.lastRowPlus1 = std::max<std::uint32_t>(dim.lastRowPlus1, ref.row + 1u);
-    dim.firstCol = std::min(dim.firstCol, ref.col);
-    dim.lastColPlus1 = std::max(dim.lastColPlus1, static_cast<std::uint16_t>(ref.col + 1));
-  }
-  records[*dimensionsAt] = writeDimensions(dim);
-
-  if (rowAt) {
-    RowInfo row = readRow(records[*rowAt]);
-    row.firstCol = std::min(row.firstCol, ref.col);
-    row.lastColPlus1 = std::max(row.lastColPlus1, static_cast<std::uint16_t>(ref.col + 1));
-    records[*rowAt] = writeRow(row);
-  } else {
-    RowInfo row;
-    row.row = ref.row;
-    row.firstCol = ref.col;
-    row.lastColPlus1 = static_cast<std::uint16_t>(ref.col + 1);
-    for (std::size_t i : top) {
-      if (records[i].id == rid::DefaultRowHeight) row.height = readDefaultRowHeight(records[i]).height;
-    }
-    std::size_t at = lastRowBefore    ? *lastRowBefore + 1
-                     : firstRowRecord ? *firstRowRecord
-                     : firstCell      ? *firstCell
-                                      : *dimensionsAt + 1;
-    records.insert(records.begin() + static_cast<std::ptrdiff_t>(at), writeRow(row));
-  }
-
-  // The cell goes after the last cell that sorts before it (with that cell's
-  // formula records), else after the last ROW record of the table.
-  std::optional<std::size_t> after;
-  std::optional<std::size_t> lastRow;
-  for (std::size_t i : topLevelRecords(records)) {
-    const Record& r = records[i];
-    if (r.id == rid::Row) lastRow = i;
-    if (isCellRecord(r.id)) {
-      const std::uint16_t row = cellRow(r);
-      if (row < ref.row || (row == ref.row && cellLastCol(r) < ref.col)) after = i;
-    }
-  }
-  std::optional<std::size_t> firstCellNow;
-  for (std::size_t i : topLevelRecords(records)) {
-    if (isCellRecord(records[i].id)) {
-      firstCellNow = i;
-      break;
-    }
-  }
-  std::size_t at = 0;
-  if (after) {
-    at = *after + 1;
-    while (at < records.size() && isFormulaFollower(records[at].id)) ++at;
-  } else {
-    at = firstCellNow ? *firstCellNow : *lastRow + 1;
-  }
-  records.insert(records.begin() + static_cast<std::ptrdiff_t>(at), std::move(cell));
+  const Landmarks marks = findLandmarks(records, ref);
+  if (!marks.dimensionsAt) throw FormatError("worksheet without DIMENSIONS");
+  widenDimensions(records[*marks.dimensionsAt], ref);
+  placeRow(records, ref, marks);
+  records.insert(records.begin() + static_cast<std::ptrdiff_t>(cellPosition(records, ref)), std::move(cell));
 }
 
 void refreshIndex(std::vector<Record>& records, std::size_t start) {
@@ -200,52 +266,13 @@ void refreshIndex(std::vector<Record>& records, std::size_t start) {
     index.dbCellPositions.assign(dbCells.size(), 0);
     records[*indexAt] = writeIndex(index);
   }
-  std::vector<std::vector<std::size_t>> blockRows;
-  std::size_t from = 0;
-  for (std::size_t d : dbCells) {
-    std::vector<std::size_t> rows;
-    for (std::size_t i = from; i < d; ++i) {
-      if (records[i].id == rid::Row) rows.push_back(i);
-    }
-    if (!rows.empty()) records[d] = writeDbCell({0, std::vector<std::uint16_t>(rows.size(), 0)});
-    blockRows.push_back(std::move(rows));
-    from = d + 1;
-  }
-  std::vector<std::size_t> position(records.size());
-  std::size_t pos = start;
-  for (std::size_t i = 0; i < records.size(); ++i) {
-    position[i] = pos;
-    pos += recordSize(records[i]);
-  }
+  const std::vector<std::vector<std::size_t>> blockRows = sizeDbCells(records, dbCells);
+  const std::vector<std::size_t> position = positions(records, start);
 
   for (std::size_t k = 0; k < dbCells.size(); ++k) {
-    const std::size_t d = dbCells[k];
-    const auto& rows = blockRows[k];
-    if (rows.empty()) continue;  // a block without rows keeps its record as it was
-    DbCell db;
-    db.firstRowOffset = static_cast<std::uint32_t>(position[d] - position[rows.front()]);
-    // Offsets chain: the first from the end of the first ROW record, each next
-    // from the first cell of the row before; a row without cells points where
-    // its cells would start.
-    std::size_t previous = position[rows.front()] + recordSize(records[rows.front()]);
-    std::size_t cursor = position[rows.back()] + recordSize(records[rows.back()]);
-    for (std::size_t r : rows) {
-      const std::uint16_t rowNumber = readRow(records[r]).row;
-      std::size_t first = cursor;
-      bool found = false;
-      for (std::size_t i = rows.back() + 1; i < d; ++i) {
-        if (!isCellRecord(records[i].id) || cellRow(records[i]) != rowNumber) continue;
-        if (!found) first = position[i], found = true;
-        std::size_t j = i + 1;
-        while (j < d && isFormulaFollower(records[j].id)) ++j;
-        cursor = position[j - 1] + recordSize(records[j - 1]);
-      }
-      db.cellOffsets.push_back(static_cast<std::uint16_t>(first - previous));
-      previous = first;
-    }
-    records[d] = writeDbCell(db);
+    // A block without rows keeps its record as it was.
+    if (!blockRows[k].empty()) records[dbCells[k]] = dbCellFor(records, position, blockRows[k], dbCells[k]);
   }
-
   if (indexAt) {
     for (std::size_t k = 0; k < dbCells.size(); ++k)
       index.dbCellPositions[k] = static_cast<std::uint32_t>(position[dbCells[k]]);

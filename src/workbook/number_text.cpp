@@ -113,6 +113,18 @@ std::string general(double v) {
   return scientific(v, 5, true);
 }
 
+// An exponent at `i` ('e' or 'E', an optional sign, digits), appended to `normal`; false
+// when the 'e' has no digits. Nothing to read is no failure.
+bool appendExponent(std::string_view text, std::size_t& i, std::string& normal) {
+  if (i >= text.size() || (text[i] != 'e' && text[i] != 'E')) return true;
+  normal += 'e';
+  ++i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) normal += text[i++];
+  int expDigits = 0;
+  for (; i < text.size() && isDigit(text[i]); ++i, ++expDigits) normal += text[i];
+  return expDigits > 0;
+}
+
 }  // namespace
 
 std::optional<double> spreadsheetNumber(std::string_view text, char decimalSeparator) {
@@ -137,15 +149,7 @@ std::optional<double> spreadsheetNumber(std::string_view text, char decimalSepar
     }
   }
   if (digits == 0) return std::nullopt;
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    normal += 'e';
-    ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) normal += text[i++];
-    int expDigits = 0;
-    for (; i < text.size() && isDigit(text[i]); ++i, ++expDigits) normal += text[i];
-    if (expDigits == 0) return std::nullopt;
-  }
-  if (i != text.size()) return std::nullopt;
+  if (!appendExponent(text, i, normal) || i != text.size()) return std::nullopt;
   double value = 0;
   const auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
   if (ec != std::errc() || end != normal.data() + normal.size() || !std::isfinite(value)) return std::nullopt;

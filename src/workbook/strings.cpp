@@ -88,6 +88,39 @@ void put32(Bytes& b, std::uint32_t v) {
   put16(b, static_cast<std::uint16_t>(v >> 16));
 }
 
+// A string's character count, flags and run and phonetic sizes, kept in one record with
+// its first character; `places` learns where it starts.
+void writeStringHeader(SegmentWriter& w, const SstString& s, bool compressed, std::vector<StringPlace>* places) {
+  const std::size_t charSize = compressed ? 1 : 2;
+  const std::size_t header = std::size_t{3} + (s.runs.empty() ? 0u : 2u) + (s.extended.empty() ? 0u : 4u);
+  if (w.room() < header + (s.text.empty() ? 0 : charSize)) w.newRecord();
+  if (places) places->push_back({w.records().size() - 1, w.current().size()});
+  std::uint8_t flags = compressed ? 0 : 1;
+  if (!s.runs.empty()) flags |= 0x08;
+  if (!s.extended.empty()) flags |= 0x04;
+  put16(w.current(), static_cast<std::uint16_t>(s.text.size()));
+  w.current().push_back(flags);
+  if (!s.runs.empty()) put16(w.current(), static_cast<std::uint16_t>(s.runs.size() / 4));
+  if (!s.extended.empty()) put32(w.current(), static_cast<std::uint32_t>(s.extended.size()));
+}
+
+// The characters, each whole in one record; a CONTINUE record that splits them starts
+// with the width flag again.
+void writeCharacters(SegmentWriter& w, const std::u16string& text, bool compressed) {
+  const std::size_t charSize = compressed ? 1 : 2;
+  for (char16_t c : text) {
+    if (w.room() < charSize) {
+      w.newRecord();
+      w.current().push_back(compressed ? 0 : 1);
+    }
+    if (compressed) {
+      w.current().push_back(static_cast<std::uint8_t>(c));
+    } else {
+      put16(w.current(), c);
+    }
+  }
+}
+
 }  // namespace
 
 std::u16string readXlUnicodeString(ByteReader& in, bool shortLength) {
@@ -152,29 +185,8 @@ std::vector<Record> writeSst(const SharedStrings& sst, std::vector<StringPlace>*
   for (const auto& s : sst.strings) {
     if (s.text.size() > 0xFFFF || s.runs.size() / 4 > 0xFFFF) throw FormatError("shared string too long");
     const bool compressed = fitsInBytes(s.text);
-    const std::size_t charSize = compressed ? 1 : 2;
-    const std::size_t header = std::size_t{3} + (s.runs.empty() ? 0u : 2u) + (s.extended.empty() ? 0u : 4u);
-    // The header and the first character stay together in one record.
-    if (w.room() < header + (s.text.empty() ? 0 : charSize)) w.newRecord();
-    if (places) places->push_back({w.records().size() - 1, w.current().size()});
-    std::uint8_t flags = compressed ? 0 : 1;
-    if (!s.runs.empty()) flags |= 0x08;
-    if (!s.extended.empty()) flags |= 0x04;
-    put16(w.current(), static_cast<std::uint16_t>(s.text.size()));
-    w.current().push_back(flags);
-    if (!s.runs.empty()) put16(w.current(), static_cast<std::uint16_t>(s.runs.size() / 4));
-    if (!s.extended.empty()) put32(w.current(), static_cast<std::uint32_t>(s.extended.size()));
-    for (char16_t c : s.text) {
-      if (w.room() < charSize) {
-        w.newRecord();
-        w.current().push_back(compressed ? 0 : 1);
-      }
-      if (compressed) {
-        w.current().push_back(static_cast<std::uint8_t>(c));
-      } else {
-        put16(w.current(), c);
-      }
-    }
+    writeStringHeader(w, s, compressed, places);
+    writeCharacters(w, s.text, compressed);
     for (std::size_t i = 0; i + 4 <= s.runs.size(); i += 4) {
       if (w.room() < 4) w.newRecord();
       w.current().insert(w.current().end(), s.runs.begin() + static_cast<std::ptrdiff_t>(i),

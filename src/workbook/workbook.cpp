@@ -125,6 +125,159 @@ std::string errorText(std::uint8_t code) {
   }
 }
 
+// What a sheet's records say of its columns, rows, merged ranges and page.
+struct SheetLayout {
+  std::vector<ColInfo> columns;
+  std::vector<RowInfo> rows;
+  std::optional<std::uint16_t> standardWidth, defColWidth;
+  DefaultRowHeight defaultRow;
+  std::vector<CellRange> merges;  // those that touch the range shown
+  PrintSetup print;
+};
+
+bool touches(const CellRange& m, const CellRange& range) {
+  return m.lastRow >= range.firstRow && m.firstRow <= range.lastRow && m.lastCol >= range.firstCol &&
+         m.firstCol <= range.lastCol;
+}
+
+// The page setup records; false for a record of another kind.
+bool readPrintRecord(const Record& r, PrintSetup& print) {
+  switch (r.id) {
+    case rid::Setup: print.setup = readSetup(r); return true;
+    case rid::LeftMargin: print.leftMargin = readDoubleRecord(r); return true;
+    case rid::RightMargin: print.rightMargin = readDoubleRecord(r); return true;
+    case rid::TopMargin: print.topMargin = readDoubleRecord(r); return true;
+    case rid::BottomMargin: print.bottomMargin = readDoubleRecord(r); return true;
+    case rid::HCenter: print.centreHorizontally = readU16Record(r) != 0; return true;
+    case rid::VCenter: print.centreVertically = readU16Record(r) != 0; return true;
+    case rid::PrintGridlines: print.printGridlines = readU16Record(r) != 0; return true;
+    case rid::PrintHeaders: print.printHeadings = readU16Record(r) != 0; return true;
+    case rid::WsBool: print.fitToPage = (readU16Record(r) & 0x0100) != 0; return true;
+    default: return false;
+  }
+}
+
+SheetLayout readLayout(const std::vector<Record>& records, CellRange range) {
+  SheetLayout layout;
+  for (std::size_t i : topLevelRecords(records)) {
+    const Record& r = records[i];
+    if (readPrintRecord(r, layout.print)) continue;
+    switch (r.id) {
+      case rid::ColInfo: layout.columns.push_back(readColInfo(r)); break;
+      case rid::Row: layout.rows.push_back(readRow(r)); break;
+      case rid::StandardWidth: layout.standardWidth = readU16Record(r); break;
+      case rid::DefColWidth: layout.defColWidth = readU16Record(r); break;
+      case rid::DefaultRowHeight: layout.defaultRow = readDefaultRowHeight(r); break;
+      case rid::MergedCells:
+        for (const auto& m : readMergedCells(r)) {
+          if (touches(m, range)) layout.merges.push_back(m);
+        }
+        break;
+      default: break;
+    }
+  }
+  return layout;
+}
+
+std::vector<std::uint16_t> columnWidths(const SheetLayout& layout, CellRange range) {
+  const std::uint16_t otherWidth =
+      layout.standardWidth.value_or(layout.defColWidth ? static_cast<std::uint16_t>(*layout.defColWidth * 256) : 2340);
+  std::vector<std::uint16_t> widths;
+  for (unsigned c = range.firstCol; c <= range.lastCol; ++c) {
+    std::uint16_t width = otherWidth;
+    for (const auto& ci : layout.columns) {
+      if (c >= ci.firstCol && c <= ci.lastCol) width = (ci.flags & ColInfo::kHidden) ? 0 : ci.width;
+    }
+    widths.push_back(width);
+  }
+  return widths;
+}
+
+std::vector<std::uint16_t> rowHeights(const SheetLayout& layout, CellRange range) {
+  std::vector<std::uint16_t> heights;
+  for (unsigned r = range.firstRow; r <= range.lastRow; ++r) {
+    std::uint16_t height = (layout.defaultRow.flags & 0x0002) ? 0 : layout.defaultRow.height;
+    for (const auto& ri : layout.rows) {
+      if (ri.row != r) continue;
+      if (ri.flags & RowInfo::kHidden) {
+        height = 0;
+      } else if (!(ri.height & 0x8000)) {
+        height = ri.height & 0x7FFF;
+      }
+    }
+    heights.push_back(height);
+  }
+  return heights;
+}
+
+// A cell as a renderer draws it: its text under its number format, font, fill, alignment.
+CellView cellView(CellRef ref, const CellInfo& info, const StyleTables& styles) {
+  const XfRecord& xf = styles.xf(info.xf);
+  CellView cv;
+  cv.row = ref.row, cv.col = ref.col;
+  cv.value = info.value;
+  cv.xf = info.xf;
+  cv.formatIndex = info.formatIndex;
+  switch (info.value.kind) {
+    case CellKind::Empty: break;
+    case CellKind::Number: cv.text = displayNumber(info.value.number, info.formatIndex); break;
+    case CellKind::Text: cv.text = info.value.text; break;
+    case CellKind::Boolean: cv.text = info.value.boolean ? "TRUE" : "FALSE"; break;
+    case CellKind::Error: cv.text = errorText(info.value.error); break;
+  }
+  cv.font = styles.fontView(xf.font);
+  cv.fill = styles.fillView(xf);
+  cv.hAlign = xf.hAlign();
+  cv.vAlign = xf.vAlign();
+  cv.wrap = xf.wrap();
+  return cv;
+}
+
+// The shared strings the cells of `subs` still use, in their old order; the cells are
+// renumbered to them, and empty HEADER and FOOTER records become empty strings on the way
+// (an empty record lets one spreadsheet program print its own default header and footer;
+// an empty string prints none in every reader).
+SharedStrings renumberStrings(const SharedStrings& sst, std::vector<Substream>& subs) {
+  std::vector<std::uint32_t> newIndex(sst.strings.size(), UINT32_MAX);
+  for (const auto& sub : subs) {
+    for (const auto& r : sub.records) {
+      if (r.id == rid::LabelSst) newIndex.at(readLabelSst(r).sst) = 0;
+    }
+  }
+  SharedStrings strings;
+  for (std::size_t i = 0; i < newIndex.size(); ++i) {
+    if (newIndex[i] == 0) {
+      newIndex[i] = static_cast<std::uint32_t>(strings.strings.size());
+      strings.strings.push_back(sst.strings[i]);
+    }
+  }
+  for (auto& sub : subs) {
+    for (auto& r : sub.records) {
+      if ((r.id == rid::Header || r.id == rid::Footer) && r.data.empty()) r = writeEmptyHeaderFooter(r.id);
+      if (r.id != rid::LabelSst) continue;
+      LabelSst c = readLabelSst(r);
+      c.sst = newIndex[c.sst];
+      r = writeLabelSst(c);
+      ++strings.total;
+    }
+  }
+  return strings;
+}
+
+// Each substream's position in the stream when they follow globals of `globalsSize` bytes,
+// their row-block indexes set for those positions.
+std::vector<std::size_t> placeSubstreams(std::vector<Substream>& subs, std::size_t globalsSize) {
+  std::vector<std::size_t> start;
+  std::size_t pos = globalsSize;
+  for (auto& sub : subs) {
+    refreshIndex(sub.records, 0);  // final sizes first
+    start.push_back(pos);
+    for (const auto& r : sub.records) pos += recordSize(r);
+  }
+  for (std::size_t i = 0; i < subs.size(); ++i) refreshIndex(subs[i].records, start[i]);
+  return start;
+}
+
 }  // namespace
 
 Result<Workbook> Workbook::open(const std::string& path) {
@@ -383,95 +536,22 @@ Result<SheetView> Workbook::view(std::size_t sheet, CellRange range) const {
 }
 
 SheetView Workbook::makeView(std::size_t sheet, CellRange range) const {
-  const auto& records = substreams_[sheets_[sheet].substream].records;
   const StyleTables styles = StyleTables::read(globals_);
+  const SheetLayout layout = readLayout(substreams_[sheets_[sheet].substream].records, range);
   SheetView view;
   view.name = sheets_[sheet].name;
   view.range = range;
   view.standardFont = styles.fontView(0);
-
-  std::vector<ColInfo> columns;
-  std::vector<RowInfo> rows;
-  std::optional<std::uint16_t> standardWidth, defColWidth;
-  DefaultRowHeight defaultRow;
-  for (std::size_t i : topLevelRecords(records)) {
-    const Record& r = records[i];
-    switch (r.id) {
-      case rid::ColInfo: columns.push_back(readColInfo(r)); break;
-      case rid::Row: rows.push_back(readRow(r)); break;
-      case rid::StandardWidth: standardWidth = readU16Record(r); break;
-      case rid::DefColWidth: defColWidth = readU16Record(r); break;
-      case rid::DefaultRowHeight: defaultRow = readDefaultRowHeight(r); break;
-      case rid::MergedCells:
-        for (const auto& m : readMergedCells(r)) {
-          if (m.lastRow >= range.firstRow && m.firstRow <= range.lastRow && m.lastCol >= range.firstCol &&
-              m.firstCol <= range.lastCol) {
-            view.merges.push_back(m);
-          }
-        }
-        break;
-      case rid::Setup: view.print.setup = readSetup(r); break;
-      case rid::LeftMargin: view.print.leftMargin = readDoubleRecord(r); break;
-      case rid::RightMargin: view.print.rightMargin = readDoubleRecord(r); break;
-      case rid::TopMargin: view.print.topMargin = readDoubleRecord(r); break;
-      case rid::BottomMargin: view.print.bottomMargin = readDoubleRecord(r); break;
-      case rid::HCenter: view.print.centreHorizontally = readU16Record(r) != 0; break;
-      case rid::VCenter: view.print.centreVertically = readU16Record(r) != 0; break;
-      case rid::PrintGridlines: view.print.printGridlines = readU16Record(r) != 0; break;
-      case rid::PrintHeaders: view.print.printHeadings = readU16Record(r) != 0; break;
-      case rid::WsBool: view.print.fitToPage = (readU16Record(r) & 0x0100) != 0; break;
-      default: break;
-    }
-  }
-
-  const std::uint16_t otherWidth =
-      standardWidth.value_or(defColWidth ? static_cast<std::uint16_t>(*defColWidth * 256) : 2340);
-  for (unsigned c = range.firstCol; c <= range.lastCol; ++c) {
-    std::uint16_t width = otherWidth;
-    for (const auto& ci : columns) {
-      if (c >= ci.firstCol && c <= ci.lastCol) width = (ci.flags & ColInfo::kHidden) ? 0 : ci.width;
-    }
-    view.columnWidths.push_back(width);
-  }
-  for (unsigned r = range.firstRow; r <= range.lastRow; ++r) {
-    std::uint16_t height = (defaultRow.flags & 0x0002) ? 0 : defaultRow.height;
-    for (const auto& ri : rows) {
-      if (ri.row != r) continue;
-      if (ri.flags & RowInfo::kHidden) {
-        height = 0;
-      } else if (!(ri.height & 0x8000)) {
-        height = ri.height & 0x7FFF;
-      }
-    }
-    view.rowHeights.push_back(height);
-  }
-
+  view.merges = layout.merges;
+  view.print = layout.print;
+  view.columnWidths = columnWidths(layout, range);
+  view.rowHeights = rowHeights(layout, range);
   for (unsigned r = range.firstRow; r <= range.lastRow; ++r) {
     for (unsigned c = range.firstCol; c <= range.lastCol; ++c) {
       const CellRef ref{static_cast<std::uint16_t>(r), static_cast<std::uint16_t>(c)};
-      const CellInfo info = readCell(sheet, ref, styles);
-      const XfRecord& xf = styles.xf(info.xf);
-      CellView cv;
-      cv.row = ref.row, cv.col = ref.col;
-      cv.value = info.value;
-      cv.xf = info.xf;
-      cv.formatIndex = info.formatIndex;
-      switch (info.value.kind) {
-        case CellKind::Empty: break;
-        case CellKind::Number: cv.text = displayNumber(info.value.number, info.formatIndex); break;
-        case CellKind::Text: cv.text = info.value.text; break;
-        case CellKind::Boolean: cv.text = info.value.boolean ? "TRUE" : "FALSE"; break;
-        case CellKind::Error: cv.text = errorText(info.value.error); break;
-      }
-      cv.font = styles.fontView(xf.font);
-      cv.fill = styles.fillView(xf);
-      cv.hAlign = xf.hAlign();
-      cv.vAlign = xf.vAlign();
-      cv.wrap = xf.wrap();
-      view.cells.push_back(std::move(cv));
+      view.cells.push_back(cellView(ref, readCell(sheet, ref, styles), styles));
     }
   }
-
   view.printArea = findPrintArea(sheet);
   return view;
 }
@@ -510,33 +590,8 @@ Result<std::optional<CellRange>> Workbook::usedRange(std::size_t sheet) const {
 }
 
 Bytes Workbook::serialise() const {
-  // Shared strings still in use, in their old order, renumbered.
-  std::vector<std::uint32_t> newIndex(sst_.strings.size(), UINT32_MAX);
-  SharedStrings strings;
-  for (const auto& sub : substreams_) {
-    for (const auto& r : sub.records) {
-      if (r.id == rid::LabelSst) newIndex.at(readLabelSst(r).sst) = 0;
-    }
-  }
-  for (std::size_t i = 0; i < newIndex.size(); ++i) {
-    if (newIndex[i] == 0) {
-      newIndex[i] = static_cast<std::uint32_t>(strings.strings.size());
-      strings.strings.push_back(sst_.strings[i]);
-    }
-  }
   std::vector<Substream> subs = substreams_;
-  for (auto& sub : subs) {
-    for (auto& r : sub.records) {
-      // An empty HEADER or FOOTER record lets one spreadsheet program print its own
-      // default header and footer; an empty string prints none in every reader.
-      if ((r.id == rid::Header || r.id == rid::Footer) && r.data.empty()) r = writeEmptyHeaderFooter(r.id);
-      if (r.id != rid::LabelSst) continue;
-      LabelSst c = readLabelSst(r);
-      c.sst = newIndex[c.sst];
-      r = writeLabelSst(c);
-      ++strings.total;
-    }
-  }
+  const SharedStrings strings = renumberStrings(sst_, subs);
 
   std::vector<Record> globals = globals_;
   std::vector<Record> sstGroup;
@@ -545,32 +600,16 @@ Bytes Workbook::serialise() const {
   if (writeStrings) sstGroup = writeSst(strings, &places);
   std::size_t sstPosition = 0;
   for (std::size_t i = 0; i < sstInsertAt_; ++i) sstPosition += recordSize(globals[i]);
+  if (writeStrings) sstGroup.push_back(writeExtSst(sstGroup, places, sstPosition));
 
   std::size_t globalsSize = 0;
   for (const auto& r : globals) globalsSize += recordSize(r);
-  Record extSst;
-  if (writeStrings) {
-    extSst = writeExtSst(sstGroup, places, sstPosition);
-    for (const auto& r : sstGroup) globalsSize += recordSize(r);
-    globalsSize += recordSize(extSst);
-  }
-
-  // Substreams get their final sizes, then their positions.
-  std::vector<std::size_t> start;
-  std::size_t pos = globalsSize;
-  for (auto& sub : subs) {
-    refreshIndex(sub.records, 0);
-    start.push_back(pos);
-    for (const auto& r : sub.records) pos += recordSize(r);
-  }
-  for (std::size_t i = 0; i < subs.size(); ++i) refreshIndex(subs[i].records, start[i]);
+  for (const auto& r : sstGroup) globalsSize += recordSize(r);
+  const std::vector<std::size_t> start = placeSubstreams(subs, globalsSize);
   for (const auto& s : sheets_)
     putU32(globals[s.boundSheetRecord].data, 0, static_cast<std::uint32_t>(start[s.substream]));
 
-  if (writeStrings) {
-    sstGroup.push_back(extSst);
-    globals.insert(globals.begin() + static_cast<std::ptrdiff_t>(sstInsertAt_), sstGroup.begin(), sstGroup.end());
-  }
+  globals.insert(globals.begin() + static_cast<std::ptrdiff_t>(sstInsertAt_), sstGroup.begin(), sstGroup.end());
   Bytes out = encodeRecords(globals);
   for (const auto& sub : subs) {
     for (const auto& r : sub.records) appendRecord(out, r);

@@ -50,6 +50,30 @@ void Check(int pair, double p, double first, double second, Tally& tally) {
   }
 }
 
+// The second inputs around every limit of pair 1, 2, 3 or 5 at one dry bulb.
+void CheckAround(int pair, double p, double tdb, Tally& tally) {
+  switch (pair) {
+    case 1:
+      for (double RH : {0.0, 0.001, 1.0, 30.0, 90.0, 99.9, 99.999, 100.0}) Check(1, p, tdb, RH, tally);
+      break;
+    case 2:
+      for (double drop : {0.0, 0.001, 0.1, 2.0, 10.0, 40.0}) Check(2, p, tdb, tdb - drop, tally);
+      break;
+    case 3: {
+      const EnthalpyRange range = SaturatedEnthalpyRange(tdb, p);
+      for (double f : {0.0, 1e-6, 0.1, 0.5, 0.9, 0.999, 1.0}) {
+        Check(3, p, tdb, range.hmin + f * (range.hmax - range.hmin), tally);
+      }
+      break;
+    }
+    case 5: {
+      const double xmax = AtDisplayPrecision(kPoint, MaxAbsHumidity(tdb, p), kXmaxPattern);
+      for (double f : {0.0, 1e-4, 0.3, 0.9, 0.999, 1.0}) Check(5, p, tdb, f * xmax, tally);
+      break;
+    }
+  }
+}
+
 class AcceptedStates : public testing::TestWithParam<double> {};
 
 TEST_P(AcceptedStates, ResolveToFiniteValuesWithTheWetBulbAtTheSignChange) {
@@ -60,28 +84,7 @@ TEST_P(AcceptedStates, ResolveToFiniteValuesWithTheWetBulbAtTheSignChange) {
     std::vector<double> dryBulbs;
     for (double tdb = -40.1; tdb < tdbmax; tdb += 6.1) dryBulbs.push_back(tdb);
     for (double below : {0.3, 0.06, 0.01, 0.001}) dryBulbs.push_back(tdbmax - below);
-    for (double tdb : dryBulbs) {
-      switch (pair) {
-        case 1:
-          for (double RH : {0.0, 0.001, 1.0, 30.0, 90.0, 99.9, 99.999, 100.0}) Check(1, p, tdb, RH, tally);
-          break;
-        case 2:
-          for (double drop : {0.0, 0.001, 0.1, 2.0, 10.0, 40.0}) Check(2, p, tdb, tdb - drop, tally);
-          break;
-        case 3: {
-          const EnthalpyRange range = SaturatedEnthalpyRange(tdb, p);
-          for (double f : {0.0, 1e-6, 0.1, 0.5, 0.9, 0.999, 1.0}) {
-            Check(3, p, tdb, range.hmin + f * (range.hmax - range.hmin), tally);
-          }
-          break;
-        }
-        case 5: {
-          const double xmax = AtDisplayPrecision(kPoint, MaxAbsHumidity(tdb, p), kXmaxPattern);
-          for (double f : {0.0, 1e-4, 0.3, 0.9, 0.999, 1.0}) Check(5, p, tdb, f * xmax, tally);
-          break;
-        }
-      }
-    }
+    for (double tdb : dryBulbs) CheckAround(pair, p, tdb, tally);
   }
   const double tdbmax4 = AtDisplayPrecision(kPoint, MaxDryBulb(InputPair::AbsHumidityEnthalpy, p), kTdbmaxPattern);
   for (double x : {0.0, 1e-5, 0.001, 0.01, 0.1, 1.0, 10.0, 1000.0}) {

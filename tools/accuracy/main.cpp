@@ -54,6 +54,15 @@ std::optional<Differences> Compare(double p, double tdb, double rh) {
 // Highest dry bulb pair 1 accepts at p, as the panel shows it (one decimal).
 double HighestDryBulb(double p) { return std::floor(0.9 * SatTemperature(p) * 10) / 10; }
 
+// One region's largest and rms difference, or a dash where no state falls.
+void PrintCell(const Stat& s) {
+  if (s.n == 0) {
+    std::printf(" — |");
+  } else {
+    std::printf(" %.3g / %.3g |", s.max, s.rms());
+  }
+}
+
 void Table(const char* title, double Differences::*field, const char* unit) {
   std::printf("\n**%s** [%s], largest / rms\n\n", title, unit);
   std::printf("| p [bar] | below 0 °C | 0 to 50 °C | above 50 °C |\n|---|---|---|---|\n");
@@ -67,13 +76,7 @@ void Table(const char* title, double Differences::*field, const char* unit) {
       }
     }
     std::printf("| %g |", p);
-    for (const Stat& s : regions) {
-      if (s.n == 0) {
-        std::printf(" — |");
-      } else {
-        std::printf(" %.3g / %.3g |", s.max, s.rms());
-      }
-    }
+    for (const Stat& s : regions) PrintCell(s);
     std::printf("\n");
   }
 }

@@ -155,6 +155,26 @@ class Painter {
     return std::nullopt;
   }
 
+  // An enthalpy line's wet bulb where it meets saturation, and its enthalpy: at the line's
+  // dry end in the chart (inside the right edge where the line leaves through it), beside
+  // saturation in the diagram.
+  void enthalpyLabels(const EnthalpyLine& line) {
+    const QPointF saturated = frame_.toPage(line.atSaturation);
+    if (inside(saturated)) {
+      text(saturated + QPointF(-5, -3), Text(numbers_, line.wetBulb, "##0.0"), kEnthalpy, 11,
+           Qt::AlignRight | Qt::AlignBottom);
+    }
+    if (mollier()) {
+      if (auto at = firstInside(line.points)) {
+        text(*at + QPointF(6, 0), Text(numbers_, line.h, "##0"), kEnthalpy, 11, Qt::AlignLeft | Qt::AlignVCenter);
+      }
+    } else if (auto at = lastInside(line.points)) {
+      const bool atRightEdge = at->x() > frame_.plot().right() - 30;
+      text(*at + QPointF(atRightEdge ? -4 : 3, -3), Text(numbers_, line.h, "##0"), kEnthalpy, 11,
+           (atRightEdge ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignBottom);
+    }
+  }
+
   void labels() {
     for (const ChartLine& line : g_.relativeHumidity) {
       if (auto at = lastInside(line.points)) {
@@ -162,24 +182,7 @@ class Painter {
              Qt::AlignRight | Qt::AlignTop);
       }
     }
-    for (const EnthalpyLine& line : g_.enthalpy) {
-      const QPointF saturated = frame_.toPage(line.atSaturation);
-      if (inside(saturated)) {
-        text(saturated + QPointF(-5, -3), Text(numbers_, line.wetBulb, "##0.0"), kEnthalpy, 11,
-             Qt::AlignRight | Qt::AlignBottom);
-      }
-      // The enthalpy itself: at the line's dry end in the chart (inside the right edge where the
-      // line leaves through it), beside saturation in the diagram.
-      if (mollier()) {
-        if (auto at = firstInside(line.points)) {
-          text(*at + QPointF(6, 0), Text(numbers_, line.h, "##0"), kEnthalpy, 11, Qt::AlignLeft | Qt::AlignVCenter);
-        }
-      } else if (auto at = lastInside(line.points)) {
-        const bool atRightEdge = at->x() > frame_.plot().right() - 30;
-        text(*at + QPointF(atRightEdge ? -4 : 3, -3), Text(numbers_, line.h, "##0"), kEnthalpy, 11,
-             (atRightEdge ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignBottom);
-      }
-    }
+    for (const EnthalpyLine& line : g_.enthalpy) enthalpyLabels(line);
     for (const ChartLine& line : g_.density) {
       if (auto at = lastInside(line.points)) {
         text(*at + QPointF(4, 0), Text(numbers_, line.value, DecimalsFor(g_.densityStep)), kDensity, 11,
