@@ -10,7 +10,7 @@
 #include "numbers/numbers.hpp"
 #include "shell/report_window.hpp"
 #include "shell/shell_texts.hpp"
-#include "window/chart/chart_subject.hpp"
+#include "window/chart/chart_subject_of.hpp"
 #include "window/model/main_window_model.hpp"
 
 class QComboBox;

@@ -2,7 +2,7 @@
 
 #include "report/report_generation.hpp"
 #include "window/model/control_names.hpp"
-#include "window/report/report_content.hpp"
+#include "window/report/report_content_of.hpp"
 
 namespace vaporel {
 namespace {

@@ -13,7 +13,7 @@
 #include "report/workbook_spreadsheet.hpp"
 #include "report_files.hpp"
 #include "support/window_fixture.hpp"
-#include "window/report/report_content.hpp"
+#include "window/report/report_content_of.hpp"
 
 namespace vaporel::testing {
 namespace {

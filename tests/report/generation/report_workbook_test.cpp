@@ -19,7 +19,7 @@
 #include "report_files.hpp"
 #include "support/recording_platform.hpp"
 #include "window/report/excel_command.hpp"
-#include "window/report/report_content.hpp"
+#include "window/report/report_content_of.hpp"
 
 namespace vaporel {
 namespace {

@@ -1,4 +1,4 @@
-#include "window/chart/chart_subject.hpp"
+#include "window/chart/chart_subject_of.hpp"
 
 #include "calculation/check_sequence.hpp"
 #include "window/input/selector_and_reset.hpp"

@@ -1,4 +1,4 @@
-#include "window/report/report_content.hpp"
+#include "window/report/report_content_of.hpp"
 
 #include "window/model/control_names.hpp"
 
