@@ -25,13 +25,13 @@ std::vector<ChartPoint> ProcessLine(std::size_t points) {
   return line;
 }
 
-void BM_ChartGeometry(benchmark::State& state) {
+void BmChartGeometry(benchmark::State& state) {
   const auto points = ProcessLine(static_cast<std::size_t>(state.range(0)));
   for (auto _ : state) benchmark::DoNotOptimize(vaporel::BuildChartGeometry(1.01325, points));
 }
-BENCHMARK(BM_ChartGeometry)->Arg(1)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmChartGeometry)->Arg(1)->Arg(10000)->Unit(benchmark::kMillisecond);
 
-void BM_ChartPng(benchmark::State& state) {
+void BmChartPng(benchmark::State& state) {
   const auto points = ProcessLine(static_cast<std::size_t>(state.range(0)));
   const vaporel::Numbers numbers('.');
   for (auto _ : state) {
@@ -46,7 +46,7 @@ void BM_ChartPng(benchmark::State& state) {
     benchmark::DoNotOptimize(png.size());
   }
 }
-BENCHMARK(BM_ChartPng)->Arg(1)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmChartPng)->Arg(1)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -17,7 +17,7 @@ const vaporel::ReportContent kContent{{"Dry bulb temperature [oC] ", "Relative h
                                       {"1.013", "20.00", "13.73", "9.27", "0.00725", "1.1987", "38.49", "0.01168",
                                        "50.0", "1.0189", "0.025976", "1.803E-05", "0.702"}};
 
-void BM_WriteAndSaveReport(benchmark::State& state) {
+void BmWriteAndSaveReport(benchmark::State& state) {
   namespace fs = std::filesystem;
   const fs::path report = fs::temp_directory_path() / "vaporel-report-bench.xls";
   fs::copy_file(VAPOREL_TEMPLATE_PATH, report, fs::copy_options::overwrite_existing);
@@ -27,7 +27,7 @@ void BM_WriteAndSaveReport(benchmark::State& state) {
   }
   fs::remove(report);
 }
-BENCHMARK(BM_WriteAndSaveReport)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmWriteAndSaveReport)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -20,7 +20,7 @@ namespace {
 
 constexpr int kScreenshotDelayMs = 500;
 
-QString screenshotPath(const QStringList& arguments) {
+QString ScreenshotPath(const QStringList& arguments) {
   const qsizetype at = arguments.indexOf(QStringLiteral("--screenshot"));
   if (at < 0 || at + 1 >= arguments.size()) return {};
   return arguments.at(at + 1);
@@ -30,7 +30,7 @@ QString screenshotPath(const QStringList& arguments) {
 
 int main(int argc, char** argv) {
   vaporel::ShellApplication app(argc, argv);
-  const QString screenshot = screenshotPath(QCoreApplication::arguments());
+  const QString screenshot = ScreenshotPath(QCoreApplication::arguments());
 
   vaporel::MainWindowModel model;
   vaporel::QtPlatform platform;

@@ -57,11 +57,11 @@ std::string FailureLine(const std::string& out, const xls::Error& error) {
       break;
     case ErrorCode::NotCompoundFile:
     case ErrorCode::NoWorkbookStream:
-      cause = "not a workbook of this program (" + LowerFirst(xls::describe(error.code)) + ")";
+      cause = "not a workbook of this program (" + LowerFirst(xls::Describe(error.code)) + ")";
       break;
     case ErrorCode::Damaged: cause = "damaged workbook (" + error.detail + ")"; break;
     case ErrorCode::Encrypted: cause = "password-protected workbook"; break;
-    default: cause = error.cause.empty() ? LowerFirst(xls::describe(error.code)) : error.cause; break;
+    default: cause = error.cause.empty() ? LowerFirst(xls::Describe(error.code)) : error.cause; break;
   }
   // A missing file (OUT's folder, or the template) is named by its own path.
   const std::string& file = error.code == ErrorCode::FileMissing ? error.detail : out;

@@ -33,7 +33,7 @@ const QColor kBusyText(18, 0, 0);
 const QColor kRuleGrey(128, 128, 128);
 const QColor kResultCyan(128, 255, 255);
 
-QColor inkColour(Ink ink) {
+QColor InkColour(Ink ink) {
   switch (ink) {
     case Ink::DarkGrey: return kDarkGrey;
     case Ink::Black: return kBlack;
@@ -42,16 +42,16 @@ QColor inkColour(Ink ink) {
   return kDarkGrey;
 }
 
-QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = widget->palette();
   palette.setColor(role, colour);
   widget->setPalette(palette);
 }
 
 // Text colour of a control that can be disabled: the disabled look stays the system's.
-void setEnabledInk(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+void SetEnabledInk(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Active, role, colour);
   palette.setColor(QPalette::Inactive, role, colour);
@@ -59,7 +59,7 @@ void setEnabledInk(QWidget* widget, QPalette::ColorRole role, const QColor& colo
 }
 
 // Controls that take the keyboard focus; everything else (labels, frames, lines) never does.
-bool isFocusable(ControlKind kind) {
+bool IsFocusable(ControlKind kind) {
   return kind == ControlKind::Field || kind == ControlKind::Button || kind == ControlKind::Selector;
 }
 
@@ -70,7 +70,7 @@ MainWindow::MainWindow(MainWindowLogic& logic, Twips twips) : logic_(logic), twi
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setWindowTitle(QStringLiteral("THERMODYNAMIC PROPERTIES OF VAPOREL"));
   setWindowIcon(QIcon(QStringLiteral(":/vaporel/vaporel.png")));
-  setFont(windowFont({9.75, false, false}));
+  setFont(WindowFont({9.75, false, false}));
 
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("frmMain"));
@@ -93,7 +93,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildControls() {
-  for (const ControlLayout& layout : mainWindowLayout()) {
+  for (const ControlLayout& layout : MainWindowLayout()) {
     QWidget* parent = centralWidget();
     if (!layout.container.empty()) parent = controls_.at(std::string(layout.container)).widget;
     QWidget* widget = createControl(layout, parent);
@@ -104,14 +104,14 @@ void MainWindow::buildControls() {
 
 QWidget* MainWindow::createControl(const ControlLayout& layout, QWidget* parent) {
   const QRect geometry = twips_.rect(layout.left, layout.top, layout.width, layout.height);
-  const QFont font = windowFont(layout.font);
+  const QFont font = WindowFont(layout.font);
   const std::string name(layout.name);
   QWidget* widget = nullptr;
 
   switch (layout.kind) {
     case ControlKind::Frame: {
       auto* frame = new QGroupBox(parent);
-      setColour(frame, QPalette::WindowText, inkColour(layout.ink));
+      SetColour(frame, QPalette::WindowText, InkColour(layout.ink));
       widget = frame;
       break;
     }
@@ -122,7 +122,7 @@ QWidget* MainWindow::createControl(const ControlLayout& layout, QWidget* parent)
       label->setTextFormat(Qt::PlainText);
       label->setAlignment(layout.align);
       label->setWordWrap(layout.wordWrap);
-      setColour(label, QPalette::WindowText, inkColour(layout.ink));
+      SetColour(label, QPalette::WindowText, InkColour(layout.ink));
       if (layout.kind != ControlKind::Label) {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setLineWidth(1);
@@ -131,10 +131,10 @@ QWidget* MainWindow::createControl(const ControlLayout& layout, QWidget* parent)
       if (layout.kind == ControlKind::ValueBox) {
         // The system's border colour behind the system's highlight colour.
         const QPalette system = QGuiApplication::palette();
-        setColour(label, QPalette::Window, system.color(QPalette::Active, QPalette::Button));
-        setColour(label, QPalette::WindowText, system.color(QPalette::Active, QPalette::Highlight));
+        SetColour(label, QPalette::Window, system.color(QPalette::Active, QPalette::Button));
+        SetColour(label, QPalette::WindowText, system.color(QPalette::Active, QPalette::Highlight));
       } else if (layout.kind == ControlKind::ResultBox) {
-        setColour(label, QPalette::Window, kResultCyan);
+        SetColour(label, QPalette::Window, kResultCyan);
       }
       widget = label;
       break;
@@ -146,7 +146,7 @@ QWidget* MainWindow::createControl(const ControlLayout& layout, QWidget* parent)
       field->setFocusPolicy(Qt::StrongFocus);
       // A drop would change a field the focus never entered, so its check would never run.
       field->setAcceptDrops(false);
-      setEnabledInk(field, QPalette::Text, inkColour(layout.ink));
+      SetEnabledInk(field, QPalette::Text, InkColour(layout.ink));
       connect(field, &QLineEdit::textEdited, this, [this, field, name](const QString& text) {
         RunCommand([&] { logic_.editField(name, text.toStdString()); });
         render();
@@ -159,7 +159,7 @@ QWidget* MainWindow::createControl(const ControlLayout& layout, QWidget* parent)
       auto* button = new ReturnKeyButton(parent);
       button->setAutoDefault(false);
       button->setFocusPolicy(Qt::StrongFocus);
-      setEnabledInk(button, QPalette::ButtonText, inkColour(layout.ink));
+      SetEnabledInk(button, QPalette::ButtonText, InkColour(layout.ink));
       connect(button, &QPushButton::clicked, this, [this, name] {
         RunCommand([&] { logic_.click(name); });
         render();
@@ -174,12 +174,12 @@ QWidget* MainWindow::createControl(const ControlLayout& layout, QWidget* parent)
       selector->setFocusPolicy(Qt::StrongFocus);
       {
         const QSignalBlocker blocker(selector);
-        for (const std::string& entry : MainWindowModel::pairEntries()) selector->addItem(qt(entry));
+        for (const std::string& entry : MainWindowModel::pairEntries()) selector->addItem(Qt(entry));
         selector->setCurrentIndex(-1);
       }
-      setEnabledInk(selector, QPalette::Text, inkColour(layout.ink));
-      setEnabledInk(selector, QPalette::ButtonText, inkColour(layout.ink));
-      setColour(selector, QPalette::Base, Qt::white);
+      SetEnabledInk(selector, QPalette::Text, InkColour(layout.ink));
+      SetEnabledInk(selector, QPalette::ButtonText, InkColour(layout.ink));
+      SetColour(selector, QPalette::Base, Qt::white);
       connect(selector, &QComboBox::activated, this, [this](int index) {
         RunCommand([&] { logic_.selectPair(index); });
         render();
@@ -191,7 +191,7 @@ QWidget* MainWindow::createControl(const ControlLayout& layout, QWidget* parent)
       // A one-pixel rule: a filled strip, which draws the same at every scale.
       widget = new QWidget(parent);
       widget->setAutoFillBackground(true);
-      setColour(widget, QPalette::Window, kRuleGrey);
+      SetColour(widget, QPalette::Window, kRuleGrey);
       widget->setGeometry(geometry.x(), geometry.y(), geometry.width(), std::max(1, twips_.toPixels(kTwipsPerPixel)));
       widget->setFocusPolicy(Qt::NoFocus);
       return widget;
@@ -207,7 +207,7 @@ QWidget* MainWindow::createControl(const ControlLayout& layout, QWidget* parent)
       break;
     }
   }
-  if (!isFocusable(layout.kind)) widget->setFocusPolicy(Qt::NoFocus);
+  if (!IsFocusable(layout.kind)) widget->setFocusPolicy(Qt::NoFocus);
   widget->setFont(font);
   widget->setGeometry(geometry);
   return widget;
@@ -279,7 +279,7 @@ void MainWindow::render() {
       renderControl(it->second, control);
     } else if (auto menu = menus_.find(name); menu != menus_.end()) {
       QAction* action = menu->second;
-      if (action->text() != qt(control.text)) action->setText(qt(control.text));
+      if (action->text() != Qt(control.text)) action->setText(Qt(control.text));
       action->setVisible(control.visible);
       action->setEnabled(control.enabled);
     }
@@ -291,7 +291,7 @@ void MainWindow::render() {
 
 void MainWindow::renderControl(const Entry& entry, const Control& control) {
   QWidget* widget = entry.widget;
-  const QString text = qt(control.text);
+  const QString text = Qt(control.text);
   switch (entry.kind) {
     case ControlKind::Frame: {
       auto* frame = static_cast<QGroupBox*>(widget);
@@ -310,7 +310,7 @@ void MainWindow::renderControl(const Entry& entry, const Control& control) {
       // setText puts the caret at the end and raises textChanged only, never textEdited.
       if (field->text() != text) field->setText(text);
       const QColor background(control.background.r, control.background.g, control.background.b);
-      if (field->palette().color(QPalette::Base) != background) setColour(field, QPalette::Base, background);
+      if (field->palette().color(QPalette::Base) != background) SetColour(field, QPalette::Base, background);
       break;
     }
     case ControlKind::Button: {
@@ -366,7 +366,7 @@ void MainWindow::renderPointer() {
 std::string MainWindow::focusableNameOf(QObject* receiver) const {
   for (auto* widget = qobject_cast<QWidget*>(receiver); widget != nullptr; widget = widget->parentWidget()) {
     for (const auto& [name, entry] : controls_) {
-      if (entry.widget == widget) return isFocusable(entry.kind) ? name : std::string();
+      if (entry.widget == widget) return IsFocusable(entry.kind) ? name : std::string();
     }
     if (widget->isWindow()) break;
   }

@@ -12,7 +12,7 @@
 namespace vaporel {
 namespace {
 
-QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 constexpr int kViewerStartMs = 5000;
 // Desktop openers hand the file over and return; a generic one may instead run the
@@ -32,7 +32,7 @@ void QtPlatform::attach(QWidget* window, std::function<void()> render) {
 
 void QtPlatform::messageBox(std::string_view text, std::string_view title, MessageIcon icon) {
   const QMessageBox::Icon boxIcon = icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information;
-  QMessageBox box(boxIcon, qt(title), qt(text), QMessageBox::Ok, window_);
+  QMessageBox box(boxIcon, Qt(title), Qt(text), QMessageBox::Ok, window_);
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();
   // Without a window manager nothing hands the activation back to the main window.
@@ -48,9 +48,9 @@ void QtPlatform::repaint() {
 
 void QtPlatform::saveSetting(std::string_view application, std::string_view section, std::string_view key,
                              std::string_view value) {
-  QSettings settings(qt(application), qt(application));
-  settings.beginGroup(qt(section));
-  settings.setValue(qt(key), qt(value));
+  QSettings settings(Qt(application), Qt(application));
+  settings.beginGroup(Qt(section));
+  settings.setValue(Qt(key), Qt(value));
 }
 
 bool QtPlatform::openDocument(const std::string& path) {

@@ -41,7 +41,7 @@ Twips ScreenTwips(const QWidget* owner) {
 
 QPushButton* Button(QWidget* parent, const char* caption, QRect geometry) {
   auto* button = new ReturnKeyButton(QString::fromUtf8(caption), parent);
-  button->setFont(windowFont({12, true}));
+  button->setFont(WindowFont({12, true}));
   button->setGeometry(geometry);
   button->setAutoDefault(false);
   return button;
@@ -85,7 +85,7 @@ ReportWindowDialog::ReportWindowDialog(QWidget* owner, ReportWindowServices serv
   const Twips twips = ScreenTwips(owner);
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("EXCEL"));
-  setFont(windowFont({8.25, false}));
+  setFont(WindowFont({8.25, false}));
   setFixedSize(twips.toPixels(kClientWidthTwips), twips.toPixels(kClientHeightTwips));
   setSizeGripEnabled(false);
   setWindowModality(Qt::ApplicationModal);

@@ -5,15 +5,15 @@
 
 namespace vaporel {
 
-QString windowFontFamily() {
+QString WindowFontFamily() {
   static const QString family = QFontDatabase::families().contains(QStringLiteral("Verdana"))
                                     ? QStringLiteral("Verdana")
                                     : QStringLiteral("DejaVu Sans");
   return family;
 }
 
-QFont windowFont(FontSpec spec) {
-  QFont font(windowFontFamily());
+QFont WindowFont(FontSpec spec) {
+  QFont font(WindowFontFamily());
   font.setPointSizeF(spec.points);
   font.setBold(spec.bold);
   font.setItalic(spec.italic);

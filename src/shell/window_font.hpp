@@ -12,7 +12,7 @@ struct FontSpec {
   bool italic = false;
 };
 
-QString windowFontFamily();
-QFont windowFont(FontSpec spec);
+QString WindowFontFamily();
+QFont WindowFont(FontSpec spec);
 
 }  // namespace vaporel

@@ -9,7 +9,7 @@ constexpr FontSpec kPlain9{9, false, false};
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
 constexpr Qt::Alignment kCentre = Qt::AlignCenter;
 
-std::vector<ControlLayout> buildLayout() {
+std::vector<ControlLayout> BuildLayout() {
   std::vector<ControlLayout> l = {
       // title band
       {control::TitleFrame, ControlKind::Frame, "", 240, 120, 7215, 1335, {9.75, true, false}, Ink::Black},
@@ -174,8 +174,8 @@ std::vector<ControlLayout> buildLayout() {
 
 }  // namespace
 
-const std::vector<ControlLayout>& mainWindowLayout() {
-  static const std::vector<ControlLayout> layout = buildLayout();
+const std::vector<ControlLayout>& MainWindowLayout() {
+  static const std::vector<ControlLayout> layout = BuildLayout();
   return layout;
 }
 

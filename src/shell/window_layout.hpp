@@ -41,6 +41,6 @@ inline constexpr int kClientWidthTwips = 13440;
 inline constexpr int kClientHeightTwips = 8445;
 
 // Containers come before their contents.
-const std::vector<ControlLayout>& mainWindowLayout();
+const std::vector<ControlLayout>& MainWindowLayout();
 
 }  // namespace vaporel

@@ -4,31 +4,31 @@
 
 namespace vaporel::xls {
 
-Record writeBof(std::uint16_t type) {
+Record WriteBof(std::uint16_t type) {
   ByteWriter w;
   // BIFF8, substream type, build 0x0DBB of 1996, file history flags, lowest BIFF version 6.
   w.u16(0x0600).u16(type).u16(0x0DBB).u16(0x07CC).u32(0x00000041).u32(0x00000006);
   return Record{rid::Bof, w.take()};
 }
 
-std::uint16_t bofVersion(const Record& r) { return getU16(r.data, 0); }
+std::uint16_t BofVersion(const Record& r) { return GetU16(r.data, 0); }
 
-BoundSheet readBoundSheet(const Record& r) {
+BoundSheet ReadBoundSheet(const Record& r) {
   ByteReader in(r.data);
   BoundSheet b;
   b.position = in.u32(), b.visibility = in.u8(), b.type = in.u8();
-  b.name = readXlUnicodeString(in, true);
+  b.name = ReadXlUnicodeString(in, true);
   return b;
 }
 
-Record writeBoundSheet(const BoundSheet& b) {
+Record WriteBoundSheet(const BoundSheet& b) {
   ByteWriter w;
   w.u32(b.position).u8(b.visibility).u8(b.type);
-  writeXlUnicodeString(w, b.name, true);
+  WriteXlUnicodeString(w, b.name, true);
   return Record{rid::BoundSheet, w.take()};
 }
 
-Record writePrintAreaName(std::uint16_t sheetTab, std::uint16_t externSheet, const CellRange& area) {
+Record WritePrintAreaName(std::uint16_t sheetTab, std::uint16_t externSheet, const CellRange& area) {
   ByteWriter formula;
   formula.u8(0x3B).u16(externSheet).u16(area.firstRow).u16(area.lastRow).u16(area.firstCol).u16(area.lastCol);
   ByteWriter w;
@@ -42,7 +42,7 @@ Record writePrintAreaName(std::uint16_t sheetTab, std::uint16_t externSheet, con
   return Record{rid::Name, w.take()};
 }
 
-std::optional<CellRange> readPrintAreaName(const Record& r, std::uint16_t& sheetTab) {
+std::optional<CellRange> ReadPrintAreaName(const Record& r, std::uint16_t& sheetTab) {
   ByteReader in(r.data);
   const std::uint16_t flags = in.u16();
   in.u8();
@@ -70,7 +70,7 @@ std::optional<CellRange> readPrintAreaName(const Record& r, std::uint16_t& sheet
   return a;
 }
 
-PageSetup readSetup(const Record& r) {
+PageSetup ReadSetup(const Record& r) {
   ByteReader in(r.data);
   PageSetup s;
   s.paperSize = in.u16(), s.scale = in.u16(), s.firstPage = in.u16(), s.fitWidth = in.u16();
@@ -79,46 +79,46 @@ PageSetup readSetup(const Record& r) {
   return s;
 }
 
-Record writeSetup(const PageSetup& s) {
+Record WriteSetup(const PageSetup& s) {
   ByteWriter w;
   w.u16(s.paperSize).u16(s.scale).u16(s.firstPage).u16(s.fitWidth).u16(s.fitHeight).u16(s.flags);
   w.u16(s.resolution).u16(s.verticalResolution).f64(s.headerMargin).f64(s.footerMargin).u16(s.copies);
   return Record{rid::Setup, w.take()};
 }
 
-Record writeU16Record(std::uint16_t id, std::uint16_t value) {
+Record WriteU16Record(std::uint16_t id, std::uint16_t value) {
   ByteWriter w;
   w.u16(value);
   return Record{id, w.take()};
 }
 
-Record writeEmptyHeaderFooter(std::uint16_t id) {
+Record WriteEmptyHeaderFooter(std::uint16_t id) {
   ByteWriter w;
   w.u16(0).u8(0);  // XLUnicodeString: no characters, 8-bit
   return Record{id, w.take()};
 }
 
-std::uint16_t readU16Record(const Record& r) { return getU16(r.data, 0); }
+std::uint16_t ReadU16Record(const Record& r) { return GetU16(r.data, 0); }
 
-Record writeDoubleRecord(std::uint16_t id, double value) {
+Record WriteDoubleRecord(std::uint16_t id, double value) {
   ByteWriter w;
   w.f64(value);
   return Record{id, w.take()};
 }
 
-double readDoubleRecord(const Record& r) {
+double ReadDoubleRecord(const Record& r) {
   ByteReader in(r.data);
   return in.f64();
 }
 
-DefaultRowHeight readDefaultRowHeight(const Record& r) {
+DefaultRowHeight ReadDefaultRowHeight(const Record& r) {
   ByteReader in(r.data);
   DefaultRowHeight d;
   d.flags = in.u16(), d.height = in.u16();
   return d;
 }
 
-Record writeDefaultRowHeight(const DefaultRowHeight& d) {
+Record WriteDefaultRowHeight(const DefaultRowHeight& d) {
   ByteWriter w;
   w.u16(d.flags).u16(d.height);
   return Record{rid::DefaultRowHeight, w.take()};

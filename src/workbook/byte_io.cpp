@@ -72,23 +72,23 @@ ByteWriter& ByteWriter::zeros(std::size_t count) {
   return *this;
 }
 
-void putU16(Bytes& b, std::size_t at, std::uint16_t v) {
+void PutU16(Bytes& b, std::size_t at, std::uint16_t v) {
   b.at(at) = static_cast<std::uint8_t>(v & 0xFF);
   b.at(at + 1) = static_cast<std::uint8_t>(v >> 8);
 }
 
-void putU32(Bytes& b, std::size_t at, std::uint32_t v) {
-  putU16(b, at, static_cast<std::uint16_t>(v & 0xFFFF));
-  putU16(b, at + 2, static_cast<std::uint16_t>(v >> 16));
+void PutU32(Bytes& b, std::size_t at, std::uint32_t v) {
+  PutU16(b, at, static_cast<std::uint16_t>(v & 0xFFFF));
+  PutU16(b, at + 2, static_cast<std::uint16_t>(v >> 16));
 }
 
-std::uint16_t getU16(std::span<const std::uint8_t> b, std::size_t at) {
+std::uint16_t GetU16(std::span<const std::uint8_t> b, std::size_t at) {
   ByteReader r(b);
   r.skip(at);
   return r.u16();
 }
 
-std::string utf8FromUtf16(const std::u16string& s) {
+std::string Utf8FromUtf16(const std::u16string& s) {
   std::string out;
   for (std::size_t i = 0; i < s.size(); ++i) {
     char32_t c = s[i];
@@ -117,7 +117,7 @@ std::string utf8FromUtf16(const std::u16string& s) {
   return out;
 }
 
-std::u16string utf16FromUtf8(const std::string& s) {
+std::u16string Utf16FromUtf8(const std::string& s) {
   std::u16string out;
   std::size_t i = 0;
   while (i < s.size()) {

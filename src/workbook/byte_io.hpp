@@ -54,12 +54,12 @@ class ByteWriter {
   Bytes out_;
 };
 
-void putU16(Bytes& b, std::size_t at, std::uint16_t v);
-void putU32(Bytes& b, std::size_t at, std::uint32_t v);
-std::uint16_t getU16(std::span<const std::uint8_t> b, std::size_t at);  // throws FormatError
+void PutU16(Bytes& b, std::size_t at, std::uint16_t v);
+void PutU32(Bytes& b, std::size_t at, std::uint32_t v);
+std::uint16_t GetU16(std::span<const std::uint8_t> b, std::size_t at);  // throws FormatError
 
 // UTF-16 code units <-> UTF-8 (unpaired surrogates become U+FFFD).
-std::string utf8FromUtf16(const std::u16string& s);
-std::u16string utf16FromUtf8(const std::string& s);
+std::string Utf8FromUtf16(const std::u16string& s);
+std::u16string Utf16FromUtf8(const std::string& s);
 
 }  // namespace vaporel::xls

@@ -9,55 +9,55 @@ namespace vaporel::xls {
 
 namespace {
 
-void expectLength(const Record& r, std::size_t atLeast) {
+void ExpectLength(const Record& r, std::size_t atLeast) {
   if (r.data.size() < atLeast) throw FormatError("record too short");
 }
 
-Record make(std::uint16_t id, ByteWriter& w) { return Record{id, w.take()}; }
+Record Make(std::uint16_t id, ByteWriter& w) { return Record{id, w.take()}; }
 
 }  // namespace
 
-LabelSst readLabelSst(const Record& r) {
+LabelSst ReadLabelSst(const Record& r) {
   ByteReader in(r.data);
   LabelSst c;
   c.row = in.u16(), c.col = in.u16(), c.xf = in.u16(), c.sst = in.u32();
   return c;
 }
 
-Record writeLabelSst(const LabelSst& c) {
+Record WriteLabelSst(const LabelSst& c) {
   ByteWriter w;
   w.u16(c.row).u16(c.col).u16(c.xf).u32(c.sst);
-  return make(rid::LabelSst, w);
+  return Make(rid::LabelSst, w);
 }
 
-NumberCell readNumber(const Record& r) {
+NumberCell ReadNumber(const Record& r) {
   ByteReader in(r.data);
   NumberCell c;
   c.row = in.u16(), c.col = in.u16(), c.xf = in.u16(), c.value = in.f64();
   return c;
 }
 
-Record writeNumber(const NumberCell& c) {
+Record WriteNumber(const NumberCell& c) {
   ByteWriter w;
   w.u16(c.row).u16(c.col).u16(c.xf).f64(c.value);
-  return make(rid::Number, w);
+  return Make(rid::Number, w);
 }
 
-BlankCell readBlank(const Record& r) {
+BlankCell ReadBlank(const Record& r) {
   ByteReader in(r.data);
   BlankCell c;
   c.row = in.u16(), c.col = in.u16(), c.xf = in.u16();
   return c;
 }
 
-Record writeBlank(const BlankCell& c) {
+Record WriteBlank(const BlankCell& c) {
   ByteWriter w;
   w.u16(c.row).u16(c.col).u16(c.xf);
-  return make(rid::Blank, w);
+  return Make(rid::Blank, w);
 }
 
-MulBlank readMulBlank(const Record& r) {
-  expectLength(r, 6);
+MulBlank ReadMulBlank(const Record& r) {
+  ExpectLength(r, 6);
   if (r.data.size() % 2 != 0) throw FormatError("MULBLANK of odd length");
   ByteReader in(r.data);
   MulBlank c;
@@ -69,15 +69,15 @@ MulBlank readMulBlank(const Record& r) {
   return c;
 }
 
-Record writeMulBlank(const MulBlank& c) {
+Record WriteMulBlank(const MulBlank& c) {
   ByteWriter w;
   w.u16(c.row).u16(c.firstCol);
   for (auto xf : c.xfs) w.u16(xf);
   w.u16(static_cast<std::uint16_t>(c.firstCol + c.xfs.size() - 1));
-  return make(rid::MulBlank, w);
+  return Make(rid::MulBlank, w);
 }
 
-double decodeRk(std::uint32_t rk) {
+double DecodeRk(std::uint32_t rk) {
   double v = 0;
   if (rk & 0x2) {
     v = static_cast<double>(static_cast<std::int32_t>(rk) >> 2);
@@ -87,21 +87,21 @@ double decodeRk(std::uint32_t rk) {
   return (rk & 0x1) ? v / 100 : v;
 }
 
-RkCell readRk(const Record& r) {
+RkCell ReadRk(const Record& r) {
   ByteReader in(r.data);
   RkCell c;
   c.row = in.u16(), c.col = in.u16(), c.value.xf = in.u16(), c.value.rk = in.u32();
   return c;
 }
 
-Record writeRk(const RkCell& c) {
+Record WriteRk(const RkCell& c) {
   ByteWriter w;
   w.u16(c.row).u16(c.col).u16(c.value.xf).u32(c.value.rk);
-  return make(rid::Rk, w);
+  return Make(rid::Rk, w);
 }
 
-MulRk readMulRk(const Record& r) {
-  expectLength(r, 6);
+MulRk ReadMulRk(const Record& r) {
+  ExpectLength(r, 6);
   if ((r.data.size() - 6) % 6 != 0) throw FormatError("MULRK of wrong length");
   ByteReader in(r.data);
   MulRk c;
@@ -117,16 +117,16 @@ MulRk readMulRk(const Record& r) {
   return c;
 }
 
-Record writeMulRk(const MulRk& c) {
+Record WriteMulRk(const MulRk& c) {
   ByteWriter w;
   w.u16(c.row).u16(c.firstCol);
   for (auto v : c.cells) w.u16(v.xf).u32(v.rk);
   w.u16(static_cast<std::uint16_t>(c.firstCol + c.cells.size() - 1));
-  return make(rid::MulRk, w);
+  return Make(rid::MulRk, w);
 }
 
-FormulaResult readFormulaResult(const Record& r) {
-  expectLength(r, 20);
+FormulaResult ReadFormulaResult(const Record& r) {
+  ExpectLength(r, 20);
   ByteReader in(r.data);
   in.skip(6);
   const auto result = in.bytes(8);
@@ -146,18 +146,18 @@ FormulaResult readFormulaResult(const Record& r) {
   return f;
 }
 
-std::u16string readStringRecord(const Record& r) {
+std::u16string ReadStringRecord(const Record& r) {
   ByteReader in(r.data);
-  return readXlUnicodeString(in, false);
+  return ReadXlUnicodeString(in, false);
 }
 
-std::u16string readLabelText(const Record& r) {
+std::u16string ReadLabelText(const Record& r) {
   ByteReader in(r.data);
   in.skip(6);
-  return readXlUnicodeString(in, false);
+  return ReadXlUnicodeString(in, false);
 }
 
-BoolErr readBoolErr(const Record& r) {
+BoolErr ReadBoolErr(const Record& r) {
   ByteReader in(r.data);
   BoolErr c;
   c.row = in.u16(), c.col = in.u16(), c.xf = in.u16(), c.value = in.u8();
@@ -165,7 +165,7 @@ BoolErr readBoolErr(const Record& r) {
   return c;
 }
 
-RowInfo readRow(const Record& r) {
+RowInfo ReadRow(const Record& r) {
   ByteReader in(r.data);
   RowInfo row;
   row.row = in.u16(), row.firstCol = in.u16(), row.lastColPlus1 = in.u16(), row.height = in.u16();
@@ -174,40 +174,40 @@ RowInfo readRow(const Record& r) {
   return row;
 }
 
-Record writeRow(const RowInfo& row) {
+Record WriteRow(const RowInfo& row) {
   ByteWriter w;
   w.u16(row.row).u16(row.firstCol).u16(row.lastColPlus1).u16(row.height).u32(row.reserved);
   w.u16(row.flags).u16(row.xfAndMore);
-  return make(rid::Row, w);
+  return Make(rid::Row, w);
 }
 
-Dimensions readDimensions(const Record& r) {
+Dimensions ReadDimensions(const Record& r) {
   ByteReader in(r.data);
   Dimensions d;
   d.firstRow = in.u32(), d.lastRowPlus1 = in.u32(), d.firstCol = in.u16(), d.lastColPlus1 = in.u16();
   return d;
 }
 
-Record writeDimensions(const Dimensions& d) {
+Record WriteDimensions(const Dimensions& d) {
   ByteWriter w;
   w.u32(d.firstRow).u32(d.lastRowPlus1).u16(d.firstCol).u16(d.lastColPlus1).u16(0);
-  return make(rid::Dimensions, w);
+  return Make(rid::Dimensions, w);
 }
 
-ColInfo readColInfo(const Record& r) {
+ColInfo ReadColInfo(const Record& r) {
   ByteReader in(r.data);
   ColInfo c;
   c.firstCol = in.u16(), c.lastCol = in.u16(), c.width = in.u16(), c.xf = in.u16(), c.flags = in.u16();
   return c;
 }
 
-Record writeColInfo(const ColInfo& c) {
+Record WriteColInfo(const ColInfo& c) {
   ByteWriter w;
   w.u16(c.firstCol).u16(c.lastCol).u16(c.width).u16(c.xf).u16(c.flags).u16(0);
-  return make(rid::ColInfo, w);
+  return Make(rid::ColInfo, w);
 }
 
-std::vector<CellRange> readMergedCells(const Record& r) {
+std::vector<CellRange> ReadMergedCells(const Record& r) {
   ByteReader in(r.data);
   const std::uint16_t count = in.u16();
   std::vector<CellRange> ranges;
@@ -219,15 +219,15 @@ std::vector<CellRange> readMergedCells(const Record& r) {
   return ranges;
 }
 
-Record writeMergedCells(const std::vector<CellRange>& ranges) {
+Record WriteMergedCells(const std::vector<CellRange>& ranges) {
   ByteWriter w;
   w.u16(static_cast<std::uint16_t>(ranges.size()));
   for (const auto& c : ranges) w.u16(c.firstRow).u16(c.lastRow).u16(c.firstCol).u16(c.lastCol);
-  return make(rid::MergedCells, w);
+  return Make(rid::MergedCells, w);
 }
 
-IndexRecord readIndex(const Record& r) {
-  expectLength(r, 16);
+IndexRecord ReadIndex(const Record& r) {
+  ExpectLength(r, 16);
   if (r.data.size() % 4 != 0) throw FormatError("INDEX of wrong length");
   ByteReader in(r.data);
   IndexRecord i;
@@ -237,15 +237,15 @@ IndexRecord readIndex(const Record& r) {
   return i;
 }
 
-Record writeIndex(const IndexRecord& i) {
+Record WriteIndex(const IndexRecord& i) {
   ByteWriter w;
   w.u32(0).u32(i.firstRow).u32(i.lastRowPlus1).u32(i.defColWidthPos);
   for (auto p : i.dbCellPositions) w.u32(p);
-  return make(rid::Index, w);
+  return Make(rid::Index, w);
 }
 
-DbCell readDbCell(const Record& r) {
-  expectLength(r, 4);
+DbCell ReadDbCell(const Record& r) {
+  ExpectLength(r, 4);
   if (r.data.size() % 2 != 0) throw FormatError("DBCELL of odd length");
   ByteReader in(r.data);
   DbCell d;
@@ -254,14 +254,14 @@ DbCell readDbCell(const Record& r) {
   return d;
 }
 
-Record writeDbCell(const DbCell& d) {
+Record WriteDbCell(const DbCell& d) {
   ByteWriter w;
   w.u32(d.firstRowOffset);
   for (auto o : d.cellOffsets) w.u16(o);
-  return make(rid::DbCell, w);
+  return Make(rid::DbCell, w);
 }
 
-bool isCellRecord(std::uint16_t id) {
+bool IsCellRecord(std::uint16_t id) {
   switch (id) {
     case rid::Formula:
     case rid::LabelSst:
@@ -277,17 +277,17 @@ bool isCellRecord(std::uint16_t id) {
   }
 }
 
-bool isMultiCell(std::uint16_t id) { return id == rid::MulBlank || id == rid::MulRk; }
+bool IsMultiCell(std::uint16_t id) { return id == rid::MulBlank || id == rid::MulRk; }
 
-std::uint16_t cellRow(const Record& r) { return getU16(r.data, 0); }
-std::uint16_t cellFirstCol(const Record& r) { return getU16(r.data, 2); }
-std::uint16_t cellLastCol(const Record& r) {
-  if (!isMultiCell(r.id)) return cellFirstCol(r);
+std::uint16_t CellRow(const Record& r) { return GetU16(r.data, 0); }
+std::uint16_t CellFirstCol(const Record& r) { return GetU16(r.data, 2); }
+std::uint16_t CellLastCol(const Record& r) {
+  if (!IsMultiCell(r.id)) return CellFirstCol(r);
   if (r.data.size() < 6) throw FormatError("record too short");
-  return getU16(r.data, r.data.size() - 2);
+  return GetU16(r.data, r.data.size() - 2);
 }
 
-bool isFormulaFollower(std::uint16_t id) {
+bool IsFormulaFollower(std::uint16_t id) {
   return id == rid::String || id == rid::ShrFmla || id == rid::Array || id == rid::Table;
 }
 

@@ -2,7 +2,7 @@
 
 namespace vaporel::xls {
 
-std::optional<CellRef> parseCellRef(std::string_view s) {
+std::optional<CellRef> ParseCellRef(std::string_view s) {
   std::size_t i = 0;
   if (i < s.size() && s[i] == '$') ++i;
   unsigned col = 0;
@@ -24,7 +24,7 @@ std::optional<CellRef> parseCellRef(std::string_view s) {
   return CellRef{static_cast<std::uint16_t>(row - 1), static_cast<std::uint16_t>(col - 1)};
 }
 
-std::string cellRefText(CellRef ref) {
+std::string CellRefText(CellRef ref) {
   std::string letters;
   unsigned c = ref.col + 1u;
   while (c > 0) {

@@ -16,7 +16,7 @@ struct CellRef {
 
 // Columns A to IV, rows 1 to 65536 (the limits of the 97-2003 format); upper-case
 // or lower-case letters, optional '$' before either part; nothing else.
-std::optional<CellRef> parseCellRef(std::string_view reference);
-std::string cellRefText(CellRef ref);
+std::optional<CellRef> ParseCellRef(std::string_view reference);
+std::string CellRefText(CellRef ref);
 
 }  // namespace vaporel::xls

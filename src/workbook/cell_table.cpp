@@ -11,20 +11,20 @@ namespace {
 
 // The part of a multi-cell record from column `from` to `to` (inclusive), as the
 // smallest record that holds it: a single BLANK/RK for one column.
-Record multiCellPart(const Record& r, std::uint16_t from, std::uint16_t to) {
+Record MultiCellPart(const Record& r, std::uint16_t from, std::uint16_t to) {
   if (r.id == rid::MulBlank) {
-    const MulBlank m = readMulBlank(r);
-    if (from == to) return writeBlank({m.row, from, m.xfs.at(from - m.firstCol)});
+    const MulBlank m = ReadMulBlank(r);
+    if (from == to) return WriteBlank({m.row, from, m.xfs.at(from - m.firstCol)});
     MulBlank part{m.row, from, {m.xfs.begin() + (from - m.firstCol), m.xfs.begin() + (to - m.firstCol) + 1}};
-    return writeMulBlank(part);
+    return WriteMulBlank(part);
   }
-  const MulRk m = readMulRk(r);
-  if (from == to) return writeRk({m.row, from, m.cells.at(from - m.firstCol)});
+  const MulRk m = ReadMulRk(r);
+  if (from == to) return WriteRk({m.row, from, m.cells.at(from - m.firstCol)});
   MulRk part{m.row, from, {m.cells.begin() + (from - m.firstCol), m.cells.begin() + (to - m.firstCol) + 1}};
-  return writeMulRk(part);
+  return WriteMulRk(part);
 }
 
-bool isRowBlockRecord(std::uint16_t id) { return id == rid::Index || id == rid::DbCell; }
+bool IsRowBlockRecord(std::uint16_t id) { return id == rid::Index || id == rid::DbCell; }
 
 // Where a new cell's neighbours stand among the top-level records.
 struct Landmarks {
@@ -35,18 +35,18 @@ struct Landmarks {
   std::optional<std::size_t> firstCell;
 };
 
-Landmarks findLandmarks(const std::vector<Record>& records, CellRef ref) {
+Landmarks FindLandmarks(const std::vector<Record>& records, CellRef ref) {
   Landmarks marks;
-  for (std::size_t i : topLevelRecords(records)) {
+  for (std::size_t i : TopLevelRecords(records)) {
     const Record& r = records[i];
     if (r.id == rid::Row) {
-      const RowInfo row = readRow(r);
+      const RowInfo row = ReadRow(r);
       if (row.row == ref.row) marks.rowAt = i;
       if (row.row < ref.row) marks.lastRowBefore = i;
       if (!marks.firstRowRecord) marks.firstRowRecord = i;
     } else if (r.id == rid::Dimensions) {
       marks.dimensionsAt = i;
-    } else if (isCellRecord(r.id) && !marks.firstCell) {
+    } else if (IsCellRecord(r.id) && !marks.firstCell) {
       marks.firstCell = i;
     }
   }
@@ -54,8 +54,8 @@ Landmarks findLandmarks(const std::vector<Record>& records, CellRef ref) {
 }
 
 // DIMENSIONS widened to hold `ref`.
-void widenDimensions(Record& dimensions, CellRef ref) {
-  Dimensions dim = readDimensions(dimensions);
+void WidenDimensions(Record& dimensions, CellRef ref) {
+  Dimensions dim = ReadDimensions(dimensions);
   const bool emptySheet = dim.lastRowPlus1 <= dim.firstRow || dim.lastColPlus1 <= dim.firstCol;
   if (emptySheet) {
     dim = {ref.row, ref.row + 1u, ref.col, static_cast<std::uint16_t>(ref.col + 1)};
@@ -65,53 +65,53 @@ void widenDimensions(Record& dimensions, CellRef ref) {
     dim.firstCol = std::min(dim.firstCol, ref.col);
     dim.lastColPlus1 = std::max(dim.lastColPlus1, static_cast<std::uint16_t>(ref.col + 1));
   }
-  dimensions = writeDimensions(dim);
+  dimensions = WriteDimensions(dim);
 }
 
 // The ROW record of `ref`'s row: widened, or added in row order.
-void placeRow(std::vector<Record>& records, CellRef ref, const Landmarks& marks) {
+void PlaceRow(std::vector<Record>& records, CellRef ref, const Landmarks& marks) {
   if (marks.rowAt) {
-    RowInfo row = readRow(records[*marks.rowAt]);
+    RowInfo row = ReadRow(records[*marks.rowAt]);
     row.firstCol = std::min(row.firstCol, ref.col);
     row.lastColPlus1 = std::max(row.lastColPlus1, static_cast<std::uint16_t>(ref.col + 1));
-    records[*marks.rowAt] = writeRow(row);
+    records[*marks.rowAt] = WriteRow(row);
     return;
   }
   RowInfo row;
   row.row = ref.row;
   row.firstCol = ref.col;
   row.lastColPlus1 = static_cast<std::uint16_t>(ref.col + 1);
-  for (std::size_t i : topLevelRecords(records)) {
-    if (records[i].id == rid::DefaultRowHeight) row.height = readDefaultRowHeight(records[i]).height;
+  for (std::size_t i : TopLevelRecords(records)) {
+    if (records[i].id == rid::DefaultRowHeight) row.height = ReadDefaultRowHeight(records[i]).height;
   }
   const std::size_t at = marks.lastRowBefore    ? *marks.lastRowBefore + 1
                          : marks.firstRowRecord ? *marks.firstRowRecord
                          : marks.firstCell      ? *marks.firstCell
                                                 : *marks.dimensionsAt + 1;
-  records.insert(records.begin() + static_cast<std::ptrdiff_t>(at), writeRow(row));
+  records.insert(records.begin() + static_cast<std::ptrdiff_t>(at), WriteRow(row));
 }
 
 // Where `ref`'s cell goes: after the last cell that sorts before it (with that cell's
 // formula records), else before the first cell, else after the last ROW record.
-std::size_t cellPosition(const std::vector<Record>& records, CellRef ref) {
+std::size_t CellPosition(const std::vector<Record>& records, CellRef ref) {
   std::optional<std::size_t> after, lastRow, firstCell;
-  for (std::size_t i : topLevelRecords(records)) {
+  for (std::size_t i : TopLevelRecords(records)) {
     const Record& r = records[i];
     if (r.id == rid::Row) lastRow = i;
-    if (!isCellRecord(r.id)) continue;
+    if (!IsCellRecord(r.id)) continue;
     if (!firstCell) firstCell = i;
-    const std::uint16_t row = cellRow(r);
-    if (row < ref.row || (row == ref.row && cellLastCol(r) < ref.col)) after = i;
+    const std::uint16_t row = CellRow(r);
+    if (row < ref.row || (row == ref.row && CellLastCol(r) < ref.col)) after = i;
   }
   if (!after) return firstCell ? *firstCell : *lastRow + 1;
   std::size_t at = *after + 1;
-  while (at < records.size() && isFormulaFollower(records[at].id)) ++at;
+  while (at < records.size() && IsFormulaFollower(records[at].id)) ++at;
   return at;
 }
 
 // Each DBCELL sized for the ROW records of its block (one offset per row); the rows of
 // each block, by index.
-std::vector<std::vector<std::size_t>> sizeDbCells(std::vector<Record>& records,
+std::vector<std::vector<std::size_t>> SizeDbCells(std::vector<Record>& records,
                                                   const std::vector<std::size_t>& dbCells) {
   std::vector<std::vector<std::size_t>> blockRows;
   std::size_t from = 0;
@@ -120,7 +120,7 @@ std::vector<std::vector<std::size_t>> sizeDbCells(std::vector<Record>& records,
     for (std::size_t i = from; i < d; ++i) {
       if (records[i].id == rid::Row) rows.push_back(i);
     }
-    if (!rows.empty()) records[d] = writeDbCell({0, std::vector<std::uint16_t>(rows.size(), 0)});
+    if (!rows.empty()) records[d] = WriteDbCell({0, std::vector<std::uint16_t>(rows.size(), 0)});
     blockRows.push_back(std::move(rows));
     from = d + 1;
   }
@@ -128,12 +128,12 @@ std::vector<std::vector<std::size_t>> sizeDbCells(std::vector<Record>& records,
 }
 
 // Each record's position in the stream when the first starts at `start`.
-std::vector<std::size_t> positions(const std::vector<Record>& records, std::size_t start) {
+std::vector<std::size_t> Positions(const std::vector<Record>& records, std::size_t start) {
   std::vector<std::size_t> position(records.size());
   std::size_t pos = start;
   for (std::size_t i = 0; i < records.size(); ++i) {
     position[i] = pos;
-    pos += recordSize(records[i]);
+    pos += RecordSize(records[i]);
   }
   return position;
 }
@@ -141,32 +141,32 @@ std::vector<std::size_t> positions(const std::vector<Record>& records, std::size
 // The DBCELL at `d` for its block's `rows`. Offsets chain: the first from the end of the
 // first ROW record, each next from the first cell of the row before; a row without cells
 // points where its cells would start.
-Record dbCellFor(const std::vector<Record>& records, const std::vector<std::size_t>& position,
+Record DbCellFor(const std::vector<Record>& records, const std::vector<std::size_t>& position,
                  const std::vector<std::size_t>& rows, std::size_t d) {
   DbCell db;
   db.firstRowOffset = static_cast<std::uint32_t>(position[d] - position[rows.front()]);
-  std::size_t previous = position[rows.front()] + recordSize(records[rows.front()]);
-  std::size_t cursor = position[rows.back()] + recordSize(records[rows.back()]);
+  std::size_t previous = position[rows.front()] + RecordSize(records[rows.front()]);
+  std::size_t cursor = position[rows.back()] + RecordSize(records[rows.back()]);
   for (std::size_t r : rows) {
-    const std::uint16_t rowNumber = readRow(records[r]).row;
+    const std::uint16_t rowNumber = ReadRow(records[r]).row;
     std::size_t first = cursor;
     bool found = false;
     for (std::size_t i = rows.back() + 1; i < d; ++i) {
-      if (!isCellRecord(records[i].id) || cellRow(records[i]) != rowNumber) continue;
+      if (!IsCellRecord(records[i].id) || CellRow(records[i]) != rowNumber) continue;
       if (!found) first = position[i], found = true;
       std::size_t j = i + 1;
-      while (j < d && isFormulaFollower(records[j].id)) ++j;
-      cursor = position[j - 1] + recordSize(records[j - 1]);
+      while (j < d && IsFormulaFollower(records[j].id)) ++j;
+      cursor = position[j - 1] + RecordSize(records[j - 1]);
     }
     db.cellOffsets.push_back(static_cast<std::uint16_t>(first - previous));
     previous = first;
   }
-  return writeDbCell(db);
+  return WriteDbCell(db);
 }
 
 }  // namespace
 
-std::vector<std::size_t> topLevelRecords(const std::vector<Record>& records) {
+std::vector<std::size_t> TopLevelRecords(const std::vector<Record>& records) {
   std::vector<std::size_t> out;
   int depth = 0;
   for (std::size_t i = 0; i < records.size(); ++i) {
@@ -177,79 +177,79 @@ std::vector<std::size_t> topLevelRecords(const std::vector<Record>& records) {
   return out;
 }
 
-std::optional<std::size_t> findCellRecord(const std::vector<Record>& records, CellRef ref) {
-  for (std::size_t i : topLevelRecords(records)) {
+std::optional<std::size_t> FindCellRecord(const std::vector<Record>& records, CellRef ref) {
+  for (std::size_t i : TopLevelRecords(records)) {
     const Record& r = records[i];
-    if (!isCellRecord(r.id) || cellRow(r) != ref.row) continue;
-    if (ref.col >= cellFirstCol(r) && ref.col <= cellLastCol(r)) return i;
+    if (!IsCellRecord(r.id) || CellRow(r) != ref.row) continue;
+    if (ref.col >= CellFirstCol(r) && ref.col <= CellLastCol(r)) return i;
   }
   return std::nullopt;
 }
 
-std::uint16_t cellXf(const Record& cell, std::uint16_t col) {
+std::uint16_t CellXf(const Record& cell, std::uint16_t col) {
   if (cell.id == rid::MulBlank) {
-    const MulBlank m = readMulBlank(cell);
+    const MulBlank m = ReadMulBlank(cell);
     return m.xfs.at(col - m.firstCol);
   }
   if (cell.id == rid::MulRk) {
-    const MulRk m = readMulRk(cell);
+    const MulRk m = ReadMulRk(cell);
     return m.cells.at(col - m.firstCol).xf;
   }
-  return getU16(cell.data, 4);
+  return GetU16(cell.data, 4);
 }
 
-std::uint16_t defaultXf(const std::vector<Record>& records, CellRef ref) {
+std::uint16_t DefaultXf(const std::vector<Record>& records, CellRef ref) {
   std::optional<std::uint16_t> columnXf;
-  for (std::size_t i : topLevelRecords(records)) {
+  for (std::size_t i : TopLevelRecords(records)) {
     const Record& r = records[i];
     if (r.id == rid::Row) {
-      const RowInfo row = readRow(r);
+      const RowInfo row = ReadRow(r);
       if (row.row == ref.row && (row.flags & RowInfo::kHasXf)) return row.xf();
     } else if (r.id == rid::ColInfo) {
-      const ColInfo c = readColInfo(r);
+      const ColInfo c = ReadColInfo(r);
       if (ref.col >= c.firstCol && ref.col <= c.lastCol) columnXf = c.xf;
     }
   }
   return columnXf.value_or(15);
 }
 
-void replaceCell(std::vector<Record>& records, std::size_t index, CellRef ref, Record replacement) {
+void ReplaceCell(std::vector<Record>& records, std::size_t index, CellRef ref, Record replacement) {
   const Record old = records.at(index);
   if (old.id == rid::Formula) {
     const std::size_t next = index + 1;
     if (next < records.size() &&
         (records[next].id == rid::ShrFmla || records[next].id == rid::Array || records[next].id == rid::Table)) {
-      throw NotEditable("cell " + cellRefText(ref) + " holds a shared or array formula");
+      throw NotEditable("cell " + CellRefText(ref) + " holds a shared or array formula");
     }
     if (next < records.size() && records[next].id == rid::String)
       records.erase(records.begin() + static_cast<std::ptrdiff_t>(next));
     records[index] = std::move(replacement);
     return;
   }
-  if (!isMultiCell(old.id)) {
+  if (!IsMultiCell(old.id)) {
     records[index] = std::move(replacement);
     return;
   }
-  const std::uint16_t first = cellFirstCol(old), last = cellLastCol(old);
+  const std::uint16_t first = CellFirstCol(old), last = CellLastCol(old);
   std::vector<Record> parts;
-  if (ref.col > first) parts.push_back(multiCellPart(old, first, static_cast<std::uint16_t>(ref.col - 1)));
+  if (ref.col > first) parts.push_back(MultiCellPart(old, first, static_cast<std::uint16_t>(ref.col - 1)));
   parts.push_back(std::move(replacement));
-  if (ref.col < last) parts.push_back(multiCellPart(old, static_cast<std::uint16_t>(ref.col + 1), last));
+  if (ref.col < last) parts.push_back(MultiCellPart(old, static_cast<std::uint16_t>(ref.col + 1), last));
   records.erase(records.begin() + static_cast<std::ptrdiff_t>(index));
   records.insert(records.begin() + static_cast<std::ptrdiff_t>(index), parts.begin(), parts.end());
 }
 
-void insertCell(std::vector<Record>& records, CellRef ref, Record cell) {
-  std::erase_if(records, [](const Record& r) { return isRowBlockRecord(r.id); });
-  const Landmarks marks = findLandmarks(records, ref);
+void InsertCell(std::vector<Record>& records, CellRef ref, Record cell) {
+  std::erase_if(records, [](const Record& r) { return IsRowBlockRecord(r.id); });
+  const Landmarks marks = FindLandmarks(records, ref);
   if (!marks.dimensionsAt) throw FormatError("worksheet without DIMENSIONS");
-  widenDimensions(records[*marks.dimensionsAt], ref);
-  placeRow(records, ref, marks);
-  records.insert(records.begin() + static_cast<std::ptrdiff_t>(cellPosition(records, ref)), std::move(cell));
+  WidenDimensions(records[*marks.dimensionsAt], ref);
+  PlaceRow(records, ref, marks);
+  records.insert(records.begin() + static_cast<std::ptrdiff_t>(CellPosition(records, ref)), std::move(cell));
 }
 
-void refreshIndex(std::vector<Record>& records, std::size_t start) {
-  const auto top = topLevelRecords(records);
+void RefreshIndex(std::vector<Record>& records, std::size_t start) {
+  const auto top = TopLevelRecords(records);
   std::optional<std::size_t> indexAt;
   std::vector<std::size_t> dbCells;
   for (std::size_t i : top) {
@@ -262,16 +262,16 @@ void refreshIndex(std::vector<Record>& records, std::size_t start) {
   // DBCELL one offset per ROW record of its block.
   IndexRecord index;
   if (indexAt) {
-    index = readIndex(records[*indexAt]);
+    index = ReadIndex(records[*indexAt]);
     index.dbCellPositions.assign(dbCells.size(), 0);
-    records[*indexAt] = writeIndex(index);
+    records[*indexAt] = WriteIndex(index);
   }
-  const std::vector<std::vector<std::size_t>> blockRows = sizeDbCells(records, dbCells);
-  const std::vector<std::size_t> position = positions(records, start);
+  const std::vector<std::vector<std::size_t>> blockRows = SizeDbCells(records, dbCells);
+  const std::vector<std::size_t> position = Positions(records, start);
 
   for (std::size_t k = 0; k < dbCells.size(); ++k) {
     // A block without rows keeps its record as it was.
-    if (!blockRows[k].empty()) records[dbCells[k]] = dbCellFor(records, position, blockRows[k], dbCells[k]);
+    if (!blockRows[k].empty()) records[dbCells[k]] = DbCellFor(records, position, blockRows[k], dbCells[k]);
   }
   if (indexAt) {
     for (std::size_t k = 0; k < dbCells.size(); ++k)
@@ -280,7 +280,7 @@ void refreshIndex(std::vector<Record>& records, std::size_t start) {
     for (std::size_t i : top) {
       if (records[i].id == rid::DefColWidth) index.defColWidthPos = static_cast<std::uint32_t>(position[i]);
     }
-    records[*indexAt] = writeIndex(index);
+    records[*indexAt] = WriteIndex(index);
   }
 }
 

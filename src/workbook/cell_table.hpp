@@ -19,27 +19,27 @@ struct NotEditable : std::runtime_error {
 
 // Indices of the records that belong to the sheet itself, not to a substream
 // nested in it (an embedded chart).
-std::vector<std::size_t> topLevelRecords(const std::vector<Record>& records);
+std::vector<std::size_t> TopLevelRecords(const std::vector<Record>& records);
 
 // The record holding the cell, if any.
-std::optional<std::size_t> findCellRecord(const std::vector<Record>& records, CellRef ref);
+std::optional<std::size_t> FindCellRecord(const std::vector<Record>& records, CellRef ref);
 
 // The XF of `col` inside a cell record (MULBLANK/MULRK hold one per column).
-std::uint16_t cellXf(const Record& cell, std::uint16_t col);
+std::uint16_t CellXf(const Record& cell, std::uint16_t col);
 
 // The XF a cell without record shows: its row's, else its column's, else 15.
-std::uint16_t defaultXf(const std::vector<Record>& records, CellRef ref);
+std::uint16_t DefaultXf(const std::vector<Record>& records, CellRef ref);
 
 // Replaces the cell at `ref` held by records[index] with `replacement`.
 // Throws NotEditable for a cell of a shared or array formula.
-void replaceCell(std::vector<Record>& records, std::size_t index, CellRef ref, Record replacement);
+void ReplaceCell(std::vector<Record>& records, std::size_t index, CellRef ref, Record replacement);
 
 // Adds a cell that had no record, with its ROW record if the row had none, and
 // widens DIMENSIONS and the ROW's column span. INDEX and DBCELL are removed:
 // after an insertion their row blocks no longer hold.
-void insertCell(std::vector<Record>& records, CellRef ref, Record cell);
+void InsertCell(std::vector<Record>& records, CellRef ref, Record cell);
 
 // Rewrites INDEX and DBCELL for a sheet whose BOF will be at `start`.
-void refreshIndex(std::vector<Record>& records, std::size_t start);
+void RefreshIndex(std::vector<Record>& records, std::size_t start);
 
 }  // namespace vaporel::xls

@@ -17,11 +17,11 @@ namespace vaporel::xls {
 // exponent ('e' or 'E', optional sign, digits). Blanks, grouping, hex, inf and
 // nan make it text. '.' is always a separator; `decimalSeparator` adds the
 // user's own (',' under many locales), as a spreadsheet in that locale would.
-std::optional<double> spreadsheetNumber(std::string_view text, char decimalSeparator = '.');
+std::optional<double> SpreadsheetNumber(std::string_view text, char decimalSeparator = '.');
 
 // How a spreadsheet shows a number under a number format: General (up to 10
 // significant digits, no trailing zeros, scientific when too long), "0.00",
 // "0.00E+00" and the other simple built-in formats; unknown formats as General.
-std::string displayNumber(double value, std::uint16_t formatIndex);
+std::string DisplayNumber(double value, std::uint16_t formatIndex);
 
 }  // namespace vaporel::xls

@@ -17,7 +17,7 @@ namespace {
 
 constexpr int kMaxDepth = 16;
 
-void ensureGsf() {
+void EnsureGsf() {
   static std::once_flag once;
   std::call_once(once, [] {
     gsf_init();
@@ -50,7 +50,7 @@ struct GErrorBox {
   std::string text() const { return e && e->message ? e->message : "unknown error"; }
 };
 
-bool readEntry(GsfInput* input, OleEntry& entry, int depth, std::size_t& budget) {
+bool ReadEntry(GsfInput* input, OleEntry& entry, int depth, std::size_t& budget) {
   if (depth > kMaxDepth) return false;
   entry.name = gsf_input_name(input) ? gsf_input_name(input) : "";
   if (GSF_IS_INFILE(input) && gsf_infile_num_children(GSF_INFILE(input)) >= 0) {
@@ -61,7 +61,7 @@ bool readEntry(GsfInput* input, OleEntry& entry, int depth, std::size_t& budget)
       GRef<GsfInput> child(gsf_infile_child_by_index(GSF_INFILE(input), i));
       if (!child.p) return false;
       OleEntry c;
-      if (!readEntry(child.p, c, depth + 1, budget)) return false;
+      if (!ReadEntry(child.p, c, depth + 1, budget)) return false;
       entry.children.push_back(std::move(c));
     }
     return true;
@@ -74,13 +74,13 @@ bool readEntry(GsfInput* input, OleEntry& entry, int depth, std::size_t& budget)
   return true;
 }
 
-bool writeEntry(GsfOutfile* parent, const OleEntry& entry) {
+bool WriteEntry(GsfOutfile* parent, const OleEntry& entry) {
   GRef<GsfOutput> child(gsf_outfile_new_child(parent, entry.name.c_str(), entry.storage));
   if (!child.p) return false;
   bool ok = true;
   if (entry.storage) {
     if (GSF_IS_OUTFILE_MSOLE(child.p)) gsf_outfile_msole_set_class_id(GSF_OUTFILE_MSOLE(child.p), entry.classId.data());
-    for (const auto& c : entry.children) ok = ok && writeEntry(GSF_OUTFILE(child.p), c);
+    for (const auto& c : entry.children) ok = ok && WriteEntry(GSF_OUTFILE(child.p), c);
   } else if (!entry.data.empty()) {
     ok = gsf_output_write(child.p, entry.data.size(), entry.data.data());
   }
@@ -89,12 +89,12 @@ bool writeEntry(GsfOutfile* parent, const OleEntry& entry) {
 
 }  // namespace
 
-ClassId workbookClassId() {
+ClassId WorkbookClassId() {
   return {0x20, 0x08, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46};
 }
 
-Result<OleFile> parseOleFile(const Bytes& fileBytes) {
-  ensureGsf();
+Result<OleFile> ParseOleFile(const Bytes& fileBytes) {
+  EnsureGsf();
   GRef<GsfInput> memory(gsf_input_memory_new(fileBytes.data(), static_cast<gsf_off_t>(fileBytes.size()), FALSE));
   GErrorBox err;
   GRef<GsfInfile> ole(gsf_infile_msole_new(memory.p, &err.e));
@@ -106,13 +106,13 @@ Result<OleFile> parseOleFile(const Bytes& fileBytes) {
   for (int i = 0; i < count; ++i) {
     GRef<GsfInput> child(gsf_infile_child_by_index(ole.p, i));
     OleEntry entry;
-    if (!child.p || !readEntry(child.p, entry, 1, budget)) return Error{ErrorCode::Damaged, "compound file entry"};
+    if (!child.p || !ReadEntry(child.p, entry, 1, budget)) return Error{ErrorCode::Damaged, "compound file entry"};
     file.entries.push_back(std::move(entry));
   }
   return file;
 }
 
-Result<OleFile> readOleFile(const std::string& path) {
+Result<OleFile> ReadOleFile(const std::string& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) {
     const int cause = errno;
@@ -131,17 +131,17 @@ Result<OleFile> readOleFile(const std::string& path) {
   if (in.gcount() != static_cast<std::streamsize>(bytes.size())) {
     return Error{ErrorCode::NotReadable, path, "the file ended early"};
   }
-  return parseOleFile(bytes);
+  return ParseOleFile(bytes);
 }
 
-Result<Bytes> encodeOleFile(const OleFile& file) {
-  ensureGsf();
+Result<Bytes> EncodeOleFile(const OleFile& file) {
+  EnsureGsf();
   GRef<GsfOutput> memory(gsf_output_memory_new());
   GRef<GsfOutfile> ole(gsf_outfile_msole_new(memory.p));
   if (!ole.p) return Error{ErrorCode::NotWritable, "cannot create a compound file"};
   gsf_outfile_msole_set_class_id(GSF_OUTFILE_MSOLE(ole.p), file.rootClassId.data());
   bool ok = true;
-  for (const auto& e : file.entries) ok = ok && writeEntry(ole.p, e);
+  for (const auto& e : file.entries) ok = ok && WriteEntry(ole.p, e);
   ok = gsf_output_close(GSF_OUTPUT(ole.p)) && ok;
   if (!ok) return Error{ErrorCode::NotWritable, "cannot build the compound file"};
   const auto size = gsf_output_size(memory.p);
@@ -150,13 +150,14 @@ Result<Bytes> encodeOleFile(const OleFile& file) {
   return Bytes(data, data + size);
 }
 
-Status writeFileAtomically(const std::string& path, const Bytes& bytes) {
+Status WriteFileAtomically(const std::string& path, const Bytes& bytes) {
   struct stat st {};
   if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
     return Error{ErrorCode::IsDirectory, path, std::strerror(EISDIR)};
   }
   const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  if (auto cause = WriteFileAtomically(path, text)) return Error{ErrorCode::NotWritable, path, std::move(*cause)};
+  if (auto cause = vaporel::WriteFileAtomically(path, text))
+    return Error{ErrorCode::NotWritable, path, std::move(*cause)};
   return Done{};
 }
 

@@ -29,17 +29,17 @@ struct OleFile {
 };
 
 // Class identifier of a workbook: {00020820-0000-0000-C000-000000000046}.
-ClassId workbookClassId();
+ClassId WorkbookClassId();
 
 // Biggest file the module opens: a report workbook is a few kilobytes.
 constexpr std::size_t kMaxFileSize = 64u << 20;
 
-Result<OleFile> readOleFile(const std::string& path);
-Result<OleFile> parseOleFile(const Bytes& fileBytes);
-Result<Bytes> encodeOleFile(const OleFile& file);
+Result<OleFile> ReadOleFile(const std::string& path);
+Result<OleFile> ParseOleFile(const Bytes& fileBytes);
+Result<Bytes> EncodeOleFile(const OleFile& file);
 
 // Writes `bytes` to a temporary file in the target's folder and renames it over
 // the target only once it is complete, so a failure leaves the old file as it was.
-Status writeFileAtomically(const std::string& path, const Bytes& bytes);
+Status WriteFileAtomically(const std::string& path, const Bytes& bytes);
 
 }  // namespace vaporel::xls

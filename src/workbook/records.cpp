@@ -8,14 +8,14 @@ namespace vaporel::xls {
 namespace {
 
 // Reads one substream starting at `pos`; nested BOF/EOF pairs stay inside it.
-Substream readOne(std::span<const std::uint8_t> stream, std::size_t& pos) {
+Substream ReadOne(std::span<const std::uint8_t> stream, std::size_t& pos) {
   Substream sub;
   sub.offset = pos;
   int depth = 0;
   while (true) {
     if (stream.size() - pos < 4) throw FormatError("substream without EOF");
-    const std::uint16_t id = getU16(stream, pos);
-    const std::uint16_t len = getU16(stream, pos + 2);
+    const std::uint16_t id = GetU16(stream, pos);
+    const std::uint16_t len = GetU16(stream, pos + 2);
     if (stream.size() - pos - 4 < len) {
       throw FormatError("record at offset " + std::to_string(pos) + " runs past the end");
     }
@@ -31,19 +31,19 @@ Substream readOne(std::span<const std::uint8_t> stream, std::size_t& pos) {
 
 }  // namespace
 
-std::vector<Substream> readSubstreams(std::span<const std::uint8_t> stream) {
+std::vector<Substream> ReadSubstreams(std::span<const std::uint8_t> stream) {
   std::vector<Substream> subs;
   std::size_t pos = 0;
   while (pos < stream.size()) {
     const auto rest = stream.subspan(pos);
     if (std::all_of(rest.begin(), rest.end(), [](std::uint8_t b) { return b == 0; })) break;
-    subs.push_back(readOne(stream, pos));
+    subs.push_back(ReadOne(stream, pos));
   }
   if (subs.empty()) throw FormatError("empty Workbook stream");
   return subs;
 }
 
-void appendRecord(Bytes& out, const Record& r) {
+void AppendRecord(Bytes& out, const Record& r) {
   if (r.data.size() > 0xFFFF) throw FormatError("record payload too long");
   out.push_back(static_cast<std::uint8_t>(r.id & 0xFF));
   out.push_back(static_cast<std::uint8_t>(r.id >> 8));
@@ -52,12 +52,12 @@ void appendRecord(Bytes& out, const Record& r) {
   out.insert(out.end(), r.data.begin(), r.data.end());
 }
 
-Bytes encodeRecords(std::span<const Record> records) {
+Bytes EncodeRecords(std::span<const Record> records) {
   Bytes out;
-  for (const auto& r : records) appendRecord(out, r);
+  for (const auto& r : records) AppendRecord(out, r);
   return out;
 }
 
-std::uint16_t bofType(const Record& bof) { return getU16(bof.data, 2); }
+std::uint16_t BofType(const Record& bof) { return GetU16(bof.data, 2); }
 
 }  // namespace vaporel::xls

@@ -112,16 +112,16 @@ struct Substream {
 
 // Splits a Workbook stream into substreams; trailing zero padding is ignored.
 // Throws FormatError on truncation, a missing EOF or garbage between substreams.
-std::vector<Substream> readSubstreams(std::span<const std::uint8_t> stream);
+std::vector<Substream> ReadSubstreams(std::span<const std::uint8_t> stream);
 
 // Size of a record on disk (header + payload).
-inline std::size_t recordSize(const Record& r) { return 4 + r.data.size(); }
+inline std::size_t RecordSize(const Record& r) { return 4 + r.data.size(); }
 
 // Appends header + payload.
-void appendRecord(Bytes& out, const Record& r);
-Bytes encodeRecords(std::span<const Record> records);
+void AppendRecord(Bytes& out, const Record& r);
+Bytes EncodeRecords(std::span<const Record> records);
 
 // The BOF payload's substream type: 0x0005 globals, 0x0010 worksheet, 0x0020 chart...
-std::uint16_t bofType(const Record& bof);
+std::uint16_t BofType(const Record& bof);
 
 }  // namespace vaporel::xls

@@ -2,7 +2,7 @@
 
 namespace vaporel::xls {
 
-std::string describe(ErrorCode code) {
+std::string Describe(ErrorCode code) {
   switch (code) {
     case ErrorCode::FileMissing: return "The workbook file does not exist";
     case ErrorCode::NotReadable: return "The workbook file cannot be read";

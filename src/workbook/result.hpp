@@ -25,14 +25,14 @@ enum class ErrorCode {
 };
 
 // A short English sentence for the code, for logs and tests.
-std::string describe(ErrorCode code);
+std::string Describe(ErrorCode code);
 
 struct Error {
   ErrorCode code;
   std::string detail;   // path, sheet name, record: what the code refers to
   std::string cause{};  // the operating system's reason (strerror), when one is known
   std::string message() const {
-    return describe(code) + (detail.empty() ? "" : ": " + detail) + (cause.empty() ? "" : " (" + cause + ")");
+    return Describe(code) + (detail.empty() ? "" : ": " + detail) + (cause.empty() ? "" : " (" + cause + ")");
   }
 };
 

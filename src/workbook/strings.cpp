@@ -6,7 +6,7 @@ namespace vaporel::xls {
 
 namespace {
 
-bool fitsInBytes(const std::u16string& s) {
+bool FitsInBytes(const std::u16string& s) {
   return std::all_of(s.begin(), s.end(), [](char16_t c) { return c <= 0xFF; });
 }
 
@@ -78,19 +78,19 @@ class SegmentWriter {
   std::vector<Record> records_;
 };
 
-void put16(Bytes& b, std::uint16_t v) {
+void Put16(Bytes& b, std::uint16_t v) {
   b.push_back(static_cast<std::uint8_t>(v & 0xFF));
   b.push_back(static_cast<std::uint8_t>(v >> 8));
 }
 
-void put32(Bytes& b, std::uint32_t v) {
-  put16(b, static_cast<std::uint16_t>(v & 0xFFFF));
-  put16(b, static_cast<std::uint16_t>(v >> 16));
+void Put32(Bytes& b, std::uint32_t v) {
+  Put16(b, static_cast<std::uint16_t>(v & 0xFFFF));
+  Put16(b, static_cast<std::uint16_t>(v >> 16));
 }
 
 // A string's character count, flags and run and phonetic sizes, kept in one record with
 // its first character; `places` learns where it starts.
-void writeStringHeader(SegmentWriter& w, const SstString& s, bool compressed, std::vector<StringPlace>* places) {
+void WriteStringHeader(SegmentWriter& w, const SstString& s, bool compressed, std::vector<StringPlace>* places) {
   const std::size_t charSize = compressed ? 1 : 2;
   const std::size_t header = std::size_t{3} + (s.runs.empty() ? 0u : 2u) + (s.extended.empty() ? 0u : 4u);
   if (w.room() < header + (s.text.empty() ? 0 : charSize)) w.newRecord();
@@ -98,15 +98,15 @@ void writeStringHeader(SegmentWriter& w, const SstString& s, bool compressed, st
   std::uint8_t flags = compressed ? 0 : 1;
   if (!s.runs.empty()) flags |= 0x08;
   if (!s.extended.empty()) flags |= 0x04;
-  put16(w.current(), static_cast<std::uint16_t>(s.text.size()));
+  Put16(w.current(), static_cast<std::uint16_t>(s.text.size()));
   w.current().push_back(flags);
-  if (!s.runs.empty()) put16(w.current(), static_cast<std::uint16_t>(s.runs.size() / 4));
-  if (!s.extended.empty()) put32(w.current(), static_cast<std::uint32_t>(s.extended.size()));
+  if (!s.runs.empty()) Put16(w.current(), static_cast<std::uint16_t>(s.runs.size() / 4));
+  if (!s.extended.empty()) Put32(w.current(), static_cast<std::uint32_t>(s.extended.size()));
 }
 
 // The characters, each whole in one record; a CONTINUE record that splits them starts
 // with the width flag again.
-void writeCharacters(SegmentWriter& w, const std::u16string& text, bool compressed) {
+void WriteCharacters(SegmentWriter& w, const std::u16string& text, bool compressed) {
   const std::size_t charSize = compressed ? 1 : 2;
   for (char16_t c : text) {
     if (w.room() < charSize) {
@@ -116,14 +116,14 @@ void writeCharacters(SegmentWriter& w, const std::u16string& text, bool compress
     if (compressed) {
       w.current().push_back(static_cast<std::uint8_t>(c));
     } else {
-      put16(w.current(), c);
+      Put16(w.current(), c);
     }
   }
 }
 
 }  // namespace
 
-std::u16string readXlUnicodeString(ByteReader& in, bool shortLength) {
+std::u16string ReadXlUnicodeString(ByteReader& in, bool shortLength) {
   const std::size_t count = shortLength ? in.u8() : in.u16();
   const std::uint8_t flags = in.u8();
   const bool high = flags & 0x01;
@@ -138,7 +138,7 @@ std::u16string readXlUnicodeString(ByteReader& in, bool shortLength) {
   return s;
 }
 
-void writeXlUnicodeString(ByteWriter& out, const std::u16string& s, bool shortLength) {
+void WriteXlUnicodeString(ByteWriter& out, const std::u16string& s, bool shortLength) {
   if (shortLength) {
     if (s.size() > 0xFF) throw FormatError("string too long for an 8-bit length");
     out.u8(static_cast<std::uint8_t>(s.size()));
@@ -146,12 +146,12 @@ void writeXlUnicodeString(ByteWriter& out, const std::u16string& s, bool shortLe
     if (s.size() > 0xFFFF) throw FormatError("string too long");
     out.u16(static_cast<std::uint16_t>(s.size()));
   }
-  const bool compressed = fitsInBytes(s);
+  const bool compressed = FitsInBytes(s);
   out.u8(compressed ? 0 : 1);
   for (char16_t c : s) compressed ? out.u8(static_cast<std::uint8_t>(c)) : out.u16(c);
 }
 
-SharedStrings readSst(std::span<const Record> sstAndContinues) {
+SharedStrings ReadSst(std::span<const Record> sstAndContinues) {
   if (sstAndContinues.empty() || sstAndContinues[0].data.size() < 8) throw FormatError("SST too short");
   SegmentReader in(sstAndContinues);
   SharedStrings sst;
@@ -178,15 +178,15 @@ SharedStrings readSst(std::span<const Record> sstAndContinues) {
   return sst;
 }
 
-std::vector<Record> writeSst(const SharedStrings& sst, std::vector<StringPlace>* places) {
+std::vector<Record> WriteSst(const SharedStrings& sst, std::vector<StringPlace>* places) {
   SegmentWriter w;
-  put32(w.current(), sst.total);
-  put32(w.current(), static_cast<std::uint32_t>(sst.strings.size()));
+  Put32(w.current(), sst.total);
+  Put32(w.current(), static_cast<std::uint32_t>(sst.strings.size()));
   for (const auto& s : sst.strings) {
     if (s.text.size() > 0xFFFF || s.runs.size() / 4 > 0xFFFF) throw FormatError("shared string too long");
-    const bool compressed = fitsInBytes(s.text);
-    writeStringHeader(w, s, compressed, places);
-    writeCharacters(w, s.text, compressed);
+    const bool compressed = FitsInBytes(s.text);
+    WriteStringHeader(w, s, compressed, places);
+    WriteCharacters(w, s.text, compressed);
     for (std::size_t i = 0; i + 4 <= s.runs.size(); i += 4) {
       if (w.room() < 4) w.newRecord();
       w.current().insert(w.current().end(), s.runs.begin() + static_cast<std::ptrdiff_t>(i),
@@ -200,14 +200,14 @@ std::vector<Record> writeSst(const SharedStrings& sst, std::vector<StringPlace>*
   return std::move(w.records());
 }
 
-Record writeExtSst(std::span<const Record> sstGroup, std::span<const StringPlace> places, std::size_t sstPosition) {
+Record WriteExtSst(std::span<const Record> sstGroup, std::span<const StringPlace> places, std::size_t sstPosition) {
   // At least 8 strings per bucket and at most 128 buckets.
   const std::size_t perBucket = std::max<std::size_t>(8, (places.size() + 127) / 128);
   std::vector<std::size_t> recordStart;
   std::size_t pos = sstPosition;
   for (const auto& r : sstGroup) {
     recordStart.push_back(pos);
-    pos += recordSize(r);
+    pos += RecordSize(r);
   }
   ByteWriter w;
   w.u16(static_cast<std::uint16_t>(perBucket));

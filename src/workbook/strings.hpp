@@ -13,9 +13,9 @@
 namespace vaporel::xls {
 
 // Reads length, flag byte and characters (rich-text runs and phonetic data skipped).
-std::u16string readXlUnicodeString(ByteReader& in, bool shortLength);
+std::u16string ReadXlUnicodeString(ByteReader& in, bool shortLength);
 // Writes compressed (one byte per character) when every character fits in a byte.
-void writeXlUnicodeString(ByteWriter& out, const std::u16string& s, bool shortLength);
+void WriteXlUnicodeString(ByteWriter& out, const std::u16string& s, bool shortLength);
 
 // One shared string; formatting runs and phonetic data are kept as raw bytes.
 struct SstString {
@@ -31,7 +31,7 @@ struct SharedStrings {
 };
 
 // Reads the SST payload followed by its CONTINUE payloads.
-SharedStrings readSst(std::span<const Record> sstAndContinues);
+SharedStrings ReadSst(std::span<const Record> sstAndContinues);
 
 // Where each string starts: record number within the SST group, offset in its payload.
 struct StringPlace {
@@ -41,9 +41,9 @@ struct StringPlace {
 
 // Writes SST + CONTINUE records, never splitting a string header, restarting a
 // continued character run with its own flag byte.
-std::vector<Record> writeSst(const SharedStrings& sst, std::vector<StringPlace>* places = nullptr);
+std::vector<Record> WriteSst(const SharedStrings& sst, std::vector<StringPlace>* places = nullptr);
 
 // EXTSST for an SST group written at stream position `sstPosition`.
-Record writeExtSst(std::span<const Record> sstGroup, std::span<const StringPlace> places, std::size_t sstPosition);
+Record WriteExtSst(std::span<const Record> sstGroup, std::span<const StringPlace> places, std::size_t sstPosition);
 
 }  // namespace vaporel::xls

@@ -4,21 +4,21 @@
 
 namespace vaporel::xls {
 
-FontRecord readFont(const Record& r) {
+FontRecord ReadFont(const Record& r) {
   ByteReader in(r.data);
   FontRecord f;
   f.height = in.u16(), f.flags = in.u16(), f.colour = in.u16(), f.weight = in.u16();
   f.escapement = in.u16(), f.underline = in.u8(), f.family = in.u8(), f.charset = in.u8();
   in.u8();
-  f.name = readXlUnicodeString(in, true);
+  f.name = ReadXlUnicodeString(in, true);
   return f;
 }
 
-Record writeFont(const FontRecord& f) {
+Record WriteFont(const FontRecord& f) {
   ByteWriter w;
   w.u16(f.height).u16(f.flags).u16(f.colour).u16(f.weight).u16(f.escapement);
   w.u8(f.underline).u8(f.family).u8(f.charset).u8(0);
-  writeXlUnicodeString(w, f.name, true);
+  WriteXlUnicodeString(w, f.name, true);
   return Record{rid::Font, w.take()};
 }
 
@@ -46,7 +46,7 @@ XfRecord& XfRecord::solidFill(std::uint16_t colour) {
   return *this;
 }
 
-XfRecord readXf(const Record& r) {
+XfRecord ReadXf(const Record& r) {
   ByteReader in(r.data);
   XfRecord xf;
   xf.font = in.u16(), xf.format = in.u16(), xf.typeAndParent = in.u16();
@@ -55,7 +55,7 @@ XfRecord readXf(const Record& r) {
   return xf;
 }
 
-Record writeXf(const XfRecord& xf) {
+Record WriteXf(const XfRecord& xf) {
   ByteWriter w;
   w.u16(xf.font).u16(xf.format).u16(xf.typeAndParent);
   w.u8(xf.alignment).u8(xf.rotation).u8(xf.indent).u8(xf.usedAttributes);
@@ -63,22 +63,22 @@ Record writeXf(const XfRecord& xf) {
   return Record{rid::Xf, w.take()};
 }
 
-FormatRecord readFormat(const Record& r) {
+FormatRecord ReadFormat(const Record& r) {
   ByteReader in(r.data);
   FormatRecord f;
   f.index = in.u16();
-  f.code = readXlUnicodeString(in, false);
+  f.code = ReadXlUnicodeString(in, false);
   return f;
 }
 
-Record writeFormat(const FormatRecord& f) {
+Record WriteFormat(const FormatRecord& f) {
   ByteWriter w;
   w.u16(f.index);
-  writeXlUnicodeString(w, f.code, false);
+  WriteXlUnicodeString(w, f.code, false);
   return Record{rid::Format, w.take()};
 }
 
-Palette defaultPalette() {
+Palette DefaultPalette() {
   static constexpr std::uint32_t colours[56] = {
       0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF,  // 8-15
       0x800000, 0x008000, 0x000080, 0x808000, 0x800080, 0x008080, 0xC0C0C0, 0x808080,  // 16-23
@@ -96,9 +96,9 @@ Palette defaultPalette() {
   return p;
 }
 
-Palette readPalette(const Record& r) {
+Palette ReadPalette(const Record& r) {
   ByteReader in(r.data);
-  Palette p = defaultPalette();
+  Palette p = DefaultPalette();
   const std::uint16_t count = in.u16();
   for (std::uint16_t i = 0; i < count && i < p.size(); ++i) {
     const auto b = in.bytes(4);
@@ -107,7 +107,7 @@ Palette readPalette(const Record& r) {
   return p;
 }
 
-Rgb colourOf(const Palette& palette, std::uint16_t index, Rgb automatic) {
+Rgb ColourOf(const Palette& palette, std::uint16_t index, Rgb automatic) {
   static constexpr Rgb ega[8] = {{0, 0, 0},   {255, 255, 255}, {255, 0, 0},   {0, 255, 0},
                                  {0, 0, 255}, {255, 255, 0},   {255, 0, 255}, {0, 255, 255}};
   if (index < 8) return ega[index];
@@ -115,13 +115,13 @@ Rgb colourOf(const Palette& palette, std::uint16_t index, Rgb automatic) {
   return automatic;
 }
 
-Record writeBuiltInStyle(std::uint16_t xf, std::uint8_t builtInId) {
+Record WriteBuiltInStyle(std::uint16_t xf, std::uint8_t builtInId) {
   ByteWriter w;
   w.u16(static_cast<std::uint16_t>(0x8000 | (xf & 0x0FFF))).u8(builtInId).u8(0xFF);
   return Record{rid::Style, w.take()};
 }
 
-std::u16string builtInFormatCode(std::uint16_t index) {
+std::u16string BuiltInFormatCode(std::uint16_t index) {
   switch (index) {
     case 0: return u"General";
     case 1: return u"0";

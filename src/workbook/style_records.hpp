@@ -28,8 +28,8 @@ struct FontRecord {               // 0x0031
   bool bold() const { return weight >= 700 || (flags & kBold); }
   bool italic() const { return flags & kItalic; }
 };
-FontRecord readFont(const Record& r);
-Record writeFont(const FontRecord& f);
+FontRecord ReadFont(const Record& r);
+Record WriteFont(const FontRecord& f);
 
 enum class HAlign : std::uint8_t { General, Left, Centre, Right, Fill, Justify, CentreAcross, Distributed };
 enum class VAlign : std::uint8_t { Top, Centre, Bottom, Justify, Distributed };
@@ -58,15 +58,15 @@ struct XfRecord {  // 0x00E0, 20 bytes
   static XfRecord cell(std::uint16_t font, std::uint16_t format, HAlign h, VAlign v);
   XfRecord& solidFill(std::uint16_t colour);
 };
-XfRecord readXf(const Record& r);
-Record writeXf(const XfRecord& xf);
+XfRecord ReadXf(const Record& r);
+Record WriteXf(const XfRecord& xf);
 
 struct FormatRecord {  // 0x041E
   std::uint16_t index = 0;
   std::u16string code;
 };
-FormatRecord readFormat(const Record& r);
-Record writeFormat(const FormatRecord& f);
+FormatRecord ReadFormat(const Record& r);
+Record WriteFormat(const FormatRecord& f);
 
 struct Rgb {
   std::uint8_t r = 0, g = 0, b = 0;
@@ -75,15 +75,15 @@ struct Rgb {
 
 // Colours 8..63 of a workbook: the default ones unless a PALETTE record replaces them.
 using Palette = std::array<Rgb, 56>;
-Palette defaultPalette();
-Palette readPalette(const Record& r);  // 0x0092
+Palette DefaultPalette();
+Palette ReadPalette(const Record& r);  // 0x0092
 // A colour index as RGB; automatic/system indices give `automatic`.
-Rgb colourOf(const Palette& palette, std::uint16_t index, Rgb automatic);
+Rgb ColourOf(const Palette& palette, std::uint16_t index, Rgb automatic);
 
 // STYLE (0x0293) for a built-in style such as Normal (id 0).
-Record writeBuiltInStyle(std::uint16_t xf, std::uint8_t builtInId);
+Record WriteBuiltInStyle(std::uint16_t xf, std::uint8_t builtInId);
 
 // Format code of a built-in number format, empty when unknown.
-std::u16string builtInFormatCode(std::uint16_t index);
+std::u16string BuiltInFormatCode(std::uint16_t index);
 
 }  // namespace vaporel::xls

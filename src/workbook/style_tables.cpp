@@ -8,14 +8,14 @@ StyleTables StyleTables::read(const std::vector<Record>& globals) {
   StyleTables t;
   for (const auto& r : globals) {
     switch (r.id) {
-      case rid::Font: t.fonts_.push_back(readFont(r)); break;
-      case rid::Xf: t.xfs_.push_back(readXf(r)); break;
+      case rid::Font: t.fonts_.push_back(ReadFont(r)); break;
+      case rid::Xf: t.xfs_.push_back(ReadXf(r)); break;
       case rid::Format: {
-        FormatRecord f = readFormat(r);
+        FormatRecord f = ReadFormat(r);
         t.formats_[f.index] = std::move(f.code);
         break;
       }
-      case rid::Palette: t.palette_ = readPalette(r); break;
+      case rid::Palette: t.palette_ = ReadPalette(r); break;
       default: break;
     }
   }
@@ -37,13 +37,13 @@ FontView StyleTables::fontView(std::uint16_t index) const {
     return v;
   }
   const FontRecord& f = fonts_[i];
-  v.name = utf8FromUtf16(f.name);
+  v.name = Utf8FromUtf16(f.name);
   v.heightTwips = f.height;
   v.bold = f.bold();
   v.italic = f.italic();
   v.underline = f.underline != 0;
   v.colourIndex = f.colour;
-  v.colour = colourOf(palette_, f.colour, Rgb{0, 0, 0});
+  v.colour = ColourOf(palette_, f.colour, Rgb{0, 0, 0});
   return v;
 }
 
@@ -52,14 +52,14 @@ FillView StyleTables::fillView(const XfRecord& xf) const {
   v.pattern = xf.pattern();
   v.foreIndex = xf.foreColour();
   v.backIndex = xf.backColour();
-  v.fore = colourOf(palette_, v.foreIndex, Rgb{255, 255, 255});
-  v.back = colourOf(palette_, v.backIndex, Rgb{255, 255, 255});
+  v.fore = ColourOf(palette_, v.foreIndex, Rgb{255, 255, 255});
+  v.back = ColourOf(palette_, v.backIndex, Rgb{255, 255, 255});
   return v;
 }
 
 std::u16string StyleTables::formatCode(std::uint16_t index) const {
   if (const auto it = formats_.find(index); it != formats_.end()) return it->second;
-  const auto builtIn = builtInFormatCode(index);
+  const auto builtIn = BuiltInFormatCode(index);
   return builtIn.empty() ? u"General" : builtIn;
 }
 

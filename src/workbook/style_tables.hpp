@@ -27,7 +27,7 @@ class StyleTables {
   std::vector<FontRecord> fonts_;
   std::vector<XfRecord> xfs_;
   std::map<std::uint16_t, std::u16string> formats_;
-  Palette palette_ = defaultPalette();
+  Palette palette_ = DefaultPalette();
   XfRecord fallback_;
 };
 

@@ -18,7 +18,7 @@ constexpr char kWorkbookStream[] = "Workbook";
 
 // Runs `f`, turning the module's internal exceptions into an Error.
 template <class F>
-auto guarded(F&& f) -> decltype(f()) {
+auto Guarded(F&& f) -> decltype(f()) {
   try {
     return f();
   } catch (const Error& e) {
@@ -43,11 +43,11 @@ auto guarded(F&& f) -> decltype(f()) {
 // Every cell-format index a sheet holds must name an XF of the file: a cell the report
 // writes takes its format from the cell, row or column it replaces, and a writer that
 // carried a damaged index would write a file other readers refuse.
-void checkXf(std::uint16_t xf, std::size_t xfCount) {
+void CheckXf(std::uint16_t xf, std::size_t xfCount) {
   if (xf >= xfCount) throw FormatError("a cell format index (" + std::to_string(xf) + ") names no format of the file");
 }
 
-void validateXfs(const Record& r, std::size_t xfCount) {
+void ValidateXfs(const Record& r, std::size_t xfCount) {
   switch (r.id) {
     case rid::LabelSst:
     case rid::Number:
@@ -56,63 +56,63 @@ void validateXfs(const Record& r, std::size_t xfCount) {
     case rid::BoolErr:
     case rid::Formula:
     case rid::Label:
-    case rid::RString: checkXf(getU16(r.data, 4), xfCount); break;
+    case rid::RString: CheckXf(GetU16(r.data, 4), xfCount); break;
     case rid::MulBlank:
-      for (std::uint16_t xf : readMulBlank(r).xfs) checkXf(xf, xfCount);
+      for (std::uint16_t xf : ReadMulBlank(r).xfs) CheckXf(xf, xfCount);
       break;
     case rid::MulRk:
-      for (const RkValue& cell : readMulRk(r).cells) checkXf(cell.xf, xfCount);
+      for (const RkValue& cell : ReadMulRk(r).cells) CheckXf(cell.xf, xfCount);
       break;
     case rid::Row:
-      if (const RowInfo row = readRow(r); row.flags & RowInfo::kHasXf) checkXf(row.xf(), xfCount);
+      if (const RowInfo row = ReadRow(r); row.flags & RowInfo::kHasXf) CheckXf(row.xf(), xfCount);
       break;
-    case rid::ColInfo: checkXf(readColInfo(r).xf, xfCount); break;
+    case rid::ColInfo: CheckXf(ReadColInfo(r).xf, xfCount); break;
     default: break;
   }
 }
 
-void validateSheet(const std::vector<Record>& records, std::size_t stringCount, std::size_t xfCount) {
-  for (std::size_t i : topLevelRecords(records)) {
+void ValidateSheet(const std::vector<Record>& records, std::size_t stringCount, std::size_t xfCount) {
+  for (std::size_t i : TopLevelRecords(records)) {
     const Record& r = records[i];
     switch (r.id) {
       case rid::LabelSst:
-        if (readLabelSst(r).sst >= stringCount) throw FormatError("string cell points past the string table");
+        if (ReadLabelSst(r).sst >= stringCount) throw FormatError("string cell points past the string table");
         break;
-      case rid::MulBlank: readMulBlank(r); break;
-      case rid::MulRk: readMulRk(r); break;
-      case rid::Number: readNumber(r); break;
-      case rid::Rk: readRk(r); break;
-      case rid::Blank: readBlank(r); break;
-      case rid::BoolErr: readBoolErr(r); break;
-      case rid::Formula: readFormulaResult(r); break;
+      case rid::MulBlank: ReadMulBlank(r); break;
+      case rid::MulRk: ReadMulRk(r); break;
+      case rid::Number: ReadNumber(r); break;
+      case rid::Rk: ReadRk(r); break;
+      case rid::Blank: ReadBlank(r); break;
+      case rid::BoolErr: ReadBoolErr(r); break;
+      case rid::Formula: ReadFormulaResult(r); break;
       case rid::Label:
-      case rid::RString: readLabelText(r); break;
-      case rid::Row: readRow(r); break;
-      case rid::ColInfo: readColInfo(r); break;
-      case rid::Dimensions: readDimensions(r); break;
-      case rid::MergedCells: readMergedCells(r); break;
-      case rid::Index: readIndex(r); break;
-      case rid::DbCell: readDbCell(r); break;
-      case rid::Setup: readSetup(r); break;
-      case rid::DefaultRowHeight: readDefaultRowHeight(r); break;
+      case rid::RString: ReadLabelText(r); break;
+      case rid::Row: ReadRow(r); break;
+      case rid::ColInfo: ReadColInfo(r); break;
+      case rid::Dimensions: ReadDimensions(r); break;
+      case rid::MergedCells: ReadMergedCells(r); break;
+      case rid::Index: ReadIndex(r); break;
+      case rid::DbCell: ReadDbCell(r); break;
+      case rid::Setup: ReadSetup(r); break;
+      case rid::DefaultRowHeight: ReadDefaultRowHeight(r); break;
       case rid::DefColWidth:
       case rid::StandardWidth:
       case rid::PrintGridlines:
       case rid::PrintHeaders:
       case rid::HCenter:
       case rid::VCenter:
-      case rid::WsBool: readU16Record(r); break;
+      case rid::WsBool: ReadU16Record(r); break;
       case rid::LeftMargin:
       case rid::RightMargin:
       case rid::TopMargin:
-      case rid::BottomMargin: readDoubleRecord(r); break;
+      case rid::BottomMargin: ReadDoubleRecord(r); break;
       default: break;
     }
-    validateXfs(r, xfCount);
+    ValidateXfs(r, xfCount);
   }
 }
 
-std::string errorText(std::uint8_t code) {
+std::string ErrorText(std::uint8_t code) {
   switch (code) {
     case 0x00: return "#NULL!";
     case 0x07: return "#DIV/0!";
@@ -135,42 +135,42 @@ struct SheetLayout {
   PrintSetup print;
 };
 
-bool touches(const CellRange& m, const CellRange& range) {
+bool Touches(const CellRange& m, const CellRange& range) {
   return m.lastRow >= range.firstRow && m.firstRow <= range.lastRow && m.lastCol >= range.firstCol &&
          m.firstCol <= range.lastCol;
 }
 
 // The page setup records; false for a record of another kind.
-bool readPrintRecord(const Record& r, PrintSetup& print) {
+bool ReadPrintRecord(const Record& r, PrintSetup& print) {
   switch (r.id) {
-    case rid::Setup: print.setup = readSetup(r); return true;
-    case rid::LeftMargin: print.leftMargin = readDoubleRecord(r); return true;
-    case rid::RightMargin: print.rightMargin = readDoubleRecord(r); return true;
-    case rid::TopMargin: print.topMargin = readDoubleRecord(r); return true;
-    case rid::BottomMargin: print.bottomMargin = readDoubleRecord(r); return true;
-    case rid::HCenter: print.centreHorizontally = readU16Record(r) != 0; return true;
-    case rid::VCenter: print.centreVertically = readU16Record(r) != 0; return true;
-    case rid::PrintGridlines: print.printGridlines = readU16Record(r) != 0; return true;
-    case rid::PrintHeaders: print.printHeadings = readU16Record(r) != 0; return true;
-    case rid::WsBool: print.fitToPage = (readU16Record(r) & 0x0100) != 0; return true;
+    case rid::Setup: print.setup = ReadSetup(r); return true;
+    case rid::LeftMargin: print.leftMargin = ReadDoubleRecord(r); return true;
+    case rid::RightMargin: print.rightMargin = ReadDoubleRecord(r); return true;
+    case rid::TopMargin: print.topMargin = ReadDoubleRecord(r); return true;
+    case rid::BottomMargin: print.bottomMargin = ReadDoubleRecord(r); return true;
+    case rid::HCenter: print.centreHorizontally = ReadU16Record(r) != 0; return true;
+    case rid::VCenter: print.centreVertically = ReadU16Record(r) != 0; return true;
+    case rid::PrintGridlines: print.printGridlines = ReadU16Record(r) != 0; return true;
+    case rid::PrintHeaders: print.printHeadings = ReadU16Record(r) != 0; return true;
+    case rid::WsBool: print.fitToPage = (ReadU16Record(r) & 0x0100) != 0; return true;
     default: return false;
   }
 }
 
-SheetLayout readLayout(const std::vector<Record>& records, CellRange range) {
+SheetLayout ReadLayout(const std::vector<Record>& records, CellRange range) {
   SheetLayout layout;
-  for (std::size_t i : topLevelRecords(records)) {
+  for (std::size_t i : TopLevelRecords(records)) {
     const Record& r = records[i];
-    if (readPrintRecord(r, layout.print)) continue;
+    if (ReadPrintRecord(r, layout.print)) continue;
     switch (r.id) {
-      case rid::ColInfo: layout.columns.push_back(readColInfo(r)); break;
-      case rid::Row: layout.rows.push_back(readRow(r)); break;
-      case rid::StandardWidth: layout.standardWidth = readU16Record(r); break;
-      case rid::DefColWidth: layout.defColWidth = readU16Record(r); break;
-      case rid::DefaultRowHeight: layout.defaultRow = readDefaultRowHeight(r); break;
+      case rid::ColInfo: layout.columns.push_back(ReadColInfo(r)); break;
+      case rid::Row: layout.rows.push_back(ReadRow(r)); break;
+      case rid::StandardWidth: layout.standardWidth = ReadU16Record(r); break;
+      case rid::DefColWidth: layout.defColWidth = ReadU16Record(r); break;
+      case rid::DefaultRowHeight: layout.defaultRow = ReadDefaultRowHeight(r); break;
       case rid::MergedCells:
-        for (const auto& m : readMergedCells(r)) {
-          if (touches(m, range)) layout.merges.push_back(m);
+        for (const auto& m : ReadMergedCells(r)) {
+          if (Touches(m, range)) layout.merges.push_back(m);
         }
         break;
       default: break;
@@ -179,7 +179,7 @@ SheetLayout readLayout(const std::vector<Record>& records, CellRange range) {
   return layout;
 }
 
-std::vector<std::uint16_t> columnWidths(const SheetLayout& layout, CellRange range) {
+std::vector<std::uint16_t> ColumnWidths(const SheetLayout& layout, CellRange range) {
   const std::uint16_t otherWidth =
       layout.standardWidth.value_or(layout.defColWidth ? static_cast<std::uint16_t>(*layout.defColWidth * 256) : 2340);
   std::vector<std::uint16_t> widths;
@@ -193,7 +193,7 @@ std::vector<std::uint16_t> columnWidths(const SheetLayout& layout, CellRange ran
   return widths;
 }
 
-std::vector<std::uint16_t> rowHeights(const SheetLayout& layout, CellRange range) {
+std::vector<std::uint16_t> RowHeights(const SheetLayout& layout, CellRange range) {
   std::vector<std::uint16_t> heights;
   for (unsigned r = range.firstRow; r <= range.lastRow; ++r) {
     std::uint16_t height = (layout.defaultRow.flags & 0x0002) ? 0 : layout.defaultRow.height;
@@ -211,7 +211,7 @@ std::vector<std::uint16_t> rowHeights(const SheetLayout& layout, CellRange range
 }
 
 // A cell as a renderer draws it: its text under its number format, font, fill, alignment.
-CellView cellView(CellRef ref, const CellInfo& info, const StyleTables& styles) {
+CellView ViewOfCell(CellRef ref, const CellInfo& info, const StyleTables& styles) {
   const XfRecord& xf = styles.xf(info.xf);
   CellView cv;
   cv.row = ref.row, cv.col = ref.col;
@@ -220,10 +220,10 @@ CellView cellView(CellRef ref, const CellInfo& info, const StyleTables& styles) 
   cv.formatIndex = info.formatIndex;
   switch (info.value.kind) {
     case CellKind::Empty: break;
-    case CellKind::Number: cv.text = displayNumber(info.value.number, info.formatIndex); break;
+    case CellKind::Number: cv.text = DisplayNumber(info.value.number, info.formatIndex); break;
     case CellKind::Text: cv.text = info.value.text; break;
     case CellKind::Boolean: cv.text = info.value.boolean ? "TRUE" : "FALSE"; break;
-    case CellKind::Error: cv.text = errorText(info.value.error); break;
+    case CellKind::Error: cv.text = ErrorText(info.value.error); break;
   }
   cv.font = styles.fontView(xf.font);
   cv.fill = styles.fillView(xf);
@@ -237,11 +237,11 @@ CellView cellView(CellRef ref, const CellInfo& info, const StyleTables& styles) 
 // renumbered to them, and empty HEADER and FOOTER records become empty strings on the way
 // (an empty record lets one spreadsheet program print its own default header and footer;
 // an empty string prints none in every reader).
-SharedStrings renumberStrings(const SharedStrings& sst, std::vector<Substream>& subs) {
+SharedStrings RenumberStrings(const SharedStrings& sst, std::vector<Substream>& subs) {
   std::vector<std::uint32_t> newIndex(sst.strings.size(), UINT32_MAX);
   for (const auto& sub : subs) {
     for (const auto& r : sub.records) {
-      if (r.id == rid::LabelSst) newIndex.at(readLabelSst(r).sst) = 0;
+      if (r.id == rid::LabelSst) newIndex.at(ReadLabelSst(r).sst) = 0;
     }
   }
   SharedStrings strings;
@@ -253,11 +253,11 @@ SharedStrings renumberStrings(const SharedStrings& sst, std::vector<Substream>& 
   }
   for (auto& sub : subs) {
     for (auto& r : sub.records) {
-      if ((r.id == rid::Header || r.id == rid::Footer) && r.data.empty()) r = writeEmptyHeaderFooter(r.id);
+      if ((r.id == rid::Header || r.id == rid::Footer) && r.data.empty()) r = WriteEmptyHeaderFooter(r.id);
       if (r.id != rid::LabelSst) continue;
-      LabelSst c = readLabelSst(r);
+      LabelSst c = ReadLabelSst(r);
       c.sst = newIndex[c.sst];
-      r = writeLabelSst(c);
+      r = WriteLabelSst(c);
       ++strings.total;
     }
   }
@@ -266,26 +266,26 @@ SharedStrings renumberStrings(const SharedStrings& sst, std::vector<Substream>& 
 
 // Each substream's position in the stream when they follow globals of `globalsSize` bytes,
 // their row-block indexes set for those positions.
-std::vector<std::size_t> placeSubstreams(std::vector<Substream>& subs, std::size_t globalsSize) {
+std::vector<std::size_t> PlaceSubstreams(std::vector<Substream>& subs, std::size_t globalsSize) {
   std::vector<std::size_t> start;
   std::size_t pos = globalsSize;
   for (auto& sub : subs) {
-    refreshIndex(sub.records, 0);  // final sizes first
+    RefreshIndex(sub.records, 0);  // final sizes first
     start.push_back(pos);
-    for (const auto& r : sub.records) pos += recordSize(r);
+    for (const auto& r : sub.records) pos += RecordSize(r);
   }
-  for (std::size_t i = 0; i < subs.size(); ++i) refreshIndex(subs[i].records, start[i]);
+  for (std::size_t i = 0; i < subs.size(); ++i) RefreshIndex(subs[i].records, start[i]);
   return start;
 }
 
 }  // namespace
 
 Result<Workbook> Workbook::open(const std::string& path) {
-  return guarded([&]() -> Result<Workbook> { return openFile(path); });
+  return Guarded([&]() -> Result<Workbook> { return openFile(path); });
 }
 
 Result<Workbook> Workbook::openFile(const std::string& path) {
-  auto file = readOleFile(path);
+  auto file = ReadOleFile(path);
   if (!file) return file.error();
   const auto& entries = file->entries;
   const auto wb = std::find_if(entries.begin(), entries.end(),
@@ -298,11 +298,11 @@ Result<Workbook> Workbook::openFile(const std::string& path) {
 }
 
 Result<Workbook> Workbook::fromFileBytes(const Bytes& fileBytes) {
-  return guarded([&]() -> Result<Workbook> { return fromOleBytes(fileBytes); });
+  return Guarded([&]() -> Result<Workbook> { return fromOleBytes(fileBytes); });
 }
 
 Result<Workbook> Workbook::fromOleBytes(const Bytes& fileBytes) {
-  auto file = parseOleFile(fileBytes);
+  auto file = ParseOleFile(fileBytes);
   if (!file) return file.error();
   for (const auto& e : file->entries) {
     if (!e.storage && e.name == kWorkbookStream) {
@@ -315,13 +315,13 @@ Result<Workbook> Workbook::fromOleBytes(const Bytes& fileBytes) {
 
 Result<Workbook> Workbook::fromStream(const Bytes& workbookStream) {
   OleFile container;
-  container.rootClassId = workbookClassId();
+  container.rootClassId = WorkbookClassId();
   container.entries.push_back(OleEntry{kWorkbookStream, false, {}, {}, {}});
   return fromParts(workbookStream, std::move(container));
 }
 
 Result<Workbook> Workbook::fromParts(const Bytes& stream, OleFile container) {
-  return guarded([&]() -> Result<Workbook> {
+  return Guarded([&]() -> Result<Workbook> {
     Workbook book;
     book.container_ = std::move(container);
     for (auto& e : book.container_.entries) {
@@ -333,9 +333,9 @@ Result<Workbook> Workbook::fromParts(const Bytes& stream, OleFile container) {
 }
 
 void Workbook::load(const Bytes& stream) {
-  auto subs = readSubstreams(stream);
+  auto subs = ReadSubstreams(stream);
   const Record& bof = subs.front().records.front();
-  if (bof.data.size() < 4 || bofVersion(bof) != 0x0600 || bofType(bof) != kBofGlobals) {
+  if (bof.data.size() < 4 || BofVersion(bof) != 0x0600 || BofType(bof) != kBofGlobals) {
     throw Error{ErrorCode::NoWorkbookStream, "not a BIFF8 workbook"};
   }
 
@@ -357,24 +357,24 @@ void Workbook::load(const Bytes& stream) {
   }
   if (globals_.size() < 2) throw FormatError("globals substream too short");
   if (!hadSst_) sstInsertAt_ = globals_.size() - 1;  // before EOF
-  if (hadSst_) sst_ = readSst(sstGroup);
+  if (hadSst_) sst_ = ReadSst(sstGroup);
 
   substreams_.assign(std::make_move_iterator(subs.begin() + 1), std::make_move_iterator(subs.end()));
-  for (const auto& sub : substreams_) bofType(sub.records.front());  // a sheet's BOF is read on every call
+  for (const auto& sub : substreams_) BofType(sub.records.front());  // a sheet's BOF is read on every call
   for (std::size_t i = 0; i < globals_.size(); ++i) {
     if (globals_[i].id != rid::BoundSheet) continue;
-    const BoundSheet b = readBoundSheet(globals_[i]);
+    const BoundSheet b = ReadBoundSheet(globals_[i]);
     const auto sub = std::find_if(substreams_.begin(), substreams_.end(),
                                   [&](const Substream& s) { return s.offset == b.position; });
     if (sub == substreams_.end()) throw FormatError("sheet position points to no substream");
     sheets_.push_back(
-        SheetEntry{i, static_cast<std::size_t>(sub - substreams_.begin()), b.type, utf8FromUtf16(b.name)});
+        SheetEntry{i, static_cast<std::size_t>(sub - substreams_.begin()), b.type, Utf8FromUtf16(b.name)});
   }
   // The fifteen style XFs and at least one cell XF (15, the default cell format) are required.
   const auto xfCount = static_cast<std::size_t>(
       std::count_if(globals_.begin(), globals_.end(), [](const Record& r) { return r.id == rid::Xf; }));
   if (xfCount < 16) throw FormatError("fewer than 16 cell formats");
-  for (const auto& sub : substreams_) validateSheet(sub.records, sst_.strings.size(), xfCount);
+  for (const auto& sub : substreams_) ValidateSheet(sub.records, sst_.strings.size(), xfCount);
   StyleTables::read(globals_);  // throws if a FONT, XF or FORMAT record is damaged
 }
 
@@ -385,10 +385,10 @@ std::vector<std::string> Workbook::sheetNames() const {
 }
 
 Result<std::size_t> Workbook::checkedSheet(std::size_t sheet) const {
-  return guarded([&]() -> Result<std::size_t> {
+  return Guarded([&]() -> Result<std::size_t> {
     if (sheet >= sheets_.size()) return Error{ErrorCode::NoSuchSheet, "position " + std::to_string(sheet + 1)};
     const auto& recs = substreams_[sheets_[sheet].substream].records;
-    if (sheets_[sheet].type != 0 || bofType(recs.front()) != kBofWorksheet) {
+    if (sheets_[sheet].type != 0 || BofType(recs.front()) != kBofWorksheet) {
       return Error{ErrorCode::NoSuchSheet, sheets_[sheet].name + " is not a worksheet"};
     }
     return sheet;
@@ -415,46 +415,46 @@ std::uint32_t Workbook::addString(const std::u16string& text) {
 
 Status Workbook::setCell(std::size_t sheet, CellRef ref, std::string_view text, char decimalSeparator) {
   if (auto s = checkedSheet(sheet); !s) return s.error();
-  if (ref.col > 255) return Error{ErrorCode::BadCellReference, cellRefText(ref)};
-  return guarded([&]() -> Status {
+  if (ref.col > 255) return Error{ErrorCode::BadCellReference, CellRefText(ref)};
+  return Guarded([&]() -> Status {
     writeCell(sheet, ref, text, decimalSeparator);
     return Done{};
   });
 }
 
 Status Workbook::setCell(std::size_t sheet, std::string_view reference, std::string_view text, char decimalSeparator) {
-  const auto ref = parseCellRef(reference);
+  const auto ref = ParseCellRef(reference);
   if (!ref) return Error{ErrorCode::BadCellReference, std::string(reference)};
   return setCell(sheet, *ref, text, decimalSeparator);
 }
 
 void Workbook::writeCell(std::size_t sheet, CellRef ref, std::string_view text, char decimalSeparator) {
   auto& records = substreams_[sheets_[sheet].substream].records;
-  const auto at = findCellRecord(records, ref);
-  const std::uint16_t xf = at ? cellXf(records[*at], ref.col) : defaultXf(records, ref);
+  const auto at = FindCellRecord(records, ref);
+  const std::uint16_t xf = at ? CellXf(records[*at], ref.col) : DefaultXf(records, ref);
   Record cell;
-  if (const auto number = spreadsheetNumber(text, decimalSeparator)) {
-    cell = writeNumber({ref.row, ref.col, xf, *number});
+  if (const auto number = SpreadsheetNumber(text, decimalSeparator)) {
+    cell = WriteNumber({ref.row, ref.col, xf, *number});
   } else {
-    const std::u16string wide = utf16FromUtf8(std::string(text));
-    if (wide.size() > kMaxCellText) throw Error{ErrorCode::TextTooLong, cellRefText(ref)};
-    cell = writeLabelSst({ref.row, ref.col, xf, addString(wide)});
+    const std::u16string wide = Utf16FromUtf8(std::string(text));
+    if (wide.size() > kMaxCellText) throw Error{ErrorCode::TextTooLong, CellRefText(ref)};
+    cell = WriteLabelSst({ref.row, ref.col, xf, addString(wide)});
   }
   if (at) {
-    replaceCell(records, *at, ref, std::move(cell));
+    ReplaceCell(records, *at, ref, std::move(cell));
   } else {
-    insertCell(records, ref, std::move(cell));
+    InsertCell(records, ref, std::move(cell));
   }
 }
 
 Result<CellInfo> Workbook::cell(std::size_t sheet, CellRef ref) const {
   if (auto s = checkedSheet(sheet); !s) return s.error();
-  if (ref.col > 255) return Error{ErrorCode::BadCellReference, cellRefText(ref)};
-  return guarded([&]() -> Result<CellInfo> { return readCell(sheet, ref, StyleTables::read(globals_)); });
+  if (ref.col > 255) return Error{ErrorCode::BadCellReference, CellRefText(ref)};
+  return Guarded([&]() -> Result<CellInfo> { return readCell(sheet, ref, StyleTables::read(globals_)); });
 }
 
 Result<CellInfo> Workbook::cell(std::size_t sheet, std::string_view reference) const {
-  const auto ref = parseCellRef(reference);
+  const auto ref = ParseCellRef(reference);
   if (!ref) return Error{ErrorCode::BadCellReference, std::string(reference)};
   return cell(sheet, *ref);
 }
@@ -462,45 +462,45 @@ Result<CellInfo> Workbook::cell(std::size_t sheet, std::string_view reference) c
 CellInfo Workbook::readCell(std::size_t sheet, CellRef ref, const StyleTables& styles) const {
   const auto& records = substreams_[sheets_[sheet].substream].records;
   CellInfo info;
-  const auto at = findCellRecord(records, ref);
+  const auto at = FindCellRecord(records, ref);
   if (at) {
     const Record& r = records[*at];
     info.hasRecord = true;
-    info.xf = cellXf(r, ref.col);
+    info.xf = CellXf(r, ref.col);
     CellValue& v = info.value;
     switch (r.id) {
       case rid::LabelSst:
         v.kind = CellKind::Text;
-        v.text = utf8FromUtf16(sst_.strings.at(readLabelSst(r).sst).text);
+        v.text = Utf8FromUtf16(sst_.strings.at(ReadLabelSst(r).sst).text);
         break;
       case rid::Label:
       case rid::RString:
         v.kind = CellKind::Text;
-        v.text = utf8FromUtf16(readLabelText(r));
+        v.text = Utf8FromUtf16(ReadLabelText(r));
         break;
       case rid::Number:
         v.kind = CellKind::Number;
-        v.number = readNumber(r).value;
+        v.number = ReadNumber(r).value;
         break;
       case rid::Rk:
         v.kind = CellKind::Number;
-        v.number = decodeRk(readRk(r).value.rk);
+        v.number = DecodeRk(ReadRk(r).value.rk);
         break;
       case rid::MulRk: {
-        const MulRk m = readMulRk(r);
+        const MulRk m = ReadMulRk(r);
         v.kind = CellKind::Number;
-        v.number = decodeRk(m.cells.at(ref.col - m.firstCol).rk);
+        v.number = DecodeRk(m.cells.at(ref.col - m.firstCol).rk);
         break;
       }
       case rid::BoolErr: {
-        const BoolErr b = readBoolErr(r);
+        const BoolErr b = ReadBoolErr(r);
         v.kind = b.isError ? CellKind::Error : CellKind::Boolean;
         v.boolean = b.value != 0;
         v.error = b.value;
         break;
       }
       case rid::Formula: {
-        const FormulaResult f = readFormulaResult(r);
+        const FormulaResult f = ReadFormulaResult(r);
         switch (f.kind) {
           case FormulaResult::Kind::Number: v.kind = CellKind::Number, v.number = f.number; break;
           case FormulaResult::Kind::Boolean: v.kind = CellKind::Boolean, v.boolean = f.byteValue != 0; break;
@@ -508,8 +508,8 @@ CellInfo Workbook::readCell(std::size_t sheet, CellRef ref, const StyleTables& s
           case FormulaResult::Kind::EmptyString: v.kind = CellKind::Text; break;
           case FormulaResult::Kind::String:
             v.kind = CellKind::Text;
-            for (std::size_t j = *at + 1; j < records.size() && isFormulaFollower(records[j].id); ++j) {
-              if (records[j].id == rid::String) v.text = utf8FromUtf16(readStringRecord(records[j]));
+            for (std::size_t j = *at + 1; j < records.size() && IsFormulaFollower(records[j].id); ++j) {
+              if (records[j].id == rid::String) v.text = Utf8FromUtf16(ReadStringRecord(records[j]));
             }
             break;
         }
@@ -518,10 +518,10 @@ CellInfo Workbook::readCell(std::size_t sheet, CellRef ref, const StyleTables& s
       default: break;  // BLANK, MULBLANK
     }
   } else {
-    info.xf = defaultXf(records, ref);
+    info.xf = DefaultXf(records, ref);
   }
   info.formatIndex = styles.xf(info.xf).format;
-  info.formatCode = utf8FromUtf16(styles.formatCode(info.formatIndex));
+  info.formatCode = Utf8FromUtf16(styles.formatCode(info.formatIndex));
   return info;
 }
 
@@ -532,24 +532,24 @@ Result<SheetView> Workbook::view(std::size_t sheet, CellRange range) const {
   if (range.firstRow > range.lastRow || range.firstCol > range.lastCol || range.lastCol > 255 || cells > 100000) {
     return Error{ErrorCode::BadRange, ""};
   }
-  return guarded([&]() -> Result<SheetView> { return makeView(sheet, range); });
+  return Guarded([&]() -> Result<SheetView> { return makeView(sheet, range); });
 }
 
 SheetView Workbook::makeView(std::size_t sheet, CellRange range) const {
   const StyleTables styles = StyleTables::read(globals_);
-  const SheetLayout layout = readLayout(substreams_[sheets_[sheet].substream].records, range);
+  const SheetLayout layout = ReadLayout(substreams_[sheets_[sheet].substream].records, range);
   SheetView view;
   view.name = sheets_[sheet].name;
   view.range = range;
   view.standardFont = styles.fontView(0);
   view.merges = layout.merges;
   view.print = layout.print;
-  view.columnWidths = columnWidths(layout, range);
-  view.rowHeights = rowHeights(layout, range);
+  view.columnWidths = ColumnWidths(layout, range);
+  view.rowHeights = RowHeights(layout, range);
   for (unsigned r = range.firstRow; r <= range.lastRow; ++r) {
     for (unsigned c = range.firstCol; c <= range.lastCol; ++c) {
       const CellRef ref{static_cast<std::uint16_t>(r), static_cast<std::uint16_t>(c)};
-      view.cells.push_back(cellView(ref, readCell(sheet, ref, styles), styles));
+      view.cells.push_back(ViewOfCell(ref, readCell(sheet, ref, styles), styles));
     }
   }
   view.printArea = findPrintArea(sheet);
@@ -561,23 +561,23 @@ std::optional<CellRange> Workbook::findPrintArea(std::size_t sheet) const {
   for (const auto& r : globals_) {
     if (r.id != rid::Name) continue;
     std::uint16_t tab = 0;
-    if (auto area = readPrintAreaName(r, tab); area && tab == sheet + 1) found = area;
+    if (auto area = ReadPrintAreaName(r, tab); area && tab == sheet + 1) found = area;
   }
   return found;
 }
 
 Result<std::optional<CellRange>> Workbook::printArea(std::size_t sheet) const {
   if (auto s = checkedSheet(sheet); !s) return s.error();
-  return guarded([&]() -> Result<std::optional<CellRange>> { return findPrintArea(sheet); });
+  return Guarded([&]() -> Result<std::optional<CellRange>> { return findPrintArea(sheet); });
 }
 
 Result<std::optional<CellRange>> Workbook::usedRange(std::size_t sheet) const {
   if (auto s = checkedSheet(sheet); !s) return s.error();
-  return guarded([&]() -> Result<std::optional<CellRange>> {
+  return Guarded([&]() -> Result<std::optional<CellRange>> {
     const auto& records = substreams_[sheets_[sheet].substream].records;
-    for (std::size_t i : topLevelRecords(records)) {
+    for (std::size_t i : TopLevelRecords(records)) {
       if (records[i].id != rid::Dimensions) continue;
-      const Dimensions d = readDimensions(records[i]);
+      const Dimensions d = ReadDimensions(records[i]);
       if (d.lastRowPlus1 <= d.firstRow || d.lastColPlus1 <= d.firstCol) return std::optional<CellRange>{};
       return std::optional<CellRange>{
           CellRange{static_cast<std::uint16_t>(std::min<std::uint32_t>(d.firstRow, 65535)),
@@ -591,54 +591,54 @@ Result<std::optional<CellRange>> Workbook::usedRange(std::size_t sheet) const {
 
 Bytes Workbook::serialise() const {
   std::vector<Substream> subs = substreams_;
-  const SharedStrings strings = renumberStrings(sst_, subs);
+  const SharedStrings strings = RenumberStrings(sst_, subs);
 
   std::vector<Record> globals = globals_;
   std::vector<Record> sstGroup;
   std::vector<StringPlace> places;
   const bool writeStrings = hadSst_ || !strings.strings.empty();
-  if (writeStrings) sstGroup = writeSst(strings, &places);
+  if (writeStrings) sstGroup = WriteSst(strings, &places);
   std::size_t sstPosition = 0;
-  for (std::size_t i = 0; i < sstInsertAt_; ++i) sstPosition += recordSize(globals[i]);
-  if (writeStrings) sstGroup.push_back(writeExtSst(sstGroup, places, sstPosition));
+  for (std::size_t i = 0; i < sstInsertAt_; ++i) sstPosition += RecordSize(globals[i]);
+  if (writeStrings) sstGroup.push_back(WriteExtSst(sstGroup, places, sstPosition));
 
   std::size_t globalsSize = 0;
-  for (const auto& r : globals) globalsSize += recordSize(r);
-  for (const auto& r : sstGroup) globalsSize += recordSize(r);
-  const std::vector<std::size_t> start = placeSubstreams(subs, globalsSize);
+  for (const auto& r : globals) globalsSize += RecordSize(r);
+  for (const auto& r : sstGroup) globalsSize += RecordSize(r);
+  const std::vector<std::size_t> start = PlaceSubstreams(subs, globalsSize);
   for (const auto& s : sheets_)
-    putU32(globals[s.boundSheetRecord].data, 0, static_cast<std::uint32_t>(start[s.substream]));
+    PutU32(globals[s.boundSheetRecord].data, 0, static_cast<std::uint32_t>(start[s.substream]));
 
   globals.insert(globals.begin() + static_cast<std::ptrdiff_t>(sstInsertAt_), sstGroup.begin(), sstGroup.end());
-  Bytes out = encodeRecords(globals);
+  Bytes out = EncodeRecords(globals);
   for (const auto& sub : subs) {
-    for (const auto& r : sub.records) appendRecord(out, r);
+    for (const auto& r : sub.records) AppendRecord(out, r);
   }
   if (out.size() < kMinStreamSize) out.resize(kMinStreamSize, 0);
   return out;
 }
 
 Result<Bytes> Workbook::streamBytes() const {
-  return guarded([&]() -> Result<Bytes> { return serialise(); });
+  return Guarded([&]() -> Result<Bytes> { return serialise(); });
 }
 
 Result<Bytes> Workbook::fileBytes() const {
-  return guarded([&]() -> Result<Bytes> {
+  return Guarded([&]() -> Result<Bytes> {
     Bytes stream = serialise();
     OleFile file = container_;
     // The first Workbook stream is the one opened, and the one written back.
     const auto at = std::find_if(file.entries.begin(), file.entries.end(),
                                  [](const OleEntry& e) { return !e.storage && e.name == kWorkbookStream; });
     if (at != file.entries.end()) at->data = std::move(stream);
-    return encodeOleFile(file);
+    return EncodeOleFile(file);
   });
 }
 
 Status Workbook::save(const std::string& path) const {
-  return guarded([&]() -> Status {
+  return Guarded([&]() -> Status {
     auto bytes = fileBytes();
     if (!bytes) return bytes.error();
-    return writeFileAtomically(path, *bytes);
+    return WriteFileAtomically(path, *bytes);
   });
 }
 

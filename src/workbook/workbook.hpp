@@ -45,7 +45,7 @@ class Workbook {
   Result<std::size_t> sheetAt(std::size_t position) const;
 
   // Sets a cell as a spreadsheet does when `text` is typed into it: a number
-  // (spreadsheetNumber) becomes a NUMBER cell, anything else a shared-string
+  // (SpreadsheetNumber) becomes a NUMBER cell, anything else a shared-string
   // cell; either keeps the cell's XF (its look and number format).
   Status setCell(std::size_t sheet, CellRef ref, std::string_view text, char decimalSeparator = '.');
   Status setCell(std::size_t sheet, std::string_view reference, std::string_view text, char decimalSeparator = '.');

@@ -58,7 +58,7 @@ struct Session {
   MainWindow window;
 };
 
-QString localised(const char* text, char separator) {
+QString Localised(const char* text, char separator) {
   return QString::fromStdString(vaporel::testing::WithSeparator(text, separator));
 }
 
@@ -117,7 +117,7 @@ class MainWindowTest : public ::testing::Test {
   }
   void typeTheRoad(char separator) {
     click("Text2");
-    type("Text2", localised("1.01325", separator));
+    type("Text2", Localised("1.01325", separator));
     tab();
     type("Text3", "20");
     tab();
@@ -232,7 +232,7 @@ TEST_P(FullRoad, ShowsTheResults) {
 
   for (int i = 0; i < 13; ++i) {
     ASSERT_EQ(text(kResultLabels[i]),
-              localised(vaporel::testing::kTypicalStateTexts[static_cast<std::size_t>(i)], separator));
+              Localised(vaporel::testing::kTypicalStateTexts[static_cast<std::size_t>(i)], separator));
   }
   ASSERT_TRUE(s_->watchdog.boxes().empty());
   ASSERT_TRUE(widget("Frame2")->isVisible());

@@ -20,7 +20,7 @@ using vaporel::testing::ModalWatchdog;
 
 namespace {
 
-bool touch(const QString& path) {
+bool Touch(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::WriteOnly) && file.write("{\\rtf1 x}") > 0;
 }
@@ -84,7 +84,7 @@ TEST_P(OpenDocument, ReportsFailure) {
   QTemporaryDir dir;
   const QString document = dir.filePath("For Soft.doc");
   if (c.fileExists) {
-    ASSERT_TRUE(touch(document));
+    ASSERT_TRUE(Touch(document));
   }
   QtPlatform platform({{}, QString::fromLatin1(c.opener)});
   EXPECT_EQ(platform.openDocument(document.toStdString()), c.expected);
@@ -109,7 +109,7 @@ TEST_P(ProgramFolder, FindsTheProgramsData) {
   ASSERT_TRUE(QDir(prefix.path()).mkpath("bin"));
   if (!documentAt.isEmpty()) {
     ASSERT_TRUE(QDir(prefix.path()).mkpath(documentAt));
-    ASSERT_TRUE(touch(prefix.filePath(documentAt + "/Vaporel.xls")));
+    ASSERT_TRUE(Touch(prefix.filePath(documentAt + "/Vaporel.xls")));
   }
   const std::string found = vaporel::ProgramFolderFor(prefix.filePath("bin").toStdString());
   EXPECT_EQ(QDir::cleanPath(QString::fromStdString(found)),

@@ -74,7 +74,7 @@ class ReportWindowTest : public ::testing::Test {
     testing::MakeReport(report_, testing::Pair1Report());
   }
 
-  ReportWindowServices Services() {
+  ReportWindowServices services() {
     return {[this](QWidget* parent, const SaveDialogRequest& request) { return chooser_(parent, request); },
             [this] { return pdf_.isEmpty() ? nullptr : PdfPrinter(pdf_); }};
   }
@@ -102,7 +102,7 @@ std::string TextAt(const ReportSheet& sheet, const char* reference) {
 // State: a new Form2. Expected: the fixed dialog, its three buttons in
 // Verdana (or DejaVu Sans) 12 bold at their places, Text1 hidden, Tab goes Save, Print, Back.
 TEST_F(ReportWindowTest, Form2IsTheFixedDialogWithThreeButtons) {
-  ReportWindowDialog form2(nullptr, Services());
+  ReportWindowDialog form2(nullptr, services());
   ASSERT_TRUE(form2.loadReport(report_));
   form2.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form2));
@@ -147,7 +147,7 @@ TEST_F(ReportWindowTest, Form2IsTheFixedDialogWithThreeButtons) {
 // file's worksheet A1:B23 with the texts a spreadsheet shows under each cell's format
 // (two decimals in rows 11 and 12, scientific in row 22), and paints its fills.
 TEST_F(ReportWindowTest, ViewerShowsTheWorksheetAsSaved) {
-  ReportWindowDialog form2(nullptr, Services());
+  ReportWindowDialog form2(nullptr, services());
   ASSERT_TRUE(form2.loadReport(report_));
   const auto& sheet = form2.viewer()->sheet();
   ASSERT_TRUE(sheet.has_value());
@@ -193,7 +193,7 @@ TEST_F(ReportWindowTest, UnreadableReportIsNotShown) {
   f.write(bytes.left(bytes.size() / 2));
   f.close();
   ModalWatchdog watchdog;
-  DesktopReportWindow window(nullptr, Services());
+  DesktopReportWindow window(nullptr, services());
   EXPECT_FALSE(window.showReport(report_.toStdString()));
   EXPECT_FALSE(window.showReport(dir_.path().toStdString()));
   EXPECT_TRUE(watchdog.boxes().empty());
@@ -206,7 +206,7 @@ TEST_F(ReportWindowTest, SaveTwiceGivesTwoIdenticalCopies) {
   const QString first = dir_.path() + "/first.xls";
   const QString second = dir_.path() + "/second.xls";
   chooser_.answers = {first, second};
-  ReportWindowDialog form2(nullptr, Services());
+  ReportWindowDialog form2(nullptr, services());
   ASSERT_TRUE(form2.loadReport(report_));
   {
     ModalWatchdog watchdog;
@@ -235,7 +235,7 @@ TEST_F(ReportWindowTest, SaveTwiceGivesTwoIdenticalCopies) {
 TEST_F(ReportWindowTest, CancelledOrFailedSaveEndsSilently) {
   QDir().mkpath(dir_.path() + "/adir.xls");
   chooser_.answers = {std::nullopt, dir_.path() + "/adir.xls", report_ + "/inside.xls"};
-  ReportWindowDialog form2(nullptr, Services());
+  ReportWindowDialog form2(nullptr, services());
   ASSERT_TRUE(form2.loadReport(report_));
   form2.show();
   const QByteArray before = ReadBytes(report_);
@@ -291,7 +291,7 @@ TEST_F(ReportWindowTest, RealSaveDialogAsksBeforeOverwriting) {
 // beside the print area). Action: Print to a PDF. Expected: one portrait Letter page with
 // A1:B23 of the file as it now stands, nothing outside the print area, no message.
 TEST_F(ReportWindowTest, PrintPrintsTheFileAsItNowStands) {
-  ReportWindowDialog form2(nullptr, Services());
+  ReportWindowDialog form2(nullptr, services());
   ASSERT_TRUE(form2.loadReport(report_));
   testing::EditWorkbook(report_, {{"B4", "2.5"}, {"A24", "BEYOND THE AREA"}, {"C5", "BESIDE THE AREA"}});
   pdf_ = dir_.path() + "/report.pdf";
@@ -319,7 +319,7 @@ TEST_F(ReportWindowTest, PrintPrintsTheFileAsItNowStands) {
 // State: the report's worksheet renamed on disk. Action: Print. Expected: the first worksheet
 // is printed all the same (it is taken by position, not by name).
 TEST_F(ReportWindowTest, PrintTakesTheFirstWorksheetWhateverItsName) {
-  ReportWindowDialog form2(nullptr, Services());
+  ReportWindowDialog form2(nullptr, services());
   ASSERT_TRUE(form2.loadReport(report_));
   QByteArray bytes = ReadBytes(report_);
   bytes.replace("Vaporel", "Vapxrel");
@@ -339,7 +339,7 @@ TEST_F(ReportWindowTest, PrintTakesTheFirstWorksheetWhateverItsName) {
 // State: no printer on the system. Action: Print. Expected: an "ERROR" box that says so, and
 // the window stays open.
 TEST_F(ReportWindowTest, PrintWithoutAPrinterSaysSo) {
-  ReportWindowDialog form2(nullptr, Services());
+  ReportWindowDialog form2(nullptr, services());
   ASSERT_TRUE(form2.loadReport(report_));
   form2.show();
   ModalWatchdog watchdog;
@@ -354,7 +354,7 @@ TEST_F(ReportWindowTest, PrintWithoutAPrinterSaysSo) {
 // State: the report removed after Form2 opened. Action: Print. Expected: an "ERROR" box.
 TEST_F(ReportWindowTest, PrintOfAVanishedReportSaysSo) {
   pdf_ = dir_.path() + "/report.pdf";
-  ReportWindowDialog form2(nullptr, Services());
+  ReportWindowDialog form2(nullptr, services());
   ASSERT_TRUE(form2.loadReport(report_));
   QFile::remove(report_);
   ModalWatchdog watchdog;
@@ -378,7 +378,7 @@ TEST_F(ReportWindowTest, BackHidesTheModalWindow) {
     QMetaObject::invokeMethod(back, "click", Qt::QueuedConnection);
     return true;
   });
-  DesktopReportWindow window(&owner, Services());
+  DesktopReportWindow window(&owner, services());
   EXPECT_TRUE(window.showReport(report_.toStdString()));
   EXPECT_TRUE(sawForm2);
   EXPECT_EQ(watchdog.rejectedUnhandled, 0);

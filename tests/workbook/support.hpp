@@ -15,7 +15,7 @@
 namespace vaporel::xls::test {
 
 // "09 08 10 00" -> bytes; blanks are ignored.
-inline Bytes hexBytes(const std::string& hex) {
+inline Bytes HexBytes(const std::string& hex) {
   Bytes out;
   std::string digits;
   for (char c : hex) {
@@ -27,7 +27,7 @@ inline Bytes hexBytes(const std::string& hex) {
   return out;
 }
 
-inline std::string hexText(const Bytes& b) {
+inline std::string HexText(const Bytes& b) {
   static const char* digits = "0123456789ABCDEF";
   std::string s;
   for (std::size_t i = 0; i < b.size(); ++i) {
@@ -38,17 +38,17 @@ inline std::string hexText(const Bytes& b) {
   return s;
 }
 
-inline Bytes readFile(const std::filesystem::path& p) {
+inline Bytes ReadFile(const std::filesystem::path& p) {
   std::ifstream in(p, std::ios::binary);
   return Bytes(std::istreambuf_iterator<char>(in), {});
 }
 
-inline void writeFile(const std::filesystem::path& p, const Bytes& b) {
+inline void WriteFile(const std::filesystem::path& p, const Bytes& b) {
   std::ofstream out(p, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
 }
 
-inline Bytes templateBytes() { return readFile(VAPOREL_TEMPLATE_PATH); }
+inline Bytes TemplateBytes() { return ReadFile(VAPOREL_TEMPLATE_PATH); }
 
 // A fresh folder per test, removed afterwards.
 class ScratchFolder : public ::testing::Test {

@@ -12,18 +12,18 @@ namespace vaporel::xls {
 namespace {
 
 TEST(CellReference, readsTheReportCellsAndTheFormatLimits) {
-  EXPECT_EQ(parseCellRef("A1"), (CellRef{0, 0}));
-  EXPECT_EQ(parseCellRef("B23"), (CellRef{22, 1}));
-  EXPECT_EQ(parseCellRef("b5"), (CellRef{4, 1}));
-  EXPECT_EQ(parseCellRef("$A$5"), (CellRef{4, 0}));
-  EXPECT_EQ(parseCellRef("IV65536"), (CellRef{65535, 255}));
-  EXPECT_EQ(parseCellRef("AA10"), (CellRef{9, 26}));
+  EXPECT_EQ(ParseCellRef("A1"), (CellRef{0, 0}));
+  EXPECT_EQ(ParseCellRef("B23"), (CellRef{22, 1}));
+  EXPECT_EQ(ParseCellRef("b5"), (CellRef{4, 1}));
+  EXPECT_EQ(ParseCellRef("$A$5"), (CellRef{4, 0}));
+  EXPECT_EQ(ParseCellRef("IV65536"), (CellRef{65535, 255}));
+  EXPECT_EQ(ParseCellRef("AA10"), (CellRef{9, 26}));
   for (const char* bad : {"", "A", "5", "A0", "IW1", "A65537", "A1 ", " A1", "A1B", "AAAA1", "A-1", "A1234567"}) {
-    EXPECT_FALSE(parseCellRef(bad).has_value()) << bad;
+    EXPECT_FALSE(ParseCellRef(bad).has_value()) << bad;
   }
-  EXPECT_EQ(cellRefText({22, 1}), "B23");
-  EXPECT_EQ(cellRefText({0, 26}), "AA1");
-  EXPECT_EQ(cellRefText({65535, 255}), "IV65536");
+  EXPECT_EQ(CellRefText({22, 1}), "B23");
+  EXPECT_EQ(CellRefText({0, 26}), "AA1");
+  EXPECT_EQ(CellRefText({65535, 255}), "IV65536");
 }
 
 struct NumberCase {
@@ -32,11 +32,11 @@ struct NumberCase {
   std::optional<double> value;
 };
 
-class SpreadsheetNumber : public ::testing::TestWithParam<NumberCase> {};
+class TypedText : public ::testing::TestWithParam<NumberCase> {};
 
-TEST_P(SpreadsheetNumber, decidesNumberOrText) {
+TEST_P(TypedText, decidesNumberOrText) {
   const auto& c = GetParam();
-  const auto got = spreadsheetNumber(c.text, c.separator);
+  const auto got = SpreadsheetNumber(c.text, c.separator);
   ASSERT_EQ(got.has_value(), c.value.has_value()) << c.text;
   if (got) {
     EXPECT_EQ(*got, *c.value) << c.text;
@@ -45,7 +45,7 @@ TEST_P(SpreadsheetNumber, decidesNumberOrText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, SpreadsheetNumber,
+    Texts, TypedText,
     ::testing::Values(
         // What the report writes: field texts as typed and result labels.
         NumberCase{"1.01325", '.', 1.01325}, NumberCase{"20", '.', 20.0}, NumberCase{"-40", '.', -40.0},
@@ -69,14 +69,14 @@ struct DisplayCase {
   const char* shown;
 };
 
-class DisplayNumber : public ::testing::TestWithParam<DisplayCase> {};
+class ShownNumber : public ::testing::TestWithParam<DisplayCase> {};
 
-TEST_P(DisplayNumber, showsAsTheSpreadsheetDoes) {
-  EXPECT_EQ(displayNumber(GetParam().value, GetParam().format), GetParam().shown)
+TEST_P(ShownNumber, showsAsTheSpreadsheetDoes) {
+  EXPECT_EQ(DisplayNumber(GetParam().value, GetParam().format), GetParam().shown)
       << GetParam().value << " format " << GetParam().format;
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, DisplayNumber,
+INSTANTIATE_TEST_SUITE_P(Formats, ShownNumber,
                          ::testing::Values(
                              // General: up to ten significant digits, no trailing zeros.
                              DisplayCase{1.01325, 0, "1.01325"}, DisplayCase{20.0, 0, "20"},

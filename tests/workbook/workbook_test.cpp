@@ -24,9 +24,9 @@
 namespace vaporel::xls {
 namespace {
 
-using test::readFile;
-using test::templateBytes;
-using test::writeFile;
+using test::ReadFile;
+using test::TemplateBytes;
+using test::WriteFile;
 
 // The report's cells in the order they are written, with a typical state
 // (pair 1, 1.01325 bar, 20 oC, 50 %) as the window shows it.
@@ -51,20 +51,20 @@ const std::vector<std::pair<const char*, const char*>> kReport = {
     {"B23", "0.7133"},
 };
 
-Workbook openTemplate() {
-  auto book = Workbook::fromFileBytes(templateBytes());
+Workbook OpenTemplate() {
+  auto book = Workbook::fromFileBytes(TemplateBytes());
   EXPECT_TRUE(book.ok()) << (book.ok() ? "" : book.error().message());
   return std::move(*book);
 }
 
-void writeReport(Workbook& book, const std::vector<std::pair<const char*, const char*>>& cells) {
+void WriteReport(Workbook& book, const std::vector<std::pair<const char*, const char*>>& cells) {
   const auto sheet = book.sheetByName("Vaporel");
   ASSERT_TRUE(sheet.ok());
   for (const auto& [ref, text] : cells) ASSERT_TRUE(book.setCell(*sheet, ref, text).ok()) << ref;
 }
 
 // Runs the independent reader on `file`; `json` holds the expected cells.
-int runChecker(const std::filesystem::path& file, const std::string& json, const std::filesystem::path& dir) {
+int RunChecker(const std::filesystem::path& file, const std::string& json, const std::filesystem::path& dir) {
   std::string command = std::string(VAPOREL_PYTHON) + " " + VAPOREL_CHECK_WORKBOOK + " '" + file.string() + "'";
   if (!json.empty()) {
     const auto expect = dir / "expect.json";
@@ -74,13 +74,13 @@ int runChecker(const std::filesystem::path& file, const std::string& json, const
   return std::system(command.c_str());
 }
 
-std::string expectJson(const std::vector<std::pair<const char*, const char*>>& cells) {
+std::string ExpectJson(const std::vector<std::pair<const char*, const char*>>& cells) {
   std::string json = "{";
   for (const auto& [ref, text] : cells) {
     if (json.size() > 1) json += ", ";
     json += std::string("\"") + ref + "\": ";
     // A number goes as the JSON number of the same text, a text as a JSON string.
-    json += spreadsheetNumber(text) ? std::string(text) : "\"" + std::string(text) + "\"";
+    json += SpreadsheetNumber(text) ? std::string(text) : "\"" + std::string(text) + "\"";
   }
   return json + "}";
 }
@@ -90,15 +90,15 @@ class TemplateFile : public test::ScratchFolder {};
 TEST_F(TemplateFile, isWhatTheGeneratorWrites) {
   const auto generated = ReportTemplateFile();
   ASSERT_TRUE(generated.ok());
-  EXPECT_TRUE(*generated == templateBytes()) << "run make-template resources/Vaporel.xls";
+  EXPECT_TRUE(*generated == TemplateBytes()) << "run make-template resources/Vaporel.xls";
 }
 
 TEST_F(TemplateFile, opensAndSavesUnchanged) {
-  const Workbook book = openTemplate();
+  const Workbook book = OpenTemplate();
   EXPECT_EQ(book.sheetNames(), std::vector<std::string>{"Vaporel"});
   const auto saved = book.fileBytes();
   ASSERT_TRUE(saved.ok());
-  EXPECT_TRUE(*saved == templateBytes());
+  EXPECT_TRUE(*saved == TemplateBytes());
   // The stream too: read and written back record for record, padded to 4096 bytes.
   Bytes stream = ReportTemplateStream();
   const auto again = Workbook::fromStream(stream)->streamBytes();
@@ -109,7 +109,7 @@ TEST_F(TemplateFile, opensAndSavesUnchanged) {
 // Reports written from an older template keep empty HEADER/FOOTER records, which one
 // reader fills with its own defaults: the writer turns them into empty strings.
 TEST(HeaderAndFooter, emptyRecordsAreSavedAsEmptyStrings) {
-  auto subs = readSubstreams(ReportTemplateStream());
+  auto subs = ReadSubstreams(ReportTemplateStream());
   std::size_t blanked = 0;
   for (auto& r : subs.at(1).records) {
     if (r.id == rid::Header || r.id == rid::Footer) {
@@ -120,12 +120,12 @@ TEST(HeaderAndFooter, emptyRecordsAreSavedAsEmptyStrings) {
   ASSERT_EQ(blanked, 2u);
   Bytes stream;
   for (const auto& sub : subs) {
-    const Bytes part = encodeRecords(sub.records);
+    const Bytes part = EncodeRecords(sub.records);
     stream.insert(stream.end(), part.begin(), part.end());
   }
   const auto saved = Workbook::fromStream(stream)->streamBytes();
   ASSERT_TRUE(saved.ok());
-  const auto reread = readSubstreams(*saved);
+  const auto reread = ReadSubstreams(*saved);
   for (const auto& r : reread.at(1).records) {
     if (r.id == rid::Header || r.id == rid::Footer) {
       EXPECT_EQ(r.data, (Bytes{0, 0, 0}));
@@ -134,7 +134,7 @@ TEST(HeaderAndFooter, emptyRecordsAreSavedAsEmptyStrings) {
 }
 
 TEST_F(TemplateFile, isFoundByNameAndPositionOnly) {
-  const Workbook book = openTemplate();
+  const Workbook book = OpenTemplate();
   EXPECT_EQ(*book.sheetByName("Vaporel"), 0u);
   EXPECT_EQ(*book.sheetAt(0), 0u);
   EXPECT_EQ(book.sheetByName("vaporel").error().code, ErrorCode::NoSuchSheet);
@@ -143,7 +143,7 @@ TEST_F(TemplateFile, isFoundByNameAndPositionOnly) {
 }
 
 TEST_F(TemplateFile, showsTheLayoutToARenderer) {
-  const Workbook book = openTemplate();
+  const Workbook book = OpenTemplate();
   const auto view = book.view(0, CellRange{0, 22, 0, 2});
   ASSERT_TRUE(view.ok());
   EXPECT_EQ(view->name, "Vaporel");
@@ -195,8 +195,8 @@ TEST_F(TemplateFile, showsTheLayoutToARenderer) {
 class Report : public test::ScratchFolder {};
 
 TEST_F(Report, cellsReadBackAsNumbersOrTextsKeepingTheirFormats) {
-  Workbook book = openTemplate();
-  writeReport(book, kReport);
+  Workbook book = OpenTemplate();
+  WriteReport(book, kReport);
   const auto path = dir_ / "Vaporel.xls";
   ASSERT_TRUE(book.save(path).ok());
   const auto back = Workbook::open(path);
@@ -223,7 +223,7 @@ TEST_F(Report, cellsReadBackAsNumbersOrTextsKeepingTheirFormats) {
   EXPECT_EQ(view->at(4, 1).font.name, "Verdana");
   EXPECT_EQ(view->at(4, 1).hAlign, HAlign::Centre);
 
-  EXPECT_EQ(runChecker(path, expectJson(kReport), dir_), 0);
+  EXPECT_EQ(RunChecker(path, ExpectJson(kReport), dir_), 0);
 }
 
 // Reports that other spreadsheet programs re-saved take the report's cells like the template.
@@ -231,7 +231,7 @@ TEST_F(Report, reSavedByOtherProgramsTakeTheCells) {
   for (const char* name : {"report-resaved-by-calc.xls", "report-resaved-by-gnumeric.xls"}) {
     auto book = Workbook::open(std::string(VAPOREL_RESAVED_DIR "/") + name);
     ASSERT_TRUE(book.ok()) << name << ": " << book.error().message();
-    writeReport(*book, kReport);
+    WriteReport(*book, kReport);
     const auto path = dir_ / name;
     ASSERT_TRUE(book->save(path).ok()) << name;
     const auto back = Workbook::open(path);
@@ -247,9 +247,9 @@ TEST_F(Report, reSavedByOtherProgramsTakeTheCells) {
 }
 
 TEST_F(Report, everythingElseStaysAsItWas) {
-  const Workbook before = openTemplate();
-  Workbook after = openTemplate();
-  writeReport(after, kReport);
+  const Workbook before = OpenTemplate();
+  Workbook after = OpenTemplate();
+  WriteReport(after, kReport);
   const auto reread = Workbook::fromFileBytes(*after.fileBytes());
   ASSERT_TRUE(reread.ok());
 
@@ -260,24 +260,24 @@ TEST_F(Report, everythingElseStaysAsItWas) {
       const CellRef ref{r, c};
       const auto old = before.cell(0, ref);
       const auto now = reread->cell(0, ref);
-      EXPECT_EQ(now->xf, old->xf) << cellRefText(ref);  // every cell keeps its look
-      if (edited.count(cellRefText(ref))) continue;
-      EXPECT_EQ(now->value.kind, old->value.kind) << cellRefText(ref);
-      EXPECT_EQ(now->value.text, old->value.text) << cellRefText(ref);
-      EXPECT_EQ(now->hasRecord, old->hasRecord) << cellRefText(ref);
+      EXPECT_EQ(now->xf, old->xf) << CellRefText(ref);  // every cell keeps its look
+      if (edited.count(CellRefText(ref))) continue;
+      EXPECT_EQ(now->value.kind, old->value.kind) << CellRefText(ref);
+      EXPECT_EQ(now->value.text, old->value.text) << CellRefText(ref);
+      EXPECT_EQ(now->hasRecord, old->hasRecord) << CellRefText(ref);
     }
   }
 
   // Record by record: only cell records and the string table differ, and the
   // sheet's position in BOUNDSHEET.
-  const auto oldSubs = readSubstreams(*before.streamBytes());
-  const auto newSubs = readSubstreams(*reread->streamBytes());
+  const auto oldSubs = ReadSubstreams(*before.streamBytes());
+  const auto newSubs = ReadSubstreams(*reread->streamBytes());
   ASSERT_EQ(oldSubs.size(), newSubs.size());
   const auto keep = [](const std::vector<Record>& records) {
     std::vector<Record> out;
     for (Record r : records) {
-      if (isCellRecord(r.id) || r.id == rid::Sst || r.id == rid::Continue || r.id == rid::ExtSst) continue;
-      if (r.id == rid::BoundSheet) putU32(r.data, 0, 0);
+      if (IsCellRecord(r.id) || r.id == rid::Sst || r.id == rid::Continue || r.id == rid::ExtSst) continue;
+      if (r.id == rid::BoundSheet) PutU32(r.data, 0, 0);
       out.push_back(r);
     }
     return out;
@@ -289,25 +289,25 @@ TEST_F(Report, everythingElseStaysAsItWas) {
 
 TEST_F(Report, savingTwiceGivesTheSameBytes) {
   const auto path = dir_ / "Vaporel.xls";
-  writeFile(path, templateBytes());
+  WriteFile(path, TemplateBytes());
   for (int run = 0; run < 3; ++run) {
     auto book = Workbook::open(path);
     ASSERT_TRUE(book.ok());
-    writeReport(*book, kReport);
+    WriteReport(*book, kReport);
     ASSERT_TRUE(book->save(path).ok());
   }
-  const Bytes third = readFile(path);
+  const Bytes third = ReadFile(path);
   auto book = Workbook::open(path);
   ASSERT_TRUE(book->save(dir_ / "copy.xls").ok());
-  EXPECT_TRUE(readFile(dir_ / "copy.xls") == third);
+  EXPECT_TRUE(ReadFile(dir_ / "copy.xls") == third);
   // A report over an earlier report is the same as over the template.
-  Workbook fresh = openTemplate();
-  writeReport(fresh, kReport);
+  Workbook fresh = OpenTemplate();
+  WriteReport(fresh, kReport);
   EXPECT_TRUE(*fresh.fileBytes() == third);
 }
 
 TEST_F(Report, textReplacingANumberAndBackAgain) {
-  Workbook book = openTemplate();
+  Workbook book = OpenTemplate();
   ASSERT_TRUE(book.setCell(0, "B5", "20").ok());
   ASSERT_TRUE(book.setCell(0, "B5", "Absolute humidity [-] ").ok());
   ASSERT_TRUE(book.setCell(0, "A5", "Absolute humidity [-] ").ok());
@@ -316,18 +316,18 @@ TEST_F(Report, textReplacingANumberAndBackAgain) {
   EXPECT_EQ(back->cell(0, "B5")->value.text, "Absolute humidity [-] ");
   EXPECT_EQ(back->cell(0, "B6")->value.number, 0.0123);
   // One shared string for the two equal texts, none left for replaced ones.
-  const auto subs = readSubstreams(*back->streamBytes());
+  const auto subs = ReadSubstreams(*back->streamBytes());
   std::vector<Record> sst;
   for (const auto& r : subs[0].records) {
     if (r.id == rid::Sst || r.id == rid::Continue) sst.push_back(r);
   }
-  const auto strings = readSst(sst);
+  const auto strings = ReadSst(sst);
   EXPECT_EQ(strings.strings.size(), 21u);  // 21 texts in column A, A5 replaced by a new one
   EXPECT_EQ(strings.total, 22u);
 }
 
 TEST_F(Report, cellsOutsideTheLayoutAreAdded) {
-  Workbook book = openTemplate();
+  Workbook book = OpenTemplate();
   ASSERT_TRUE(book.setCell(0, "N30", "42").ok());
   ASSERT_TRUE(book.setCell(0, "M30", "left of it").ok());
   ASSERT_TRUE(book.setCell(0, "B40", "1e3").ok());
@@ -338,11 +338,11 @@ TEST_F(Report, cellsOutsideTheLayoutAreAdded) {
   EXPECT_EQ(back->cell(0, "M30")->value.text, "left of it");
   EXPECT_EQ(back->cell(0, "B40")->value.number, 1000.0);
   EXPECT_EQ(back->cell(0, "B40")->xf, 15);  // column B's default look
-  EXPECT_EQ(runChecker(path, R"({"N30": 42, "M30": "left of it", "B40": 1000})", dir_), 0);
+  EXPECT_EQ(RunChecker(path, R"({"N30": 42, "M30": "left of it", "B40": 1000})", dir_), 0);
 }
 
 TEST_F(Report, longTextsAndManyStringsSurviveAcrossContinueRecords) {
-  Workbook book = openTemplate();
+  Workbook book = OpenTemplate();
   const std::string longText(20000, 'x');
   ASSERT_TRUE(book.setCell(0, "N1", longText).ok());
   ASSERT_TRUE(book.setCell(0, "N2", "\xE4\xB8\xAD\xE6\x96\x87 \xC3\xA9").ok());  // 中文 é
@@ -355,11 +355,11 @@ TEST_F(Report, longTextsAndManyStringsSurviveAcrossContinueRecords) {
   EXPECT_EQ(back->cell(0, "N1")->value.text, longText);
   EXPECT_EQ(back->cell(0, "N2")->value.text, "\xE4\xB8\xAD\xE6\x96\x87 \xC3\xA9");
   EXPECT_EQ(back->cell(0, "A600")->value.text, "text 599");
-  EXPECT_EQ(runChecker(path, R"({"N2": "\u4e2d\u6587 \u00e9", "A600": "text 599", "A31": "text 30"})", dir_), 0);
+  EXPECT_EQ(RunChecker(path, R"({"N2": "\u4e2d\u6587 \u00e9", "A600": "text 599", "A31": "text 30"})", dir_), 0);
 }
 
 TEST_F(Report, badReferencesAndSheetsAreRefused) {
-  Workbook book = openTemplate();
+  Workbook book = OpenTemplate();
   const Bytes before = *book.fileBytes();
   EXPECT_EQ(book.setCell(0, "B0", "1").error().code, ErrorCode::BadCellReference);
   EXPECT_EQ(book.setCell(0, "IW1", "1").error().code, ErrorCode::BadCellReference);
@@ -409,10 +409,10 @@ TEST_F(Failure, unwritableFolderLeavesTheOldReportAsItWas) {
   const auto folder = dir_ / "program";
   std::filesystem::create_directories(folder);
   const auto path = folder / "Vaporel.xls";
-  writeFile(path, templateBytes());
+  WriteFile(path, TemplateBytes());
   auto book = Workbook::open(path);
   ASSERT_TRUE(book.ok());
-  writeReport(*book, kReport);
+  WriteReport(*book, kReport);
   {
     LockedFolder lock(folder);
     if (!lock.locked()) GTEST_SKIP() << "cannot make a folder unwritable here";
@@ -420,7 +420,7 @@ TEST_F(Failure, unwritableFolderLeavesTheOldReportAsItWas) {
     ASSERT_FALSE(saved.ok());
     EXPECT_EQ(saved.error().code, ErrorCode::NotWritable);
   }
-  EXPECT_TRUE(readFile(path) == templateBytes());
+  EXPECT_TRUE(ReadFile(path) == TemplateBytes());
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1) << "a temporary file was left";
 }
 
@@ -428,21 +428,21 @@ TEST_F(Failure, saveReplacesTheFileWholeKeepingItsMode) {
   // The new file is written beside the old one and renamed over it: the old
   // file's inode is never opened for writing, and the mode survives.
   const auto path = dir_ / "Vaporel.xls";
-  writeFile(path, templateBytes());
+  WriteFile(path, TemplateBytes());
   std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
                                          std::filesystem::perms::group_read);
   struct stat before {};
   ASSERT_EQ(::stat(path.c_str(), &before), 0);
   const auto holder = dir_ / "held.xls";
   std::filesystem::create_hard_link(path, holder);  // a second name for the old inode
-  Workbook book = openTemplate();
-  writeReport(book, kReport);
+  Workbook book = OpenTemplate();
+  WriteReport(book, kReport);
   ASSERT_TRUE(book.save(path).ok());
   struct stat after {};
   ASSERT_EQ(::stat(path.c_str(), &after), 0);
   EXPECT_NE(after.st_ino, before.st_ino);
   EXPECT_EQ(after.st_mode & 07777, 0640u);
-  EXPECT_TRUE(readFile(holder) == templateBytes());  // the old inode was not touched
+  EXPECT_TRUE(ReadFile(holder) == TemplateBytes());  // the old inode was not touched
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 2);
 }
 
@@ -450,7 +450,7 @@ TEST_F(Failure, directoryWhereTheFileShouldBe) {
   const auto path = dir_ / "Vaporel.xls";
   std::filesystem::create_directories(path / "inside");
   EXPECT_EQ(Workbook::open(path).error().code, ErrorCode::IsDirectory);
-  const Workbook book = openTemplate();
+  const Workbook book = OpenTemplate();
   EXPECT_EQ(book.save(path).error().code, ErrorCode::IsDirectory);
   EXPECT_TRUE(std::filesystem::is_directory(path / "inside"));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1) << "a temporary file was left";
@@ -459,7 +459,7 @@ TEST_F(Failure, directoryWhereTheFileShouldBe) {
 TEST_F(Failure, missingFileAndMissingFolder) {
   EXPECT_EQ(Workbook::open(dir_ / "Vaporel.xls").error().code, ErrorCode::FileMissing);
   EXPECT_EQ(Workbook::open(dir_ / "no" / "Vaporel.xls").error().code, ErrorCode::FileMissing);
-  const Workbook book = openTemplate();
+  const Workbook book = OpenTemplate();
   EXPECT_EQ(book.save(dir_ / "no" / "Vaporel.xls").error().code, ErrorCode::NotWritable);
   EXPECT_FALSE(std::filesystem::exists(dir_ / "no"));
 }
@@ -470,14 +470,14 @@ TEST_F(Failure, unreadableFilesAreReportedByKind) {
   EXPECT_EQ(Workbook::open(text).error().code, ErrorCode::NotCompoundFile);
 
   const auto empty = dir_ / "empty.xls";
-  writeFile(empty, {});
+  WriteFile(empty, {});
   EXPECT_EQ(Workbook::open(empty).error().code, ErrorCode::NotCompoundFile);
 
   // A compound file holding only an older "Book" stream.
   OleFile old;
   old.entries.push_back(OleEntry{"Book", false, Bytes(5000, 0), {}, {}});
   const auto oldPath = dir_ / "old.xls";
-  writeFile(oldPath, *encodeOleFile(old));
+  WriteFile(oldPath, *EncodeOleFile(old));
   EXPECT_EQ(Workbook::open(oldPath).error().code, ErrorCode::NoWorkbookStream);
 
   // A Workbook stream cut inside a record.
@@ -486,20 +486,20 @@ TEST_F(Failure, unreadableFilesAreReportedByKind) {
   EXPECT_EQ(Workbook::fromStream(stream).error().code, ErrorCode::Damaged);
 
   // A password-protected workbook.
-  Bytes encrypted = encodeRecords(
-      std::vector{Record{rid::Bof, writeBof(0x0005).data}, Record{rid::FilePass, Bytes(6, 0)}, Record{rid::Eof, {}}});
+  Bytes encrypted = EncodeRecords(
+      std::vector{Record{rid::Bof, WriteBof(0x0005).data}, Record{rid::FilePass, Bytes(6, 0)}, Record{rid::Eof, {}}});
   EXPECT_EQ(Workbook::fromStream(encrypted).error().code, ErrorCode::Encrypted);
 
   // A string cell pointing past the string table.
   Bytes badIndex = ReportTemplateStream();
-  const auto subs = readSubstreams(badIndex);
+  const auto subs = ReadSubstreams(badIndex);
   std::size_t pos = subs[1].offset;
   for (const auto& r : subs[1].records) {
     if (r.id == rid::LabelSst) {
-      putU32(badIndex, pos + 4 + 6, 999);
+      PutU32(badIndex, pos + 4 + 6, 999);
       break;
     }
-    pos += recordSize(r);
+    pos += RecordSize(r);
   }
   EXPECT_EQ(Workbook::fromStream(badIndex).error().code, ErrorCode::Damaged);
 
@@ -509,10 +509,10 @@ TEST_F(Failure, unreadableFilesAreReportedByKind) {
     std::size_t at = subs[1].offset;
     for (const auto& r : subs[1].records) {
       if (r.id == rid::LabelSst || r.id == rid::Blank) {
-        putU16(badXf, at + 4 + 4, xf);
+        PutU16(badXf, at + 4 + 4, xf);
         break;
       }
-      at += recordSize(r);
+      at += RecordSize(r);
     }
     EXPECT_EQ(Workbook::fromStream(badXf).error().code, ErrorCode::Damaged) << xf;
   }
@@ -520,19 +520,19 @@ TEST_F(Failure, unreadableFilesAreReportedByKind) {
 
 TEST_F(Failure, truncatedFileLeavesNothingWritten) {
   const auto path = dir_ / "Vaporel.xls";
-  const Bytes whole = templateBytes();
+  const Bytes whole = TemplateBytes();
   const Bytes cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(whole.size() / 2));
-  writeFile(path, cut);
+  WriteFile(path, cut);
   const auto book = Workbook::open(path);
   ASSERT_FALSE(book.ok());
   EXPECT_TRUE(book.error().code == ErrorCode::NotCompoundFile || book.error().code == ErrorCode::Damaged)
       << book.error().message();
-  EXPECT_TRUE(readFile(path) == cut);
+  EXPECT_TRUE(ReadFile(path) == cut);
 }
 
 // Damaged input of every kind must give an error or a workbook, never a crash, a throw
 // or a hang; every public function of a workbook that opens must answer with a value.
-void exercise(const Result<Workbook>& opened, const std::filesystem::path& saveTo = {}) {
+void Exercise(const Result<Workbook>& opened, const std::filesystem::path& saveTo = {}) {
   if (!opened.ok()) {
     EXPECT_FALSE(opened.error().message().empty());
     return;
@@ -560,10 +560,10 @@ void exercise(const Result<Workbook>& opened, const std::filesystem::path& saveT
 TEST_F(Failure, damagedReportsAnswerEveryCallWithAValue) {
   for (const auto& entry : std::filesystem::directory_iterator(VAPOREL_DAMAGED_DIR)) {
     SCOPED_TRACE(entry.path().filename().string());
-    const Bytes before = readFile(entry.path());
-    exercise(Workbook::open(entry.path().string()), dir_ / "saved.xls");
-    exercise(Workbook::fromFileBytes(before));
-    EXPECT_TRUE(readFile(entry.path()) == before);
+    const Bytes before = ReadFile(entry.path());
+    Exercise(Workbook::open(entry.path().string()), dir_ / "saved.xls");
+    Exercise(Workbook::fromFileBytes(before));
+    EXPECT_TRUE(ReadFile(entry.path()) == before);
   }
   // The one found first: damage that opening let through and a later call tripped over.
   const auto book = Workbook::open(std::string(VAPOREL_DAMAGED_DIR) + "/record-shorter-than-its-fields.xls");
@@ -573,13 +573,13 @@ TEST_F(Failure, damagedReportsAnswerEveryCallWithAValue) {
 }
 
 TEST(Fuzz, truncatedAndBitFlippedTemplatesNeverCrash) {
-  const Bytes file = templateBytes();
+  const Bytes file = TemplateBytes();
   const Bytes stream = ReportTemplateStream();
   for (std::size_t n = 0; n < stream.size(); n += (n < 64 || n > stream.size() - 64) ? 1u : 7u) {
-    exercise(Workbook::fromStream(Bytes(stream.begin(), stream.begin() + static_cast<std::ptrdiff_t>(n))));
+    Exercise(Workbook::fromStream(Bytes(stream.begin(), stream.begin() + static_cast<std::ptrdiff_t>(n))));
   }
   for (std::size_t n = 0; n < file.size(); n += 97) {
-    exercise(Workbook::fromFileBytes(Bytes(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(n))));
+    Exercise(Workbook::fromFileBytes(Bytes(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(n))));
   }
   std::uint32_t seed = 12345;
   const auto next = [&seed] {
@@ -590,12 +590,12 @@ TEST(Fuzz, truncatedAndBitFlippedTemplatesNeverCrash) {
     Bytes flipped = stream;
     const int flips = 1 + static_cast<int>(next() % 4);
     for (int f = 0; f < flips; ++f) flipped[next() % flipped.size()] ^= static_cast<std::uint8_t>(1u << (next() % 8));
-    exercise(Workbook::fromStream(flipped));
+    Exercise(Workbook::fromStream(flipped));
   }
   for (int round = 0; round < 300; ++round) {
     Bytes flipped = file;
     flipped[next() % flipped.size()] ^= static_cast<std::uint8_t>(1u << (next() % 8));
-    exercise(Workbook::fromFileBytes(flipped));
+    Exercise(Workbook::fromFileBytes(flipped));
   }
 }
 
@@ -608,24 +608,24 @@ namespace {
 // A two-sheet workbook as spreadsheet programs write them: row blocks with
 // INDEX/DBCELL, RK numbers, a formula with its string, a record this module
 // does not know, and a second sheet after the first.
-Bytes twoSheetStream() {
-  std::vector<Record> sheet1{writeBof(kBofWorksheet),
-                             writeIndex({0, 2, 0, {0}}),
-                             writeU16Record(rid::DefColWidth, 8),
-                             writeDimensions({0, 2, 0, 3}),
-                             writeRow([] {
+Bytes TwoSheetStream() {
+  std::vector<Record> sheet1{WriteBof(kBofWorksheet),
+                             WriteIndex({0, 2, 0, {0}}),
+                             WriteU16Record(rid::DefColWidth, 8),
+                             WriteDimensions({0, 2, 0, 3}),
+                             WriteRow([] {
                                RowInfo r;
                                r.row = 0;
                                r.lastColPlus1 = 3;
                                return r;
                              }()),
-                             writeRow([] {
+                             WriteRow([] {
                                RowInfo r;
                                r.row = 1;
                                r.lastColPlus1 = 1;
                                return r;
                              }()),
-                             writeMulRk({0, 0, {{15, (1u << 2) | 2}, {15, (2u << 2) | 2}, {15, (3u << 2) | 2}}}),
+                             WriteMulRk({0, 0, {{15, (1u << 2) | 2}, {15, (2u << 2) | 2}, {15, (3u << 2) | 2}}}),
                              Record{rid::Formula,
                                     [] {
                                       ByteWriter w;
@@ -633,32 +633,32 @@ Bytes twoSheetStream() {
                                       return w.take();
                                     }()},
                              Record{rid::String, {2, 0, 0, 'o', 'k'}},
-                             writeDbCell({0, {0, 0}}),
+                             WriteDbCell({0, {0, 0}}),
                              Record{0x0867, {1, 2, 3, 4, 5, 6, 7}},  // unknown to the module
                              Record{rid::Window2, Bytes(18, 0)},
                              Record{rid::Eof, {}}};
-  std::vector<Record> sheet2{writeBof(kBofWorksheet), writeDimensions({0, 0, 0, 0}), Record{rid::Window2, Bytes(18, 0)},
+  std::vector<Record> sheet2{WriteBof(kBofWorksheet), WriteDimensions({0, 0, 0, 0}), Record{rid::Window2, Bytes(18, 0)},
                              Record{rid::Eof, {}}};
-  std::vector<Record> globals{writeBof(0x0005)};
-  for (int i = 0; i < 4; ++i) globals.push_back(writeFont(FontRecord{}));
-  for (int i = 0; i < 16; ++i) globals.push_back(writeXf(i < 15 ? XfRecord::style(0) : XfRecord{}));
-  globals.push_back(writeBoundSheet({0, 0, 0, u"First"}));
-  globals.push_back(writeBoundSheet({0, 0, 0, u"Second"}));
+  std::vector<Record> globals{WriteBof(0x0005)};
+  for (int i = 0; i < 4; ++i) globals.push_back(WriteFont(FontRecord{}));
+  for (int i = 0; i < 16; ++i) globals.push_back(WriteXf(i < 15 ? XfRecord::style(0) : XfRecord{}));
+  globals.push_back(WriteBoundSheet({0, 0, 0, u"First"}));
+  globals.push_back(WriteBoundSheet({0, 0, 0, u"Second"}));
   SharedStrings none;
-  for (auto& r : writeSst(none)) globals.push_back(r);
+  for (auto& r : WriteSst(none)) globals.push_back(r);
   globals.push_back(Record{rid::Eof, {}});
-  std::size_t pos = encodeRecords(globals).size();
-  putU32(globals[21].data, 0, static_cast<std::uint32_t>(pos));
-  pos += encodeRecords(sheet1).size();
-  putU32(globals[22].data, 0, static_cast<std::uint32_t>(pos));
-  Bytes stream = encodeRecords(globals);
-  for (const auto& r : sheet1) appendRecord(stream, r);
-  for (const auto& r : sheet2) appendRecord(stream, r);
+  std::size_t pos = EncodeRecords(globals).size();
+  PutU32(globals[21].data, 0, static_cast<std::uint32_t>(pos));
+  pos += EncodeRecords(sheet1).size();
+  PutU32(globals[22].data, 0, static_cast<std::uint32_t>(pos));
+  Bytes stream = EncodeRecords(globals);
+  for (const auto& r : sheet1) AppendRecord(stream, r);
+  for (const auto& r : sheet2) AppendRecord(stream, r);
   return stream;
 }
 
 TEST(SpreadsheetWrittenBook, editKeepsRowBlocksSheetPositionsAndUnknownRecords) {
-  auto book = Workbook::fromStream(twoSheetStream());
+  auto book = Workbook::fromStream(TwoSheetStream());
   ASSERT_TRUE(book.ok()) << book.error().message();
   EXPECT_EQ(book->sheetNames(), (std::vector<std::string>{"First", "Second"}));
   EXPECT_EQ(book->cell(0, "A2")->value.text, "ok");
@@ -667,28 +667,28 @@ TEST(SpreadsheetWrittenBook, editKeepsRowBlocksSheetPositionsAndUnknownRecords) 
   ASSERT_TRUE(book->setCell(*book->sheetByName("Second"), "C3", "7").ok());
 
   const Bytes stream = *book->streamBytes();
-  const auto subs = readSubstreams(stream);
+  const auto subs = ReadSubstreams(stream);
   ASSERT_EQ(subs.size(), 3u);
   // Each BOUNDSHEET points at its sheet's BOF.
   std::vector<std::uint32_t> positions;
   for (const auto& r : subs[0].records) {
-    if (r.id == rid::BoundSheet) positions.push_back(readBoundSheet(r).position);
+    if (r.id == rid::BoundSheet) positions.push_back(ReadBoundSheet(r).position);
   }
   EXPECT_EQ(positions, (std::vector<std::uint32_t>{static_cast<std::uint32_t>(subs[1].offset),
                                                    static_cast<std::uint32_t>(subs[2].offset)}));
   // INDEX points at the DBCELL, the DBCELL back at the first ROW and the rows' first cells.
   const auto& s1 = subs[1].records;
   std::vector<std::size_t> at(s1.size());
-  for (std::size_t i = 0, p = subs[1].offset; i < s1.size(); p += recordSize(s1[i]), ++i) at[i] = p;
+  for (std::size_t i = 0, p = subs[1].offset; i < s1.size(); p += RecordSize(s1[i]), ++i) at[i] = p;
   const auto find = [&](std::uint16_t id) {
     return static_cast<std::size_t>(std::find_if(s1.begin(), s1.end(), [&](const Record& r) { return r.id == id; }) -
                                     s1.begin());
   };
-  const IndexRecord index = readIndex(s1[find(rid::Index)]);
+  const IndexRecord index = ReadIndex(s1[find(rid::Index)]);
   const std::size_t db = find(rid::DbCell);
   EXPECT_EQ(index.dbCellPositions, std::vector<std::uint32_t>{static_cast<std::uint32_t>(at[db])});
   EXPECT_EQ(index.defColWidthPos, at[find(rid::DefColWidth)]);
-  const DbCell cells = readDbCell(s1[db]);
+  const DbCell cells = ReadDbCell(s1[db]);
   const std::size_t firstRow = find(rid::Row);
   EXPECT_EQ(at[db] - cells.firstRowOffset, at[firstRow]);
   ASSERT_EQ(cells.cellOffsets.size(), 2u);

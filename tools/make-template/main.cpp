@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     std::cerr << "make-template: " << file.error().message() << "\n";
     return 1;
   }
-  const auto saved = vaporel::xls::writeFileAtomically(argv[1], *file);
+  const auto saved = vaporel::xls::WriteFileAtomically(argv[1], *file);
   if (!saved) {
     std::cerr << "make-template: " << saved.error().message() << "\n";
     return 1;

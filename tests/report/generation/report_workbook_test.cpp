@@ -108,12 +108,12 @@ class ReportFileTest : public ::testing::Test {
     QFile::setPermissions(report_, QFile::ReadOwner | QFile::WriteOwner);
   }
 
-  bool Generate(MainWindowModel& model, const QString& path) {
+  bool generate(MainWindowModel& model, const QString& path) {
     WorkbookSpreadsheet sheet;
     return GenerateReport(model, platform_, sheet, window_, path.toStdString());
   }
 
-  void ExpectReportFailure() {
+  void expectReportFailure() {
     ASSERT_EQ(platform_.messages.size(), 1u);
     EXPECT_EQ(platform_.messages[0].title, "ERROR");
     EXPECT_EQ(platform_.messages[0].text,
@@ -138,7 +138,7 @@ class ReportPerPair : public ReportFileTest, public ::testing::WithParamInterfac
 TEST_P(ReportPerPair, IndependentReaderAgreesWithEveryCell) {
   const PairCase& c = GetParam();
   MainWindowModel model = ModelFor(c);
-  ASSERT_TRUE(Generate(model, report_));
+  ASSERT_TRUE(generate(model, report_));
   EXPECT_EQ(window_.shown, 1);
   EXPECT_TRUE(platform_.messages.empty());
 
@@ -232,12 +232,12 @@ INSTANTIATE_TEST_SUITE_P(EachInputPair, ReportPerPair, ::testing::ValuesIn(kPair
 // file is edited in place: it keeps only the newer texts and does not grow.
 TEST_F(ReportFileTest, SecondReportReplacesTheFirst) {
   MainWindowModel first = ModelFor(kPairs[0]);
-  ASSERT_TRUE(Generate(first, report_));
+  ASSERT_TRUE(generate(first, report_));
   const qint64 size = QFileInfo(report_).size();
   MainWindowModel second = ModelFor(kPairs[3]);
-  ASSERT_TRUE(Generate(second, report_));
+  ASSERT_TRUE(generate(second, report_));
   MainWindowModel again = ModelFor(kPairs[3]);
-  ASSERT_TRUE(Generate(again, report_));
+  ASSERT_TRUE(generate(again, report_));
   EXPECT_LE(QFileInfo(report_).size(), size + 512);
   const QJsonObject cells = testing::ReadWithXlrd(report_)["cells"].toObject();
   EXPECT_EQ(cells["A5"].toObject()["value"].toString(), "Absolute humidity [-] ");
@@ -287,9 +287,9 @@ TEST_P(ReportFailure, ShowsTheMessageAndLeavesTheFileAlone) {
   const QStringList entriesBefore = QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
   MainWindowModel model = ModelFor(kPairs[0]);
 
-  EXPECT_FALSE(Generate(model, path));
+  EXPECT_FALSE(generate(model, path));
 
-  ExpectReportFailure();
+  expectReportFailure();
   EXPECT_FALSE(model.busyPointer);
   EXPECT_FALSE(model["Frame4"].visible);
   EXPECT_EQ(ReadBytes(report_), before);
@@ -309,7 +309,7 @@ INSTANTIATE_TEST_SUITE_P(EachBrokenFile, ReportFailure,
 // the message, the old report byte-identical, no temporary file left beside it.
 TEST_F(ReportFileTest, SaveThatCannotFinishKeepsTheOldReport) {
   MainWindowModel first = ModelFor(kPairs[0]);
-  ASSERT_TRUE(Generate(first, report_));
+  ASSERT_TRUE(generate(first, report_));
   const QByteArray before = ReadBytes(report_);
   ASSERT_GT(before.size(), 4096);
 
