@@ -6,6 +6,8 @@
 #include <cmath>
 
 #include "calculation/resolve_state.hpp"
+#include "properties/called_power.hpp"
+#include "properties/certified_powers.hpp"
 #include "properties/constants.hpp"
 #include "properties/polynomial.hpp"
 #include "properties/saturation.hpp"
@@ -31,23 +33,35 @@ constexpr double kSutherlandAir = 111;          // [K]
 constexpr double kSutherlandVapour = 961;       // [K]
 constexpr double kSutherlandCross = 239.40166;  // [K]
 
+// The molar-mass ratios' roots, (18/29)^(1/4), (29/18)^(1/4), (18/29)^(3/4) and (29/18)^(3/4),
+// rounded to the nearest double.
+constexpr double kWaFourthRoot = 0x1.c673dd4620fe3p-1;
+constexpr double kAwFourthRoot = 0x1.206ad58c4fa38p+0;
+constexpr double kWaThreeFourths = 0x1.660909181c3dcp-1;
+constexpr double kAwThreeFourths = 0x1.6e16395c0c5b0p+0;
+
+double Square(double v) { return v * v; }
+
 }  // namespace
 
 ThermoProps ThermophysicalProperties(const AirState& state) {
   const double t = state.tdb;
   const double x = state.x;
-  const double cpa = SumFromHighestPower(kDryAirHeatFit, t);
-  const double lama = SumFromHighestPower(kDryAirConductivity, t);
-  const double mua = SumFromHighestPower(kDryAirViscosity, t);
+  const PowerTable tPower = PowersAsPow(t, 5);
+  const double cpa = SumFromHighestPower(kDryAirHeatFit, tPower);
+  const double lama = SumFromHighestPower(kDryAirConductivity, tPower);
+  const double mua = SumFromHighestPower(kDryAirViscosity, tPower);
   if (state.pv == 0) {
     // Dry air: no vapour to mix, and no logarithm of a zero pressure.
     return {cpa, lama, mua, ((mua * cpa) * 1000) / lama};
   }
 
   const double ts = SatTemperature(state.pv);
-  const double cpv = SumFromHighestPower(kVapourHeatFit, ts) / 1000;
-  const double lamv = SumFromHighestPower(kVapourConductivity, ts) / 100;
-  const double muv = SumFromHighestPower(kVapourViscosity, ts) * 1e-6;
+  // The conductivity fit takes ts^2 as pow gives it, the heat and viscosity fits as ts * ts.
+  const PowerTable tsPower = PowersAsPow(ts, 4);
+  const double cpv = SumFromHighestPower(kVapourHeatFit, WithProductSquare(tsPower)) / 1000;
+  const double lamv = SumFromHighestPower(kVapourConductivity, tsPower) / 100;
+  const double muv = SumFromHighestPower(kVapourViscosity, WithProductSquare(tsPower)) * 1e-6;
 
   ThermoProps props;
   props.cp = cpa + x * cpv;
@@ -55,17 +69,17 @@ ThermoProps ThermophysicalProperties(const AirState& state) {
   const double wa = kWaterMolarMass / kAirMolarMass;  // 18/29
   const double aw = kAirMolarMass / kWaterMolarMass;  // 29/18
   const double phiAv =
-      std::pow(1 + std::pow(mua / muv, 0.5) * std::pow(wa, 0.25), 2) / (2 * std::sqrt(2.0) * std::sqrt(1 + aw));
+      Square(1 + CalledPower(mua / muv, 0.5) * kWaFourthRoot) / (2 * std::sqrt(2.0) * std::sqrt(1 + aw));
   const double phiVa =
-      std::pow(1 + std::pow(muv / mua, 0.5) * std::pow(aw, 0.25), 2) / (2 * std::sqrt(2.0) * std::sqrt(1 + wa));
+      Square(1 + CalledPower(muv / mua, 0.5) * kAwFourthRoot) / (2 * std::sqrt(2.0) * std::sqrt(1 + wa));
   props.mi = mua / (1 + phiAv * kMoleRatioFactor * x) + muv / (1 + phiVa / (kMoleRatioFactor * x));
 
   const double T = t + kKelvinOffset;
-  const double sAv = (mua / muv) * std::pow(wa, 0.75) * (1 + kSutherlandAir / T) / (1 + kSutherlandVapour / T);
-  const double aAv = 0.25 * std::pow(1 + std::pow(sAv, 0.5), 2) * (1 + kSutherlandCross / T) / (1 + kSutherlandAir / T);
-  const double sVa = (muv / mua) * std::pow(aw, 0.75) * (1 + kSutherlandVapour / T) / (1 + kSutherlandAir / T);
+  const double sAv = (mua / muv) * kWaThreeFourths * (1 + kSutherlandAir / T) / (1 + kSutherlandVapour / T);
+  const double aAv = 0.25 * Square(1 + CalledPower(sAv, 0.5)) * (1 + kSutherlandCross / T) / (1 + kSutherlandAir / T);
+  const double sVa = (muv / mua) * kAwThreeFourths * (1 + kSutherlandVapour / T) / (1 + kSutherlandAir / T);
   const double aVa =
-      0.25 * std::pow(1 + std::pow(sVa, 0.5), 2) * (1 + kSutherlandCross / T) / (1 + kSutherlandVapour / T);
+      0.25 * Square(1 + CalledPower(sVa, 0.5)) * (1 + kSutherlandCross / T) / (1 + kSutherlandVapour / T);
   props.lam = lama / (1 + aAv * kMoleRatioFactor * x) + lamv / (1 + aVa / (kMoleRatioFactor * x));
 
   // The Prandtl number takes the specific heat per kg of humid air, hence / (1 + x).

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "properties/called_power.hpp"
+#include "properties/certified_powers.hpp"
 #include "properties/polynomial.hpp"
 
 namespace vaporel {
@@ -27,26 +27,22 @@ constexpr double kFrostPointLimit = 0.0061;
 double SatPressure(double t) {
   // t = 0 takes the liquid-water fit; the two fits do not meet at 0 °C.
   const Coefficients<7>& a = t < 0 ? kSatPressureIce : kSatPressureWater;
-  // The sum of SumFromHighestPower with every power a call of std::pow, as it has always
-  // been evaluated here, less the call for t^1.
-  double sum = a[0] * CalledPower(t, 6);
-  for (std::size_t i = 1; i < 6; ++i) sum += a[i] * CalledPower(t, static_cast<int>(6 - i));
-  sum += a[6];
-  return std::exp(sum);
+  return std::exp(SumFromHighestPower(a, PowersAsPow(t, 6)));
 }
 
 double DewPoint(double pv) {
   const double L = std::log(pv);
   if (pv < kFrostPointLimit) {
-    return SumFromHighestPower(kFrostPoint, L);
+    return SumFromHighestPower(kFrostPoint, PowersAsPow(L, 6));
   }
-  // The dew-point fit is summed with its L^5 term first, then the L^6 term.
+  // The dew-point fit takes L^2 as L * L and is summed with its L^5 term first, then L^6.
+  const PowerTable power = WithProductSquare(PowersAsPow(L, 6));
   const Coefficients<7>& b = kDewPoint;
-  double td = b[1] * std::pow(L, 5);
-  td += b[0] * std::pow(L, 6);
-  td += b[2] * std::pow(L, 4);
-  td += b[3] * std::pow(L, 3);
-  td += b[4] * std::pow(L, 2);
+  double td = b[1] * power[5];
+  td += b[0] * power[6];
+  td += b[2] * power[4];
+  td += b[3] * power[3];
+  td += b[4] * power[2];
   td += b[5] * L;
   td += b[6];
   return td;
@@ -71,11 +67,12 @@ double SatPressureInverse(double pv) {
 
 double SatTemperature(double p) {
   const double L = std::log(p);
-  // Summed with its L^3 term first, then the L^4 term.
+  // L^2 taken as L * L; summed with its L^3 term first, then the L^4 term.
+  const PowerTable power = WithProductSquare(PowersAsPow(L, 4));
   const Coefficients<5>& c = kSatTemperature;
-  double ts = c[1] * std::pow(L, 3);
-  ts += c[0] * std::pow(L, 4);
-  ts += c[2] * std::pow(L, 2);
+  double ts = c[1] * power[3];
+  ts += c[0] * power[4];
+  ts += c[2] * power[2];
   ts += c[3] * L;
   ts += c[4];
   return ts;
