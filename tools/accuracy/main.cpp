@@ -15,6 +15,7 @@
 #include "calculation/resolve_state.hpp"
 #include "properties/saturation.hpp"
 #include "reference.hpp"
+#include "saturation_table.hpp"
 
 namespace {
 
@@ -162,5 +163,6 @@ int main(int argc, char** argv) {
   Table("Wet bulb temperature twb", &Differences::twb, "K");
   Table("Dew point tdp", &Differences::tdp, "K");
   Table("Enthalpy h", &Differences::h, "kJ/kg");
+  accuracy::PrintSaturationTable();
   return Picture(argv[1]) ? 0 : 1;
 }

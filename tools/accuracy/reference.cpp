@@ -36,6 +36,11 @@ double SaturationPressure(double t) {
   return std::exp(lnPa) / kPascalPerBar;
 }
 
+double EnhancementFactor(double t, double p) {
+  const double hectopascal = p * 1000;
+  return t < 0 ? 1.0003 + 4.18e-6 * hectopascal : 1.0007 + 3.46e-6 * hectopascal;
+}
+
 double HumidityRatio(double pw, double p) { return kRatio * pw / (p - pw); }
 
 double Enthalpy(double t, double w) { return 1.006 * t + w * (2501 + 1.86 * t); }

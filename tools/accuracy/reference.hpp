@@ -8,6 +8,10 @@ namespace vaporel::reference {
 
 // Saturation pressure [bar] at t [°C]: over ice below 0 °C, over water from 0 °C.
 double SaturationPressure(double t);
+// Enhancement factor of water vapour in air at t [°C] and p [bar]: how much more vapour air
+// holds at saturation than the pure vapour pressure says (Buck 1981: over water from 0 °C,
+// over ice below).
+double EnhancementFactor(double t, double p);
 // Humidity ratio [kg/kg] of vapour at partial pressure pw [bar] in air at p [bar].
 double HumidityRatio(double pw, double p);
 // Enthalpy [kJ/kg dry air] at t [°C] and humidity ratio w [kg/kg].
