@@ -9,24 +9,27 @@
 
 // Why the rounded exact product is pow's result.
 //
-// The chain. hi_k + lo_k (two doubles, |lo_k| <= ulp(hi_k) / 2) stands for t^k. The next
-// power takes hi_k·t exactly as p + e (an exact product), lo = fl(e + fl(lo_k·t)), then
-// hi_{k+1} = fl(p + lo) and lo_{k+1} = lo - (hi_{k+1} - p), which is exact (Fast2Sum, |p| >=
-// |lo|): hi_{k+1} + lo_{k+1} = p + lo. The two roundings add at most 3u² of t^(k+1) (u = 2^-53),
-// so hi_k + lo_k lies within 3(k-2)u² < 2^-102 of t^k relative, for k <= 6: 2^-49 ULP.
+// The products. A power is a double-double hi + lo (|lo| <= ulp(hi) / 2). t^2 is the exact
+// product t·t; t^3 = t^2·t, t^4 = t^2·t^2, t^5 = t^4·t and t^6 = t^3·t^3, a tree three products
+// deep, so that a fit waits on three products, not five. A product of a = ah + al and
+// b = bh + bl takes ah·bh exactly as p + e, lo = fl(e + fl(fl(ah·bl) + fl(al·bh))), then
+// hi = fl(p + lo) and lo' = lo - (hi - p), which is exact (Fast2Sum, |p| >= |lo|). Dropping
+// al·bl and the four roundings add at most 6u² of a·b (u = 2^-53) to the relative errors of a
+// and b, so t^k's double-double lies within 12u² < 2^-102 of t^k relative for k <= 6: within
+// 2^-49 ULP of its rounding.
 //
 // The bound it relies on. glibc's pow (since 2.28, the optimized-routines implementation in
 // sysdeps/ieee754/dbl-64/e_pow.c, as in Debian 12's glibc 2.36) states its worst-case error:
 // 0.54 ULP. If t^k lies within 0.45 ULP of the double hi (the 0.04 ULP the bound leaves, with
 // a margin: 0.05), every other double is more than 0.55 ULP away from t^k, so pow returns hi.
-// The test below asks |lo| <= (0.45 - 2^-40) ULP of hi, which covers the chain's 2^-49 ULP.
+// The test below asks |lo| <= (0.45 - 2^-40) ULP of hi, which covers the products' 2^-49 ULP.
 //
 // Where the argument does not hold, pow is called: hi a power of two (the spacing below it is
 // half the spacing above), t zero, not finite, or so small or large that a product could
 // leave the normal range (|t| outside [2^-60, 2^60]: t^6 stays within 2^±360).
 //
 // Both ways of taking the exact product give the same p + e (p = fl(a·b), e = a·b - p), so
-// both give the same bits; nothing else in the chain may be contracted into a fused
+// both give the same bits; nothing else in the products may be contracted into a fused
 // multiply-add, which the build forbids (-ffp-contract=off).
 
 namespace vaporel {
@@ -80,27 +83,50 @@ CertifiedPowers PowersByPow(double t, int highest) {
   return table;
 }
 
+// (ah + al)·(bh + bl) as a double-double, within 6u² relative of the exact product.
 template <Exact (*Product)(double, double)>
-[[gnu::always_inline]] inline CertifiedPowers Chain(double t, int highest) {
+[[gnu::always_inline]] inline Exact Times(Exact a, Exact b) {
+  const Exact p = Product(a.hi, b.hi);
+  const double lo = p.lo + (a.hi * b.lo + a.lo * b.hi);
+  const double hi = p.hi + lo;
+  return {hi, lo - (hi - p.hi)};
+}
+
+template <Exact (*Product)(double, double), int kHighest>
+[[gnu::always_inline]] inline CertifiedPowers Tree(double t) {
   const double magnitude = std::abs(t);
-  if (!(magnitude >= kSmallest && magnitude <= kLargest)) return PowersByPow(t, highest);
+  if (!(magnitude >= kSmallest && magnitude <= kLargest)) return PowersByPow(t, kHighest);
+  std::array<Exact, kHighestPower + 1> exact{};
+  exact[1] = {t, 0};
+  exact[2] = Product(t, t);
+  if constexpr (kHighest >= 3) exact[3] = Times<Product>(exact[2], exact[1]);
+  if constexpr (kHighest >= 4) exact[4] = Times<Product>(exact[2], exact[2]);
+  if constexpr (kHighest >= 5) exact[5] = Times<Product>(exact[4], exact[1]);
+  if constexpr (kHighest >= 6) exact[6] = Times<Product>(exact[3], exact[3]);
   CertifiedPowers table;
   table.power[0] = 1;
   table.power[1] = t;
-  Exact last{t, 0};
-  for (int k = 2; k <= highest && k <= kHighestPower; ++k) {
-    const Exact product = Product(last.hi, t);
-    const double lo = product.lo + last.lo * t;
-    const double hi = product.hi + lo;
-    last = {hi, lo - (hi - product.hi)};
-    if (Certified(last.hi, last.lo)) {
-      table.power[static_cast<std::size_t>(k)] = last.hi;
+  for (int k = 2; k <= kHighest; ++k) {
+    const Exact& power = exact[static_cast<std::size_t>(k)];
+    if (Certified(power.hi, power.lo)) {
+      table.power[static_cast<std::size_t>(k)] = power.hi;
     } else {
       table.power[static_cast<std::size_t>(k)] = CalledPower(t, k);
       table.calledPow |= 1U << k;
     }
   }
   return table;
+}
+
+template <Exact (*Product)(double, double)>
+[[gnu::always_inline]] inline CertifiedPowers Chain(double t, int highest) {
+  switch (highest) {
+    case 2: return Tree<Product, 2>(t);
+    case 3: return Tree<Product, 3>(t);
+    case 4: return Tree<Product, 4>(t);
+    case 5: return Tree<Product, 5>(t);
+    default: return Tree<Product, 6>(t);
+  }
 }
 
 [[gnu::target("fma")]] CertifiedPowers FusedChain(double t, int highest) { return Chain<FusedProduct>(t, highest); }
