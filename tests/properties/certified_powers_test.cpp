@@ -26,6 +26,7 @@ std::vector<double> Samples() {
   std::uniform_real_distribution<double> temperature(-150, 200), nearZero(-1, 1),
       logarithm(std::log(0.1), std::log(10.0));
   std::vector<double> samples;
+  samples.reserve(1'204'000);
   for (int i = 0; i < 400000; ++i) samples.push_back(temperature(draw));
   for (int i = 0; i < 200000; ++i) samples.push_back(nearZero(draw));
   for (int i = -100000; i <= 100000; ++i) samples.push_back(i * 1e-5);  // the 0.00001 K grid over ±1 K

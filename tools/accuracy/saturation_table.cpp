@@ -17,13 +17,13 @@ constexpr double kStandard = 1.01325;  // [bar]
 
 struct Printed {
   double t;   // [°C]
-  double Ws;  // the table's humidity ratio at saturation [kg/kg]
+  double ws;  // the table's humidity ratio at saturation [kg/kg]
 };
 constexpr Printed kTable[] = {{-20, 0.0006373}, {-5, 0.0024863}, {5, 0.005425},
                               {25, 0.020173},   {50, 0.086863},  {85, 0.838105}};
 
 // Enthalpy [kJ/kg] by the Handbook's perfect-gas equation, for the printed humidity ratio.
-double HandbookEnthalpy(double t, double W) { return 1.006 * t + W * (2501 + 1.86 * t); }
+double HandbookEnthalpy(double t, double w) { return 1.006 * t + w * (2501 + 1.86 * t); }
 
 double Percent(double value, double against) { return (value / against - 1) * 100; }
 
@@ -42,10 +42,10 @@ void PrintSaturationTable() {
     const double f = reference::EnhancementFactor(row.t, kStandard);
     const double xsEnhanced = AbsHumidityAt(f * ps, 100, kStandard);
     const double psReference = reference::SaturationPressure(row.t);
-    const double hsTable = HandbookEnthalpy(row.t, row.Ws);
+    const double hsTable = HandbookEnthalpy(row.t, row.ws);
     const double hs = Enthalpy(row.t, xs);
     std::printf("| %g | %.7g | %.7g | %+.2f %% | %.7g | %+.2f %% | %.6g | %.6g | %+.3f %% | %.2f | %.2f | %+.2f |\n",
-                row.t, row.Ws, xs, Percent(xs, row.Ws), xsEnhanced, Percent(xsEnhanced, row.Ws), psReference, ps,
+                row.t, row.ws, xs, Percent(xs, row.ws), xsEnhanced, Percent(xsEnhanced, row.ws), psReference, ps,
                 Percent(ps, psReference), hsTable, hs, hs - hsTable);
   }
 }
