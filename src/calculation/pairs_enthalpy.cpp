@@ -4,7 +4,6 @@
 #include "calculation/pairs.hpp"
 #include "calculation/shared_relations.hpp"
 #include "calculation/wet_bulb_tolerance.hpp"
-#include "properties/called_power.hpp"
 #include "properties/humid_air.hpp"
 #include "properties/saturation.hpp"
 #include "properties/wet_bulb.hpp"
@@ -43,10 +42,7 @@ Resolution ResolveAbsHumidityEnthalpy(double p, double x, double h) {
   s.h = h;
   const double pvd = p * (x / (x + kMolarMassRatio));
   s.tdp = DewPointOrDry(x == 0, pvd);
-  // tdb is the larger root of Enthalpy(tdb, x) = h, a quadratic in tdb.
-  const double A = kDryAirHeatSlope + kVapourHeatSlope * x;
-  const double B = kDryAirHeat + kVapourHeat * x;
-  s.tdb = (-B + CalledPower(B * B + 4 * A * (h - kVaporisationHeat * x), 0.5)) / (A * 2);
+  s.tdb = DryBulbFromAbsHumidityEnthalpy(x, h);
   const double ps = SatPressure(s.tdb);
   s.RH = RelativeHumidity(x, p, ps);
   s.ro = Density(x, p, s.tdb);

@@ -1,5 +1,6 @@
 #include "calculation/shared_relations.hpp"
 
+#include "properties/called_power.hpp"
 #include "properties/saturation.hpp"
 
 namespace vaporel {
@@ -21,6 +22,12 @@ double RelativeHumidity(double x, double p, double ps) { return 100 * x * p / (p
 double AbsHumidityFromEnthalpy(double h, double tdb) {
   return (h - tdb * (kDryAirHeat + kDryAirHeatSlope * tdb)) /
          (kVaporisationHeat + tdb * (kVapourHeat + kVapourHeatSlope * tdb));
+}
+
+double DryBulbFromAbsHumidityEnthalpy(double x, double h) {
+  const double A = kDryAirHeatSlope + kVapourHeatSlope * x;
+  const double B = kDryAirHeat + kVapourHeat * x;
+  return (-B + CalledPower(B * B + 4 * A * (h - kVaporisationHeat * x), 0.5)) / (A * 2);
 }
 
 double DewPointOrDry(bool dry, double pvd) {

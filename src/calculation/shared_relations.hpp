@@ -13,6 +13,9 @@ double VapourPressure(double x, double p);
 double RelativeHumidity(double x, double p, double ps);
 // Absolute humidity [kg/kg] of air with enthalpy h [kJ/kg] at tdb: Enthalpy read backwards.
 double AbsHumidityFromEnthalpy(double h, double tdb);
+// Dry-bulb temperature [°C] of air with absolute humidity x and enthalpy h: the larger root
+// of Enthalpy(tdb, x) = h, a quadratic in tdb.
+double DryBulbFromAbsHumidityEnthalpy(double x, double h);
 // The lowest temperature [°C] the frost-point fit of DewPoint was made for.
 inline constexpr double kLowestFitTemperature = -40;
 

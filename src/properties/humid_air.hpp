@@ -18,10 +18,13 @@ inline double AbsHumidityAt(double ps, double phi, double p) {
 // The same at t [°C]. Negative when (phi/100)·ps exceeds p.
 inline double AbsHumidity(double t, double phi, double p) { return AbsHumidityAt(SatPressure(t), phi, p); }
 
+// Specific enthalpy [kJ / kg vapour] of water vapour at t [°C].
+inline double VapourEnthalpy(double t) { return kVaporisationHeat + (kVapourHeat + kVapourHeatSlope * t) * t; }
+
 // Specific enthalpy h [kJ / kg dry air] at t [°C] and absolute humidity x [kg/kg].
 inline double Enthalpy(double t, double x) {
   const double dryAir = (kDryAirHeat + kDryAirHeatSlope * t) * t;
-  const double vapour = x * (kVaporisationHeat + (kVapourHeat + kVapourHeatSlope * t) * t);
+  const double vapour = x * VapourEnthalpy(t);
   return dryAir + vapour;
 }
 

@@ -12,6 +12,7 @@ ALLOWED = {
     "properties": {"properties"},
     "numbers": {"numbers"},
     "calculation": CALCULATION,
+    "process": {"process"} | CALCULATION,
     "files": {"files"},
     "workbook": {"workbook", "files"},
     "report": {"report", "workbook", "files"},

@@ -1,0 +1,69 @@
+#include "process/coil.hpp"
+
+#include <string>
+
+#include "calculation/shared_relations.hpp"
+#include "process/process_messages.hpp"
+#include "process/resolved.hpp"
+#include "properties/humid_air.hpp"
+
+namespace vaporel::process {
+namespace {
+
+// The search for the apparatus dew point: steps along the extended line, then halvings.
+constexpr int kScanSteps = 400;
+constexpr int kHalvings = 200;
+
+// How far below saturation the point s of the line E + s·(L − E) lies [kg/kg]: negative
+// beyond saturation.
+struct Line {
+  const AirState& in;
+  const AirState& leaving;
+  double x(double s) const { return in.x + s * (leaving.x - in.x); }
+  double h(double s) const { return in.h + s * (leaving.h - in.h); }
+  double tdb(double s) const { return DryBulbFromAbsHumidityEnthalpy(x(s), h(s)); }
+  double deficit(double s) const { return SaturatedAbsHumidity(tdb(s), in.p) - x(s); }
+};
+
+}  // namespace
+
+Outcome CoilByApparatusDewPoint(const AirState& in, double adp, double bypass) {
+  if (!(bypass >= 0 && bypass < 1)) return ProcessRefusal{std::string(kBypassRange)};
+  if (!(adp < in.tdp)) return ProcessRefusal{std::string(kNoDehumidification)};
+  const double xAdp = SaturatedAbsHumidity(adp, in.p);
+  const double hAdp = Enthalpy(adp, xAdp);
+  Outcome out = FromAbsHumidityEnthalpy(in.p, bypass * in.x + (1 - bypass) * xAdp, bypass * in.h + (1 - bypass) * hAdp);
+  if (auto* leaving = std::get_if<Leaving>(&out)) leaving->coil = CoilPoint{adp, bypass};
+  return out;
+}
+
+Outcome CoilToLeaving(const AirState& in, const AirState& leaving) {
+  if (!(leaving.x < in.x)) return ProcessRefusal{std::string(kLeavingNotDrier)};
+  const Line line{in, leaving};
+  // The line reaches x = 0 at sEnd; saturation must be met before.
+  const double sEnd = in.x / (in.x - leaving.x);
+  double lo = 1;
+  if (!(line.deficit(lo) > 0)) return Leaving{leaving, CoilPoint{leaving.tdb, 0}};
+  double hi = lo;
+  bool crossed = false;
+  for (int step = 1; step <= kScanSteps && !crossed; ++step) {
+    hi = 1 + (sEnd - 1) * step / kScanSteps;
+    if (line.deficit(hi) <= 0) {
+      crossed = true;
+    } else {
+      lo = hi;
+    }
+  }
+  if (!crossed) return ProcessRefusal{std::string(kNoApparatusDewPoint)};
+  for (int step = 0; step < kHalvings; ++step) {
+    const double mid = lo + (hi - lo) / 2;
+    if (!(mid > lo && mid < hi)) break;
+    (line.deficit(mid) > 0 ? lo : hi) = mid;
+  }
+  const double s = lo + (hi - lo) / 2;
+  const double adp = line.tdb(s);
+  if (!(adp < in.tdp)) return ProcessRefusal{std::string(kNoDehumidification)};
+  return Leaving{leaving, CoilPoint{adp, (s - 1) / s}};
+}
+
+}  // namespace vaporel::process

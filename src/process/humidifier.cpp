@@ -1,0 +1,91 @@
+#include "process/humidifier.hpp"
+
+#include <string>
+
+#include "calculation/shared_relations.hpp"
+#include "process/process_messages.hpp"
+#include "process/resolved.hpp"
+#include "properties/humid_air.hpp"
+#include "properties/saturation.hpp"
+
+namespace vaporel::process {
+namespace {
+
+constexpr int kHalvings = 200;
+constexpr int kWidenings = 60;
+
+ProcessRefusal Refused(std::string_view cause) { return ProcessRefusal{std::string(cause)}; }
+
+// The first argument at which rising(arg) reaches target on [lo, hi], rising(lo) <= target.
+template <class F>
+double Reach(F rising, double target, double lo, double hi) {
+  for (int step = 0; step < kHalvings; ++step) {
+    const double mid = lo + (hi - lo) / 2;
+    if (!(mid > lo && mid < hi)) break;
+    (rising(mid) < target ? lo : hi) = mid;
+  }
+  return lo + (hi - lo) / 2;
+}
+
+// Along the entering enthalpy to the dry bulb t, between the wet bulb and the dry bulb.
+Outcome AlongEnthalpyTo(const AirState& in, double t) {
+  if (t > in.tdb) return Refused(kLowersHumidity);
+  if (t < in.twb) return Refused(kBeyondSaturation);
+  return FromAbsHumidityEnthalpy(in.p, AbsHumidityFromEnthalpy(in.h, t), in.h);
+}
+
+Outcome NotBeyondSaturation(Outcome out) {
+  if (const auto* leaving = std::get_if<Leaving>(&out);
+      leaving && leaving->state.x > SaturatedAbsHumidity(leaving->state.tdb, leaving->state.p)) {
+    return Refused(kBeyondSaturation);
+  }
+  return out;
+}
+
+// Relative humidity [%] of air with absolute humidity x and enthalpy h at p.
+double RelativeHumidityAt(double p, double x, double h) {
+  return RelativeHumidity(x, p, SatPressure(DryBulbFromAbsHumidityEnthalpy(x, h)));
+}
+
+}  // namespace
+
+Outcome AdiabaticHumidifier(const AirState& in, Target target) {
+  switch (target.kind) {
+    case HumidifierTarget::DryBulb: return AlongEnthalpyTo(in, target.value);
+    case HumidifierTarget::Efficiency:
+      if (!(target.value > 0 && target.value <= 1)) return Refused(kEfficiencyRange);
+      return AlongEnthalpyTo(in, in.tdb - target.value * (in.tdb - in.twb));
+    case HumidifierTarget::AbsHumidity:
+      if (target.value < in.x) return Refused(kLowersHumidity);
+      return NotBeyondSaturation(FromAbsHumidityEnthalpy(in.p, target.value, in.h));
+    case HumidifierTarget::RelativeHumidity:
+      if (target.value < in.RH) return Refused(kLowersHumidity);
+      if (target.value > 100) return Refused(kBeyondSaturation);
+      // RH falls as t rises along the line; search t on [twb, tdb] for the target.
+      const double t =
+          Reach([&](double tdb) { return -RelativeHumidityAt(in.p, AbsHumidityFromEnthalpy(in.h, tdb), in.h); },
+                -target.value, in.twb, in.tdb);
+      return AlongEnthalpyTo(in, t);
+  }
+  return Refused(kBeyondSaturation);
+}
+
+Outcome SteamHumidifier(const AirState& in, Target target, double steamTemperature) {
+  const double hv = VapourEnthalpy(steamTemperature);
+  const auto enthalpyAt = [&](double x) { return in.h + (x - in.x) * hv; };
+  double x = target.value;
+  if (target.kind == HumidifierTarget::RelativeHumidity) {
+    if (target.value < in.RH) return Refused(kLowersHumidity);
+    if (target.value > 100) return Refused(kBeyondSaturation);
+    const auto rh = [&](double xi) { return RelativeHumidityAt(in.p, xi, enthalpyAt(xi)); };
+    double hi = in.x + SaturatedAbsHumidity(in.tdb, in.p) + 1e-6;
+    for (int step = 0; step < kWidenings && rh(hi) < target.value; ++step) hi *= 2;
+    x = Reach(rh, target.value, in.x, hi);
+  } else if (target.kind != HumidifierTarget::AbsHumidity) {
+    return Refused(kSteamTarget);
+  }
+  if (x < in.x) return Refused(kLowersHumidity);
+  return NotBeyondSaturation(FromAbsHumidityEnthalpy(in.p, x, enthalpyAt(x)));
+}
+
+}  // namespace vaporel::process

@@ -1,0 +1,26 @@
+#pragma once
+// Humidifiers: adiabatic (spray or evaporative, along the line of constant enthalpy, which in
+// this program is the line of constant wet bulb) and steam.
+
+#include "process/outcome.hpp"
+
+namespace vaporel::process {
+
+enum class HumidifierTarget { RelativeHumidity, AbsHumidity, DryBulb, Efficiency };
+
+struct Target {
+  HumidifierTarget kind = HumidifierTarget::RelativeHumidity;
+  double value = 0;  // RH [%], x [kg/kg], tdb [°C] or the saturation efficiency (0, 1]
+};
+
+// Along constant enthalpy to a target RH, x or tdb, or by a saturation efficiency η:
+// t_out = t_in − η·(t_in − twb_in).
+Outcome AdiabaticHumidifier(const AirState& in, Target target);
+
+// Steam at steamTemperature [°C] to a target RH or x: the enthalpy rises by Δx times the
+// vapour's enthalpy at that temperature.
+Outcome SteamHumidifier(const AirState& in, Target target, double steamTemperature);
+
+inline constexpr double kDefaultSteamTemperature = 100;  // [°C]
+
+}  // namespace vaporel::process

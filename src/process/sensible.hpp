@@ -1,0 +1,13 @@
+#pragma once
+// Sensible heating and cooling: the absolute humidity stays.
+
+#include "process/outcome.hpp"
+
+namespace vaporel::process {
+
+// To the dry bulb tdb [°C]; cooling below the entering dew point is refused.
+Outcome HeatToDryBulb(const AirState& in, double tdb);
+// By the power kW [kW, negative cools] on massFlow [kg/s of dry air, > 0].
+Outcome HeatByPower(const AirState& in, double kW, double massFlow);
+
+}  // namespace vaporel::process
