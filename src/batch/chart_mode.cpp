@@ -2,10 +2,12 @@
 
 #include <QGuiApplication>
 #include <cstdio>
+#include <map>
 #include <memory>
 
 #include "chart/geometry/chart_geometry.hpp"
 #include "chart/render/chart_file.hpp"
+#include "properties/humid_air.hpp"
 
 namespace vaporel {
 
@@ -26,8 +28,9 @@ void ProcessLine::add(const AirState& state) {
   points_.push_back({state.tdb, state.x});
 }
 
-bool WriteBatchChart(const ChartRequest& request, double p, const std::vector<ChartPoint>& points,
-                     const Numbers& numbers) {
+namespace {
+
+bool WriteChart(const ChartRequest& request, const ChartGeometry& geometry, const Numbers& numbers) {
   // Fonts need a GUI application; the offscreen platform needs no display.
   std::unique_ptr<QGuiApplication> app;
   if (QCoreApplication::instance() == nullptr) {
@@ -41,9 +44,34 @@ bool WriteBatchChart(const ChartRequest& request, double p, const std::vector<Ch
     static char* argv[] = {name, nullptr};
     app = std::make_unique<QGuiApplication>(argc, argv);
   }
-  const auto failure = WriteChartFile(request.out, BuildChartGeometry(p, points), request.style, numbers);
+  const auto failure = WriteChartFile(request.out, geometry, request.style, numbers);
   if (failure) std::fprintf(stderr, "vaporel-calc: %s: %s\n", request.out.c_str(), failure->c_str());
   return !failure;
+}
+
+}  // namespace
+
+bool WriteBatchChart(const ChartRequest& request, double p, const std::vector<ChartPoint>& points,
+                     const Numbers& numbers) {
+  return WriteChart(request, BuildChartGeometry(p, points), numbers);
+}
+
+bool WriteProjectChart(const ChartRequest& request, const SolvedProject& project, const Numbers& numbers) {
+  std::vector<NamedPoint> named;
+  std::map<std::string, ChartPoint> at;
+  for (const SolvedState& s : project.states) {
+    at[s.name] = {s.state.tdb, s.state.x};
+    named.push_back({at[s.name], s.name});
+  }
+  std::vector<ChartArrow> arrows;
+  for (const SolvedProcess& process : project.processes) {
+    for (const std::string& from : process.from) arrows.push_back({at[from], at[process.into], false});
+    if (process.coil) {
+      const double adp = process.coil->adp;
+      arrows.push_back({at[process.into], {adp, AbsHumidity(adp, 100, project.pressure)}, true});
+    }
+  }
+  return WriteChart(request, BuildProjectChartGeometry(project.pressure, std::move(named), std::move(arrows)), numbers);
 }
 
 }  // namespace vaporel

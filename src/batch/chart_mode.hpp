@@ -10,6 +10,7 @@
 #include "chart/geometry/chart_view.hpp"
 #include "chart/render/chart_style.hpp"
 #include "numbers/numbers.hpp"
+#include "project/solve_project.hpp"
 
 namespace vaporel {
 
@@ -45,5 +46,8 @@ class ProcessLine {
 // stderr and returns false; an existing OUT is then left as it was.
 bool WriteBatchChart(const ChartRequest& request, double p, const std::vector<ChartPoint>& points,
                      const Numbers& numbers);
+
+// The same for a solved project: its states by name and its processes as arrows.
+bool WriteProjectChart(const ChartRequest& request, const SolvedProject& project, const Numbers& numbers);
 
 }  // namespace vaporel

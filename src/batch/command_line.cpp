@@ -11,6 +11,7 @@ constexpr const char* kUsageLines =
     "       vaporel-calc [--locale NAME] --report OUT.xls PAIR P FIRST SECOND\n"
     "       vaporel-calc [--locale NAME] --chart OUT [--chart-style STYLE] PAIR P FIRST SECOND\n"
     "       vaporel-calc [--locale NAME] --csv [--jobs N] [--chart OUT [--chart-style STYLE]] < rows.csv\n"
+    "       vaporel-calc [--locale NAME] --project FILE [--json] [--chart OUT [--chart-style STYLE]]\n"
     "       vaporel-calc --help | --version\n";
 
 constexpr const char* kHelpBody =
@@ -52,7 +53,17 @@ constexpr const char* kHelpBody =
     "  printf '5,1.01325,30,0.010\\n5,1.01325,20,0.010\\n' | vaporel-calc --csv --chart-style mollier --chart "
     "process.png\n"
     "\n"
-    "Exit status: 0 done, 1 input refused or a file not written, 2 bad usage.\n"
+    "--project FILE resolves a project: a TOML file with the pressure, named states (any two of\n"
+    "tdb and RH, twb, h or x, or x and h), processes in order (mix, heat, coil, humidify, each\n"
+    "into a new state) and an optional air flow. It prints two tables: every state with its 13\n"
+    "results, and every process with its dry-air flow, total, sensible and latent power [kW],\n"
+    "sensible heat ratio and water [kg/h] (a coil also its apparatus dew point, bypass factor and\n"
+    "condensate heat); without an air flow the same per kg of dry air. --json prints them as one\n"
+    "JSON document; --chart OUT draws the states by name and the processes as arrows. A state or\n"
+    "process refused exits 1, a malformed file 2, each with the file, line and column.\n"
+    "  vaporel-calc --project summer-ahu.toml --chart summer.png\n"
+    "\n"
+    "Exit status: 0 done, 1 input refused or a file not written, 2 bad usage or a malformed project.\n"
     "The manual page vaporel-calc(1) says more.\n";
 
 struct Flag {
@@ -67,15 +78,13 @@ struct Valued {
 
 // Every option of vaporel-calc.
 constexpr Flag kFlags[] = {
-    {"--precise", &CalcOptions::precise},
-    {"--csv", &CalcOptions::csv},
-    {"-h,--help", &CalcOptions::help},
-    {"--version", &CalcOptions::version},
+    {"--precise", &CalcOptions::precise}, {"--csv", &CalcOptions::csv},         {"--json", &CalcOptions::json},
+    {"-h,--help", &CalcOptions::help},    {"--version", &CalcOptions::version},
 };
 constexpr Valued kValued[] = {
     {"--locale", &CalcOptions::locale, "a locale name"},   {"--report", &CalcOptions::report, "the workbook to write"},
     {"--chart", &CalcOptions::chart, "the file to write"}, {"--chart-style", &CalcOptions::chartStyle, "a style"},
-    {"--jobs", &CalcOptions::jobs, "a number of threads"},
+    {"--jobs", &CalcOptions::jobs, "a number of threads"}, {"--project", &CalcOptions::project, "the project file"},
 };
 
 // A value like "-.5" or "-,5" is a number of the program's syntax, but CLI11 would read

@@ -13,6 +13,7 @@ namespace vaporel {
 struct CalcOptions {
   bool precise = false;
   bool csv = false;
+  bool json = false;
   bool help = false;
   bool version = false;
   std::optional<std::string> locale;
@@ -20,6 +21,7 @@ struct CalcOptions {
   std::optional<std::string> chart;
   std::optional<std::string> chartStyle;
   std::optional<std::string> jobs;
+  std::optional<std::string> project;
   std::vector<std::string> positional;  // PAIR P FIRST SECOND
 };
 

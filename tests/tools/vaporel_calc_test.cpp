@@ -54,14 +54,14 @@ Outcome Calc(const std::string& arguments, const std::string& input = "") {
   return run;
 }
 
-// Every example --help gives runs as shown (in a scratch folder, since one writes a report)
-// and succeeds; --version names the project's version.
+// Every example --help gives runs as shown (in a scratch folder holding the example projects,
+// since one writes a report) and succeeds; --version names the project's version.
 TEST(VaporelCalc, HelpExamplesRunAndVersionIsTheProjects) {
   const Outcome help = Calc("--help");
   ASSERT_EQ(help.code, 0);
   EXPECT_EQ(Calc("--version").out, "vaporel-calc " VAPOREL_VERSION "\n");
   const std::string folder = ::testing::TempDir() + "help_examples_" + std::to_string(getpid());
-  ASSERT_EQ(std::system(("mkdir -p '" + folder + "'").c_str()), 0);
+  ASSERT_EQ(std::system(("mkdir -p '" + folder + "' && cp " VAPOREL_EXAMPLES "/*.toml '" + folder + "'").c_str()), 0);
   std::istringstream lines(help.out);
   int examples = 0;
   for (std::string line; std::getline(lines, line);) {

@@ -12,6 +12,7 @@
 #include "batch/chart_mode.hpp"
 #include "batch/command_line.hpp"
 #include "batch/csv.hpp"
+#include "batch/project_mode.hpp"
 #include "batch/report_mode.hpp"
 #include "calculation/input_pair.hpp"
 #include "calculation/result_texts.hpp"
@@ -59,6 +60,14 @@ std::variant<Request, std::string> Check(const CalcOptions& options) {
     const long n = std::strtol(options.jobs->c_str(), &end, 10);
     if (options.jobs->empty() || *end != '\0' || n < 1 || n > kMaxJobs) return std::string("--jobs must be 1 to 256");
     request.jobs = static_cast<int>(n);
+  }
+  if (options.json && !options.project) return std::string("--json is for --project");
+  if (options.project) {
+    if (options.project->empty()) return std::string("--project needs the project file");
+    if (options.csv || options.report || options.precise || !options.positional.empty()) {
+      return std::string("--project takes no PAIR P FIRST SECOND, --csv, --report or --precise");
+    }
+    return request;
   }
   if (options.csv && !options.positional.empty()) {
     return std::string("--csv reads its rows from stdin and takes no PAIR P FIRST SECOND");
@@ -133,6 +142,7 @@ int Run(int argc, char** argv) {
   const auto checked = Check(options);
   if (const auto* problem = std::get_if<std::string>(&checked)) return Usage(*problem);
   const Request& request = std::get<Request>(checked);
+  if (options.project) return RunProject(*options.project, options.json, request.chart, request.numbers);
   return options.csv ? RunCsv(request) : RunState(options, request);
 }
 

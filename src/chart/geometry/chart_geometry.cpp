@@ -181,4 +181,23 @@ ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states) {
   return g;
 }
 
+ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named, std::vector<ChartArrow> arrows) {
+  std::vector<ChartPoint> all;
+  for (const NamedPoint& point : named) all.push_back(point.at);
+  for (const ChartArrow& arrow : arrows) {
+    all.push_back(arrow.from);
+    all.push_back(arrow.to);
+  }
+  ChartGeometry g = BuildChartGeometry(p, all);
+  g.states.clear();
+  const auto finite = [](ChartPoint at) { return std::isfinite(at.t) && std::isfinite(at.x); };
+  for (NamedPoint& point : named) {
+    if (finite(point.at)) g.named.push_back(std::move(point));
+  }
+  for (const ChartArrow& arrow : arrows) {
+    if (finite(arrow.from) && finite(arrow.to)) g.arrows.push_back(arrow);
+  }
+  return g;
+}
+
 }  // namespace vaporel

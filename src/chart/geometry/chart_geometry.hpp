@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "chart/geometry/chart_view.hpp"
@@ -32,6 +33,18 @@ struct EnthalpyLine {
   ChartPoint atSaturation;
 };
 
+// A project on the chart: its states by name, its processes as arrows from each entering to
+// the leaving state, and a coil's dashed line on to its apparatus dew point.
+struct NamedPoint {
+  ChartPoint at;
+  std::string name;
+};
+struct ChartArrow {
+  ChartPoint from;
+  ChartPoint to;
+  bool toApparatusDewPoint = false;  // dashed, without a head
+};
+
 struct ChartGeometry {
   double p = 0;  // [bar]
   ChartView view;
@@ -43,6 +56,8 @@ struct ChartGeometry {
   std::vector<ChartLine> density;
   std::vector<ChartLine> isotherms;  // every 10 °C
   Polyline states;                   // the state points in order (a process line when more than one)
+  std::vector<NamedPoint> named;     // a project's states
+  std::vector<ChartArrow> arrows;    // a project's processes
 };
 
 // Enthalpy lines are this far apart [kJ/kg]; isotherms every this many degrees.
@@ -50,6 +65,8 @@ inline constexpr double kEnthalpyStep = 10;
 inline constexpr double kIsothermStep = 10;
 
 ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states);
+// The chart of a project: the view takes in every state and every arrow's ends.
+ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named, std::vector<ChartArrow> arrows);
 
 // The dry-bulb temperatures a curve is sampled at across the view: an even grid, plus the
 // last temperature below 0 °C and 0 °C itself, so that the step between the fits over ice

@@ -12,6 +12,7 @@
 #include "calculation/result_texts.hpp"
 #include "chart/geometry/mollier.hpp"
 #include "chart/geometry/one_two_five.hpp"
+#include "chart/render/project_overlay.hpp"
 
 namespace vaporel {
 namespace {
@@ -69,6 +70,7 @@ class Painter {
     p_.setClipRect(frame_.plot());
     curves();
     states();
+    DrawProject(p_, frame_, g_);
     p_.restore();
     labels();
     axes();
@@ -280,6 +282,10 @@ class Painter {
          QStringLiteral("Density, ro  [kg/m3], every ") + Text(numbers_, g_.densityStep, DecimalsFor(g_.densityStep))},
     };
     if (mollier()) entries.push_back({kIsotherm, 1, Qt::SolidLine, QString::fromUtf8(kTemperatureTitle)});
+    if (!g_.arrows.empty()) {
+      entries.push_back(
+          {kProjectColour, 2.2, Qt::SolidLine, QStringLiteral("Processes; - - on to a coil's apparatus dew point")});
+    }
     if (!g_.states.empty()) {
       entries.push_back({kState, 2, Qt::SolidLine,
                          g_.states.size() == 1 ? QStringLiteral("State")

@@ -1,0 +1,62 @@
+#include "batch/project_mode.hpp"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "project/project_reader.hpp"
+
+namespace vaporel {
+namespace {
+
+constexpr int kRefused = 1;
+constexpr int kMalformed = 2;
+// A project is a page of text; anything larger is not one.
+constexpr std::streamoff kLargestProject = 16 << 20;
+
+std::optional<std::string> ReadText(const std::string& path, std::string& cause) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    cause = std::strerror(errno);
+    return std::nullopt;
+  }
+  in.seekg(0, std::ios::end);
+  if (in.tellg() > kLargestProject) {
+    cause = "larger than 16 MB, not a project";
+    return std::nullopt;
+  }
+  in.seekg(0);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace
+
+int RunProject(const std::string& path, bool json, const std::optional<ChartRequest>& chart, const Numbers& numbers) {
+  std::string cause;
+  const auto text = ReadText(path, cause);
+  if (!text) {
+    std::fprintf(stderr, "vaporel-calc: %s: cannot be read (%s)\n", path.c_str(), cause.c_str());
+    return kMalformed;
+  }
+  const auto read = ReadProject(*text, path);
+  if (const auto* error = std::get_if<ProjectError>(&read)) {
+    std::fprintf(stderr, "%s\n", error->message.c_str());
+    return kMalformed;
+  }
+  const auto solved = SolveProject(std::get<Project>(read), path);
+  if (const auto* refusal = std::get_if<ProjectRefusal>(&solved)) {
+    std::fprintf(stderr, "%s\n", refusal->message.c_str());
+    return kRefused;
+  }
+  const SolvedProject& project = std::get<SolvedProject>(solved);
+  if (chart && !WriteProjectChart(*chart, project, numbers)) return kRefused;
+  const std::string out = json ? ProjectJson(project) : ProjectTables(project, numbers);
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  return 0;
+}
+
+}  // namespace vaporel

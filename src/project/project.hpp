@@ -1,0 +1,66 @@
+#pragma once
+// A project as its file states it: the pressure, the named states the user gives (any input
+// pair), the processes in order, and an optional air flow.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calculation/input_pair.hpp"
+
+namespace vaporel {
+
+// Where in the file an entry stands, for messages.
+struct FilePosition {
+  int line = 0;
+  int column = 0;
+};
+
+struct StateInput {
+  std::string name;
+  InputPair pair = InputPair::None;
+  double first = 0;   // tdb, or x for pair 4
+  double second = 0;  // RH, twb, h or x
+  FilePosition at;
+};
+
+enum class ProcessKind { Mix, Heat, Coil, Humidify };
+
+// One process; which of the optional figures it has depends on its kind:
+//   mix:      from (two or more), fractions
+//   heat:     tdb or power [kW]
+//   coil:     adp and bypass, or tdb with RH or x (the leaving state)
+//   humidify: method "steam" or "adiabatic", one target of RH, x, tdb or efficiency,
+//             steamTemperature (steam only)
+struct ProcessInput {
+  ProcessKind kind = ProcessKind::Heat;
+  std::vector<std::string> from;
+  std::vector<double> fractions;
+  std::string into;
+  std::optional<double> tdb, power, adp, bypass, RH, x, efficiency, steamTemperature;
+  std::string method;
+  FilePosition at;
+};
+
+struct AirFlowInput {
+  std::string state;
+  std::optional<double> volume;  // [m³/h of humid air at the state]
+  std::optional<double> mass;    // [kg/s of dry air]
+  FilePosition at;
+};
+
+struct Project {
+  double pressure = 0;  // [bar]
+  std::vector<StateInput> states;
+  std::vector<ProcessInput> processes;
+  std::optional<AirFlowInput> airflow;
+};
+
+// The key a process is written with ("mix", "heat", "coil", "humidify").
+std::string_view ProcessKey(ProcessKind kind);
+// The keys of a state's two values for its pair ("tdb" and "RH", ...).
+std::array<std::string_view, 2> StateKeys(InputPair pair);
+
+}  // namespace vaporel

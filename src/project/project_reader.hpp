@@ -1,0 +1,20 @@
+#pragma once
+// Reads a project file. Whatever the text, the answer is a project or a message naming the
+// file, the line and the column and the cause: a syntax error, an unknown or missing key, a
+// value of the wrong type or out of range, a name used before it is defined or defined twice.
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "project/project.hpp"
+
+namespace vaporel {
+
+struct ProjectError {
+  std::string message;  // "FILE:LINE:COLUMN: cause"
+};
+
+std::variant<Project, ProjectError> ReadProject(std::string_view text, std::string_view fileName);
+
+}  // namespace vaporel

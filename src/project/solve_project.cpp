@@ -1,0 +1,188 @@
+#include "project/solve_project.hpp"
+
+#include <charconv>
+#include <map>
+
+#include "calculation/check_sequence.hpp"
+#include "calculation/thermophysical.hpp"
+#include "process/coil.hpp"
+#include "process/humidifier.hpp"
+#include "process/mixing.hpp"
+#include "process/sensible.hpp"
+
+namespace vaporel {
+namespace {
+
+using process::Outcome;
+
+// The shortest text that reads back as the value, as a user would type it.
+std::string Typed(double value) {
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+  return {text, end};
+}
+
+std::string At(std::string_view fileName, FilePosition at) {
+  return std::string(fileName) + ":" + std::to_string(at.line) + ":" + std::to_string(at.column) + ": ";
+}
+
+std::string Describe(const ProcessInput& p, std::size_t number) {
+  std::string from;
+  for (const std::string& name : p.from) from += (from.empty() ? "\"" : ", \"") + name + "\"";
+  return "process " + std::to_string(number) + " (" + std::string(ProcessKey(p.kind)) + " " + from + " into \"" +
+         p.into + "\")";
+}
+
+class Solver {
+ public:
+  Solver(const Project& project, std::string_view fileName) : project_(project), fileName_(fileName) {}
+
+  std::variant<SolvedProject, ProjectRefusal> solve() {
+    solved_.pressure = project_.pressure;
+    for (const StateInput& input : project_.states) {
+      if (auto refusal = resolveUserState(input)) return *refusal;
+    }
+    if (project_.airflow && project_.airflow->mass) seedFlow(*project_.airflow->mass);
+    for (std::size_t i = 0; i < project_.processes.size(); ++i) {
+      seedVolumeFlow();
+      if (auto refusal = run(project_.processes[i], i + 1)) return *refusal;
+    }
+    seedVolumeFlow();
+    for (const ProcessInput& p : project_.processes) addLoads(p);
+    return std::move(solved_);
+  }
+
+ private:
+  std::optional<ProjectRefusal> resolveUserState(const StateInput& input) {
+    const std::string p = Typed(project_.pressure), first = Typed(input.first), second = Typed(input.second);
+    const Resolution r = CheckAndCalculate(input.pair, {p, first, second}, Numbers('.'));
+    if (const auto* refusal = std::get_if<Refusal>(&r)) {
+      return ProjectRefusal{At(fileName_, input.at) + "state \"" + input.name + "\": " + refusal->message};
+    }
+    add(input.name, std::get<AirState>(r));
+    return std::nullopt;
+  }
+
+  void add(const std::string& name, const AirState& state) {
+    index_[name] = solved_.states.size();
+    solved_.states.push_back({name, state, ThermophysicalProperties(state)});
+  }
+
+  const AirState& state(const std::string& name) const { return solved_.states[index_.at(name)].state; }
+
+  Outcome compute(const ProcessInput& p) {
+    const AirState& in = state(p.from.front());
+    switch (p.kind) {
+      case ProcessKind::Mix: {
+        std::vector<AirState> streams;
+        for (const std::string& name : p.from) streams.push_back(state(name));
+        return process::Mix(project_.pressure, streams, p.fractions);
+      }
+      case ProcessKind::Heat:
+        if (p.tdb) return process::HeatToDryBulb(in, *p.tdb);
+        return process::HeatByPower(in, *p.power, flow(p.from.front()).value_or(0));
+      case ProcessKind::Coil: return coil(p, in);
+      case ProcessKind::Humidify: return humidify(p, in);
+    }
+    return process::ProcessRefusal{"unknown process"};
+  }
+
+  static Outcome coil(const ProcessInput& p, const AirState& in) {
+    if (p.adp) return process::CoilByApparatusDewPoint(in, *p.adp, *p.bypass);
+    const Resolution leaving = p.RH ? ResolveState(InputPair::DryBulbHumidity, in.p, *p.tdb, *p.RH)
+                                    : ResolveState(InputPair::DryBulbAbsHumidity, in.p, *p.tdb, *p.x);
+    if (const auto* refusal = std::get_if<Refusal>(&leaving)) return process::ProcessRefusal{refusal->message};
+    return process::CoilToLeaving(in, std::get<AirState>(leaving));
+  }
+
+  static Outcome humidify(const ProcessInput& p, const AirState& in) {
+    using process::HumidifierTarget;
+    const process::Target target = p.RH    ? process::Target{HumidifierTarget::RelativeHumidity, *p.RH}
+                                   : p.x   ? process::Target{HumidifierTarget::AbsHumidity, *p.x}
+                                   : p.tdb ? process::Target{HumidifierTarget::DryBulb, *p.tdb}
+                                           : process::Target{HumidifierTarget::Efficiency, p.efficiency.value_or(1)};
+    if (p.method == "steam") {
+      return process::SteamHumidifier(in, target, p.steamTemperature.value_or(process::kDefaultSteamTemperature));
+    }
+    return process::AdiabaticHumidifier(in, target);
+  }
+
+  std::optional<ProjectRefusal> run(const ProcessInput& p, std::size_t number) {
+    const Outcome outcome = compute(p);
+    if (const auto* refusal = std::get_if<process::ProcessRefusal>(&outcome)) {
+      return ProjectRefusal{At(fileName_, p.at) + Describe(p, number) + ": " + refusal->cause};
+    }
+    const auto& leaving = std::get<process::Leaving>(outcome);
+    add(p.into, leaving.state);
+    coils_[p.into] = leaving.coil;
+    return std::nullopt;
+  }
+
+  // The dry-air mass flow of a state, where the air flow reaches it.
+  std::optional<double> flow(const std::string& name) const {
+    const auto found = flows_.find(name);
+    return found == flows_.end() ? std::nullopt : std::optional(found->second);
+  }
+
+  void seedFlow(double mass) {
+    flows_.emplace(project_.airflow->state, mass);
+    propagate();
+  }
+
+  void seedVolumeFlow() {
+    if (!project_.airflow || !project_.airflow->volume || flows_.contains(project_.airflow->state)) return;
+    if (!index_.contains(project_.airflow->state)) return;
+    seedFlow(process::DryAirMassFlow(state(project_.airflow->state), *project_.airflow->volume));
+  }
+
+  // A process carries its entering flow on (a mix splits it by its fractions), in either
+  // direction. The flows follow from the processes' links alone, not their states; a pass
+  // that reaches no new state ends it, and one pass per process reaches them all.
+  void propagate() {
+    for (std::size_t pass = 0, reached = ~std::size_t{0}; pass <= project_.processes.size() && reached != flows_.size();
+         ++pass) {
+      reached = flows_.size();
+      for (const ProcessInput& p : project_.processes) {
+        if (p.kind == ProcessKind::Mix) {
+          if (const auto out = flow(p.into)) {
+            for (std::size_t i = 0; i < p.from.size(); ++i) flows_.emplace(p.from[i], p.fractions[i] * *out);
+          } else {
+            for (std::size_t i = 0; i < p.from.size(); ++i) {
+              if (const auto in = flow(p.from[i])) flows_.emplace(p.into, *in / p.fractions[i]);
+            }
+          }
+        } else if (const auto in = flow(p.from.front())) {
+          flows_.emplace(p.into, *in);
+        } else if (const auto out = flow(p.into)) {
+          flows_.emplace(p.from.front(), *out);
+        }
+      }
+    }
+  }
+
+  void addLoads(const ProcessInput& p) {
+    SolvedProcess solved{p.kind, p.from, p.into, {}, coils_[p.into]};
+    if (p.kind == ProcessKind::Mix) {
+      solved.loads = process::MixingLoads(flow(p.into));
+    } else {
+      solved.loads = process::ProcessLoads(state(p.from.front()), process::Leaving{state(p.into), solved.coil},
+                                           flow(p.from.front()));
+    }
+    solved_.processes.push_back(std::move(solved));
+  }
+
+  const Project& project_;
+  std::string_view fileName_;
+  SolvedProject solved_;
+  std::map<std::string, std::size_t> index_;
+  std::map<std::string, double> flows_;
+  std::map<std::string, std::optional<process::CoilPoint>> coils_;
+};
+
+}  // namespace
+
+std::variant<SolvedProject, ProjectRefusal> SolveProject(const Project& project, std::string_view fileName) {
+  return Solver(project, fileName).solve();
+}
+
+}  // namespace vaporel

@@ -1,0 +1,46 @@
+#pragma once
+// A project solved: every state resolved (the user's through the window's checks in the
+// window's order, the others by their processes), the air flow carried through the processes,
+// and every process's loads.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "calculation/air_state.hpp"
+#include "process/loads.hpp"
+#include "project/project.hpp"
+
+namespace vaporel {
+
+struct SolvedState {
+  std::string name;
+  AirState state;
+  ThermoProps props;
+};
+
+struct SolvedProcess {
+  ProcessKind kind = ProcessKind::Heat;
+  std::vector<std::string> from;
+  std::string into;
+  process::Loads loads;
+  std::optional<process::CoilPoint> coil;
+};
+
+struct SolvedProject {
+  double pressure = 0;
+  std::vector<SolvedState> states;  // the user's in the file's order, then each process's
+  std::vector<SolvedProcess> processes;
+};
+
+// A state or process the program refuses: "FILE:LINE:COLUMN: state "NAME": message" or
+// "FILE:LINE:COLUMN: process N (KIND "FROM" into "INTO"): cause".
+struct ProjectRefusal {
+  std::string message;
+};
+
+std::variant<SolvedProject, ProjectRefusal> SolveProject(const Project& project, std::string_view fileName);
+
+}  // namespace vaporel
