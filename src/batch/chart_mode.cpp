@@ -71,7 +71,7 @@ bool WriteProjectChart(const ChartRequest& request, const SolvedProject& project
       arrows.push_back({at[process.into], {adp, AbsHumidity(adp, 100, project.pressure)}, true});
     }
   }
-  return WriteChart(request, BuildProjectChartGeometry(project.pressure, std::move(named), std::move(arrows)), numbers);
+  return WriteChart(request, BuildProjectChartGeometry(project.pressure, std::move(named), arrows), numbers);
 }
 
 }  // namespace vaporel

@@ -283,31 +283,34 @@ class Lexer {
 
   void step(char c) {
     switch (inside_) {
-      case Inside::Nothing:
-        if (c == '#') inside_ = Inside::Comment;
-        if (c == '"') inside_ = ahead(R"(""")") ? Inside::MultiBasic : Inside::Basic;
-        if (c == '\'') inside_ = ahead("'''") ? Inside::MultiLiteral : Inside::Literal;
-        advance(inside_ == Inside::MultiBasic || inside_ == Inside::MultiLiteral ? 3 : 1);
-        return;
+      case Inside::Nothing: return stepOutside(c);
       case Inside::Comment:
       case Inside::Basic:
-      case Inside::Literal: {
-        const bool escape = inside_ == Inside::Basic && c == '\\';
-        if (c == '\n' || (inside_ == Inside::Basic && c == '"') || (inside_ == Inside::Literal && c == '\'')) {
-          inside_ = Inside::Nothing;
-        }
-        advance(escape ? 2 : 1);
-        return;
-      }
+      case Inside::Literal: return stepInLine(c);
       case Inside::MultiBasic:
-        if (ahead(R"(""")")) return close('"');
-        advance(c == '\\' ? 2 : 1);
-        return;
-      case Inside::MultiLiteral:
-        if (ahead("'''")) return close('\'');
-        advance(1);
-        return;
+      case Inside::MultiLiteral: return stepInMultiLine(c);
     }
+  }
+
+  void stepOutside(char c) {
+    if (c == '#') inside_ = Inside::Comment;
+    if (c == '"') inside_ = ahead(R"(""")") ? Inside::MultiBasic : Inside::Basic;
+    if (c == '\'') inside_ = ahead("'''") ? Inside::MultiLiteral : Inside::Literal;
+    advance(inside_ == Inside::MultiBasic || inside_ == Inside::MultiLiteral ? 3 : 1);
+  }
+
+  // A comment or a one-line string ends at its line's end or its closing quote.
+  void stepInLine(char c) {
+    const bool escape = inside_ == Inside::Basic && c == '\\';
+    const bool closes = (inside_ == Inside::Basic && c == '"') || (inside_ == Inside::Literal && c == '\'');
+    if (c == '\n' || closes) inside_ = Inside::Nothing;
+    advance(escape ? 2 : 1);
+  }
+
+  void stepInMultiLine(char c) {
+    const bool basic = inside_ == Inside::MultiBasic;
+    if (ahead(basic ? R"(""")" : "'''")) return close(basic ? '"' : '\'');
+    advance(basic && c == '\\' ? 2 : 1);
   }
 
   std::string_view text_;

@@ -142,21 +142,25 @@ class Solver {
     for (std::size_t pass = 0, reached = ~std::size_t{0}; pass <= project_.processes.size() && reached != flows_.size();
          ++pass) {
       reached = flows_.size();
-      for (const ProcessInput& p : project_.processes) {
-        if (p.kind == ProcessKind::Mix) {
-          if (const auto out = flow(p.into)) {
-            for (std::size_t i = 0; i < p.from.size(); ++i) flows_.emplace(p.from[i], p.fractions[i] * *out);
-          } else {
-            for (std::size_t i = 0; i < p.from.size(); ++i) {
-              if (const auto in = flow(p.from[i])) flows_.emplace(p.into, *in / p.fractions[i]);
-            }
-          }
-        } else if (const auto in = flow(p.from.front())) {
-          flows_.emplace(p.into, *in);
-        } else if (const auto out = flow(p.into)) {
-          flows_.emplace(p.from.front(), *out);
-        }
+      for (const ProcessInput& p : project_.processes) carry(p);
+    }
+  }
+
+  void carry(const ProcessInput& p) {
+    if (p.kind != ProcessKind::Mix) {
+      if (const auto in = flow(p.from.front())) {
+        flows_.emplace(p.into, *in);
+      } else if (const auto out = flow(p.into)) {
+        flows_.emplace(p.from.front(), *out);
       }
+      return;
+    }
+    if (const auto out = flow(p.into)) {
+      for (std::size_t i = 0; i < p.from.size(); ++i) flows_.emplace(p.from[i], p.fractions[i] * *out);
+      return;
+    }
+    for (std::size_t i = 0; i < p.from.size(); ++i) {
+      if (const auto in = flow(p.from[i])) flows_.emplace(p.into, *in / p.fractions[i]);
     }
   }
 

@@ -39,6 +39,26 @@ int Usage(const std::string& problem) {
   return kUsageStatus;
 }
 
+// What is wrong with the mode asked for and its arguments, if anything.
+std::optional<std::string> ModeProblem(const CalcOptions& options) {
+  if (options.json && !options.project) return "--json is for --project";
+  if (options.project) {
+    if (options.project->empty()) return "--project needs the project file";
+    if (options.csv || options.report || options.precise || !options.positional.empty()) {
+      return "--project takes no PAIR P FIRST SECOND, --csv, --report or --precise";
+    }
+    return std::nullopt;
+  }
+  if (options.csv && !options.positional.empty())
+    return "--csv reads its rows from stdin and takes no PAIR P FIRST SECOND";
+  if (options.csv && options.report) return "--report writes one state and cannot be combined with --csv";
+  if (options.csv) return std::nullopt;
+  if (options.positional.size() != 4) return "expected PAIR P FIRST SECOND";
+  const std::string& pair = options.positional[0];
+  if (pair.size() != 1 || pair[0] < '1' || pair[0] > '5') return "PAIR must be 1 to 5";
+  return std::nullopt;
+}
+
 std::variant<Request, std::string> Check(const CalcOptions& options) {
   Request request;
   if (options.locale) {
@@ -61,23 +81,7 @@ std::variant<Request, std::string> Check(const CalcOptions& options) {
     if (options.jobs->empty() || *end != '\0' || n < 1 || n > kMaxJobs) return std::string("--jobs must be 1 to 256");
     request.jobs = static_cast<int>(n);
   }
-  if (options.json && !options.project) return std::string("--json is for --project");
-  if (options.project) {
-    if (options.project->empty()) return std::string("--project needs the project file");
-    if (options.csv || options.report || options.precise || !options.positional.empty()) {
-      return std::string("--project takes no PAIR P FIRST SECOND, --csv, --report or --precise");
-    }
-    return request;
-  }
-  if (options.csv && !options.positional.empty()) {
-    return std::string("--csv reads its rows from stdin and takes no PAIR P FIRST SECOND");
-  }
-  if (options.csv && options.report) return std::string("--report writes one state and cannot be combined with --csv");
-  if (!options.csv && options.positional.size() != 4) return std::string("expected PAIR P FIRST SECOND");
-  if (!options.csv) {
-    const std::string& pair = options.positional[0];
-    if (pair.size() != 1 || pair[0] < '1' || pair[0] > '5') return std::string("PAIR must be 1 to 5");
-  }
+  if (auto problem = ModeProblem(options)) return *problem;
   return request;
 }
 

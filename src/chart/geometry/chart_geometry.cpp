@@ -181,8 +181,10 @@ ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states) {
   return g;
 }
 
-ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named, std::vector<ChartArrow> arrows) {
+ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named,
+                                        const std::vector<ChartArrow>& arrows) {
   std::vector<ChartPoint> all;
+  all.reserve(named.size() + 2 * arrows.size());
   for (const NamedPoint& point : named) all.push_back(point.at);
   for (const ChartArrow& arrow : arrows) {
     all.push_back(arrow.from);

@@ -66,7 +66,7 @@ inline constexpr double kIsothermStep = 10;
 
 ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states);
 // The chart of a project: the view takes in every state and every arrow's ends.
-ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named, std::vector<ChartArrow> arrows);
+ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named, const std::vector<ChartArrow>& arrows);
 
 // The dry-bulb temperatures a curve is sampled at across the view: an even grid, plus the
 // last temperature below 0 °C and 0 °C itself, so that the step between the fits over ice
