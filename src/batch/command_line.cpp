@@ -8,6 +8,7 @@ namespace {
 
 constexpr const char* kUsageLines =
     "Usage: vaporel-calc [--precise] [--locale NAME] PAIR P FIRST SECOND\n"
+    "       vaporel-calc [--precise] [--locale NAME] --altitude M PAIR FIRST SECOND\n"
     "       vaporel-calc [--locale NAME] --report OUT.xls PAIR P FIRST SECOND\n"
     "       vaporel-calc [--locale NAME] --chart OUT [--chart-style STYLE] PAIR P FIRST SECOND\n"
     "       vaporel-calc [--locale NAME] --csv [--jobs N] [--chart OUT [--chart-style STYLE]] < rows.csv\n"
@@ -29,6 +30,9 @@ constexpr const char* kHelpBody =
     "One state: prints 13 lines 'symbol<TAB>text' (p tdb twb tdp x ro h pv RH cp lam mi Pr)\n"
     "as the result labels show them and exits 0; --precise prints shortest round-trip values.\n"
     "  vaporel-calc 1 1.01325 20 50\n"
+    "--altitude M gives the pressure of the standard atmosphere at M metres above sea level\n"
+    "instead of P (101.325 (1 - 2.25577e-5 M)^5.2559 kPa); the p line shows it.\n"
+    "  vaporel-calc --altitude 1500 1 25 40\n"
     "\n"
     "--report OUT.xls also writes the report workbook the window's \"Excel\" button writes for\n"
     "this state: OUT.xls is edited in place, or started from the program's template when it is\n"
@@ -82,9 +86,13 @@ constexpr Flag kFlags[] = {
     {"-h,--help", &CalcOptions::help},    {"--version", &CalcOptions::version},
 };
 constexpr Valued kValued[] = {
-    {"--locale", &CalcOptions::locale, "a locale name"},   {"--report", &CalcOptions::report, "the workbook to write"},
-    {"--chart", &CalcOptions::chart, "the file to write"}, {"--chart-style", &CalcOptions::chartStyle, "a style"},
-    {"--jobs", &CalcOptions::jobs, "a number of threads"}, {"--project", &CalcOptions::project, "the project file"},
+    {"--locale", &CalcOptions::locale, "a locale name"},
+    {"--report", &CalcOptions::report, "the workbook to write"},
+    {"--chart", &CalcOptions::chart, "the file to write"},
+    {"--chart-style", &CalcOptions::chartStyle, "a style"},
+    {"--jobs", &CalcOptions::jobs, "a number of threads"},
+    {"--project", &CalcOptions::project, "the project file"},
+    {"--altitude", &CalcOptions::altitude, "the altitude in m"},
 };
 
 // A value like "-.5" or "-,5" is a number of the program's syntax, but CLI11 would read

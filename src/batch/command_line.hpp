@@ -22,6 +22,7 @@ struct CalcOptions {
   std::optional<std::string> chartStyle;
   std::optional<std::string> jobs;
   std::optional<std::string> project;
+  std::optional<std::string> altitude;
   std::vector<std::string> positional;  // PAIR P FIRST SECOND
 };
 

@@ -52,7 +52,8 @@ struct AirFlowInput {
 };
 
 struct Project {
-  double pressure = 0;  // [bar]
+  double pressure = 0;             // [bar]
+  std::optional<double> altitude;  // [m], when the file gives the site's altitude for the pressure
   std::vector<StateInput> states;
   std::vector<ProcessInput> processes;
   std::optional<AirFlowInput> airflow;

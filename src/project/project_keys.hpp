@@ -12,7 +12,8 @@ namespace vaporel {
 // How far a mix's fractions may stray from summing to 1.
 inline constexpr double kFractionSumTolerance = 1e-9;
 
-inline constexpr std::array<std::string_view, 4> kProjectKeys = {"pressure", "states", "processes", "airflow"};
+inline constexpr std::array<std::string_view, 5> kProjectKeys = {"pressure", "altitude", "states", "processes",
+                                                                 "airflow"};
 inline constexpr std::array<std::string_view, 5> kStateKeys = {"tdb", "RH", "twb", "h", "x"};
 inline constexpr std::array<std::string_view, 3> kAirFlowKeys = {"state", "volume", "mass"};
 inline constexpr std::array<std::string_view, 3> kMixKeys = {"mix", "fractions", "into"};

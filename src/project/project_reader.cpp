@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "project/project_keys.hpp"
+#include "properties/standard_atmosphere.hpp"
 
 namespace vaporel {
 namespace {
@@ -217,7 +218,16 @@ AirFlowInput ReadAirFlow(const toml::node& node, const Names& names) {
 Project Read(const toml::table& root) {
   OnlyKeys(root, kProjectKeys, "the project");
   Project project;
-  project.pressure = Number(Required(root, "pressure", "the project"), "pressure");
+  project.altitude = OptionalNumber(root, "altitude");
+  if (project.altitude.has_value() == root.contains("pressure")) {
+    Fail(root, "the project needs \"pressure\" [bar] or \"altitude\" [m] (one of them)");
+  }
+  if (project.altitude) {
+    project.pressure = StandardAtmospherePressure(*project.altitude);
+    if (!(project.pressure > 0)) Fail(*root.get("altitude"), "\"altitude\" must lie below 44330 m");
+  } else {
+    project.pressure = Number(*root.get("pressure"), "pressure");
+  }
   Names names;
   if (const toml::node* states = root.get("states")) {
     const toml::table* table = states->as_table();

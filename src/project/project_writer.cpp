@@ -80,7 +80,11 @@ void Process(std::string& out, const ProcessInput& p) {
 
 std::string ProjectText(const Project& project) {
   std::string out;
-  Line(out, "pressure", Float(project.pressure));
+  if (project.altitude) {
+    Line(out, "altitude", Float(*project.altitude));
+  } else {
+    Line(out, "pressure", Float(project.pressure));
+  }
   for (const StateInput& s : project.states) {
     const auto keys = StateKeys(s.pair);
     out += "\n[states." + Quoted(s.name) + "]\n";

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "properties/standard_atmosphere.hpp"
+
 namespace vaporel {
 namespace {
 
@@ -61,6 +63,21 @@ TEST(Enthalpy, GrowsLinearlyInX) {
     EXPECT_NEAR(Enthalpy(t, 0.02) - Enthalpy(t, 0.01), Enthalpy(t, 0.01) - Enthalpy(t, 0), 1e-10);
   }
   EXPECT_LT(Enthalpy(-5, 0), 0);
+}
+
+}  // namespace
+}  // namespace vaporel
+
+namespace vaporel {
+namespace {
+
+// The standard atmosphere's table: 0, 500, 1 000 and 4 000 m.
+TEST(StandardAtmosphere, MatchesThePublishedTable) {
+  EXPECT_NEAR(StandardAtmospherePressure(0), 1.01325, 1e-12);
+  EXPECT_NEAR(StandardAtmospherePressure(500), 0.95461, 5e-6);
+  EXPECT_NEAR(StandardAtmospherePressure(1000), 0.89875, 5e-6);
+  EXPECT_NEAR(StandardAtmospherePressure(4000), 0.61640, 5e-6);
+  EXPECT_TRUE(std::isnan(StandardAtmospherePressure(50000)));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // vaporel-calc: the headless twin of the main window for engineers who script.
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -7,6 +8,7 @@
 #include <string>
 #include <thread>
 #include <variant>
+#include <vector>
 
 #include "batch/batch.hpp"
 #include "batch/chart_mode.hpp"
@@ -17,6 +19,7 @@
 #include "calculation/input_pair.hpp"
 #include "calculation/result_texts.hpp"
 #include "properties/constants.hpp"
+#include "properties/standard_atmosphere.hpp"
 #include "report/report_location.hpp"
 
 namespace {
@@ -31,7 +34,16 @@ struct Request {
   Numbers numbers{'.'};
   std::optional<ChartRequest> chart;
   int jobs = 1;
+  std::vector<std::string> state;  // PAIR P FIRST SECOND, P from --altitude where given
 };
+
+// The shortest text that reads back as the value, in the numbers' decimal separator.
+std::string ShortestText(double value, const Numbers& numbers) {
+  char text[32];
+  std::string out(text, std::to_chars(text, text + sizeof text, value).ptr);
+  std::replace(out.begin(), out.end(), '.', numbers.decimalSeparator());
+  return out;
+}
 
 // Bad usage: the problem, the usage lines and a pointer to --help on stderr.
 int Usage(const std::string& problem) {
@@ -53,7 +65,8 @@ std::optional<std::string> ModeProblem(const CalcOptions& options) {
     return "--csv reads its rows from stdin and takes no PAIR P FIRST SECOND";
   if (options.csv && options.report) return "--report writes one state and cannot be combined with --csv";
   if (options.csv) return std::nullopt;
-  if (options.positional.size() != 4) return "expected PAIR P FIRST SECOND";
+  if (options.altitude && options.positional.size() != 3) return "expected PAIR FIRST SECOND with --altitude";
+  if (!options.altitude && options.positional.size() != 4) return "expected PAIR P FIRST SECOND";
   const std::string& pair = options.positional[0];
   if (pair.size() != 1 || pair[0] < '1' || pair[0] > '5') return "PAIR must be 1 to 5";
   return std::nullopt;
@@ -82,6 +95,15 @@ std::variant<Request, std::string> Check(const CalcOptions& options) {
     request.jobs = static_cast<int>(n);
   }
   if (auto problem = ModeProblem(options)) return *problem;
+  request.state = options.positional;
+  if (options.altitude) {
+    if (options.csv || options.project)
+      return std::string("--altitude is for one state (a project has its own altitude)");
+    const auto altitude = request.numbers.parse(*options.altitude);
+    const double p = altitude ? StandardAtmospherePressure(*altitude) : 0;
+    if (!(p > 0)) return std::string("--altitude must be a number of metres below 44330");
+    request.state.insert(request.state.begin() + 1, ShortestText(p, request.numbers));
+  }
   return request;
 }
 
@@ -103,10 +125,10 @@ int RunCsv(const Request& request) {
 
 // One state: checked and resolved, its report and chart written, its results printed.
 int RunState(const CalcOptions& options, const Request& request) {
-  const InputPair pair = InputPairFromNumber(options.positional[0][0] - '0');
-  const std::string& p = options.positional[1];
-  const std::string& first = options.positional[2];
-  const std::string& second = options.positional[3];
+  const InputPair pair = InputPairFromNumber(request.state[0][0] - '0');
+  const std::string& p = request.state[1];
+  const std::string& first = request.state[2];
+  const std::string& second = request.state[3];
   const BatchResult result = CalculateFromTexts(pair, p, first, second, request.numbers);
   if (result.refusal) {
     std::fprintf(stderr, "%s\n", result.refusal->c_str());
