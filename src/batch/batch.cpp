@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "calculation/check_sequence.hpp"
+#include "calculation/messages.hpp"
 #include "calculation/result_texts.hpp"
 #include "calculation/thermophysical.hpp"
 
@@ -12,6 +13,44 @@ BatchResult CalculateFromTexts(InputPair pair, std::string_view pText, std::stri
                                std::string_view secondText, const Numbers& numbers) {
   BatchResult result;
   const Resolution resolution = CheckAndCalculate(pair, {pText, firstText, secondText}, numbers);
+  if (const auto* refusal = std::get_if<Refusal>(&resolution)) {
+    result.refusal = refusal->message;
+    return result;
+  }
+  result.state = std::get<AirState>(resolution);
+  result.props = ThermophysicalProperties(result.state);
+  return result;
+}
+
+std::optional<std::pair<Property, Property>> PairNamed(std::string_view text) {
+  const std::size_t plus = text.find('+');
+  if (plus == std::string_view::npos) return std::nullopt;
+  const auto a = PropertyNamed(text.substr(0, plus));
+  const auto b = PropertyNamed(text.substr(plus + 1));
+  if (!a || !b) return std::nullopt;
+  return std::pair{*a, *b};
+}
+
+BatchResult CalculateFromNamedPair(std::pair<Property, Property> pair, std::string_view p, std::string_view first,
+                                   std::string_view second, const Numbers& numbers) {
+  const auto [a, b] = pair;
+  if (const InputPair window = WindowPair(a, b); window != InputPair::None) {
+    return CalculateFromTexts(window, p, first, second, numbers);
+  }
+  if (const InputPair window = WindowPair(b, a); window != InputPair::None) {
+    return CalculateFromTexts(window, p, second, first, numbers);
+  }
+  BatchResult result;
+  const auto pValue = numbers.parse(p), firstValue = numbers.parse(first), secondValue = numbers.parse(second);
+  if (p.empty() || first.empty() || second.empty()) {
+    result.refusal = kAllFieldsRequireData;
+    return result;
+  }
+  if (!pValue || !firstValue || !secondValue) {
+    result.refusal = kNumbersOnly;
+    return result;
+  }
+  const Resolution resolution = ResolveAnyPair(*pValue, {a, *firstValue}, {b, *secondValue});
   if (const auto* refusal = std::get_if<Refusal>(&resolution)) {
     result.refusal = refusal->message;
     return result;

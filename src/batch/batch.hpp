@@ -7,8 +7,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "calculation/air_state.hpp"
+#include "calculation/any_pair.hpp"
 #include "calculation/input_pair.hpp"
 #include "numbers/numbers.hpp"
 
@@ -26,6 +28,16 @@ BatchResult CalculateFromTexts(InputPair pair, std::string_view p, std::string_v
                                const Numbers& numbers);
 
 // The thirteen values as the result labels show them, or in shortest round-trip form.
+// A pair named by two symbols of tdb, twb, tdp, x, h and RH joined by '+' ("tdb+tdp"), in the
+// order named; nullopt for any other text.
+std::optional<std::pair<Property, Property>> PairNamed(std::string_view text);
+
+// The state for a pair named by its symbols, FIRST and SECOND following the names: a pair of
+// the window through the window's checks (its values put in the window's order), any other
+// through ResolveAnyPair.
+BatchResult CalculateFromNamedPair(std::pair<Property, Property> pair, std::string_view p, std::string_view first,
+                                   std::string_view second, const Numbers& numbers);
+
 std::array<std::string, 13> DisplayTexts(const BatchResult& result, const Numbers& numbers);
 std::array<std::string, 13> PreciseTexts(const BatchResult& result, const Numbers& numbers);
 

@@ -7,9 +7,9 @@
 namespace vaporel {
 namespace {
 
-constexpr double kSeaLevel = 101.325;       // [kPa]
-constexpr double kLapse = 2.25577e-5;       // [1/m]
-constexpr double kExponent = 5.2559;        // [-]
+constexpr double kSeaLevel = 101.325;  // [kPa]
+constexpr double kLapse = 2.25577e-5;  // [1/m]
+constexpr double kExponent = 5.2559;   // [-]
 constexpr double kKilopascalPerBar = 100;
 
 }  // namespace

@@ -68,7 +68,13 @@ std::optional<std::string> ModeProblem(const CalcOptions& options) {
   if (options.altitude && options.positional.size() != 3) return "expected PAIR FIRST SECOND with --altitude";
   if (!options.altitude && options.positional.size() != 4) return "expected PAIR P FIRST SECOND";
   const std::string& pair = options.positional[0];
-  if (pair.size() != 1 || pair[0] < '1' || pair[0] > '5') return "PAIR must be 1 to 5";
+  if (PairNamed(pair)) {
+    if (options.report) return "--report writes the window's pairs: give PAIR as 1 to 5";
+    return std::nullopt;
+  }
+  if (pair.size() != 1 || pair[0] < '1' || pair[0] > '5') {
+    return "PAIR must be 1 to 5, or two of tdb, twb, tdp, x, h and RH joined by + (e.g. tdp+RH)";
+  }
   return std::nullopt;
 }
 
@@ -125,11 +131,13 @@ int RunCsv(const Request& request) {
 
 // One state: checked and resolved, its report and chart written, its results printed.
 int RunState(const CalcOptions& options, const Request& request) {
-  const InputPair pair = InputPairFromNumber(request.state[0][0] - '0');
+  const auto named = PairNamed(request.state[0]);
+  const InputPair pair = named ? InputPair::None : InputPairFromNumber(request.state[0][0] - '0');
   const std::string& p = request.state[1];
   const std::string& first = request.state[2];
   const std::string& second = request.state[3];
-  const BatchResult result = CalculateFromTexts(pair, p, first, second, request.numbers);
+  const BatchResult result = named ? CalculateFromNamedPair(*named, p, first, second, request.numbers)
+                                   : CalculateFromTexts(pair, p, first, second, request.numbers);
   if (result.refusal) {
     std::fprintf(stderr, "%s\n", result.refusal->c_str());
     return 1;

@@ -1,0 +1,167 @@
+// The eight pairs the window does not take: a dew point stands for the vapour pressure at
+// which the program's own dew point is the given one, a wet bulb for the enthalpy of
+// saturated air at it, and the remaining unknown, the dry bulb, is found by bisection.
+#include "calculation/any_pair.hpp"
+
+#include <array>
+#include <cmath>
+
+#include "calculation/shared_relations.hpp"
+#include "properties/humid_air.hpp"
+#include "properties/saturation.hpp"
+
+namespace vaporel {
+namespace {
+
+constexpr int kHalvings = 200;
+constexpr double kLowestPressure = 0.1;
+constexpr double kHighestPressure = 10;
+constexpr double kLowestSearch = -100;  // [°C], below any dry bulb the checks accept
+
+constexpr std::array<std::string_view, 6> kNames = {"tdb", "twb", "tdp", "x", "h", "RH"};
+
+Refusal Refused(std::string message) { return Refusal{std::move(message), {}, std::nullopt}; }
+
+// The first argument in [lo, hi] at which rising(arg) reaches target, by halving (hi when
+// it never does).
+template <class F>
+double Bisect(F rising, double target, double lo, double hi) {
+  for (int step = 0; step < kHalvings; ++step) {
+    const double mid = lo + (hi - lo) / 2;
+    if (!(mid > lo && mid < hi)) break;
+    (rising(mid) < target ? lo : hi) = mid;
+  }
+  return hi;
+}
+
+// The vapour pressure [bar] whose dew point, as the program shows it, is tdp.
+double VapourPressureAtDewPoint(double tdp, double p) {
+  const double logPv = Bisect([](double lnPv) { return DewPointOrDry(false, std::exp(lnPv)); }, tdp, std::log(1e-12),
+                              std::log(p));
+  return std::exp(logPv);
+}
+
+double AbsHumidityFromVapourPressure(double pv, double p) { return kMolarMassRatio * pv / (p - pv); }
+
+double SaturatedEnthalpy(double twb, double p) { return Enthalpy(twb, AbsHumidity(twb, 100, p)); }
+
+// The dry bulb at which air of the given humidity (x as a function of tdb) has the given RH.
+template <class X>
+double DryBulbAtHumidity(X xAt, double RH, double p, double lo) {
+  const double top = SatTemperature(p);
+  return Bisect([&](double tdb) { return -RelativeHumidity(xAt(tdb), p, SatPressure(tdb)); }, -RH, lo, top);
+}
+
+struct Values {
+  std::optional<double> tdb, twb, tdp, x, h, RH;
+  void set(Given g) {
+    switch (g.property) {
+      case Property::Tdb: tdb = g.value; break;
+      case Property::Twb: twb = g.value; break;
+      case Property::Tdp: tdp = g.value; break;
+      case Property::X: x = g.value; break;
+      case Property::H: h = g.value; break;
+      case Property::RH: RH = g.value; break;
+    }
+  }
+};
+
+std::optional<std::string> Unchecked(double p, const Values& v) {
+  if (!(p >= kLowestPressure && p <= kHighestPressure)) return "Invalid entries, pressure must lie in 0.1 to 10 bar";
+  if (v.RH && !(*v.RH >= 0 && *v.RH <= 100)) return "Invalid entries, RH must lie in 0 to 100 %";
+  if (v.x && !(*v.x >= 0)) return "Invalid entries, x must not be negative";
+  if (v.tdb && v.tdp && *v.tdp > *v.tdb) return "Invalid entries, tdp must not lie above tdb";
+  if (v.tdb && v.twb && *v.twb > *v.tdb) return "Invalid entries, twb must not lie above tdb";
+  return std::nullopt;
+}
+
+// The state from x and h, or from tdb and x, checked: finite, at or below saturation, below
+// boiling. The given values are put back as given.
+Resolution Finished(double p, Resolution r, const Values& given) {
+  auto* s = std::get_if<AirState>(&r);
+  if (!s) return r;
+  for (double value : {s->tdb, s->twb, s->tdp, s->x, s->h, s->RH}) {
+    if (!std::isfinite(value)) return Refused("Invalid entries, no state of humid air matches these inputs");
+  }
+  if (!(s->tdb < SatTemperature(p))) return Refused("Dry bulb temperature is higher then water boiling temperaure");
+  if (s->RH > 100 + 1e-9) return Refused("Invalid entries, the state lies beyond saturation");
+  if (given.twb) s->twb = *given.twb;
+  if (given.tdp) s->tdp = *given.tdp;
+  if (given.RH) s->RH = *given.RH;
+  return r;
+}
+
+Resolution FromAbsHumidityEnthalpy(double p, double x, double h, const Values& given) {
+  return Finished(p, ResolveState(InputPair::AbsHumidityEnthalpy, p, x, h), given);
+}
+Resolution FromDryBulbAbsHumidity(double p, double tdb, double x, const Values& given) {
+  if (x > AbsHumidity(tdb, 100, p)) return Refused("Invalid entries, the state lies beyond saturation");
+  return Finished(p, ResolveState(InputPair::DryBulbAbsHumidity, p, tdb, x), given);
+}
+
+// The eight pairs the window does not take.
+Resolution ResolveOther(double p, const Values& v) {
+  const auto xFromTdp = [&] { return AbsHumidityFromVapourPressure(VapourPressureAtDewPoint(*v.tdp, p), p); };
+  if (v.tdb && v.tdp) return FromDryBulbAbsHumidity(p, *v.tdb, xFromTdp(), v);
+  if (v.twb && v.tdp) return FromAbsHumidityEnthalpy(p, xFromTdp(), SaturatedEnthalpy(*v.twb, p), v);
+  if (v.twb && v.x) return FromAbsHumidityEnthalpy(p, *v.x, SaturatedEnthalpy(*v.twb, p), v);
+  if (v.tdp && v.h) return FromAbsHumidityEnthalpy(p, xFromTdp(), *v.h, v);
+  if (v.RH && (v.twb || v.h)) {
+    const double h = v.h ? *v.h : SaturatedEnthalpy(*v.twb, p);
+    const double lo = v.twb ? *v.twb : kLowestSearch;
+    const auto xAt = [h](double tdb) { return AbsHumidityFromEnthalpy(h, tdb); };
+    const double tdb = DryBulbAtHumidity(xAt, *v.RH, p, lo);
+    return FromAbsHumidityEnthalpy(p, xAt(tdb), h, v);
+  }
+  // RH with tdp or x: the humidity ratio is known, the dry bulb follows.
+  const double x = v.x ? *v.x : xFromTdp();
+  const double lo = v.tdp ? *v.tdp : kLowestSearch;
+  const double tdb = DryBulbAtHumidity([x](double) { return x; }, *v.RH, p, lo);
+  return FromDryBulbAbsHumidity(p, tdb, x, v);
+}
+
+}  // namespace
+
+std::string_view PropertyName(Property property) { return kNames[static_cast<std::size_t>(property)]; }
+
+std::optional<Property> PropertyNamed(std::string_view name) {
+  for (std::size_t i = 0; i < kNames.size(); ++i) {
+    if (kNames[i] == name) return static_cast<Property>(i);
+  }
+  return std::nullopt;
+}
+
+InputPair WindowPair(Property a, Property b) {
+  const auto is = [&](Property first, Property second) { return a == first && b == second; };
+  if (is(Property::Tdb, Property::RH)) return InputPair::DryBulbHumidity;
+  if (is(Property::Tdb, Property::Twb)) return InputPair::DryWetBulb;
+  if (is(Property::Tdb, Property::H)) return InputPair::DryBulbEnthalpy;
+  if (is(Property::X, Property::H)) return InputPair::AbsHumidityEnthalpy;
+  if (is(Property::Tdb, Property::X)) return InputPair::DryBulbAbsHumidity;
+  return InputPair::None;
+}
+
+Resolution ResolveAnyPair(double p, Given a, Given b) {
+  if (a.property == b.property) return Refused("Invalid entries, give two different properties");
+  // The window's pairs in the window's order of values.
+  for (const auto& [first, second] : {std::pair{a, b}, std::pair{b, a}}) {
+    if (const InputPair pair = WindowPair(first.property, second.property); pair != InputPair::None) {
+      Values given;
+      given.set(first);
+      given.set(second);
+      if (auto problem = Unchecked(p, given)) return Refused(*problem);
+      return ResolveState(pair, p, first.value, second.value);
+    }
+  }
+  Values given;
+  given.set(a);
+  given.set(b);
+  if ((given.twb && given.h) || (given.tdp && given.x)) {
+    return Refused(std::string("Invalid entries, ") + std::string(PropertyName(a.property)) + " and " +
+                   std::string(PropertyName(b.property)) + " fix no state: in this program one follows from the other");
+  }
+  if (auto problem = Unchecked(p, given)) return Refused(*problem);
+  return ResolveOther(p, given);
+}
+
+}  // namespace vaporel
