@@ -36,8 +36,8 @@ double Bisect(F rising, double target, double lo, double hi) {
 
 // The vapour pressure [bar] whose dew point, as the program shows it, is tdp.
 double VapourPressureAtDewPoint(double tdp, double p) {
-  const double logPv = Bisect([](double lnPv) { return DewPointOrDry(false, std::exp(lnPv)); }, tdp, std::log(1e-12),
-                              std::log(p));
+  const double logPv =
+      Bisect([](double lnPv) { return DewPointOrDry(false, std::exp(lnPv)); }, tdp, std::log(1e-12), std::log(p));
   return std::exp(logPv);
 }
 

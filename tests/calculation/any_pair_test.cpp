@@ -42,7 +42,8 @@ void ExpectBack(const AirState& s, Property a, Property b, bool saturated) {
   const Tolerance tol;
   const auto back = ResolveAnyPair(s.p, {a, ValueOf(s, a)}, {b, ValueOf(s, b)});
   const std::string where = std::string(PropertyName(a)) + "+" + std::string(PropertyName(b)) + " at " +
-                            std::to_string(s.p) + " bar, " + std::to_string(s.tdb) + " oC, " + std::to_string(s.RH) + " %";
+                            std::to_string(s.p) + " bar, " + std::to_string(s.tdb) + " oC, " + std::to_string(s.RH) +
+                            " %";
   if (!std::holds_alternative<AirState>(back)) {
     ADD_FAILURE() << where << ": " << std::get<Refusal>(back).message;
     return;
