@@ -23,6 +23,15 @@ bool HasLetter(std::string_view s) {
   return false;
 }
 
+// A first line with letters is a header, unless its pair is named by symbols ("tdp+RH").
+bool IsHeader(std::string_view line) {
+  if (!HasLetter(line)) return false;
+  std::string_view first = line.substr(0, line.find_first_of(",;"));
+  while (!first.empty() && (first.front() == ' ' || first.front() == '"')) first.remove_prefix(1);
+  while (!first.empty() && (first.back() == ' ' || first.back() == '"')) first.remove_suffix(1);
+  return !PairNamed(first);
+}
+
 // Output is written in blocks of about this size rather than row by row.
 constexpr std::size_t kFlushSize = 1 << 16;
 // A row is four short numbers; a longer line is refused without being held in memory whole.
@@ -111,11 +120,13 @@ std::string CsvRow(std::string_view line, const Numbers& numbers, const Accepted
   std::array<std::string, 13> values;
   if (fields.size() != 4) {
     message = std::string("Invalid row, expected pair") + delimiter + "p" + delimiter + "first" + delimiter + "second";
-  } else if (fields[0].size() != 1 || fields[0][0] < '1' || fields[0][0] > '5') {
+  } else if (!PairNamed(fields[0]) && (fields[0].size() != 1 || fields[0][0] < '1' || fields[0][0] > '5')) {
     message = "Invalid row, the input pair must be 1 to 5";
   } else {
+    const auto named = PairNamed(fields[0]);
     const BatchResult result =
-        CalculateFromTexts(InputPairFromNumber(fields[0][0] - '0'), fields[1], fields[2], fields[3], numbers);
+        named ? CalculateFromNamedPair(*named, fields[1], fields[2], fields[3], numbers)
+              : CalculateFromTexts(InputPairFromNumber(fields[0][0] - '0'), fields[1], fields[2], fields[3], numbers);
     if (result.refusal) {
       message = *result.refusal;
     } else {
@@ -143,7 +154,7 @@ void ReadCsvLines(std::FILE* input, const CsvLineSink& sink) {
 
   auto handleLine = [&](std::string_view line) {
     if (Trim(line).empty()) return;
-    const bool header = firstLine && HasLetter(line);
+    const bool header = firstLine && IsHeader(line);
     firstLine = false;
     if (header) return;
     sink(line, false);
