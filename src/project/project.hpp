@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calculation/input_pair.hpp"
+#include "calculation/any_pair.hpp"
 
 namespace vaporel {
 
@@ -18,11 +18,12 @@ struct FilePosition {
   int column = 0;
 };
 
+// A state by any two of tdb, twb, tdp, x, h and RH: a pair of the window in the window's order
+// (tdb first, or x before h), any other in the order tdb, twb, tdp, x, h, RH.
 struct StateInput {
   std::string name;
-  InputPair pair = InputPair::None;
-  double first = 0;   // tdb, or x for pair 4
-  double second = 0;  // RH, twb, h or x
+  Given first{Property::Tdb, 0};
+  Given second{Property::RH, 0};
   FilePosition at;
 };
 
@@ -61,7 +62,5 @@ struct Project {
 
 // The key a process is written with ("mix", "heat", "coil", "humidify").
 std::string_view ProcessKey(ProcessKind kind);
-// The keys of a state's two values for its pair ("tdb" and "RH", ...).
-std::array<std::string_view, 2> StateKeys(InputPair pair);
 
 }  // namespace vaporel

@@ -14,7 +14,8 @@ inline constexpr double kFractionSumTolerance = 1e-9;
 
 inline constexpr std::array<std::string_view, 5> kProjectKeys = {"pressure", "altitude", "states", "processes",
                                                                  "airflow"};
-inline constexpr std::array<std::string_view, 5> kStateKeys = {"tdb", "RH", "twb", "h", "x"};
+// In the order of Property.
+inline constexpr std::array<std::string_view, 6> kStateKeys = {"tdb", "twb", "tdp", "x", "h", "RH"};
 inline constexpr std::array<std::string_view, 3> kAirFlowKeys = {"state", "volume", "mass"};
 inline constexpr std::array<std::string_view, 3> kMixKeys = {"mix", "fractions", "into"};
 inline constexpr std::array<std::string_view, 4> kHeatKeys = {"heat", "tdb", "power", "into"};

@@ -8,6 +8,7 @@
 #include <span>
 #include <toml++/toml.h>
 #include <tuple>
+#include <vector>
 
 #include "project/project_keys.hpp"
 #include "properties/standard_atmosphere.hpp"
@@ -72,19 +73,24 @@ StateInput ReadState(std::string_view name, const toml::node& node) {
   const std::string where = "state " + Quoted(name);
   if (!table) Fail(node, where + " must be a table of two values");
   OnlyKeys(*table, kStateKeys, where);
+  if (table->size() != 2) Fail(node, where + " needs two values of tdb, twb, tdp, x, h and RH");
   StateInput state;
   state.name = std::string(name);
   state.at = PositionOf(node.source());
-  for (int number = 1; number <= 5; ++number) {
-    const auto keys = StateKeys(InputPairFromNumber(number));
-    if (table->size() == 2 && table->contains(keys[0]) && table->contains(keys[1])) {
-      state.pair = InputPairFromNumber(number);
-      state.first = Number(*table->get(keys[0]), keys[0]);
-      state.second = Number(*table->get(keys[1]), keys[1]);
-      return state;
-    }
+  std::vector<Given> given;
+  for (const std::string_view key : kStateKeys) {
+    if (const toml::node* value = table->get(key)) given.push_back({*PropertyNamed(key), Number(*value, key)});
   }
-  Fail(node, where + " needs one pair of values: tdb and RH, tdb and twb, tdb and h, x and h, or tdb and x");
+  std::sort(given.begin(), given.end(), [](Given a, Given b) { return a.property < b.property; });
+  if (WindowPair(given[1].property, given[0].property) != InputPair::None) std::swap(given[0], given[1]);
+  const auto is = [&](Property a, Property b) { return given[0].property == a && given[1].property == b; };
+  if (is(Property::Twb, Property::H) || is(Property::Tdp, Property::X)) {
+    Fail(node, where + ": " + std::string(PropertyName(given[0].property)) + " and " +
+                   std::string(PropertyName(given[1].property)) + " fix no state (one follows from the other)");
+  }
+  state.first = given[0];
+  state.second = given[1];
+  return state;
 }
 
 // The state names defined so far, in order: given states first, then each process's result.

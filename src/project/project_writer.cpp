@@ -86,10 +86,9 @@ std::string ProjectText(const Project& project) {
     Line(out, "pressure", Float(project.pressure));
   }
   for (const StateInput& s : project.states) {
-    const auto keys = StateKeys(s.pair);
     out += "\n[states." + Quoted(s.name) + "]\n";
-    Line(out, keys[0], Float(s.first));
-    Line(out, keys[1], Float(s.second));
+    Line(out, PropertyName(s.first.property), Float(s.first.value));
+    Line(out, PropertyName(s.second.property), Float(s.second.value));
   }
   for (const ProcessInput& p : project.processes) Process(out, p);
   if (const auto& flow = project.airflow) {

@@ -54,8 +54,11 @@ class Solver {
 
  private:
   std::optional<ProjectRefusal> resolveUserState(const StateInput& input) {
-    const std::string p = Typed(project_.pressure), first = Typed(input.first), second = Typed(input.second);
-    const Resolution r = CheckAndCalculate(input.pair, {p, first, second}, Numbers('.'));
+    const InputPair pair = WindowPair(input.first.property, input.second.property);
+    const std::string p = Typed(project_.pressure), first = Typed(input.first.value),
+                      second = Typed(input.second.value);
+    const Resolution r = pair != InputPair::None ? CheckAndCalculate(pair, {p, first, second}, Numbers('.'))
+                                                 : ResolveAnyPair(project_.pressure, input.first, input.second);
     if (const auto* refusal = std::get_if<Refusal>(&r)) {
       return ProjectRefusal{At(fileName_, input.at) + "state \"" + input.name + "\": " + refusal->message};
     }

@@ -45,6 +45,19 @@ TEST(ProjectFile, WrittenBackReadsAsTheSameProject) {
   EXPECT_EQ(Read(ProjectText(odd)).states.front().name, "a \"quoted\" \\ name");
 }
 
+// A state may be given by any two properties; the pairs that fix no state are malformed.
+TEST(ProjectFile, StatesTakeAnyTwoProperties) {
+  const Project project = Read("pressure = 1.01325\n[states.a]\nRH = 60.0\ntdp = 12.0\n");
+  EXPECT_EQ(ProjectText(Read(ProjectText(project))), ProjectText(project));
+  const AirState& a = Solve(project).states.front().state;
+  EXPECT_EQ(a.tdp, 12);
+  EXPECT_EQ(a.RH, 60);
+  const auto fixesNone = ReadProject("pressure = 1.01325\n[states.b]\nh = 40.0\ntwb = 14.0\n", "p.toml");
+  ASSERT_TRUE(std::holds_alternative<ProjectError>(fixesNone));
+  EXPECT_EQ(std::get<ProjectError>(fixesNone).message,
+            "p.toml:2:1: state \"b\": twb and h fix no state (one follows from the other)");
+}
+
 // Outside quotes and comments TOML is ASCII; the parser's undefined behaviour on some other
 // characters there is never reached (the fuzzer's finding is kept in damaged/).
 TEST(ProjectFile, NonAsciiOutsideQuotesAndCommentsIsRefusedWhereItStands) {
