@@ -262,7 +262,8 @@ Project Read(const toml::table& root) {
 // comments, so any outside them is refused before the parser sees it: the first, located.
 class Lexer {
  public:
-  explicit Lexer(std::string_view text) : text_(text) {}
+  // A byte-order mark, which some editors write first, is the parser's to skip.
+  explicit Lexer(std::string_view text) : text_(text), i_(text.starts_with("\xEF\xBB\xBF") ? 3 : 0) {}
 
   std::optional<Malformed> firstOutsideQuotes() {
     while (i_ < text_.size()) {
@@ -330,7 +331,7 @@ class Lexer {
   }
 
   std::string_view text_;
-  std::size_t i_ = 0;
+  std::size_t i_;
   FilePosition at_{1, 1};
   Inside inside_ = Inside::Nothing;
 };

@@ -64,6 +64,7 @@ TEST(ProjectFile, NonAsciiOutsideQuotesAndCommentsIsRefusedWhereItStands) {
   const auto read = ReadProject("pressure = 1 # 1 bar, 20 \u00b0C\n[states.\"\u0257\"]\ntdb = 20\u0257\n", "p.toml");
   ASSERT_TRUE(std::holds_alternative<ProjectError>(read));
   EXPECT_EQ(std::get<ProjectError>(read).message, "p.toml:3:9: a character outside quotes and comments must be ASCII");
+  EXPECT_TRUE(std::holds_alternative<Project>(ReadProject("\xEF\xBB\xBFpressure = 1\n", "bom.toml")));
   for (const auto& entry : std::filesystem::directory_iterator(VAPOREL_DAMAGED)) {
     std::ostringstream text;
     text << std::ifstream(entry.path(), std::ios::binary).rdbuf();
