@@ -10,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include "project/ascii_outside_quotes.hpp"
 #include "project/project_keys.hpp"
 #include "properties/standard_atmosphere.hpp"
 
@@ -256,86 +257,6 @@ Project Read(const toml::table& root) {
   return project;
 }
 
-// toml++ 3.3 reaches an "unreachable" branch (undefined behaviour) when it asks whether some
-// non-ASCII characters (U+00A1 to U+0499, U+FB26 to U+FEFE) are whitespace, as it does where
-// they stand outside quotes and comments. TOML allows non-ASCII text only inside quotes and
-// comments, so any outside them is refused before the parser sees it: the first, located.
-class Lexer {
- public:
-  // A byte-order mark, which some editors write first, is the parser's to skip.
-  explicit Lexer(std::string_view text) : text_(text), i_(text.starts_with("\xEF\xBB\xBF") ? 3 : 0) {}
-
-  std::optional<Malformed> firstOutsideQuotes() {
-    while (i_ < text_.size()) {
-      const char c = text_[i_];
-      if (inside_ == Inside::Nothing && static_cast<unsigned char>(c) >= 0x80) {
-        return Malformed{at_, "a character outside quotes and comments must be ASCII"};
-      }
-      step(c);
-    }
-    return std::nullopt;
-  }
-
- private:
-  enum class Inside { Nothing, Comment, Basic, Literal, MultiBasic, MultiLiteral };
-
-  bool ahead(std::string_view s) const { return text_.substr(i_, s.size()) == s; }
-  void advance(std::size_t n) {
-    for (std::size_t k = 0; k < n && i_ < text_.size(); ++k, ++i_) {
-      const auto byte = static_cast<unsigned char>(text_[i_]);
-      if (byte == '\n') {
-        ++at_.line;
-        at_.column = 1;
-      } else if ((byte & 0xC0U) != 0x80U) {
-        ++at_.column;
-      }
-    }
-  }
-  // Past a closing triple quote, and the up to two quotes of the content it may end with.
-  void close(char quote) {
-    advance(3);
-    for (int extra = 0; extra < 2 && i_ < text_.size() && text_[i_] == quote; ++extra) advance(1);
-    inside_ = Inside::Nothing;
-  }
-
-  void step(char c) {
-    switch (inside_) {
-      case Inside::Nothing: return stepOutside(c);
-      case Inside::Comment:
-      case Inside::Basic:
-      case Inside::Literal: return stepInLine(c);
-      case Inside::MultiBasic:
-      case Inside::MultiLiteral: return stepInMultiLine(c);
-    }
-  }
-
-  void stepOutside(char c) {
-    if (c == '#') inside_ = Inside::Comment;
-    if (c == '"') inside_ = ahead(R"(""")") ? Inside::MultiBasic : Inside::Basic;
-    if (c == '\'') inside_ = ahead("'''") ? Inside::MultiLiteral : Inside::Literal;
-    advance(inside_ == Inside::MultiBasic || inside_ == Inside::MultiLiteral ? 3 : 1);
-  }
-
-  // A comment or a one-line string ends at its line's end or its closing quote.
-  void stepInLine(char c) {
-    const bool escape = inside_ == Inside::Basic && c == '\\';
-    const bool closes = (inside_ == Inside::Basic && c == '"') || (inside_ == Inside::Literal && c == '\'');
-    if (c == '\n' || closes) inside_ = Inside::Nothing;
-    advance(escape ? 2 : 1);
-  }
-
-  void stepInMultiLine(char c) {
-    const bool basic = inside_ == Inside::MultiBasic;
-    if (ahead(basic ? R"(""")" : "'''")) return close(basic ? '"' : '\'');
-    advance(basic && c == '\\' ? 2 : 1);
-  }
-
-  std::string_view text_;
-  std::size_t i_;
-  FilePosition at_{1, 1};
-  Inside inside_ = Inside::Nothing;
-};
-
 std::string Located(std::string_view fileName, FilePosition at, std::string_view cause) {
   return std::string(fileName) + ":" + std::to_string(at.line) + ":" + std::to_string(at.column) + ": " +
          std::string(cause);
@@ -344,8 +265,11 @@ std::string Located(std::string_view fileName, FilePosition at, std::string_view
 }  // namespace
 
 std::variant<Project, ProjectError> ReadProject(std::string_view text, std::string_view fileName) {
-  if (const auto unsafe = Lexer(text).firstOutsideQuotes()) {
-    return ProjectError{Located(fileName, unsafe->at, unsafe->cause)};
+  // toml++ 3.3 reaches an "unreachable" branch (undefined behaviour) when it asks whether some
+  // non-ASCII characters are whitespace, as it does outside quotes and comments, where TOML
+  // allows none: they are refused before it sees them.
+  if (const auto at = FirstNonAsciiOutsideQuotes(text)) {
+    return ProjectError{Located(fileName, *at, "a character outside quotes and comments must be ASCII")};
   }
   try {
     const toml::table root = toml::parse(text, fileName);
