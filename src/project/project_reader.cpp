@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 #include <set>
 #include <span>
@@ -9,8 +10,8 @@
 #include <tuple>
 #include <vector>
 
-#include "project/ascii_outside_quotes.hpp"
 #include "project/project_keys.hpp"
+#include "project/unsafe_non_ascii.hpp"
 #include "properties/standard_atmosphere.hpp"
 
 namespace vaporel {
@@ -264,11 +265,14 @@ std::string Located(std::string_view fileName, FilePosition at, std::string_view
 }  // namespace
 
 std::variant<Project, ProjectError> ReadProject(std::string_view text, std::string_view fileName) {
-  // toml++ 3.3 reaches an "unreachable" branch (undefined behaviour) when it asks whether some
-  // non-ASCII characters are whitespace, as it does outside quotes and comments, where TOML
-  // allows none: they are refused before it sees them.
-  if (const auto at = FirstNonAsciiOutsideQuotes(text)) {
-    return ProjectError{Located(fileName, *at, "a character outside quotes and comments must be ASCII")};
+  // Characters on which toml++ 3.3 would meet undefined behaviour are refused first.
+  if (const auto unsafe = FirstUnsafeCharacter(text)) {
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(unsafe->codePoint));
+    return ProjectError{
+        Located(fileName, unsafe->at,
+                std::string("the character ") + code +
+                    " cannot be read in a project file (U+00A1 to U+0499, U+2C5E to U+3057, U+FB26 to U+FEFE)")};
   }
   try {
     const toml::table root = toml::parse(text, fileName);
