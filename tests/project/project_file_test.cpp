@@ -49,7 +49,7 @@ TEST(ProjectFile, WrittenBackReadsAsTheSameProject) {
 TEST(ProjectFile, StatesTakeAnyTwoProperties) {
   const Project project = Read("pressure = 1.01325\n[states.a]\nRH = 60.0\ntdp = 12.0\n");
   EXPECT_EQ(ProjectText(Read(ProjectText(project))), ProjectText(project));
-  const AirState& a = Solve(project).states.front().state;
+  const AirState a = Solve(project).states.front().state;
   EXPECT_EQ(a.tdp, 12);
   EXPECT_EQ(a.RH, 60);
   const auto fixesNone = ReadProject("pressure = 1.01325\n[states.b]\nh = 40.0\ntwb = 14.0\n", "p.toml");
