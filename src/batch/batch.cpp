@@ -9,10 +9,11 @@
 
 namespace vaporel {
 
-BatchResult CalculateFromTexts(InputPair pair, std::string_view pText, std::string_view firstText,
-                               std::string_view secondText, const Numbers& numbers) {
+namespace {
+
+// The refusal's message, or the state with its thermophysical properties.
+BatchResult ResultOf(const Resolution& resolution) {
   BatchResult result;
-  const Resolution resolution = CheckAndCalculate(pair, {pText, firstText, secondText}, numbers);
   if (const auto* refusal = std::get_if<Refusal>(&resolution)) {
     result.refusal = refusal->message;
     return result;
@@ -20,6 +21,13 @@ BatchResult CalculateFromTexts(InputPair pair, std::string_view pText, std::stri
   result.state = std::get<AirState>(resolution);
   result.props = ThermophysicalProperties(result.state);
   return result;
+}
+
+}  // namespace
+
+BatchResult CalculateFromTexts(InputPair pair, std::string_view pText, std::string_view firstText,
+                               std::string_view secondText, const Numbers& numbers) {
+  return ResultOf(CheckAndCalculate(pair, {pText, firstText, secondText}, numbers));
 }
 
 std::optional<std::pair<Property, Property>> PairNamed(std::string_view text) {
@@ -50,14 +58,7 @@ BatchResult CalculateFromNamedPair(std::pair<Property, Property> pair, std::stri
     result.refusal = kNumbersOnly;
     return result;
   }
-  const Resolution resolution = ResolveAnyPair(*pValue, {a, *firstValue}, {b, *secondValue});
-  if (const auto* refusal = std::get_if<Refusal>(&resolution)) {
-    result.refusal = refusal->message;
-    return result;
-  }
-  result.state = std::get<AirState>(resolution);
-  result.props = ThermophysicalProperties(result.state);
-  return result;
+  return ResultOf(ResolveAnyPair(*pValue, {a, *firstValue}, {b, *secondValue}));
 }
 
 std::array<std::string, 13> DisplayTexts(const BatchResult& result, const Numbers& numbers) {
