@@ -7,18 +7,19 @@ import sys
 # Each layer and the project layers it may include, lowest first. Nothing below the window
 # logic reads the view model: report, chart and batch are drawn from plain records.
 CALCULATION = {"calculation", "numbers", "properties"}
-DRAWING = {"files", "workbook", "report", "chart", "chart/geometry"} | CALCULATION
+DRAWING = {"files", "workbook", "report", "chart", "chart/geometry", "units"} | CALCULATION
 ALLOWED = {
     "properties": {"properties"},
     "numbers": {"numbers"},
     "calculation": CALCULATION,
     "process": {"process"} | CALCULATION,
-    "project": {"project", "process", "files"} | CALCULATION,
+    "units": {"units"} | CALCULATION,
+    "project": {"project", "process", "files", "units"} | CALCULATION,
     "files": {"files"},
     "workbook": {"workbook", "files"},
     "report": {"report", "workbook", "files"},
-    "chart/geometry": {"chart/geometry"} | CALCULATION,
-    "chart": {"chart", "chart/geometry", "files"} | CALCULATION,
+    "chart/geometry": {"chart/geometry", "units"} | CALCULATION,
+    "chart": {"chart", "chart/geometry", "files", "units"} | CALCULATION,
     "window": {"window"} | DRAWING,
     "batch": {"batch", "project", "process"} | DRAWING,
     "shell": {"shell", "window"} | DRAWING,
