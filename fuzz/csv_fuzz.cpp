@@ -14,7 +14,9 @@ std::string Run(const std::uint8_t* data, std::size_t size, int jobs, long& rows
   char* buffer = nullptr;
   std::size_t length = 0;
   std::FILE* output = open_memstream(&buffer, &length);
-  rows = vaporel::RunCsvInParallel(input, output, vaporel::Numbers(size % 2 ? ',' : '.'), jobs);
+  rows = vaporel::RunCsvInParallel(
+      input, output, vaporel::CsvFormat{vaporel::Numbers(size % 2 ? ',' : '.'), vaporel::UnitSystem::SI, std::nullopt},
+      jobs);
   std::fclose(input);
   std::fclose(output);
   std::string out(buffer, length);

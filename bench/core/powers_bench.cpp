@@ -136,8 +136,9 @@ void RegisterCsv() {
                                    long rows = 0;
                                    for (auto _ : state) {
                                      std::FILE* input = fmemopen(const_cast<char*>(csv.data()), csv.size(), "r");
-                                     rows +=
-                                         RunCsvInParallel(input, sink, Numbers('.'), static_cast<int>(state.range(0)));
+                                     rows += RunCsvInParallel(input, sink,
+                                                              CsvFormat{Numbers('.'), UnitSystem::SI, std::nullopt},
+                                                              static_cast<int>(state.range(0)));
                                      std::fclose(input);
                                    }
                                    std::fclose(sink);

@@ -52,8 +52,8 @@ void ReadSolveAndPrint(benchmark::State& state) {
   for (auto _ : state) {
     const auto solved = SolveProject(std::get<Project>(ReadProject(text, "long.toml")), "long.toml");
     const SolvedProject& project = std::get<SolvedProject>(solved);
-    benchmark::DoNotOptimize(ProjectTables(project, numbers));
-    benchmark::DoNotOptimize(ProjectJson(project));
+    benchmark::DoNotOptimize(ProjectTables(project, numbers, UnitSystem::SI));
+    benchmark::DoNotOptimize(ProjectJson(project, UnitSystem::SI, false));
   }
 }
 BENCHMARK(ReadSolveAndPrint)->Unit(benchmark::kMillisecond);

@@ -1,6 +1,7 @@
 #include "batch/batch.hpp"
 
 #include <charconv>
+#include <cmath>
 
 #include "calculation/check_sequence.hpp"
 #include "calculation/messages.hpp"
@@ -21,6 +22,25 @@ BatchResult ResultOf(const Resolution& resolution) {
   result.state = std::get<AirState>(resolution);
   result.props = ThermophysicalProperties(result.state);
   return result;
+}
+
+// The two properties of a window's pair, in the window's order.
+std::pair<Property, Property> PropertiesOf(InputPair pair) {
+  switch (pair) {
+    case InputPair::DryWetBulb: return {Property::Tdb, Property::Twb};
+    case InputPair::DryBulbEnthalpy: return {Property::Tdb, Property::H};
+    case InputPair::AbsHumidityEnthalpy: return {Property::X, Property::H};
+    case InputPair::DryBulbAbsHumidity: return {Property::Tdb, Property::X};
+    default: return {Property::Tdb, Property::RH};
+  }
+}
+
+// A number typed in `units` as the SI text the checks read.
+std::string TextInSi(std::string_view text, Quantity quantity, UnitSystem units, const Numbers& numbers) {
+  if (units == UnitSystem::SI) return std::string(text);
+  const auto value = numbers.parse(text);
+  if (!value || !std::isfinite(*value)) return std::string(text);
+  return ShortestText(FromUnits(quantity, units, *value), numbers);
 }
 
 }  // namespace
@@ -61,23 +81,46 @@ BatchResult CalculateFromNamedPair(std::pair<Property, Property> pair, std::stri
   return ResultOf(ResolveAnyPair(*pValue, {a, *firstValue}, {b, *secondValue}));
 }
 
-std::array<std::string, 13> DisplayTexts(const BatchResult& result, const Numbers& numbers) {
-  return ResultTexts(result.state, result.props, numbers);
+std::optional<BatchResult> CalculateFromRow(std::string_view pair, std::string_view p, std::string_view first,
+                                            std::string_view second, const Numbers& numbers, UnitSystem units) {
+  const auto named = PairNamed(pair);
+  const InputPair numbered = pair.size() == 1 ? InputPairFromNumber(pair[0] - '0') : InputPair::None;
+  if (!named && numbered == InputPair::None) return std::nullopt;
+  const auto [a, b] = named ? *named : PropertiesOf(numbered);
+  const std::string pSi = TextInSi(p, Quantity::Pressure, units, numbers);
+  const std::string firstSi = TextInSi(first, QuantityOf(a), units, numbers);
+  const std::string secondSi = TextInSi(second, QuantityOf(b), units, numbers);
+  return named ? CalculateFromNamedPair(*named, pSi, firstSi, secondSi, numbers)
+               : CalculateFromTexts(numbered, pSi, firstSi, secondSi, numbers);
 }
 
-std::array<std::string, 13> PreciseTexts(const BatchResult& result, const Numbers& numbers) {
+std::array<std::string, 13> DisplayTexts(const BatchResult& result, const Numbers& numbers, UnitSystem units) {
+  if (units == UnitSystem::SI) return ResultTexts(result.state, result.props, numbers);
   const std::array<double, 13> values = ResultValues(result.state, result.props);
   std::array<std::string, 13> texts;
   for (std::size_t i = 0; i < values.size(); ++i) {
-    char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, values[i]);
-    std::string text(buffer, error == std::errc() ? end : buffer);
-    for (char& c : text) {
-      if (c == '.') c = numbers.decimalSeparator();
-    }
-    texts[i] = std::move(text);
+    texts[i] = numbers.format(ToUnits(kResultQuantities[i], units, values[i]), kResultFields[i].pattern);
   }
   return texts;
+}
+
+std::array<std::string, 13> PreciseTexts(const BatchResult& result, const Numbers& numbers, UnitSystem units) {
+  const std::array<double, 13> values = ResultValues(result.state, result.props);
+  std::array<std::string, 13> texts;
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    texts[i] = ShortestText(ToUnits(kResultQuantities[i], units, values[i]), numbers);
+  }
+  return texts;
+}
+
+std::string ShortestText(double value, const Numbers& numbers) {
+  char buffer[32];
+  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+  std::string text(buffer, error == std::errc() ? end : buffer);
+  for (char& c : text) {
+    if (c == '.') c = numbers.decimalSeparator();
+  }
+  return text;
 }
 
 }  // namespace vaporel

@@ -13,6 +13,7 @@
 #include "calculation/any_pair.hpp"
 #include "calculation/input_pair.hpp"
 #include "numbers/numbers.hpp"
+#include "units/units.hpp"
 
 namespace vaporel {
 
@@ -27,7 +28,6 @@ struct BatchResult {
 BatchResult CalculateFromTexts(InputPair pair, std::string_view p, std::string_view first, std::string_view second,
                                const Numbers& numbers);
 
-// The thirteen values as the result labels show them, or in shortest round-trip form.
 // A pair named by two symbols of tdb, twb, tdp, x, h and RH joined by '+' ("tdb+tdp"), in the
 // order named; nullopt for any other text.
 std::optional<std::pair<Property, Property>> PairNamed(std::string_view text);
@@ -38,7 +38,19 @@ std::optional<std::pair<Property, Property>> PairNamed(std::string_view text);
 BatchResult CalculateFromNamedPair(std::pair<Property, Property> pair, std::string_view p, std::string_view first,
                                    std::string_view second, const Numbers& numbers);
 
-std::array<std::string, 13> DisplayTexts(const BatchResult& result, const Numbers& numbers);
-std::array<std::string, 13> PreciseTexts(const BatchResult& result, const Numbers& numbers);
+// PAIR as 1 to 5 or as two symbols, with P, FIRST and SECOND typed in `units`: each number is
+// converted to SI first, in shortest round-trip form, for the checks to read; a text that is
+// no number is passed on unchanged, for them to refuse. nullopt for a PAIR of neither form.
+std::optional<BatchResult> CalculateFromRow(std::string_view pair, std::string_view p, std::string_view first,
+                                            std::string_view second, const Numbers& numbers, UnitSystem units);
+
+// The thirteen values in `units` as the result labels show them, or in shortest round-trip form.
+std::array<std::string, 13> DisplayTexts(const BatchResult& result, const Numbers& numbers,
+                                         UnitSystem units = UnitSystem::SI);
+std::array<std::string, 13> PreciseTexts(const BatchResult& result, const Numbers& numbers,
+                                         UnitSystem units = UnitSystem::SI);
+
+// The shortest text that reads back as the value, in the numbers' decimal separator.
+std::string ShortestText(double value, const Numbers& numbers);
 
 }  // namespace vaporel

@@ -16,7 +16,7 @@ ChartRequestOrProblem MakeChartRequest(const std::string& out, const std::string
   if (!ChartFormatOf(out)) return {std::nullopt, "--chart writes .png, .svg or .pdf files, not " + out};
   const auto style = ChartStyleNamed(styleName);
   if (!style) return {std::nullopt, "--chart-style must be psychrometric or mollier, not " + styleName};
-  return {ChartRequest{out, *style}, {}};
+  return {ChartRequest{out, *style, UnitSystem::SI, {}}, {}};
 }
 
 void ProcessLine::add(const AirState& state) {
@@ -53,7 +53,9 @@ bool WriteChart(const ChartRequest& request, const ChartGeometry& geometry, cons
 
 bool WriteBatchChart(const ChartRequest& request, double p, const std::vector<ChartPoint>& points,
                      const Numbers& numbers) {
-  return WriteChart(request, BuildChartGeometry(p, points), numbers);
+  ChartGeometry geometry = BuildChartGeometry(p, points, request.units);
+  AddZones(geometry, request.zones);
+  return WriteChart(request, geometry, numbers);
 }
 
 bool WriteProjectChart(const ChartRequest& request, const SolvedProject& project, const Numbers& numbers) {
@@ -71,7 +73,9 @@ bool WriteProjectChart(const ChartRequest& request, const SolvedProject& project
       arrows.push_back({at[process.into], {adp, AbsHumidity(adp, 100, project.pressure)}, true});
     }
   }
-  return WriteChart(request, BuildProjectChartGeometry(project.pressure, std::move(named), arrows), numbers);
+  ChartGeometry geometry = BuildProjectChartGeometry(project.pressure, std::move(named), arrows, request.units);
+  AddZones(geometry, request.zones);
+  return WriteChart(request, geometry, numbers);
 }
 
 }  // namespace vaporel

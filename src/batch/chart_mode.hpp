@@ -7,16 +7,20 @@
 #include <vector>
 
 #include "calculation/air_state.hpp"
+#include "calculation/zone.hpp"
 #include "chart/geometry/chart_view.hpp"
 #include "chart/render/chart_style.hpp"
 #include "numbers/numbers.hpp"
 #include "project/solve_project.hpp"
+#include "units/units.hpp"
 
 namespace vaporel {
 
 struct ChartRequest {
   std::string out;
   ChartStyle style = ChartStyle::Psychrometric;
+  UnitSystem units = UnitSystem::SI;
+  std::vector<Zone> zones;  // drawn as tinted regions
 };
 
 // The request for --chart OUT and --chart-style NAME, or the usage problem to report.

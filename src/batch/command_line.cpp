@@ -7,12 +7,13 @@ namespace vaporel {
 namespace {
 
 constexpr const char* kUsageLines =
-    "Usage: vaporel-calc [--precise] [--locale NAME] PAIR P FIRST SECOND\n"
-    "       vaporel-calc [--precise] [--locale NAME] --altitude M PAIR FIRST SECOND\n"
+    "Usage: vaporel-calc [--precise] [--locale NAME] [--units si|ip] PAIR P FIRST SECOND\n"
+    "       vaporel-calc [--precise] [--locale NAME] [--units si|ip] --altitude Z PAIR FIRST SECOND\n"
     "       vaporel-calc [--locale NAME] --report OUT.xls PAIR P FIRST SECOND\n"
-    "       vaporel-calc [--locale NAME] --chart OUT [--chart-style STYLE] PAIR P FIRST SECOND\n"
-    "       vaporel-calc [--locale NAME] --csv [--jobs N] [--chart OUT [--chart-style STYLE]] < rows.csv\n"
-    "       vaporel-calc [--locale NAME] --project FILE [--json] [--chart OUT [--chart-style STYLE]]\n"
+    "       vaporel-calc [--locale NAME] [--units si|ip] --chart OUT [--chart-style STYLE] PAIR P FIRST SECOND\n"
+    "       vaporel-calc [--locale NAME] [--units si|ip] --csv [--zone NAME|FILE] [--jobs N]\n"
+    "                    [--chart OUT [--chart-style STYLE]] < rows.csv\n"
+    "       vaporel-calc [--locale NAME] [--units si|ip] --project FILE [--json] [--chart OUT [--chart-style STYLE]]\n"
     "       vaporel-calc --help | --version\n";
 
 constexpr const char* kHelpBody =
@@ -33,9 +34,14 @@ constexpr const char* kHelpBody =
     "One state: prints 13 lines 'symbol<TAB>text' (p tdb twb tdp x ro h pv RH cp lam mi Pr)\n"
     "as the result labels show them and exits 0; --precise prints shortest round-trip values.\n"
     "  vaporel-calc 1 1.01325 20 50\n"
-    "--altitude M gives the pressure of the standard atmosphere at M metres above sea level\n"
-    "instead of P (101.325 (1 - 2.25577e-5 M)^5.2559 kPa); the p line shows it.\n"
+    "--altitude Z gives the pressure of the standard atmosphere at Z metres above sea level\n"
+    "instead of P (101.325 (1 - 2.25577e-5 Z)^5.2559 kPa); the p line shows it.\n"
     "  vaporel-calc --altitude 1500 1 25 40\n"
+    "--units ip reads and writes every value in IP units: P [psia], temperatures [oF], x [lb/lb],\n"
+    "h [Btu/lb, dry air at 0 oF and liquid water at 32 oF as zero], ro [lb/ft3], cp [Btu/(lb oF)],\n"
+    "lam [Btu/(h ft oF)], mi [lb/(ft h)], the altitude [ft]; each line then names its unit.\n"
+    "The program computes in SI and converts at its edges. --units si is the default.\n"
+    "  vaporel-calc --units ip 1 14.696 77 50\n"
     "\n"
     "--report OUT.xls also writes the report workbook the window's \"Excel\" button writes for\n"
     "this state: OUT.xls is edited in place, or started from the program's template when it is\n"
@@ -47,8 +53,11 @@ constexpr const char* kHelpBody =
     "row per input: the inputs, the 13 precise values and the refusal message (empty on\n"
     "success). A refused row never stops the batch. Under a comma locale the fields are\n"
     "separated by ';'. --jobs N resolves the rows on N threads (default: one per core); the\n"
-    "output keeps the input's order.\n"
+    "output keeps the input's order. --zone NAME|FILE adds a column in_zone (1 inside, 0 not)\n"
+    "and says on stderr how many rows lie inside: NAME is datacenter-recommended (dry bulb 18\n"
+    "to 27 oC, dew point -9 to 15 oC, RH at most 60 %), FILE defines one zone as a project does.\n"
     "  printf '1,1.01325,20,50\\n2,1.01325,25,18\\n' | vaporel-calc --csv\n"
+    "  printf '1,1.01325,22,45\\n1,1.01325,30,70\\n' | vaporel-calc --csv --zone datacenter-recommended\n"
     "\n"
     "--chart OUT also draws the psychrometric chart at P with the state as its point, as a PNG\n"
     "(1200 x 800), SVG or PDF (one A4 page) by OUT's extension, written whole or not at all;\n"
@@ -60,15 +69,17 @@ constexpr const char* kHelpBody =
     "  printf '5,1.01325,30,0.010\\n5,1.01325,20,0.010\\n' | vaporel-calc --csv --chart-style mollier --chart "
     "process.png\n"
     "\n"
-    "--project FILE resolves a project: a TOML file with the pressure (or the altitude), named\n"
-    "states (any two of tdb, twb, tdp, x, h and RH), processes in order (mix, heat, coil,\n"
-    "humidify, each into a new state) and an optional air flow. It prints two tables: every\n"
-    "state with its 13 results, and every process with its dry-air flow, total, sensible and\n"
-    "latent power [kW], sensible heat ratio and water [kg/h] (a coil also its apparatus dew\n"
-    "point, bypass factor and condensate heat); without an air flow the same per kg of dry air.\n"
-    "--json prints them as one JSON document; --chart OUT draws the states by name and the\n"
-    "processes as arrows. A state or process refused exits 1, a malformed file 2, each with the\n"
-    "file, line and column.\n"
+    "--project FILE resolves a project: a TOML file with its units (si or ip), the pressure (or\n"
+    "the altitude), named states (any two of tdb, twb, tdp, x, h and RH), processes in order\n"
+    "(mix, heat, coil, humidify, each into a new state), an optional air flow and zones\n"
+    "([zones.NAME] with tdb_min, RH_max, ...). It prints two tables in the file's units, or\n"
+    "those of --units: every state with its 13 results, and every process with its dry-air\n"
+    "flow, total, sensible and latent power [kW], sensible heat ratio and water [kg/h] (a coil\n"
+    "also its apparatus dew point, bypass factor and condensate heat); without an air flow the\n"
+    "same per kg of dry air. --json prints them as one JSON document, with each state's zones;\n"
+    "--chart OUT draws the states by name, the processes as arrows and the zones as tinted\n"
+    "regions. A state or process refused exits 1, a malformed file 2, each with the file, line\n"
+    "and column.\n"
     "  vaporel-calc --project summer-ahu.toml --chart summer.png\n"
     "\n"
     "Exit status: 0 done, 1 input refused or a file not written, 2 bad usage or a malformed project.\n"
@@ -96,7 +107,9 @@ constexpr Valued kValued[] = {
     {"--chart-style", &CalcOptions::chartStyle, "a style"},
     {"--jobs", &CalcOptions::jobs, "a number of threads"},
     {"--project", &CalcOptions::project, "the project file"},
-    {"--altitude", &CalcOptions::altitude, "the altitude in m"},
+    {"--altitude", &CalcOptions::altitude, "the altitude"},
+    {"--units", &CalcOptions::units, "si or ip"},
+    {"--zone", &CalcOptions::zone, "a zone's name or file"},
 };
 
 // A value like "-.5" or "-,5" is a number of the program's syntax, but CLI11 would read

@@ -23,6 +23,8 @@ struct CalcOptions {
   std::optional<std::string> jobs;
   std::optional<std::string> project;
   std::optional<std::string> altitude;
+  std::optional<std::string> units;
+  std::optional<std::string> zone;
   std::vector<std::string> positional;  // PAIR P FIRST SECOND
 };
 

@@ -93,21 +93,25 @@ void AppendCsvField(std::string& out, std::string_view field, char delimiter) {
   out += '"';
 }
 
-std::string CsvHeader(char delimiter) {
+std::string CsvHeader(const CsvFormat& format) {
+  const char delimiter = CsvDelimiter(format.numbers);
+  const bool ip = format.units != UnitSystem::SI;
   std::string header;
   for (const char* name : {"pair", "P", "FIRST", "SECOND"}) {
     header += name;
     header += delimiter;
   }
-  for (const ResultField& field : kResultFields) {
-    header += field.symbol;
+  for (std::size_t i = 0; i < kResultFields.size(); ++i) {
+    header += kResultFields[i].symbol;
+    if (ip) header += " [" + std::string(UnitName(kResultQuantities[i], format.units)) + "]";
     header += delimiter;
   }
-  header += "message\n";
+  header += format.zone ? std::string("message") + delimiter + "in_zone\n" : std::string("message\n");
   return header;
 }
 
-std::string CsvRow(std::string_view line, const Numbers& numbers, const AcceptedState& accepted) {
+std::string CsvRow(std::string_view line, const CsvFormat& format, const AcceptedState& accepted) {
+  const Numbers& numbers = format.numbers;
   const char delimiter = CsvDelimiter(numbers);
   const std::vector<std::string> fields = SplitCsvLine(line, delimiter);
   std::string row;
@@ -118,33 +122,35 @@ std::string CsvRow(std::string_view line, const Numbers& numbers, const Accepted
 
   std::string message;
   std::array<std::string, 13> values;
+  std::string inZone;
+  const auto result = fields.size() == 4
+                          ? CalculateFromRow(fields[0], fields[1], fields[2], fields[3], numbers, format.units)
+                          : std::nullopt;
   if (fields.size() != 4) {
     message = std::string("Invalid row, expected pair") + delimiter + "p" + delimiter + "first" + delimiter + "second";
-  } else if (!PairNamed(fields[0]) && (fields[0].size() != 1 || fields[0][0] < '1' || fields[0][0] > '5')) {
+  } else if (!result) {
     message = "Invalid row, the input pair must be 1 to 5";
+  } else if (result->refusal) {
+    message = *result->refusal;
   } else {
-    const auto named = PairNamed(fields[0]);
-    const BatchResult result =
-        named ? CalculateFromNamedPair(*named, fields[1], fields[2], fields[3], numbers)
-              : CalculateFromTexts(InputPairFromNumber(fields[0][0] - '0'), fields[1], fields[2], fields[3], numbers);
-    if (result.refusal) {
-      message = *result.refusal;
-    } else {
-      values = PreciseTexts(result, numbers);
-      if (accepted) accepted(result.state);
-    }
+    values = PreciseTexts(*result, numbers, format.units);
+    if (format.zone) inZone = InZone(*format.zone, result->state) ? "1" : "0";
+    if (accepted) accepted(result->state);
   }
   for (const std::string& value : values) {
     row += value;
     row += delimiter;
   }
   AppendCsvField(row, message, delimiter);
+  if (format.zone) row += delimiter + inZone;
   row += '\n';
   return row;
 }
 
-std::string TooLongRow(char delimiter) {
-  return std::string(4, delimiter) + std::string(13, delimiter) + "Invalid row, the line is too long\n";
+std::string TooLongRow(const CsvFormat& format) {
+  const char delimiter = CsvDelimiter(format.numbers);
+  return std::string(4, delimiter) + std::string(13, delimiter) + "Invalid row, the line is too long" +
+         (format.zone ? std::string(1, delimiter) : std::string()) + "\n";
 }
 
 void ReadCsvLines(std::FILE* input, const CsvLineSink& sink) {
@@ -189,12 +195,11 @@ void ReadCsvLines(std::FILE* input, const CsvLineSink& sink) {
   handleOrSkip(pending);
 }
 
-long RunCsv(std::FILE* input, std::FILE* output, const Numbers& numbers, const AcceptedState& accepted) {
-  const char delimiter = CsvDelimiter(numbers);
-  std::string out = CsvHeader(delimiter);
+long RunCsv(std::FILE* input, std::FILE* output, const CsvFormat& format, const AcceptedState& accepted) {
+  std::string out = CsvHeader(format);
   long rows = 0;
   ReadCsvLines(input, [&](std::string_view line, bool tooLong) {
-    out += tooLong ? TooLongRow(delimiter) : CsvRow(line, numbers, accepted);
+    out += tooLong ? TooLongRow(format) : CsvRow(line, format, accepted);
     ++rows;
     if (out.size() >= kFlushSize) {
       std::fwrite(out.data(), 1, out.size(), output);

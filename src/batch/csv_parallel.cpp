@@ -27,8 +27,8 @@ struct Batch {
 
 class Pipeline {
  public:
-  Pipeline(const Numbers& numbers, std::size_t jobs, bool collect)
-      : numbers_(numbers), maxInFlight_(jobs * kBatchesPerJob), collect_(collect) {}
+  Pipeline(const CsvFormat& format, std::size_t jobs, bool collect)
+      : format_(format), maxInFlight_(jobs * kBatchesPerJob), collect_(collect) {}
 
   // Reader side: waits for room, then hands the batch to the workers.
   void submit(Batch batch) {
@@ -78,15 +78,14 @@ class Pipeline {
 
  private:
   void resolve(Batch& batch) const {
-    const char delimiter = CsvDelimiter(numbers_);
     AcceptedState keep;
     if (collect_) keep = [&batch](const AirState& state) { batch.accepted.push_back(state); };
     for (std::size_t i = 0; i < batch.lines.size(); ++i) {
-      batch.rows += batch.tooLong[i] ? TooLongRow(delimiter) : CsvRow(batch.lines[i], numbers_, keep);
+      batch.rows += batch.tooLong[i] ? TooLongRow(format_) : CsvRow(batch.lines[i], format_, keep);
     }
   }
 
-  const Numbers& numbers_;
+  const CsvFormat& format_;
   const std::size_t maxInFlight_;
   const bool collect_;
   std::mutex mutex_;
@@ -99,10 +98,10 @@ class Pipeline {
 
 }  // namespace
 
-long RunCsvInParallel(std::FILE* input, std::FILE* output, const Numbers& numbers, int jobs,
+long RunCsvInParallel(std::FILE* input, std::FILE* output, const CsvFormat& format, int jobs,
                       const AcceptedState& accepted) {
-  if (jobs <= 1) return RunCsv(input, output, numbers, accepted);
-  Pipeline pipeline(numbers, static_cast<std::size_t>(jobs), static_cast<bool>(accepted));
+  if (jobs <= 1) return RunCsv(input, output, format, accepted);
+  Pipeline pipeline(format, static_cast<std::size_t>(jobs), static_cast<bool>(accepted));
   std::vector<std::thread> workers;
   workers.reserve(static_cast<std::size_t>(jobs));
   for (int i = 0; i < jobs; ++i) workers.emplace_back([&pipeline] { pipeline.work(); });
@@ -117,7 +116,7 @@ long RunCsvInParallel(std::FILE* input, std::FILE* output, const Numbers& number
     pipeline.finishInput();
   });
 
-  std::string out = CsvHeader(CsvDelimiter(numbers));
+  std::string out = CsvHeader(format);
   long rows = 0;
   for (Batch batch; pipeline.next(batch);) {
     out += batch.rows;

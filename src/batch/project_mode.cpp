@@ -16,7 +16,9 @@ constexpr int kMalformed = 2;
 // A project is a page of text; anything larger is not one.
 constexpr std::streamoff kLargestProject = 16 << 20;
 
-std::optional<std::string> ReadText(const std::string& path, std::string& cause) {
+}  // namespace
+
+std::optional<std::string> ReadProjectText(const std::string& path, std::string& cause) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     cause = std::strerror(errno);
@@ -33,11 +35,10 @@ std::optional<std::string> ReadText(const std::string& path, std::string& cause)
   return text.str();
 }
 
-}  // namespace
-
-int RunProject(const std::string& path, bool json, const std::optional<ChartRequest>& chart, const Numbers& numbers) {
+int RunProject(const std::string& path, bool json, const std::optional<ChartRequest>& chart, const Numbers& numbers,
+               std::optional<UnitSystem> unitsAsked) {
   std::string cause;
-  const auto text = ReadText(path, cause);
+  const auto text = ReadProjectText(path, cause);
   if (!text) {
     std::fprintf(stderr, "vaporel-calc: %s: cannot be read (%s)\n", path.c_str(), cause.c_str());
     return kMalformed;
@@ -47,14 +48,22 @@ int RunProject(const std::string& path, bool json, const std::optional<ChartRequ
     std::fprintf(stderr, "%s\n", error->message.c_str());
     return kMalformed;
   }
-  const auto solved = SolveProject(std::get<Project>(read), path);
+  const Project& input = std::get<Project>(read);
+  const auto solved = SolveProject(input, path);
   if (const auto* refusal = std::get_if<ProjectRefusal>(&solved)) {
     std::fprintf(stderr, "%s\n", refusal->message.c_str());
     return kRefused;
   }
   const SolvedProject& project = std::get<SolvedProject>(solved);
-  if (chart && !WriteProjectChart(*chart, project, numbers)) return kRefused;
-  const std::string out = json ? ProjectJson(project) : ProjectTables(project, numbers);
+  const UnitSystem units = unitsAsked.value_or(project.units);
+  if (chart) {
+    ChartRequest drawn = *chart;
+    drawn.units = units;
+    drawn.zones = input.zones;
+    if (!WriteProjectChart(drawn, project, numbers)) return kRefused;
+  }
+  const std::string out =
+      json ? ProjectJson(project, units, !input.zones.empty()) : ProjectTables(project, numbers, units);
   std::fwrite(out.data(), 1, out.size(), stdout);
   return 0;
 }

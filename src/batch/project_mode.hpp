@@ -13,14 +13,20 @@ namespace vaporel {
 
 // Exit status: 0 done, 1 a refused state or process or a chart not written, 2 a file that
 // cannot be read or is malformed. Messages go to stderr, results to stdout.
-int RunProject(const std::string& path, bool json, const std::optional<ChartRequest>& chart, const Numbers& numbers);
+// Shown in `units` where given, else in the file's.
+int RunProject(const std::string& path, bool json, const std::optional<ChartRequest>& chart, const Numbers& numbers,
+               std::optional<UnitSystem> units);
 
 // The two tables: every state with its 13 results as the result labels show them, every
 // process with its flow, powers, sensible heat ratio and water (a coil also its apparatus dew
 // point, bypass factor and condensate heat).
-std::string ProjectTables(const SolvedProject& project, const Numbers& numbers);
+std::string ProjectTables(const SolvedProject& project, const Numbers& numbers, UnitSystem units);
 
-// The same as one JSON document, numbers shortest round-trip.
-std::string ProjectJson(const SolvedProject& project);
+// The same as one JSON document, numbers shortest round-trip; with the zones each state lies
+// in where the project has zones.
+std::string ProjectJson(const SolvedProject& project, UnitSystem units, bool withZones);
+
+// A file small enough to be a project (16 MB at most), or nullopt with the cause.
+std::optional<std::string> ReadProjectText(const std::string& path, std::string& cause);
 
 }  // namespace vaporel

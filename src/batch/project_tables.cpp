@@ -36,46 +36,67 @@ std::string From(const SolvedProcess& p) {
   return from;
 }
 
-Row ProcessRow(const SolvedProcess& p, const Numbers& numbers) {
+// The units of a process's figures: per kg of dry air without an air flow, else per hour.
+struct LoadUnits {
+  Quantity power, water;
+};
+LoadUnits LoadUnitsOf(bool perKg) {
+  return perKg ? LoadUnits{Quantity::EnthalpyChange, Quantity::HumidityRatio}
+               : LoadUnits{Quantity::Power, Quantity::WaterFlow};
+}
+
+Row ProcessRow(const SolvedProcess& p, const Numbers& numbers, UnitSystem units) {
   const process::Loads& l = p.loads;
-  const auto number = [&](double v, std::string_view pattern) {
-    return std::isfinite(v) ? numbers.format(v, pattern) : std::string("-");
+  const LoadUnits u = LoadUnitsOf(!l.massFlow);
+  const auto number = [&](Quantity q, double v, std::string_view pattern) {
+    return std::isfinite(v) ? numbers.format(ToUnits(q, units, v), pattern) : std::string("-");
   };
   Row row = {std::string(ProcessKey(p.kind)),
              From(p),
              p.into,
-             l.massFlow ? number(*l.massFlow, "0.0000") : std::string("per kg"),
-             number(l.total, "0.000"),
-             number(l.sensible, "0.000"),
-             number(l.latent, "0.000"),
-             number(l.shr, "0.000"),
-             number(l.water, l.massFlow ? "0.000" : "0.000000")};
+             l.massFlow ? number(Quantity::MassFlow, *l.massFlow, "0.0000") : std::string("per kg"),
+             number(u.power, l.total, "0.000"),
+             number(u.power, l.sensible, "0.000"),
+             number(u.power, l.latent, "0.000"),
+             number(Quantity::Ratio, l.shr, "0.000"),
+             number(u.water, l.water, l.massFlow ? "0.000" : "0.000000")};
   if (p.coil) {
-    row.push_back(number(p.coil->adp, "0.00"));
-    row.push_back(number(p.coil->bypass, "0.000"));
-    row.push_back(number(l.condensateHeat.value_or(0), "0.000"));
+    row.push_back(number(Quantity::Temperature, p.coil->adp, "0.00"));
+    row.push_back(number(Quantity::Ratio, p.coil->bypass, "0.000"));
+    row.push_back(number(u.power, l.condensateHeat.value_or(0), "0.000"));
   }
   return row;
 }
 
+std::string Bracketed(Quantity q, UnitSystem units) { return "[" + std::string(UnitName(q, units)) + "]"; }
+
 }  // namespace
 
-std::string ProjectTables(const SolvedProject& project, const Numbers& numbers) {
+std::string ProjectTables(const SolvedProject& project, const Numbers& numbers, UnitSystem units) {
   std::vector<Row> states = {{"state"}};
   for (const ResultField& field : kResultFields) states.front().emplace_back(field.symbol);
+  // SI tables keep the header they always had; IP ones say their units under it.
+  if (units != UnitSystem::SI) {
+    states.emplace_back(1, "");
+    for (const Quantity q : kResultQuantities) states.back().push_back(Bracketed(q, units));
+  }
   for (const SolvedState& s : project.states) {
     Row row = {s.name};
-    for (std::string& text : ResultTexts(s.state, s.props, numbers)) row.push_back(std::move(text));
+    const auto values = ResultValues(s.state, s.props);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      row.push_back(numbers.format(ToUnits(kResultQuantities[i], units, values[i]), kResultFields[i].pattern));
+    }
     states.push_back(std::move(row));
   }
   std::string out = Aligned(states);
   if (project.processes.empty()) return out;
-  const bool perKg = !project.processes.front().loads.massFlow;
-  const std::string power = perKg ? "[kJ/kg]" : "[kW]";
-  std::vector<Row> processes = {{"process", "from", "into", "flow [kg/s]", "total " + power, "sensible " + power,
-                                 "latent " + power, "SHR", perKg ? "water [kg/kg]" : "water [kg/h]", "adp [oC]",
-                                 "bypass", "condensate " + power}};
-  for (const SolvedProcess& p : project.processes) processes.push_back(ProcessRow(p, numbers));
+  const LoadUnits u = LoadUnitsOf(!project.processes.front().loads.massFlow);
+  const std::string power = " " + Bracketed(u.power, units);
+  std::vector<Row> processes = {{"process", "from", "into", "flow " + Bracketed(Quantity::MassFlow, units),
+                                 "total" + power, "sensible" + power, "latent" + power, "SHR",
+                                 "water " + Bracketed(u.water, units), "adp " + Bracketed(Quantity::Temperature, units),
+                                 "bypass", "condensate" + power}};
+  for (const SolvedProcess& p : project.processes) processes.push_back(ProcessRow(p, numbers, units));
   return out + '\n' + Aligned(processes);
 }
 

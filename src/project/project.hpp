@@ -1,6 +1,6 @@
 #pragma once
-// A project as its file states it: the pressure, the named states the user gives (any input
-// pair), the processes in order, and an optional air flow.
+// A project as its file states it: the units, the pressure, the named states the user gives
+// (any input pair), the processes in order, an optional air flow and zones.
 
 #include <array>
 #include <optional>
@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "calculation/any_pair.hpp"
+#include "calculation/zone.hpp"
+#include "units/units.hpp"
 
 namespace vaporel {
 
@@ -52,12 +54,15 @@ struct AirFlowInput {
   FilePosition at;
 };
 
+// Every value is held in SI; `units` is the file's system, in which it is read and written.
 struct Project {
+  UnitSystem units = UnitSystem::SI;
   double pressure = 0;             // [bar]
   std::optional<double> altitude;  // [m], when the file gives the site's altitude for the pressure
   std::vector<StateInput> states;
   std::vector<ProcessInput> processes;
   std::optional<AirFlowInput> airflow;
+  std::vector<Zone> zones;  // in the file's order
 };
 
 // The key a process is written with ("mix", "heat", "coil", "humidify").

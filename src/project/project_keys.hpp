@@ -12,10 +12,14 @@ namespace vaporel {
 // How far a mix's fractions may stray from summing to 1.
 inline constexpr double kFractionSumTolerance = 1e-9;
 
-inline constexpr std::array<std::string_view, 5> kProjectKeys = {"pressure", "altitude", "states", "processes",
-                                                                 "airflow"};
+inline constexpr std::array<std::string_view, 7> kProjectKeys = {"units",     "pressure", "altitude", "states",
+                                                                 "processes", "airflow",  "zones"};
 // In the order of Property.
 inline constexpr std::array<std::string_view, 6> kStateKeys = {"tdb", "twb", "tdp", "x", "h", "RH"};
+// A zone's bounds: "tdb_min", "tdb_max", ... in the order of Property.
+inline constexpr std::array<std::string_view, 12> kZoneKeys = {"tdb_min", "tdb_max", "twb_min", "twb_max",
+                                                               "tdp_min", "tdp_max", "x_min",   "x_max",
+                                                               "h_min",   "h_max",   "RH_min",  "RH_max"};
 inline constexpr std::array<std::string_view, 3> kAirFlowKeys = {"state", "volume", "mass"};
 inline constexpr std::array<std::string_view, 3> kMixKeys = {"mix", "fractions", "into"};
 inline constexpr std::array<std::string_view, 4> kHeatKeys = {"heat", "tdb", "power", "into"};

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "project/project_keys.hpp"
+#include "project/project_units.hpp"
 #include "project/unsafe_non_ascii.hpp"
 #include "properties/standard_atmosphere.hpp"
 
@@ -205,6 +206,74 @@ ProcessInput ReadProcess(const toml::node& node, Names& names) {
   return process;
 }
 
+// A zone by its bounds, or by the name of a zone the program knows (an empty table). The
+// bounds are read in the file's units; a known zone's are SI and filled in after conversion.
+Zone ReadZone(std::string_view name, const toml::node& node) {
+  const toml::table* table = node.as_table();
+  const std::string where = "zone " + Quoted(name);
+  if (!table) Fail(node, where + " must be a table of bounds (tdb_min, RH_max, ...)");
+  OnlyKeys(*table, kZoneKeys, where);
+  Zone zone{std::string(name), {}};
+  if (table->empty()) {
+    if (!BuiltInZone(name)) Fail(node, where + " needs a bound (tdb_min, RH_max, ...) or the name of a known zone");
+    return zone;
+  }
+  for (std::size_t i = 0; i < kStateKeys.size(); ++i) {
+    ZoneBound bound{*PropertyNamed(kStateKeys[i]), OptionalNumber(*table, kZoneKeys[2 * i]),
+                    OptionalNumber(*table, kZoneKeys[2 * i + 1])};
+    if (bound.min && bound.max && !(*bound.min <= *bound.max)) {
+      Fail(*table->get(kZoneKeys[2 * i]),
+           where + ": " + std::string(kZoneKeys[2 * i]) + " lies above " + std::string(kZoneKeys[2 * i + 1]));
+    }
+    if (bound.min || bound.max) zone.bounds.push_back(bound);
+  }
+  return zone;
+}
+
+std::vector<Zone> ZonesOf(const toml::table& root) {
+  std::vector<Zone> zones;
+  const toml::node* node = root.get("zones");
+  if (!node) return zones;
+  const toml::table* table = node->as_table();
+  if (!table) Fail(*node, "\"zones\" must be a table of named zones ([zones.NAME])");
+  std::vector<std::pair<FilePosition, Zone>> placed;
+  for (auto&& [name, zone] : *table) placed.emplace_back(PositionOf(zone.source()), ReadZone(name.str(), zone));
+  // The file's order (toml++ keeps a table's keys sorted).
+  std::stable_sort(placed.begin(), placed.end(), [](const auto& a, const auto& b) {
+    return std::tie(a.first.line, a.first.column) < std::tie(b.first.line, b.first.column);
+  });
+  for (auto& [at, zone] : placed) zones.push_back(std::move(zone));
+  return zones;
+}
+
+// A zone named only (read without bounds) takes the known zone's SI bounds.
+void FillKnownZones(std::vector<Zone>& zones) {
+  for (Zone& zone : zones) {
+    if (zone.bounds.empty()) zone = *BuiltInZone(zone.name);
+  }
+}
+
+UnitSystem ReadUnits(const toml::table& root) {
+  const toml::node* node = root.get("units");
+  if (!node) return UnitSystem::SI;
+  const auto units = UnitSystemNamed(node->value<std::string>().value_or(""));
+  if (!node->is_string() || !units) Fail(*node, "\"units\" must be \"si\" or \"ip\"");
+  return *units;
+}
+
+// The values as read, in the file's units, converted to SI; then what follows from SI values.
+void InSi(Project& project, const toml::table& root) {
+  ConvertToSi(project);
+  FillKnownZones(project.zones);
+  if (project.altitude) {
+    project.pressure = StandardAtmospherePressure(*project.altitude);
+    if (!(project.pressure > 0)) {
+      Fail(*root.get("altitude"), project.units == UnitSystem::IP ? "\"altitude\" must lie below 145439 ft"
+                                                                  : "\"altitude\" must lie below 44330 m");
+    }
+  }
+}
+
 AirFlowInput ReadAirFlow(const toml::node& node, const Names& names) {
   const toml::table* table = node.as_table();
   if (!table) Fail(node, "\"airflow\" must be a table");
@@ -225,16 +294,14 @@ AirFlowInput ReadAirFlow(const toml::node& node, const Names& names) {
 Project Read(const toml::table& root) {
   OnlyKeys(root, kProjectKeys, "the project");
   Project project;
+  project.units = ReadUnits(root);
   project.altitude = OptionalNumber(root, "altitude");
   if (project.altitude.has_value() == root.contains("pressure")) {
-    Fail(root, "the project needs \"pressure\" [bar] or \"altitude\" [m] (one of them)");
+    Fail(root, project.units == UnitSystem::IP
+                   ? "the project needs \"pressure\" [psia] or \"altitude\" [ft] (one of them)"
+                   : "the project needs \"pressure\" [bar] or \"altitude\" [m] (one of them)");
   }
-  if (project.altitude) {
-    project.pressure = StandardAtmospherePressure(*project.altitude);
-    if (!(project.pressure > 0)) Fail(*root.get("altitude"), "\"altitude\" must lie below 44330 m");
-  } else {
-    project.pressure = Number(*root.get("pressure"), "pressure");
-  }
+  if (!project.altitude) project.pressure = Number(*root.get("pressure"), "pressure");
   Names names;
   if (const toml::node* states = root.get("states")) {
     const toml::table* table = states->as_table();
@@ -254,6 +321,8 @@ Project Read(const toml::table& root) {
     for (const toml::node& node : *array) project.processes.push_back(ReadProcess(node, names));
   }
   if (const toml::node* airflow = root.get("airflow")) project.airflow = ReadAirFlow(*airflow, names);
+  project.zones = ZonesOf(root);
+  InSi(project, root);
   return project;
 }
 
@@ -262,9 +331,10 @@ std::string Located(std::string_view fileName, FilePosition at, std::string_view
          std::string(cause);
 }
 
-}  // namespace
-
-std::variant<Project, ProjectError> ReadProject(std::string_view text, std::string_view fileName) {
+// The file parsed and read by `read`, or what is wrong with it, with its line and column.
+template <class Read>
+auto Parsed(std::string_view text, std::string_view fileName, Read read)
+    -> std::variant<decltype(read(toml::table{})), ProjectError> {
   // Characters on which toml++ 3.3 would meet undefined behaviour are refused first.
   if (const auto unsafe = FirstUnsafeCharacter(text)) {
     char code[16];
@@ -276,12 +346,30 @@ std::variant<Project, ProjectError> ReadProject(std::string_view text, std::stri
   }
   try {
     const toml::table root = toml::parse(text, fileName);
-    return Read(root);
+    return read(root);
   } catch (const toml::parse_error& e) {
     return ProjectError{Located(fileName, PositionOf(e.source()), e.description())};
   } catch (const Malformed& m) {
     return ProjectError{Located(fileName, m.at, m.cause)};
   }
+}
+
+}  // namespace
+
+std::variant<Project, ProjectError> ReadProject(std::string_view text, std::string_view fileName) {
+  return Parsed(text, fileName, Read);
+}
+
+std::variant<std::vector<Zone>, ProjectError> ReadZones(std::string_view text, std::string_view fileName) {
+  return Parsed(text, fileName, [](const toml::table& root) {
+    OnlyKeys(root, kProjectKeys, "the file");
+    Project project;
+    project.units = ReadUnits(root);
+    project.zones = ZonesOf(root);
+    ConvertToSi(project);
+    FillKnownZones(project.zones);
+    return project.zones;
+  });
 }
 
 }  // namespace vaporel

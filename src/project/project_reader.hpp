@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "project/project.hpp"
 
@@ -16,5 +17,9 @@ struct ProjectError {
 };
 
 std::variant<Project, ProjectError> ReadProject(std::string_view text, std::string_view fileName);
+
+// The zones of a file laid out as a project's ([zones.NAME] and, optionally, units); the rest
+// of a project in it is not read.
+std::variant<std::vector<Zone>, ProjectError> ReadZones(std::string_view text, std::string_view fileName);
 
 }  // namespace vaporel

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "files/atomic_file.hpp"
+#include "project/project_units.hpp"
 
 namespace vaporel {
 namespace {
@@ -76,10 +77,21 @@ void Process(std::string& out, const ProcessInput& p) {
   Line(out, "into", Quoted(p.into));
 }
 
+void ZoneTable(std::string& out, const Zone& zone) {
+  out += "\n[zones." + Quoted(zone.name) + "]\n";
+  for (const ZoneBound& bound : zone.bounds) {
+    const std::string name(PropertyName(bound.property));
+    Optional(out, name + "_min", bound.min);
+    Optional(out, name + "_max", bound.max);
+  }
+}
+
 }  // namespace
 
-std::string ProjectText(const Project& project) {
+std::string ProjectText(const Project& inSi) {
+  const Project project = InFileUnits(inSi);
   std::string out;
+  if (project.units != UnitSystem::SI) Line(out, "units", Quoted(UnitSystemName(project.units)));
   if (project.altitude) {
     Line(out, "altitude", Float(*project.altitude));
   } else {
@@ -97,6 +109,7 @@ std::string ProjectText(const Project& project) {
     Optional(out, "volume", flow->volume);
     Optional(out, "mass", flow->mass);
   }
+  for (const Zone& zone : project.zones) ZoneTable(out, zone);
   return out;
 }
 

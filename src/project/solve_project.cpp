@@ -38,6 +38,7 @@ class Solver {
   Solver(const Project& project, std::string_view fileName) : project_(project), fileName_(fileName) {}
 
   std::variant<SolvedProject, ProjectRefusal> solve() {
+    solved_.units = project_.units;
     solved_.pressure = project_.pressure;
     for (const StateInput& input : project_.states) {
       if (auto refusal = resolveUserState(input)) return *refusal;
@@ -68,7 +69,11 @@ class Solver {
 
   void add(const std::string& name, const AirState& state) {
     index_[name] = solved_.states.size();
-    solved_.states.push_back({name, state, ThermophysicalProperties(state)});
+    std::vector<std::string> zones;
+    for (const Zone& zone : project_.zones) {
+      if (InZone(zone, state)) zones.push_back(zone.name);
+    }
+    solved_.states.push_back({name, state, ThermophysicalProperties(state), std::move(zones)});
   }
 
   const AirState& state(const std::string& name) const { return solved_.states[index_.at(name)].state; }

@@ -19,6 +19,7 @@ struct SolvedState {
   std::string name;
   AirState state;
   ThermoProps props;
+  std::vector<std::string> zones;  // the project's zones the state lies in
 };
 
 struct SolvedProcess {
@@ -30,6 +31,7 @@ struct SolvedProcess {
 };
 
 struct SolvedProject {
+  UnitSystem units = UnitSystem::SI;  // the file's, in which it is shown unless asked otherwise
   double pressure = 0;
   std::vector<SolvedState> states;  // the user's in the file's order, then each process's
   std::vector<SolvedProcess> processes;

@@ -6,7 +6,9 @@
 
 #include <cmath>
 
+#include "calculation/resolve_state.hpp"
 #include "calculation/shared_relations.hpp"
+#include "calculation/zone.hpp"
 #include "chart/geometry/mollier.hpp"
 #include "properties/humid_air.hpp"
 #include "properties/saturation.hpp"
@@ -45,7 +47,7 @@ TEST(ChartGeometry, EnthalpyAndDensityLinesHoldTheirValue) {
   const ChartGeometry g = BuildChartGeometry(kStandard, {});
   ASSERT_GE(g.enthalpy.size(), 10u);
   for (const EnthalpyLine& line : g.enthalpy) {
-    EXPECT_EQ(std::fmod(line.h, kEnthalpyStep), 0.0);
+    EXPECT_EQ(std::fmod(line.h, EnthalpyStep(UnitSystem::SI)), 0.0);
     for (const ChartPoint& v : line.points) EXPECT_NEAR(Enthalpy(v.t, v.x), line.h, 1e-9);
     // It meets saturation at the wet-bulb temperature: saturated air there has enthalpy h.
     EXPECT_EQ(line.atSaturation.x, AbsHumidity(line.wetBulb, 100, kStandard));
@@ -97,6 +99,42 @@ TEST(ChartGeometry, MollierTemperatureReadsTheOrdinateBack) {
   }
   // The 0 °C isotherm is horizontal: its ordinate does not depend on x.
   EXPECT_NEAR(MollierOrdinate({0, 0}), MollierOrdinate({0, 0.03}), 1e-12);
+}
+
+// In IP the lines fall on round IP values: enthalpy every 5 Btu/lb, isotherms every 10 °F.
+TEST(ChartGeometry, IpLinesFallOnRoundIpValues) {
+  const ChartGeometry g = BuildChartGeometry(kStandard, {}, UnitSystem::IP);
+  ASSERT_GT(g.enthalpy.size(), 5u);
+  for (const EnthalpyLine& line : g.enthalpy) {
+    const double btu = ToUnits(Quantity::Enthalpy, UnitSystem::IP, line.h);
+    EXPECT_NEAR(btu, 5 * std::round(btu / 5), 1e-9) << btu;
+  }
+  for (const ChartLine& line : g.isotherms) {
+    const double f = ToUnits(Quantity::Temperature, UnitSystem::IP, line.value);
+    EXPECT_NEAR(f, 10 * std::round(f / 10), 1e-9) << f;
+  }
+}
+
+// A zone's outline keeps to its bounds (the states on it resolved from their dry bulb and
+// humidity) and holds a state well inside.
+TEST(ChartGeometry, AZoneOutlineKeepsToItsBounds) {
+  ChartGeometry g = BuildChartGeometry(kStandard, {});
+  const Zone zone = *BuiltInZone("datacenter-recommended");
+  AddZones(g, std::span(&zone, 1));
+  ASSERT_EQ(g.zones.size(), 1u);
+  ASSERT_EQ(g.zones[0].regions.size(), 1u);
+  const ZoneOutline& outline = g.zones[0].regions[0];
+  double left = 1e9, right = -1e9;
+  for (const ChartPoint& at : outline) {
+    const AirState s = std::get<AirState>(ResolveState(InputPair::DryBulbAbsHumidity, kStandard, at.t, at.x));
+    EXPECT_TRUE(s.tdb >= 18 - 1e-9 && s.tdb <= 27 + 1e-9) << s.tdb;
+    EXPECT_LE(s.tdp, 15 + 1e-6);
+    EXPECT_LE(s.RH, 60 + 1e-6);
+    left = std::min(left, at.t);
+    right = std::max(right, at.t);
+  }
+  EXPECT_EQ(left, 18);
+  EXPECT_EQ(right, 27);
 }
 
 }  // namespace

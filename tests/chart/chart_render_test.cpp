@@ -1,8 +1,10 @@
-// The renderer puts the state where the geometry says, in both styles, on any target size.
+// The renderer puts the state where the geometry says, in both styles, on any target size,
+// and keeps every label legible.
 #include <gtest/gtest.h>
 
 #include <QImage>
 
+#include "calculation/zone.hpp"
 #include "chart/geometry/chart_geometry.hpp"
 #include "chart/render/chart_renderer.hpp"
 
@@ -30,6 +32,37 @@ TEST(ChartRender, TheStatePointIsDrawnWhereTheGeometryPutsIt) {
       ASSERT_TRUE(back);
       EXPECT_NEAR(back->t, state.t, 1e-9);
       EXPECT_NEAR(back->x, state.x, 1e-12);
+    }
+  }
+}
+
+// Every number and name on the chart can be read: none lies on another or on the legend, and a
+// legend inside the plot hides no part of the saturation curve, at the pressures' extremes, in
+// both styles and both units, with a zone and a project drawn over it.
+TEST(ChartRender, NoLabelLiesOnAnotherOrOnTheLegend) {
+  const Zone zone = *BuiltInZone("datacenter-recommended");
+  for (const double p : {0.1, 1.01325, 10.0}) {
+    for (const UnitSystem units : {UnitSystem::SI, UnitSystem::IP}) {
+      ChartGeometry geometry = BuildProjectChartGeometry(p, {{{20, 0.004}, "room"}, {{30, 0.006}, "outdoor"}},
+                                                         {{{30, 0.006}, {20, 0.004}, false}}, units);
+      AddZones(geometry, std::span(&zone, 1));
+      for (const ChartStyle style : {ChartStyle::Psychrometric, ChartStyle::Mollier}) {
+        QImage image(1200, 800, QImage::Format_RGB32);
+        QPainter painter(&image);
+        const RenderedChart rendered = RenderChart(painter, QRectF(image.rect()), geometry, style, Numbers('.'));
+        painter.end();
+        const auto& labels = rendered.labels;
+        ASSERT_GT(labels.size(), 20u);
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+          EXPECT_FALSE(labels[i].intersects(rendered.legend)) << p << " " << static_cast<int>(style) << " " << i;
+          for (std::size_t j = i + 1; j < labels.size(); ++j) EXPECT_FALSE(labels[i].intersects(labels[j])) << i << j;
+        }
+        if (rendered.frame.plot().intersects(rendered.legend)) {
+          for (const ChartPoint& point : geometry.saturation) {
+            EXPECT_FALSE(rendered.legend.contains(rendered.frame.toPage(point))) << p << " " << static_cast<int>(style);
+          }
+        }
+      }
     }
   }
 }

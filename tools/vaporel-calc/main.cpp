@@ -16,6 +16,7 @@
 #include "batch/csv.hpp"
 #include "batch/project_mode.hpp"
 #include "batch/report_mode.hpp"
+#include "batch/zone_option.hpp"
 #include "calculation/input_pair.hpp"
 #include "calculation/result_texts.hpp"
 #include "properties/constants.hpp"
@@ -32,18 +33,14 @@ constexpr int kUsageStatus = 2;
 // What the options ask for, checked: the number format, the chart, the threads.
 struct Request {
   Numbers numbers{'.'};
+  std::optional<UnitSystem> units;  // as asked; a project's own otherwise
+  std::optional<Zone> zone;
   std::optional<ChartRequest> chart;
   int jobs = 1;
   std::vector<std::string> state;  // PAIR P FIRST SECOND, P from --altitude where given
 };
 
-// The shortest text that reads back as the value, in the numbers' decimal separator.
-std::string ShortestText(double value, const Numbers& numbers) {
-  char text[32];
-  std::string out(text, std::to_chars(text, text + sizeof text, value).ptr);
-  std::replace(out.begin(), out.end(), '.', numbers.decimalSeparator());
-  return out;
-}
+UnitSystem Units(const Request& request) { return request.units.value_or(UnitSystem::SI); }
 
 // Bad usage: the problem, the usage lines and a pointer to --help on stderr.
 int Usage(const std::string& problem) {
@@ -54,6 +51,7 @@ int Usage(const std::string& problem) {
 // What is wrong with the mode asked for and its arguments, if anything.
 std::optional<std::string> ModeProblem(const CalcOptions& options) {
   if (options.json && !options.project) return "--json is for --project";
+  if (options.zone && !options.csv) return "--zone is for --csv (a project has its own zones)";
   if (options.project) {
     if (options.project->empty()) return "--project needs the project file";
     if (options.csv || options.report || options.precise || !options.positional.empty()) {
@@ -64,6 +62,7 @@ std::optional<std::string> ModeProblem(const CalcOptions& options) {
   if (options.csv && !options.positional.empty())
     return "--csv reads its rows from stdin and takes no PAIR P FIRST SECOND";
   if (options.csv && options.report) return "--report writes one state and cannot be combined with --csv";
+  if (options.report && options.units == "ip") return "--report writes the window's report, in SI: not with --units ip";
   if (options.csv) return std::nullopt;
   if (options.altitude && options.positional.size() != 3) return "expected PAIR FIRST SECOND with --altitude";
   if (!options.altitude && options.positional.size() != 4) return "expected PAIR P FIRST SECOND";
@@ -100,15 +99,34 @@ std::variant<Request, std::string> Check(const CalcOptions& options) {
     if (options.jobs->empty() || *end != '\0' || n < 1 || n > kMaxJobs) return std::string("--jobs must be 1 to 256");
     request.jobs = static_cast<int>(n);
   }
+  if (options.units) {
+    request.units = UnitSystemNamed(*options.units);
+    if (!request.units) return "--units must be si or ip, not " + *options.units;
+  }
   if (auto problem = ModeProblem(options)) return *problem;
+  if (options.zone) {
+    auto zone = ZoneNamedOrRead(*options.zone);
+    if (const auto* problem = std::get_if<std::string>(&zone)) return *problem;
+    request.zone = std::get<Zone>(std::move(zone));
+  }
   request.state = options.positional;
   if (options.altitude) {
     if (options.csv || options.project)
       return std::string("--altitude is for one state (a project has its own altitude)");
+    const UnitSystem units = request.units.value_or(UnitSystem::SI);
     const auto altitude = request.numbers.parse(*options.altitude);
-    const double p = altitude ? StandardAtmospherePressure(*altitude) : 0;
-    if (!(p > 0)) return std::string("--altitude must be a number of metres below 44330");
-    request.state.insert(request.state.begin() + 1, ShortestText(p, request.numbers));
+    const double p = altitude ? StandardAtmospherePressure(FromUnits(Quantity::Altitude, units, *altitude)) : 0;
+    if (!(p > 0)) {
+      return std::string(units == UnitSystem::IP ? "--altitude must be a number of feet below 145439"
+                                                 : "--altitude must be a number of metres below 44330");
+    }
+    // P in the units of FIRST and SECOND.
+    request.state.insert(request.state.begin() + 1,
+                         ShortestText(ToUnits(Quantity::Pressure, units, p), request.numbers));
+  }
+  if (request.chart) {
+    request.chart->units = request.units.value_or(UnitSystem::SI);
+    if (request.zone) request.chart->zones = {*request.zone};
   }
   return request;
 }
@@ -116,9 +134,20 @@ std::variant<Request, std::string> Check(const CalcOptions& options) {
 // --csv: the rows of stdin, then the chart of the accepted ones.
 int RunCsv(const Request& request) {
   ProcessLine line;
+  long inside = 0;
   AcceptedState collect;
-  if (request.chart) collect = [&line](const AirState& state) { line.add(state); };
-  RunCsvInParallel(stdin, stdout, request.numbers, request.jobs, collect);
+  if (request.chart || request.zone) {
+    collect = [&](const AirState& state) {
+      if (request.chart) line.add(state);
+      if (request.zone && InZone(*request.zone, state)) ++inside;
+    };
+  }
+  const long rows =
+      RunCsvInParallel(stdin, stdout, CsvFormat{request.numbers, Units(request), request.zone}, request.jobs, collect);
+  if (request.zone) {
+    std::fprintf(stderr, "vaporel-calc: %ld of %ld %s inside zone %s\n", inside, rows,
+                 rows == 1 ? "row lies" : "rows lie", request.zone->name.c_str());
+  }
   if (!request.chart) return 0;
   if (line.elsewhere() > 0) {
     const bool one = line.elsewhere() == 1;
@@ -136,8 +165,8 @@ int RunState(const CalcOptions& options, const Request& request) {
   const std::string& p = request.state[1];
   const std::string& first = request.state[2];
   const std::string& second = request.state[3];
-  const BatchResult result = named ? CalculateFromNamedPair(*named, p, first, second, request.numbers)
-                                   : CalculateFromTexts(pair, p, first, second, request.numbers);
+  const UnitSystem units = Units(request);
+  const BatchResult result = *CalculateFromRow(request.state[0], p, first, second, request.numbers, units);
   if (result.refusal) {
     std::fprintf(stderr, "%s\n", result.refusal->c_str());
     return 1;
@@ -154,9 +183,15 @@ int RunState(const CalcOptions& options, const Request& request) {
       !WriteBatchChart(*request.chart, result.state.p, {{result.state.tdb, result.state.x}}, request.numbers)) {
     return 1;
   }
-  const auto texts = options.precise ? PreciseTexts(result, request.numbers) : DisplayTexts(result, request.numbers);
+  const auto texts =
+      options.precise ? PreciseTexts(result, request.numbers, units) : DisplayTexts(result, request.numbers, units);
   std::string out;
-  for (std::size_t i = 0; i < texts.size(); ++i) out += std::string(kResultFields[i].symbol) + '\t' + texts[i] + '\n';
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    out += std::string(kResultFields[i].symbol) + '\t' + texts[i];
+    // SI lines stay as they always were; IP ones name their unit.
+    if (units != UnitSystem::SI) out += '\t' + std::string(UnitName(kResultQuantities[i], units));
+    out += '\n';
+  }
   std::fwrite(out.data(), 1, out.size(), stdout);
   return 0;
 }
@@ -176,7 +211,9 @@ int Run(int argc, char** argv) {
   const auto checked = Check(options);
   if (const auto* problem = std::get_if<std::string>(&checked)) return Usage(*problem);
   const Request& request = std::get<Request>(checked);
-  if (options.project) return RunProject(*options.project, options.json, request.chart, request.numbers);
+  if (options.project) {
+    return RunProject(*options.project, options.json, request.chart, request.numbers, request.units);
+  }
   return options.csv ? RunCsv(request) : RunState(options, request);
 }
 

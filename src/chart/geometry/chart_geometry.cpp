@@ -138,9 +138,15 @@ double DensitySpacing(double lowest, double highest) {
   return fallback;
 }
 
-ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states) {
+double EnthalpyStep(UnitSystem units) { return units == UnitSystem::IP ? 5 : 10; }
+
+ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states, UnitSystem units) {
   ChartGeometry g;
   g.p = p;
+  g.units = units;
+  // A value of a kind shown in the chart's units, and back.
+  const auto shown = [units](Quantity q, double si) { return ToUnits(q, units, si); };
+  const auto si = [units](Quantity q, double value) { return FromUnits(q, units, value); };
   g.view = ViewFor(p, states);
   g.boiling = SatTemperature(p);
   const std::vector<double> temperatures = SampleTemperatures(g.view, g.boiling);
@@ -154,24 +160,26 @@ ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states) {
   const double top = std::min(g.view.tMax, g.boiling);
   const double topHumidity = std::min(g.view.xMax, SaturatedHumidity(top, p));
   const double richest = Physical(topHumidity) ? topHumidity : g.view.xMax;
-  const double hLow = std::ceil(Enthalpy(g.view.tMin, 0) / kEnthalpyStep);
-  const double hHigh = std::floor(Enthalpy(top, richest) / kEnthalpyStep);
+  const double hStep = EnthalpyStep(units);
+  const double hLow = std::ceil(shown(Quantity::Enthalpy, Enthalpy(g.view.tMin, 0)) / hStep);
+  const double hHigh = std::floor(shown(Quantity::Enthalpy, Enthalpy(top, richest)) / hStep);
   for (double k = hLow; k <= hHigh && k - hLow < kMaxLines; ++k) {
-    if (auto line = EnthalpyLineOf(k * kEnthalpyStep, g)) g.enthalpy.push_back(std::move(*line));
+    if (auto line = EnthalpyLineOf(si(Quantity::Enthalpy, k * hStep), g)) g.enthalpy.push_back(std::move(*line));
   }
 
-  const double roLow = Density(richest, p, top), roHigh = Density(0, p, g.view.tMin);
+  const double roLow = shown(Quantity::Density, Density(richest, p, top));
+  const double roHigh = shown(Quantity::Density, Density(0, p, g.view.tMin));
   g.densityStep = DensitySpacing(roLow, roHigh);
   if (g.densityStep > 0) {
     for (double k = std::ceil(roLow / g.densityStep); k * g.densityStep <= roHigh && g.density.size() < kMaxLines;
          ++k) {
-      if (auto line = DensityLineOf(k * g.densityStep, g)) g.density.push_back(std::move(*line));
+      if (auto line = DensityLineOf(si(Quantity::Density, k * g.densityStep), g)) g.density.push_back(std::move(*line));
     }
   }
 
-  for (double k = std::ceil(g.view.tMin / kIsothermStep); k * kIsothermStep < top && g.isotherms.size() < kMaxLines;
-       ++k) {
-    ChartLine line = IsothermOf(k * kIsothermStep, g);
+  const double tLow = shown(Quantity::Temperature, g.view.tMin), tTop = shown(Quantity::Temperature, top);
+  for (double k = std::ceil(tLow / kIsothermStep); k * kIsothermStep < tTop && g.isotherms.size() < kMaxLines; ++k) {
+    ChartLine line = IsothermOf(si(Quantity::Temperature, k * kIsothermStep), g);
     if (!line.points.empty()) g.isotherms.push_back(std::move(line));
   }
 
@@ -181,8 +189,8 @@ ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states) {
   return g;
 }
 
-ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named,
-                                        const std::vector<ChartArrow>& arrows) {
+ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named, const std::vector<ChartArrow>& arrows,
+                                        UnitSystem units) {
   std::vector<ChartPoint> all;
   all.reserve(named.size() + 2 * arrows.size());
   for (const NamedPoint& point : named) all.push_back(point.at);
@@ -190,7 +198,7 @@ ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named,
     all.push_back(arrow.from);
     all.push_back(arrow.to);
   }
-  ChartGeometry g = BuildChartGeometry(p, all);
+  ChartGeometry g = BuildChartGeometry(p, all, units);
   g.states.clear();
   const auto finite = [](ChartPoint at) { return std::isfinite(at.t) && std::isfinite(at.x); };
   for (NamedPoint& point : named) {
@@ -200,6 +208,11 @@ ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named,
     if (finite(arrow.from) && finite(arrow.to)) g.arrows.push_back(arrow);
   }
   return g;
+}
+
+void AddZones(ChartGeometry& geometry, std::span<const Zone> zones) {
+  const double top = std::min(geometry.view.tMax, geometry.boiling);
+  for (const Zone& zone : zones) geometry.zones.push_back(ZoneRegions(zone, geometry.p, geometry.view, top));
 }
 
 }  // namespace vaporel

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "chart/geometry/chart_view.hpp"
+#include "chart/geometry/zone_regions.hpp"
+#include "units/units.hpp"
 
 namespace vaporel {
 
@@ -46,27 +48,33 @@ struct ChartArrow {
 };
 
 struct ChartGeometry {
-  double p = 0;  // [bar]
+  double p = 0;                       // [bar]
+  UnitSystem units = UnitSystem::SI;  // of the labels, and of the round values the lines are drawn at
   ChartView view;
   double boiling = 0;                       // SatTemperature(p) [°C]
   Polyline saturation;                      // RH 100 %: over ice below 0 °C, over water from 0 °C, the step as it is
   std::vector<ChartLine> relativeHumidity;  // 10 % to 90 %
-  std::vector<EnthalpyLine> enthalpy;       // every 10 kJ/kg
-  double densityStep = 0;                   // [kg/m³]: five to ten lines across the view
+  std::vector<EnthalpyLine> enthalpy;       // every 10 kJ/kg (5 Btu/lb)
+  double densityStep = 0;                   // in the units shown: five to ten lines across the view
   std::vector<ChartLine> density;
-  std::vector<ChartLine> isotherms;  // every 10 °C
+  std::vector<ChartLine> isotherms;  // every 10 °C (10 °F)
   Polyline states;                   // the state points in order (a process line when more than one)
   std::vector<NamedPoint> named;     // a project's states
   std::vector<ChartArrow> arrows;    // a project's processes
+  std::vector<ChartZone> zones;      // tinted regions
 };
 
-// Enthalpy lines are this far apart [kJ/kg]; isotherms every this many degrees.
-inline constexpr double kEnthalpyStep = 10;
+// Enthalpy lines are this far apart [kJ/kg, or Btu/lb]; isotherms every this many degrees.
+double EnthalpyStep(UnitSystem units);
 inline constexpr double kIsothermStep = 10;
 
-ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states);
+// The chart's lines, every value of each kind a round one in `units`; every vertex SI.
+ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states, UnitSystem units = UnitSystem::SI);
 // The chart of a project: the view takes in every state and every arrow's ends.
-ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named, const std::vector<ChartArrow>& arrows);
+ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named, const std::vector<ChartArrow>& arrows,
+                                        UnitSystem units = UnitSystem::SI);
+// The zones' regions within the geometry's view.
+void AddZones(ChartGeometry& geometry, std::span<const Zone> zones);
 
 // The dry-bulb temperatures a curve is sampled at across the view: an even grid, plus the
 // last temperature below 0 °C and 0 °C itself, so that the step between the fits over ice

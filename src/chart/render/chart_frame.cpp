@@ -12,10 +12,10 @@ constexpr double kLeft = 90, kTop = 70, kRight = 100, kBottom = 80;
 
 }  // namespace
 
-ChartFrame::ChartFrame(const ChartGeometry& geometry, ChartStyle style)
+ChartFrame::ChartFrame(const ChartGeometry& geometry, ChartStyle style, double below)
     : style_(style),
       view_(geometry.view),
-      plot_(kLeft, kTop, kChartPageSize.width() - kLeft - kRight, kChartPageSize.height() - kTop - kBottom) {
+      plot_(kLeft, kTop, kChartPageSize.width() - kLeft - kRight, kChartPageSize.height() - kTop - kBottom - below) {
   view_.tMax = std::min(view_.tMax, geometry.boiling);
   if (style_ == ChartStyle::Psychrometric) {
     verticalMin_ = view_.xMin;

@@ -16,7 +16,8 @@ inline constexpr QSizeF kChartPageSize{1200, 800};
 
 class ChartFrame {
  public:
-  ChartFrame(const ChartGeometry& geometry, ChartStyle style);
+  // `below`: room left under the axis's title (for a legend that fits nowhere in the plot).
+  ChartFrame(const ChartGeometry& geometry, ChartStyle style, double below = 0);
 
   ChartStyle style() const { return style_; }
   QRectF plot() const { return plot_; }

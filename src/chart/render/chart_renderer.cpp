@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "calculation/result_texts.hpp"
+#include "calculation/shared_relations.hpp"
 #include "chart/geometry/mollier.hpp"
 #include "chart/geometry/one_two_five.hpp"
 #include "chart/render/project_overlay.hpp"
@@ -26,9 +27,24 @@ const QColor kDensity(205, 115, 0);
 const QColor kIsotherm(120, 120, 120);
 const QColor kState(210, 0, 0);
 
-constexpr const char* kTemperatureTitle = "Dry bulb temperature, tdb  [oC]";
-constexpr const char* kHumidityTitle = "Absolute humidity, x  [-]";
-constexpr const char* kEnthalpyTitle = "Enthalpy, h  [kJ/kg]";
+const QColor kZoneColours[] = {QColor(150, 60, 170), QColor(0, 140, 140), QColor(190, 140, 0), QColor(200, 60, 90)};
+
+// The humidity axis in IP counts grains per pound, as printed IP charts do.
+Quantity HumidityAxis(UnitSystem units) {
+  return units == UnitSystem::IP ? Quantity::GrainsPerPound : Quantity::HumidityRatio;
+}
+
+QString Unit(Quantity quantity, UnitSystem units) {
+  return QStringLiteral("[") + QString::fromUtf8(UnitName(quantity, units).data()) + QStringLiteral("]");
+}
+QString TemperatureTitle(UnitSystem units) {
+  return QStringLiteral("Dry bulb temperature, tdb  ") + Unit(Quantity::Temperature, units);
+}
+QString HumidityTitle(UnitSystem units) {
+  if (units == UnitSystem::SI) return QStringLiteral("Absolute humidity, x  [-]");
+  return QStringLiteral("Humidity ratio, x  ") + Unit(Quantity::GrainsPerPound, units);
+}
+QString EnthalpyTitle(UnitSystem units) { return QStringLiteral("Enthalpy, h  ") + Unit(Quantity::Enthalpy, units); }
 
 QFont Font(int pixels, bool bold = false) {
   QFont font(QStringLiteral("DejaVu Sans"));
@@ -60,25 +76,46 @@ std::string_view DecimalsFor(double step) {
 
 class Painter {
  public:
-  Painter(QPainter& painter, const ChartFrame& frame, const ChartGeometry& geometry, const Numbers& numbers)
-      : p_(painter), frame_(frame), g_(geometry), numbers_(numbers) {}
+  Painter(QPainter& painter, const ChartFrame& frame, const ChartGeometry& geometry, const Numbers& numbers,
+          RenderedChart& rendered, bool legendBelow)
+      : p_(painter), frame_(frame), g_(geometry), numbers_(numbers), rendered_(rendered), legendBelow_(legendBelow) {}
 
+  // Whether the legend finds a place in the plot where it hides nothing.
+  bool legendFitsInPlot() {
+    placeLegend();
+    return covered(rendered_.legend) == 0;
+  }
+  // The room a legend under the plot takes: its entries in rows across the page.
+  double legendBand() const { return belowLayout().box.height() + kBandGap; }
+
+  // The axes' numbers are placed first, then the legend where it covers least, then the
+  // curves' labels, each dropped where it would lie on one already placed.
   void draw() {
     p_.fillRect(QRectF(QPointF(0, 0), kChartPageSize), Qt::white);
     grid();
     p_.save();
     p_.setClipRect(frame_.plot());
+    zones();
     curves();
     states();
-    DrawProject(p_, frame_, g_);
     p_.restore();
-    labels();
     axes();
+    placeLegend();
+    p_.save();
+    p_.setClipRect(frame_.plot());
+    DrawProject(p_, frame_, g_, rendered_.labels, rendered_.legend);
+    p_.restore();
+    zoneLabels();
+    labels();
     title();
     legend();
   }
 
  private:
+  UnitSystem units() const { return g_.units; }
+  double shown(Quantity q, double si) const { return ToUnits(q, g_.units, si); }
+  double si(Quantity q, double value) const { return FromUnits(q, g_.units, value); }
+
   bool mollier() const { return frame_.style() == ChartStyle::Mollier; }
   double top() const { return std::min(g_.view.tMax, g_.boiling); }
 
@@ -92,32 +129,92 @@ class Painter {
     p_.setPen(QPen(colour, width, style, Qt::RoundCap, Qt::RoundJoin));
     p_.drawPolyline(polygon(line));
   }
-  void text(QPointF at, const QString& text, const QColor& colour, int pixels, Qt::Alignment align) {
-    p_.setFont(Font(pixels));
-    p_.setPen(colour);
-    const QSizeF size = QFontMetricsF(p_.font()).size(0, text);
+  static QRectF Box(QPointF at, QSizeF size, Qt::Alignment align) {
     QPointF corner = at;
     if (align & Qt::AlignRight) corner.rx() -= size.width();
     if (align & Qt::AlignHCenter) corner.rx() -= size.width() / 2;
     if (align & Qt::AlignBottom) corner.ry() -= size.height();
     if (align & Qt::AlignVCenter) corner.ry() -= size.height() / 2;
-    p_.drawText(QRectF(corner, size), Qt::AlignLeft | Qt::AlignTop, text);
+    return {corner, size};
+  }
+  // A label, unless it would lie on one already written or on the legend.
+  bool text(QPointF at, const QString& text, const QColor& colour, int pixels, Qt::Alignment align) {
+    p_.setFont(Font(pixels));
+    const QRectF box = Box(at, QFontMetricsF(p_.font()).size(0, text), align);
+    if (box.intersects(rendered_.legend)) return false;
+    for (const QRectF& placed : rendered_.labels) {
+      if (box.intersects(placed)) return false;
+    }
+    rendered_.labels.push_back(box);
+    p_.setPen(colour);
+    p_.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
+    return true;
+  }
+  // A title or a legend's line: always written, never in the way of a label.
+  void caption(QPointF at, const QString& text, const QColor& colour, int pixels, Qt::Alignment align) {
+    p_.setFont(Font(pixels));
+    p_.setPen(colour);
+    p_.drawText(Box(at, QFontMetricsF(p_.font()).size(0, text), align), Qt::AlignLeft | Qt::AlignTop, text);
   }
   bool inside(QPointF at) const { return frame_.plot().contains(at); }
+
+  // Round values of a quantity shown across [low, high] (SI), at most `most` steps apart:
+  // each as the value shown and its SI value.
+  struct Tick {
+    double shown, si;
+  };
+  std::vector<Tick> ticks(Quantity q, double low, double high, int most) const {
+    const double from = shown(q, low), to = shown(q, high);
+    const double step = NiceStep(to - from, most);
+    std::vector<Tick> out;
+    for (double k = std::ceil(from / step); k * step <= to + step / 1000 && out.size() < 200; ++k) {
+      out.push_back({k * step, si(q, k * step)});
+    }
+    return out;
+  }
+  double tickStep(Quantity q, double low, double high, int most) const {
+    return NiceStep(shown(q, high) - shown(q, low), most);
+  }
 
   void grid() {
     const QRectF plot = frame_.plot();
     p_.setPen(QPen(kGrid, 1));
     if (mollier()) return;  // the h-x diagram's grid is its own lines
-    const double tStep = NiceStep(top() - g_.view.tMin, 16);
-    for (double k = std::ceil(g_.view.tMin / tStep); k * tStep <= top(); ++k) {
-      const double x = frame_.toPage({k * tStep, g_.view.xMin}).x();
+    for (const Tick& t : ticks(Quantity::Temperature, g_.view.tMin, top(), 16)) {
+      const double x = frame_.toPage({t.si, g_.view.xMin}).x();
       p_.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     }
-    const double xStep = NiceStep(g_.view.xMax - g_.view.xMin, 16);
-    for (double k = std::ceil(g_.view.xMin / xStep); k * xStep <= g_.view.xMax; ++k) {
-      const double y = frame_.toPage({g_.view.tMin, k * xStep}).y();
+    for (const Tick& t : ticks(HumidityAxis(units()), g_.view.xMin, g_.view.xMax, 16)) {
+      const double y = frame_.toPage({g_.view.tMin, t.si}).y();
       p_.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+    }
+  }
+
+  void zones() {
+    for (std::size_t i = 0; i < g_.zones.size(); ++i) {
+      QColor fill = kZoneColours[i % std::size(kZoneColours)];
+      const QColor edge = fill;
+      fill.setAlpha(45);
+      p_.setPen(QPen(edge, 1.5));
+      p_.setBrush(fill);
+      for (const ZoneOutline& region : g_.zones[i].regions) p_.drawPolygon(polygon(region));
+      p_.setBrush(Qt::NoBrush);
+    }
+  }
+
+  // A zone's name inside its largest region, at its upper left.
+  void zoneLabels() {
+    for (std::size_t i = 0; i < g_.zones.size(); ++i) {
+      const ChartZone& zone = g_.zones[i];
+      QRectF largest;
+      for (const ZoneOutline& region : zone.regions) {
+        const QRectF bounds = polygon(region).boundingRect();
+        if (bounds.width() * bounds.height() > largest.width() * largest.height()) largest = bounds;
+      }
+      if (largest.isEmpty()) continue;
+      const QPointF at = largest.center();
+      text(at, QString::fromStdString(zone.name), kZoneColours[i % std::size(kZoneColours)].darker(130), 12,
+           Qt::AlignHCenter | Qt::AlignVCenter);
     }
   }
 
@@ -162,18 +259,40 @@ class Painter {
   // saturation in the diagram.
   void enthalpyLabels(const EnthalpyLine& line) {
     const QPointF saturated = frame_.toPage(line.atSaturation);
+    const QString h = Text(numbers_, shown(Quantity::Enthalpy, line.h), "##0");
     if (inside(saturated)) {
-      text(saturated + QPointF(-5, -3), Text(numbers_, line.wetBulb, "##0.0"), kEnthalpy, 11,
-           Qt::AlignRight | Qt::AlignBottom);
+      text(saturated + QPointF(-5, -3), Text(numbers_, shown(Quantity::Temperature, line.wetBulb), "##0.0"), kEnthalpy,
+           11, Qt::AlignRight | Qt::AlignBottom);
     }
     if (mollier()) {
-      if (auto at = firstInside(line.points)) {
-        text(*at + QPointF(6, 0), Text(numbers_, line.h, "##0"), kEnthalpy, 11, Qt::AlignLeft | Qt::AlignVCenter);
-      }
+      if (auto at = firstInside(line.points))
+        text(*at + QPointF(6, 0), h, kEnthalpy, 11, Qt::AlignLeft | Qt::AlignVCenter);
     } else if (auto at = lastInside(line.points)) {
       const bool atRightEdge = at->x() > frame_.plot().right() - 30;
-      text(*at + QPointF(atRightEdge ? -4 : 3, -3), Text(numbers_, line.h, "##0"), kEnthalpy, 11,
+      text(*at + QPointF(atRightEdge ? -4 : 3, -3), h, kEnthalpy, 11,
            (atRightEdge ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignBottom);
+    }
+  }
+
+  // The chart's enthalpy scale on its left edge: each line carried on straight, dotted, from
+  // saturation to where it would meet the edge, and its value there.
+  void enthalpyScale() {
+    const QRectF plot = frame_.plot();
+    for (const EnthalpyLine& line : g_.enthalpy) {
+      const double x = AbsHumidityFromEnthalpy(line.h, g_.view.tMin);
+      if (!(x >= g_.view.xMin && x <= g_.view.xMax)) continue;
+      const QPointF edge = frame_.toPage({g_.view.tMin, x});
+      if (!text(QPointF(plot.left() - 6, edge.y()), Text(numbers_, shown(Quantity::Enthalpy, line.h), "##0"), kEnthalpy,
+                12, Qt::AlignRight | Qt::AlignVCenter)) {
+        continue;
+      }
+      p_.setPen(QPen(kEnthalpy, 1));
+      p_.drawLine(QPointF(plot.left() - 4, edge.y()), edge);
+      p_.save();
+      p_.setClipRect(plot);
+      p_.setPen(QPen(QColor(kEnthalpy.red(), kEnthalpy.green(), kEnthalpy.blue(), 90), 0.8, Qt::DotLine));
+      p_.drawLine(frame_.toPage(line.atSaturation), edge);
+      p_.restore();
     }
   }
 
@@ -187,14 +306,15 @@ class Painter {
     for (const EnthalpyLine& line : g_.enthalpy) enthalpyLabels(line);
     for (const ChartLine& line : g_.density) {
       if (auto at = lastInside(line.points)) {
-        text(*at + QPointF(4, 0), Text(numbers_, line.value, DecimalsFor(g_.densityStep)), kDensity, 11,
-             Qt::AlignLeft | Qt::AlignVCenter);
+        text(*at + QPointF(4, 0), Text(numbers_, shown(Quantity::Density, line.value), DecimalsFor(g_.densityStep)),
+             kDensity, 11, Qt::AlignLeft | Qt::AlignVCenter);
       }
     }
     if (mollier()) {
       for (const ChartLine& line : g_.isotherms) {
         if (auto at = firstInside(line.points)) {
-          text(*at + QPointF(4, -2), Text(numbers_, line.value, "##0"), kIsotherm, 11, Qt::AlignLeft | Qt::AlignBottom);
+          text(*at + QPointF(4, -2), Text(numbers_, shown(Quantity::Temperature, line.value), "##0"), kIsotherm, 11,
+               Qt::AlignLeft | Qt::AlignBottom);
         }
       }
     }
@@ -205,83 +325,89 @@ class Painter {
     p_.setPen(QPen(kInk, 1.2));
     p_.drawRect(plot);
     if (!mollier()) {
-      const double tStep = NiceStep(top() - g_.view.tMin, 16);
-      for (double k = std::ceil(g_.view.tMin / tStep); k * tStep <= top(); ++k) {
-        const QPointF at(frame_.toPage({k * tStep, g_.view.xMin}).x(), plot.bottom() + 6);
-        text(at, Text(numbers_, k * tStep, DecimalsFor(tStep)), kInk, 13, Qt::AlignHCenter | Qt::AlignTop);
+      const double tStep = tickStep(Quantity::Temperature, g_.view.tMin, top(), 16);
+      for (const Tick& t : ticks(Quantity::Temperature, g_.view.tMin, top(), 16)) {
+        const QPointF at(frame_.toPage({t.si, g_.view.xMin}).x(), plot.bottom() + 6);
+        text(at, Text(numbers_, t.shown, DecimalsFor(tStep)), kInk, 13, Qt::AlignHCenter | Qt::AlignTop);
       }
-      horizontalTitle(kTemperatureTitle);
+      horizontalTitle(TemperatureTitle(units()));
       humidityTicks(false);
-      verticalTitle(kHumidityTitle, plot.right() + 78, 90);
-      verticalTitle(kEnthalpyTitle, plot.left() - 30, -90);
+      verticalTitle(HumidityTitle(units()), plot.right() + 78, 90);
+      enthalpyScale();
+      verticalTitle(EnthalpyTitle(units()), plot.left() - 62, -90);
       return;
     }
     humidityTicks(true);
-    horizontalTitle(kHumidityTitle);
+    horizontalTitle(HumidityTitle(units()));
     // Enthalpy read where x = 0, on the left edge, where the ordinate equals h.
-    const double hStep = NiceStep(frame_.verticalMax() - frame_.verticalMin(), 16);
-    for (double k = std::ceil(frame_.verticalMin() / hStep); k * hStep <= frame_.verticalMax(); ++k) {
-      const double y = plot.bottom() - (k * hStep - frame_.verticalMin()) /
-                                           (frame_.verticalMax() - frame_.verticalMin()) * plot.height();
-      text(QPointF(plot.left() - 6, y), Text(numbers_, k * hStep, DecimalsFor(hStep)), kInk, 13,
+    const double hStep = tickStep(Quantity::Enthalpy, frame_.verticalMin(), frame_.verticalMax(), 16);
+    for (const Tick& h : ticks(Quantity::Enthalpy, frame_.verticalMin(), frame_.verticalMax(), 16)) {
+      const double y =
+          plot.bottom() - (h.si - frame_.verticalMin()) / (frame_.verticalMax() - frame_.verticalMin()) * plot.height();
+      text(QPointF(plot.left() - 6, y), Text(numbers_, h.shown, DecimalsFor(hStep)), kInk, 13,
            Qt::AlignRight | Qt::AlignVCenter);
     }
-    verticalTitle(kEnthalpyTitle, plot.left() - 62, -90);
+    verticalTitle(EnthalpyTitle(units()), plot.left() - 62, -90);
   }
 
   void humidityTicks(bool across) {
     const QRectF plot = frame_.plot();
-    const double step = NiceStep(g_.view.xMax - g_.view.xMin, across ? 12 : 16);
-    for (double k = std::ceil(g_.view.xMin / step); k * step <= g_.view.xMax + step / 1000; ++k) {
-      const QString label = Text(numbers_, k * step, DecimalsFor(step));
+    const Quantity q = HumidityAxis(units());
+    const double step = tickStep(q, g_.view.xMin, g_.view.xMax, across ? 12 : 16);
+    for (const Tick& x : ticks(q, g_.view.xMin, g_.view.xMax, across ? 12 : 16)) {
+      const QString label = Text(numbers_, x.shown, DecimalsFor(step));
       if (across) {
-        const double span = (k * step - g_.view.xMin) / (g_.view.xMax - g_.view.xMin);
+        const double span = (x.si - g_.view.xMin) / (g_.view.xMax - g_.view.xMin);
         text(QPointF(plot.left() + span * plot.width(), plot.bottom() + 6), label, kInk, 13,
              Qt::AlignHCenter | Qt::AlignTop);
       } else {
-        text(QPointF(plot.right() + 6, frame_.toPage({g_.view.tMin, k * step}).y()), label, kInk, 13,
+        text(QPointF(plot.right() + 6, frame_.toPage({g_.view.tMin, x.si}).y()), label, kInk, 13,
              Qt::AlignLeft | Qt::AlignVCenter);
       }
     }
   }
 
-  void horizontalTitle(const char* title) {
+  void horizontalTitle(const QString& title) {
     const QRectF plot = frame_.plot();
-    text(QPointF(plot.center().x(), plot.bottom() + 30), QString::fromUtf8(title), kInk, 15,
-         Qt::AlignHCenter | Qt::AlignTop);
+    caption(QPointF(plot.center().x(), plot.bottom() + 30), title, kInk, 15, Qt::AlignHCenter | Qt::AlignTop);
   }
-  void verticalTitle(const char* title, double x, double degrees) {
+  void verticalTitle(const QString& title, double x, double degrees) {
     p_.save();
     p_.translate(x, frame_.plot().center().y());
     p_.rotate(degrees);
-    text(QPointF(0, 0), QString::fromUtf8(title), kInk, 15, Qt::AlignHCenter | Qt::AlignVCenter);
+    caption(QPointF(0, 0), title, kInk, 15, Qt::AlignHCenter | Qt::AlignVCenter);
     p_.restore();
   }
 
   void title() {
     const QString name = mollier() ? QStringLiteral("Mollier h-x diagram") : QStringLiteral("Psychrometric chart");
-    const QString pressure = QStringLiteral("p = ") + Text(numbers_, g_.p, kResultFields[0].pattern) + " bar";
+    const QString pressure = QStringLiteral("p = ") +
+                             Text(numbers_, shown(Quantity::Pressure, g_.p), kResultFields[0].pattern) +
+                             QStringLiteral(" ") + QString::fromUtf8(UnitName(Quantity::Pressure, units()).data());
     p_.setFont(Font(20, true));
     p_.setPen(kInk);
     p_.drawText(QRectF(0, 14, kChartPageSize.width(), 40), Qt::AlignHCenter | Qt::AlignVCenter,
                 name + QStringLiteral("    ") + pressure);
   }
 
-  void legend() {
-    struct Entry {
-      QColor colour;
-      double width;
-      Qt::PenStyle style;
-      QString text;
-    };
+  struct Entry {
+    QColor colour;
+    double width;
+    Qt::PenStyle style;
+    QString text;
+  };
+  std::vector<Entry> legendEntries() const {
+    const QString every = Text(numbers_, g_.densityStep, DecimalsFor(g_.densityStep));
     std::vector<Entry> entries = {
         {kSaturation, 2.5, Qt::SolidLine, QStringLiteral("Saturation, RH 100 %")},
         {kHumidity, 1.2, Qt::SolidLine, QStringLiteral("Relative humidity, RH  [%]")},
-        {kEnthalpy, 1, Qt::SolidLine, QStringLiteral("Enthalpy, h  [kJ/kg]; wet bulb twb  [oC] at saturation")},
+        {kEnthalpy, 1, Qt::SolidLine,
+         EnthalpyTitle(units()) + QStringLiteral("; wet bulb twb  ") + Unit(Quantity::Temperature, units()) +
+             QStringLiteral(" at saturation")},
         {kDensity, 1.2, Qt::DashLine,
-         QStringLiteral("Density, ro  [kg/m3], every ") + Text(numbers_, g_.densityStep, DecimalsFor(g_.densityStep))},
+         QStringLiteral("Density, ro  ") + Unit(Quantity::Density, units()) + QStringLiteral(", every ") + every},
     };
-    if (mollier()) entries.push_back({kIsotherm, 1, Qt::SolidLine, QString::fromUtf8(kTemperatureTitle)});
+    if (mollier()) entries.push_back({kIsotherm, 1, Qt::SolidLine, TemperatureTitle(units())});
     if (!g_.arrows.empty()) {
       entries.push_back(
           {kProjectColour, 2.2, Qt::SolidLine, QStringLiteral("Processes; - - on to a coil's apparatus dew point")});
@@ -291,31 +417,127 @@ class Painter {
                          g_.states.size() == 1 ? QStringLiteral("State")
                                                : QStringLiteral("Process line, %1 states").arg(g_.states.size())});
     }
-    const QFont font = Font(12);
-    const QFontMetricsF metrics(font);
+    return entries;
+  }
+  static double LegendRow() { return QFontMetricsF(Font(12)).height() + 4; }
+
+  // How much of the drawing a box would hide: the segments of every curve it crosses (the
+  // saturation curve and the states counting most) and the labels it covers.
+  double covered(const QRectF& box) const {
+    double score = 0;
+    const auto line = [&](const auto& points, double weight) {
+      for (std::size_t i = 1; i < points.size(); ++i) {
+        const QPointF a = frame_.toPage(points[i - 1]), b = frame_.toPage(points[i]);
+        if (QRectF(a, b).normalized().adjusted(-1, -1, 1, 1).intersects(box)) score += weight;
+      }
+    };
+    line(g_.saturation, 5);
+    for (const ChartLine& l : g_.relativeHumidity) line(l.points, 1);
+    for (const EnthalpyLine& l : g_.enthalpy) line(l.points, 1);
+    for (const ChartLine& l : g_.density) line(l.points, 1);
+    if (mollier()) {
+      for (const ChartLine& l : g_.isotherms) line(l.points, 1);
+    }
+    for (const ZoneOutline& region : ZoneOutlines()) line(region, 2);
+    for (const ChartPoint& state : g_.states) score += box.contains(frame_.toPage(state)) ? 20 : 0;
+    for (const NamedPoint& point : g_.named)
+      score += box.adjusted(-40, -20, 40, 20).contains(frame_.toPage(point.at)) ? 20 : 0;
+    for (const ChartArrow& arrow : g_.arrows) line(std::vector<ChartPoint>{arrow.from, arrow.to}, 20);
+    for (const EnthalpyLine& l : g_.enthalpy) score += box.contains(frame_.toPage(l.atSaturation)) ? 3 : 0;
+    return score;
+  }
+  std::vector<ZoneOutline> ZoneOutlines() const {
+    std::vector<ZoneOutline> all;
+    for (const ChartZone& zone : g_.zones) all.insert(all.end(), zone.regions.begin(), zone.regions.end());
+    return all;
+  }
+
+  static constexpr double kBandGap = 8;
+  static constexpr double kUnderTitle = 54;  // from the plot's bottom to below the axis's title
+
+  // The legend under the axis's title: as many columns as fit across the plot.
+  struct Layout {
+    QRectF box;
+    std::vector<QPointF> lines;  // each entry's line start, at its middle height
+  };
+  Layout belowLayout() const {
+    const std::vector<Entry> entries = legendEntries();
+    const QFontMetricsF metrics(Font(12));
     double widest = 0;
     for (const Entry& entry : entries) widest = std::max(widest, metrics.horizontalAdvance(entry.text));
-    const double row = metrics.height() + 4;
-    const QSizeF size(widest + 56, row * static_cast<double>(entries.size()) + 12);
-    const QRectF plot = frame_.plot();
-    // The corner no curve crosses: above saturation in the chart, below it in the diagram.
-    const QPointF corner = mollier() ? plot.bottomRight() - QPointF(size.width() + 12, size.height() + 12)
-                                     : plot.topLeft() + QPointF(12, 12);
-    const QRectF box(corner, size);
+    const double column = widest + 64, width = frame_.plot().width();
+    const std::size_t columns = std::clamp<std::size_t>(static_cast<std::size_t>(width / column), 1, entries.size());
+    const std::size_t rows = (entries.size() + columns - 1) / columns;
+    const double row = LegendRow();
+    Layout layout;
+    const double boxWidth = column * static_cast<double>(columns);
+    layout.box = QRectF(frame_.plot().center().x() - boxWidth / 2, frame_.plot().bottom() + kUnderTitle, boxWidth,
+                        row * static_cast<double>(rows) + 12);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      layout.lines.emplace_back(layout.box.left() + column * static_cast<double>(i % columns),
+                                layout.box.top() + 6 + row * (static_cast<double>(i / columns) + 0.5));
+    }
+    return layout;
+  }
+  Layout insideLayout(QPointF corner, QSizeF size) const {
+    Layout layout{QRectF(corner, size), {}};
+    const std::size_t n = legendEntries().size();
+    for (std::size_t i = 0; i < n; ++i) {
+      layout.lines.emplace_back(corner.x(), corner.y() + 6 + LegendRow() * (static_cast<double>(i) + 0.5));
+    }
+    return layout;
+  }
+
+  // The legend goes where it hides least, inside the plot: a corner or the middle of an edge,
+  // the style's usual corner first among equals; or under the plot when told so.
+  void placeLegend() {
+    if (legendBelow_) {
+      rendered_.legend = belowLayout().box;
+      return;
+    }
+    const std::vector<Entry> entries = legendEntries();
+    const QFontMetricsF metrics(Font(12));
+    double widest = 0;
+    for (const Entry& entry : entries) widest = std::max(widest, metrics.horizontalAdvance(entry.text));
+    const QSizeF size(widest + 56, LegendRow() * static_cast<double>(entries.size()) + 12);
+    const QRectF inner = frame_.plot().adjusted(12, 12, -12, -12);
+    const double right = inner.right() - size.width(), bottom = inner.bottom() - size.height();
+    const double middle = inner.center().x() - size.width() / 2;
+    const QPointF usual = mollier() ? QPointF(right, bottom) : inner.topLeft();
+    const QPointF corners[] = {usual,           inner.topLeft(),        {right, inner.top()},
+                               {right, bottom}, {inner.left(), bottom}, {middle, inner.top()},
+                               {middle, bottom}};
+    QRectF best(usual, size);
+    double least = covered(best);
+    for (const QPointF& corner : corners) {
+      const QRectF box(corner, size);
+      const double score = covered(box);
+      if (score < least) {
+        least = score;
+        best = box;
+      }
+    }
+    rendered_.legend = best;
+  }
+
+  void legend() {
+    const std::vector<Entry> entries = legendEntries();
+    const Layout layout =
+        legendBelow_ ? belowLayout() : insideLayout(rendered_.legend.topLeft(), rendered_.legend.size());
     p_.setPen(QPen(kInk, 0.8));
     p_.setBrush(QColor(255, 255, 255, 235));
-    p_.drawRect(box);
+    p_.drawRect(layout.box);
     p_.setBrush(Qt::NoBrush);
     for (std::size_t i = 0; i < entries.size(); ++i) {
-      const double y = box.top() + 6 + row * (static_cast<double>(i) + 0.5);
+      const QPointF at = layout.lines[i];
       p_.setPen(QPen(entries[i].colour, entries[i].width, entries[i].style));
-      p_.drawLine(QPointF(box.left() + 8, y), QPointF(box.left() + 40, y));
+      p_.drawLine(at + QPointF(8, 0), at + QPointF(40, 0));
       if (entries[i].colour == kState) {
         p_.setBrush(kState);
-        p_.drawEllipse(QPointF(box.left() + 24, y), 4.5, 4.5);
+        p_.drawEllipse(at + QPointF(24, 0), 4.5, 4.5);
         p_.setBrush(Qt::NoBrush);
       }
-      text(QPointF(box.left() + 48, y), entries[i].text, kInk, 12, Qt::AlignLeft | Qt::AlignVCenter);
+      caption(at + QPointF(48, 0), entries[i].text, kInk, 12, Qt::AlignLeft | Qt::AlignVCenter);
     }
   }
 
@@ -323,6 +545,8 @@ class Painter {
   const ChartFrame& frame_;
   const ChartGeometry& g_;
   const Numbers& numbers_;
+  RenderedChart& rendered_;
+  bool legendBelow_;
 };
 
 }  // namespace
@@ -334,12 +558,23 @@ RenderedChart RenderChart(QPainter& painter, const QRectF& target, const ChartGe
   QTransform pageToDevice;
   pageToDevice.translate(offset.x(), offset.y());
   pageToDevice.scale(scale, scale);
-  RenderedChart rendered{ChartFrame(geometry, style), pageToDevice};
+  RenderedChart rendered{ChartFrame(geometry, style), pageToDevice, {}, {}};
+  // A legend that would hide a curve anywhere in the plot goes under it, the plot made shorter.
+  bool below = false;
+  {
+    RenderedChart trial = rendered;
+    Painter inside(painter, trial.frame, geometry, numbers, trial, false);
+    if (!inside.legendFitsInPlot()) {
+      below = true;
+      const double band = Painter(painter, trial.frame, geometry, numbers, trial, true).legendBand();
+      rendered.frame = ChartFrame(geometry, style, band);
+    }
+  }
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.setTransform(pageToDevice, true);
-  Painter(painter, rendered.frame, geometry, numbers).draw();
+  Painter(painter, rendered.frame, geometry, numbers, rendered, below).draw();
   painter.restore();
   return rendered;
 }

@@ -30,7 +30,8 @@ void Arrow(QPainter& painter, QPointF from, QPointF to) {
 
 }  // namespace
 
-void DrawProject(QPainter& painter, const ChartFrame& frame, const ChartGeometry& geometry) {
+void DrawProject(QPainter& painter, const ChartFrame& frame, const ChartGeometry& geometry, std::vector<QRectF>& placed,
+                 const QRectF& legend) {
   painter.save();
   for (const ChartArrow& arrow : geometry.arrows) {
     const QPointF from = frame.toPage(arrow.from), to = frame.toPage(arrow.to);
@@ -54,9 +55,8 @@ void DrawProject(QPainter& painter, const ChartFrame& frame, const ChartGeometry
     painter.drawEllipse(at, kDotRadius, kDotRadius);
     painter.setBrush(Qt::NoBrush);
   }
-  // Each name beside its dot on a white ground, in the first corner where it covers no name
-  // already placed.
-  std::vector<QRectF> placed;
+  // Each name beside its dot on a white ground, in the first corner where it covers no label
+  // already placed and not the legend.
   for (const NamedPoint& point : geometry.named) {
     const QPointF at = frame.toPage(point.at);
     const QString name = QString::fromStdString(point.name);
@@ -66,7 +66,8 @@ void DrawProject(QPainter& painter, const ChartFrame& frame, const ChartGeometry
     QRectF box(corners[0], size);
     for (const QPointF& corner : corners) {
       const QRectF candidate(corner, size);
-      if (std::none_of(placed.begin(), placed.end(), [&](const QRectF& r) { return r.intersects(candidate); })) {
+      if (!candidate.intersects(legend) &&
+          std::none_of(placed.begin(), placed.end(), [&](const QRectF& r) { return r.intersects(candidate); })) {
         box = candidate;
         break;
       }

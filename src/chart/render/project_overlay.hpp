@@ -3,6 +3,8 @@
 // apparatus dew point, each state a dot with its name.
 
 #include <QPainter>
+#include <QRectF>
+#include <vector>
 
 #include "chart/geometry/chart_geometry.hpp"
 #include "chart/render/chart_frame.hpp"
@@ -11,6 +13,9 @@ namespace vaporel {
 
 inline const QColor kProjectColour(150, 0, 120);
 
-void DrawProject(QPainter& painter, const ChartFrame& frame, const ChartGeometry& geometry);
+// The names are placed beside their dots clear of the labels in `placed` and of the legend,
+// where a corner allows, and added to `placed`.
+void DrawProject(QPainter& painter, const ChartFrame& frame, const ChartGeometry& geometry, std::vector<QRectF>& placed,
+                 const QRectF& legend);
 
 }  // namespace vaporel

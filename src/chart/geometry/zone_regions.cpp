@@ -1,0 +1,76 @@
+#include "chart/geometry/zone_regions.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calculation/shared_relations.hpp"
+#include "properties/humid_air.hpp"
+
+namespace vaporel {
+namespace {
+
+constexpr int kSamples = 160;  // across the zone's span of dry bulb
+
+// The absolute humidity at which the bounded property takes `value` at dry bulb t.
+double HumidityWhere(Property property, double value, double t, double p) {
+  switch (property) {
+    case Property::X: return value;
+    case Property::Tdp: return AbsHumidity(value, 100, p);
+    case Property::RH: return AbsHumidity(t, value, p);
+    case Property::H: return AbsHumidityFromEnthalpy(value, t);
+    case Property::Twb:  // the wet bulb is where saturated air has the state's enthalpy
+      return AbsHumidityFromEnthalpy(Enthalpy(value, AbsHumidity(value, 100, p)), t);
+    case Property::Tdb: break;
+  }
+  return NAN;
+}
+
+// The humidity range inside every bound at dry bulb t: [low, high], empty when low > high.
+std::pair<double, double> RangeAt(const Zone& zone, double t, double p, const ChartView& view) {
+  double low = std::max(view.xMin, 0.0);
+  double high = std::min(view.xMax, AbsHumidity(t, 100, p));
+  for (const ZoneBound& bound : zone.bounds) {
+    if (bound.property == Property::Tdb) continue;
+    if (bound.min) low = std::max(low, HumidityWhere(bound.property, *bound.min, t, p));
+    if (bound.max) high = std::min(high, HumidityWhere(bound.property, *bound.max, t, p));
+  }
+  return {low, high};
+}
+
+}  // namespace
+
+ChartZone ZoneRegions(const Zone& zone, double p, const ChartView& view, double top) {
+  ChartZone chart{zone.name, {}};
+  double tLow = view.tMin, tHigh = top;
+  for (const ZoneBound& bound : zone.bounds) {
+    if (bound.property != Property::Tdb) continue;
+    if (bound.min) tLow = std::max(tLow, *bound.min);
+    if (bound.max) tHigh = std::min(tHigh, *bound.max);
+  }
+  if (!(tLow < tHigh)) return chart;
+  std::vector<ChartPoint> upper, lower;
+  const auto close = [&] {
+    if (upper.size() >= 2) {
+      ZoneOutline outline = upper;
+      outline.insert(outline.end(), lower.rbegin(), lower.rend());
+      chart.regions.push_back(std::move(outline));
+    }
+    upper.clear();
+    lower.clear();
+  };
+  for (int i = 0; i <= kSamples; ++i) {
+    const double t = tLow + (tHigh - tLow) * i / kSamples;
+    const auto [low, high] = RangeAt(zone, t, p, view);
+    // Every comparison with NaN is false: a range that is not finite ends the region.
+    if (low <= high) {
+      upper.push_back({t, high});
+      lower.push_back({t, low});
+    } else {
+      close();
+    }
+  }
+  close();
+  return chart;
+}
+
+}  // namespace vaporel

@@ -1,0 +1,51 @@
+#include "project/project_units.hpp"
+
+namespace vaporel {
+namespace {
+
+// One conversion, applied to every value of a project.
+template <class Convert>
+void EachValue(Project& project, Convert convert) {
+  const auto optional = [&](Quantity q, std::optional<double>& value) {
+    if (value) value = convert(q, *value);
+  };
+  project.pressure = convert(Quantity::Pressure, project.pressure);
+  optional(Quantity::Altitude, project.altitude);
+  for (StateInput& s : project.states) {
+    s.first.value = convert(QuantityOf(s.first.property), s.first.value);
+    s.second.value = convert(QuantityOf(s.second.property), s.second.value);
+  }
+  for (ProcessInput& p : project.processes) {
+    optional(Quantity::Temperature, p.tdb);
+    optional(Quantity::Power, p.power);
+    optional(Quantity::Temperature, p.adp);
+    optional(Quantity::HumidityRatio, p.x);
+    optional(Quantity::Temperature, p.steamTemperature);
+  }
+  if (project.airflow) {
+    optional(Quantity::VolumeFlow, project.airflow->volume);
+    optional(Quantity::MassFlow, project.airflow->mass);
+  }
+  for (Zone& zone : project.zones) {
+    for (ZoneBound& bound : zone.bounds) {
+      optional(QuantityOf(bound.property), bound.min);
+      optional(QuantityOf(bound.property), bound.max);
+    }
+  }
+}
+
+}  // namespace
+
+void ConvertToSi(Project& project) {
+  const UnitSystem units = project.units;
+  EachValue(project, [units](Quantity q, double value) { return FromUnits(q, units, value); });
+}
+
+Project InFileUnits(const Project& project) {
+  Project copy = project;
+  const UnitSystem units = project.units;
+  EachValue(copy, [units](Quantity q, double value) { return ToUnits(q, units, value); });
+  return copy;
+}
+
+}  // namespace vaporel
