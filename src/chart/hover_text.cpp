@@ -12,20 +12,21 @@ namespace {
 // Positions in kResultFields.
 constexpr std::size_t kTdb = 1, kTwb = 2, kX = 4, kH = 6, kRH = 8;
 
-std::string Shown(const Numbers& numbers, std::size_t field, double value) {
-  return numbers.format(value, kResultFields[field].pattern);
-}
-
 }  // namespace
 
-std::string HoverText(ChartPoint point, double p, const Numbers& numbers) {
+std::string HoverText(ChartPoint point, double p, const Numbers& numbers, UnitSystem units) {
   if (!std::isfinite(point.t) || !std::isfinite(point.x) || point.x < 0) return {};
-  std::string text = "tdb " + Shown(numbers, kTdb, point.t) + " oC   x " + Shown(numbers, kX, point.x);
+  // A result field's value in the units shown, with its unit (none for x, as the labels).
+  const auto shown = [&](std::size_t field, double value, bool unit = true) {
+    const std::string text =
+        numbers.format(ToUnits(kResultQuantities[field], units, value), kResultFields[field].pattern);
+    return unit ? text + " " + std::string(UnitName(kResultQuantities[field], units)) : text;
+  };
+  std::string text = "tdb " + shown(kTdb, point.t) + "   x " + shown(kX, point.x, units == UnitSystem::IP);
   const Resolution resolution = ResolveState(InputPair::DryBulbAbsHumidity, p, point.t, point.x);
   const auto* state = std::get_if<AirState>(&resolution);
   if (!state) return text + "   beyond saturation";
-  return text + "   RH " + Shown(numbers, kRH, state->RH) + " %   h " + Shown(numbers, kH, state->h) + " kJ/kg   twb " +
-         Shown(numbers, kTwb, state->twb) + " oC";
+  return text + "   RH " + shown(kRH, state->RH) + "   h " + shown(kH, state->h) + "   twb " + shown(kTwb, state->twb);
 }
 
 }  // namespace vaporel

@@ -6,11 +6,13 @@
 
 #include "chart/geometry/chart_view.hpp"
 #include "numbers/numbers.hpp"
+#include "units/units.hpp"
 
 namespace vaporel {
 
 // "tdb 20.00 oC   x 0.00725   RH 50.0 %   h 38.49 kJ/kg   twb 13.73 oC"; beyond saturation
 // only tdb and x, with "beyond saturation".
-std::string HoverText(ChartPoint point, double p, const Numbers& numbers);
+// In IP the same values in °F, lb/lb and Btu/lb.
+std::string HoverText(ChartPoint point, double p, const Numbers& numbers, UnitSystem units = UnitSystem::SI);
 
 }  // namespace vaporel

@@ -22,6 +22,13 @@ namespace {
 
 constexpr std::array<ChartStyle, 2> kStyles = {ChartStyle::Psychrometric, ChartStyle::Mollier};
 constexpr int kInitialWidth = 1000, kInitialHeight = 720;
+constexpr std::array<UnitSystem, 2> kUnits = {UnitSystem::SI, UnitSystem::IP};
+
+UnitSystem RememberedUnits() {
+  QSettings settings;
+  const QString name = settings.value(QStringLiteral("Chart/Units"), QStringLiteral("si")).toString();
+  return UnitSystemNamed(name.toStdString()).value_or(UnitSystem::SI);
+}
 
 void Critical(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kErrorTitle), text, QMessageBox::Ok, parent);
@@ -38,6 +45,10 @@ ChartWindow::ChartWindow(const MainWindowModel& model, const Numbers& numbers, R
 
   styleBox_ = new QComboBox(this);
   for (const char* name : kChartStyleNames) styleBox_->addItem(QString::fromUtf8(name));
+  unitsBox_ = new QComboBox(this);
+  unitsBox_->setObjectName(QStringLiteral("Units"));
+  unitsBox_->addItem(QStringLiteral("SI (oC, bar, kJ/kg)"));
+  unitsBox_->addItem(QStringLiteral("IP (oF, psia, Btu/lb)"));
   auto* save = new ReturnKeyButton(QString::fromUtf8(kChartSaveButton), this);
   auto* print = new ReturnKeyButton(QStringLiteral("Print"), this);
   save->setObjectName(QStringLiteral("SaveAs"));
@@ -48,6 +59,7 @@ ChartWindow::ChartWindow(const MainWindowModel& model, const Numbers& numbers, R
 
   auto* commands = new QHBoxLayout;
   commands->addWidget(styleBox_);
+  commands->addWidget(unitsBox_);
   commands->addStretch(1);
   commands->addWidget(save);
   commands->addWidget(print);
@@ -58,10 +70,14 @@ ChartWindow::ChartWindow(const MainWindowModel& model, const Numbers& numbers, R
 
   connect(styleBox_, &QComboBox::currentIndexChanged, this,
           [this](int index) { RunCommand([&] { setStyle(kStyles.at(static_cast<std::size_t>(index))); }); });
+  connect(unitsBox_, &QComboBox::currentIndexChanged, this,
+          [this](int index) { RunCommand([&] { setUnits(kUnits.at(static_cast<std::size_t>(index))); }); });
   connect(save, &QPushButton::clicked, this, Command([this] { saveAs(); }));
   connect(print, &QPushButton::clicked, this, Command([this] { this->print(); }));
   resize(kInitialWidth, kInitialHeight);
   subject_ = ChartSubjectOf(model_, numbers_);
+  geometry_.units = RememberedUnits();
+  unitsBox_->setCurrentIndex(geometry_.units == UnitSystem::IP ? 1 : 0);
   rebuild();
 }
 
@@ -79,8 +95,17 @@ void ChartWindow::follow() {
 void ChartWindow::rebuild() {
   std::vector<ChartPoint> points;
   if (subject_.state) points.push_back({subject_.state->tdb, subject_.state->x});
-  geometry_ = BuildChartGeometry(subject_.p, points);
+  geometry_ = BuildChartGeometry(subject_.p, points, geometry_.units);
   canvas_->update();
+}
+
+void ChartWindow::setUnits(UnitSystem units) {
+  const int index = units == UnitSystem::IP ? 1 : 0;
+  if (unitsBox_->currentIndex() != index) unitsBox_->setCurrentIndex(index);
+  QSettings().setValue(QStringLiteral("Chart/Units"), QString::fromUtf8(UnitSystemName(units).data()));
+  if (geometry_.units == units) return;
+  geometry_.units = units;
+  rebuild();
 }
 
 void ChartWindow::present() {
@@ -177,7 +202,7 @@ QString ChartCanvas::textAt(QPointF at) const {
   if (!rendered_) return {};
   const auto point = rendered_->frame.fromPage(rendered_->pageToDevice.inverted().map(at));
   if (!point) return {};
-  return QString::fromStdString(HoverText(*point, window_->geometry().p, numbers_));
+  return QString::fromStdString(HoverText(*point, window_->geometry().p, numbers_, window_->units()));
 }
 
 std::optional<QPointF> ChartCanvas::canvasPointOf(ChartPoint point) const {

@@ -36,8 +36,12 @@ class ChartWindow : public QWidget {
   ChartCanvas* canvas() const { return canvas_; }
   QLabel* statusLine() const { return status_; }
 
+  UnitSystem units() const { return geometry_.units; }
+
   // The commands, as the window's controls run them.
   void setStyle(ChartStyle style);
+  // SI or IP, remembered for the next session.
+  void setUnits(UnitSystem units);
   void saveAs();
   void print();
 
@@ -56,6 +60,7 @@ class ChartWindow : public QWidget {
   ChartGeometry geometry_;
   ChartCanvas* canvas_ = nullptr;
   QComboBox* styleBox_ = nullptr;
+  QComboBox* unitsBox_ = nullptr;
   QLabel* status_ = nullptr;
   bool placed_ = false;
 };

@@ -548,3 +548,25 @@ TEST(ChartWindowPrint, FailuresNameTheChart) {
     EXPECT_EQ(box.icon, QMessageBox::Critical);
   }
 }
+
+// State: a chart window. Action: IP chosen. Expected: the chart and its status line in °F,
+// and the next chart window opening in IP.
+TEST(ChartWindowUnits, IpIsShownAndRemembered) {
+  QSettings("Vaporel", "Vaporel").clear();
+  MainWindowModel model;
+  {
+    ChartWindow chart(model, Numbers('.'), {nullptr, nullptr});
+    EXPECT_EQ(chart.units(), UnitSystem::SI);
+    chart.resize(1000, 720);
+    chart.setUnits(UnitSystem::IP);
+    EXPECT_EQ(chart.geometry().units, UnitSystem::IP);
+    chart.canvas()->grab();  // drawn once, as on the screen
+    const auto at = chart.canvas()->canvasPointOf({25, 0.010});
+    ASSERT_TRUE(at);
+    EXPECT_TRUE(chart.canvas()->textAt(*at).startsWith("tdb 77.00 oF   x 0.01000 lb/lb   RH "))
+        << chart.canvas()->textAt(*at).toStdString();
+  }
+  ChartWindow next(model, Numbers('.'), {nullptr, nullptr});
+  EXPECT_EQ(next.units(), UnitSystem::IP);
+  QSettings("Vaporel", "Vaporel").clear();
+}

@@ -48,10 +48,21 @@ int Usage(const std::string& problem) {
   return kUsageStatus;
 }
 
-// What is wrong with the mode asked for and its arguments, if anything.
-std::optional<std::string> ModeProblem(const CalcOptions& options) {
+// What is wrong with an option that belongs to one mode only, if anything.
+std::optional<std::string> MisplacedOption(const CalcOptions& options) {
   if (options.json && !options.project) return "--json is for --project";
   if (options.zone && !options.csv) return "--zone is for --csv (a project has its own zones)";
+  if (options.csv && options.report) return "--report writes one state and cannot be combined with --csv";
+  if (options.report && options.units == "ip") return "--report writes the window's report, in SI: not with --units ip";
+  if (options.altitude && (options.csv || options.project)) {
+    return "--altitude is for one state (a project has its own altitude)";
+  }
+  return std::nullopt;
+}
+
+// What is wrong with the mode asked for and its arguments, if anything.
+std::optional<std::string> ModeProblem(const CalcOptions& options) {
+  if (auto misplaced = MisplacedOption(options)) return misplaced;
   if (options.project) {
     if (options.project->empty()) return "--project needs the project file";
     if (options.csv || options.report || options.precise || !options.positional.empty()) {
@@ -61,8 +72,6 @@ std::optional<std::string> ModeProblem(const CalcOptions& options) {
   }
   if (options.csv && !options.positional.empty())
     return "--csv reads its rows from stdin and takes no PAIR P FIRST SECOND";
-  if (options.csv && options.report) return "--report writes one state and cannot be combined with --csv";
-  if (options.report && options.units == "ip") return "--report writes the window's report, in SI: not with --units ip";
   if (options.csv) return std::nullopt;
   if (options.altitude && options.positional.size() != 3) return "expected PAIR FIRST SECOND with --altitude";
   if (!options.altitude && options.positional.size() != 4) return "expected PAIR P FIRST SECOND";
@@ -75,6 +84,21 @@ std::optional<std::string> ModeProblem(const CalcOptions& options) {
     return "PAIR must be 1 to 5, or two of tdb, twb, tdp, x, h and RH joined by + (e.g. tdp+RH)";
   }
   return std::nullopt;
+}
+
+// --altitude Z (in feet with --units ip): the standard atmosphere's pressure as P would be
+// typed, in the units of FIRST and SECOND; or, with no pressure, the problem.
+struct AltitudePressure {
+  std::string p;
+  std::string problem;
+};
+AltitudePressure PressureAtAltitude(const std::string& altitude, UnitSystem units, const Numbers& numbers) {
+  const auto z = numbers.parse(altitude);
+  const double p = z ? StandardAtmospherePressure(FromUnits(Quantity::Altitude, units, *z)) : 0;
+  if (p > 0) return {ShortestText(ToUnits(Quantity::Pressure, units, p), numbers), {}};
+  return {{},
+          units == UnitSystem::IP ? "--altitude must be a number of feet below 145439"
+                                  : "--altitude must be a number of metres below 44330"};
 }
 
 std::variant<Request, std::string> Check(const CalcOptions& options) {
@@ -111,18 +135,9 @@ std::variant<Request, std::string> Check(const CalcOptions& options) {
   }
   request.state = options.positional;
   if (options.altitude) {
-    if (options.csv || options.project)
-      return std::string("--altitude is for one state (a project has its own altitude)");
-    const UnitSystem units = request.units.value_or(UnitSystem::SI);
-    const auto altitude = request.numbers.parse(*options.altitude);
-    const double p = altitude ? StandardAtmospherePressure(FromUnits(Quantity::Altitude, units, *altitude)) : 0;
-    if (!(p > 0)) {
-      return std::string(units == UnitSystem::IP ? "--altitude must be a number of feet below 145439"
-                                                 : "--altitude must be a number of metres below 44330");
-    }
-    // P in the units of FIRST and SECOND.
-    request.state.insert(request.state.begin() + 1,
-                         ShortestText(ToUnits(Quantity::Pressure, units, p), request.numbers));
+    const AltitudePressure at = PressureAtAltitude(*options.altitude, Units(request), request.numbers);
+    if (at.p.empty()) return at.problem;
+    request.state.insert(request.state.begin() + 1, at.p);
   }
   if (request.chart) {
     request.chart->units = request.units.value_or(UnitSystem::SI);

@@ -129,7 +129,7 @@ class Painter {
     p_.setPen(QPen(colour, width, style, Qt::RoundCap, Qt::RoundJoin));
     p_.drawPolyline(polygon(line));
   }
-  static QRectF Box(QPointF at, QSizeF size, Qt::Alignment align) {
+  static QRectF boxAt(QPointF at, QSizeF size, Qt::Alignment align) {
     QPointF corner = at;
     if (align & Qt::AlignRight) corner.rx() -= size.width();
     if (align & Qt::AlignHCenter) corner.rx() -= size.width() / 2;
@@ -140,7 +140,7 @@ class Painter {
   // A label, unless it would lie on one already written or on the legend.
   bool text(QPointF at, const QString& text, const QColor& colour, int pixels, Qt::Alignment align) {
     p_.setFont(Font(pixels));
-    const QRectF box = Box(at, QFontMetricsF(p_.font()).size(0, text), align);
+    const QRectF box = boxAt(at, QFontMetricsF(p_.font()).size(0, text), align);
     if (box.intersects(rendered_.legend)) return false;
     for (const QRectF& placed : rendered_.labels) {
       if (box.intersects(placed)) return false;
@@ -154,7 +154,7 @@ class Painter {
   void caption(QPointF at, const QString& text, const QColor& colour, int pixels, Qt::Alignment align) {
     p_.setFont(Font(pixels));
     p_.setPen(colour);
-    p_.drawText(Box(at, QFontMetricsF(p_.font()).size(0, text), align), Qt::AlignLeft | Qt::AlignTop, text);
+    p_.drawText(boxAt(at, QFontMetricsF(p_.font()).size(0, text), align), Qt::AlignLeft | Qt::AlignTop, text);
   }
   bool inside(QPointF at) const { return frame_.plot().contains(at); }
 
@@ -419,7 +419,7 @@ class Painter {
     }
     return entries;
   }
-  static double LegendRow() { return QFontMetricsF(Font(12)).height() + 4; }
+  static double legendRow() { return QFontMetricsF(Font(12)).height() + 4; }
 
   // How much of the drawing a box would hide: the segments of every curve it crosses (the
   // saturation curve and the states counting most) and the labels it covers.
@@ -438,7 +438,7 @@ class Painter {
     if (mollier()) {
       for (const ChartLine& l : g_.isotherms) line(l.points, 1);
     }
-    for (const ZoneOutline& region : ZoneOutlines()) line(region, 2);
+    for (const ZoneOutline& region : zoneOutlines()) line(region, 2);
     for (const ChartPoint& state : g_.states) score += box.contains(frame_.toPage(state)) ? 20 : 0;
     for (const NamedPoint& point : g_.named)
       score += box.adjusted(-40, -20, 40, 20).contains(frame_.toPage(point.at)) ? 20 : 0;
@@ -446,7 +446,7 @@ class Painter {
     for (const EnthalpyLine& l : g_.enthalpy) score += box.contains(frame_.toPage(l.atSaturation)) ? 3 : 0;
     return score;
   }
-  std::vector<ZoneOutline> ZoneOutlines() const {
+  std::vector<ZoneOutline> zoneOutlines() const {
     std::vector<ZoneOutline> all;
     for (const ChartZone& zone : g_.zones) all.insert(all.end(), zone.regions.begin(), zone.regions.end());
     return all;
@@ -468,14 +468,15 @@ class Painter {
     const double column = widest + 64, width = frame_.plot().width();
     const std::size_t columns = std::clamp<std::size_t>(static_cast<std::size_t>(width / column), 1, entries.size());
     const std::size_t rows = (entries.size() + columns - 1) / columns;
-    const double row = LegendRow();
+    const double row = legendRow();
     Layout layout;
     const double boxWidth = column * static_cast<double>(columns);
     layout.box = QRectF(frame_.plot().center().x() - boxWidth / 2, frame_.plot().bottom() + kUnderTitle, boxWidth,
                         row * static_cast<double>(rows) + 12);
     for (std::size_t i = 0; i < entries.size(); ++i) {
-      layout.lines.emplace_back(layout.box.left() + column * static_cast<double>(i % columns),
-                                layout.box.top() + 6 + row * (static_cast<double>(i / columns) + 0.5));
+      const std::size_t line = i / columns, place = i % columns;
+      layout.lines.emplace_back(layout.box.left() + column * static_cast<double>(place),
+                                layout.box.top() + 6 + row * (static_cast<double>(line) + 0.5));
     }
     return layout;
   }
@@ -483,7 +484,7 @@ class Painter {
     Layout layout{QRectF(corner, size), {}};
     const std::size_t n = legendEntries().size();
     for (std::size_t i = 0; i < n; ++i) {
-      layout.lines.emplace_back(corner.x(), corner.y() + 6 + LegendRow() * (static_cast<double>(i) + 0.5));
+      layout.lines.emplace_back(corner.x(), corner.y() + 6 + legendRow() * (static_cast<double>(i) + 0.5));
     }
     return layout;
   }
@@ -499,7 +500,7 @@ class Painter {
     const QFontMetricsF metrics(Font(12));
     double widest = 0;
     for (const Entry& entry : entries) widest = std::max(widest, metrics.horizontalAdvance(entry.text));
-    const QSizeF size(widest + 56, LegendRow() * static_cast<double>(entries.size()) + 12);
+    const QSizeF size(widest + 56, legendRow() * static_cast<double>(entries.size()) + 12);
     const QRectF inner = frame_.plot().adjusted(12, 12, -12, -12);
     const double right = inner.right() - size.width(), bottom = inner.bottom() - size.height();
     const double middle = inner.center().x() - size.width() / 2;
