@@ -1,4 +1,5 @@
-// Any bytes as a project file: a project or a located message, never a crash; a project
+// Any bytes as a project file (and as a zone file): a project or a located message, never a
+// crash; a project
 // solves or is refused by name, and what the writer makes of it reads back as the same text.
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +12,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
+  // The same text as a zone file (vaporel-calc --zone FILE): zones or a located message.
+  const auto zones = vaporel::ReadZones(text, "zones.toml");
+  if (const auto* error = std::get_if<vaporel::ProjectError>(&zones);
+      error && error->message.rfind("zones.toml:", 0) != 0) {
+    std::abort();
+  }
   const auto read = vaporel::ReadProject(text, "fuzz.toml");
   if (const auto* error = std::get_if<vaporel::ProjectError>(&read)) {
     if (error->message.rfind("fuzz.toml:", 0) != 0) std::abort();  // every message is located

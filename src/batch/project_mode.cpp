@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "project/project_reader.hpp"
+#include "project/project_units.hpp"
 
 namespace vaporel {
 namespace {
@@ -59,7 +60,7 @@ int RunProject(const std::string& path, bool json, const std::optional<ChartRequ
   if (chart) {
     ChartRequest drawn = *chart;
     drawn.units = units;
-    drawn.zones = input.zones;
+    drawn.zones = InSi(input).zones;
     if (!WriteProjectChart(drawn, project, numbers)) return kRefused;
   }
   const std::string out =

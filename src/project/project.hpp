@@ -54,15 +54,15 @@ struct AirFlowInput {
   FilePosition at;
 };
 
-// Every value is held in SI; `units` is the file's system, in which it is read and written.
+// Every value as the file states it, in `units` (InSi gives the project in SI).
 struct Project {
   UnitSystem units = UnitSystem::SI;
-  double pressure = 0;             // [bar]
+  double pressure = 0;             // [bar]; unset where the file gives the altitude instead
   std::optional<double> altitude;  // [m], when the file gives the site's altitude for the pressure
   std::vector<StateInput> states;
   std::vector<ProcessInput> processes;
   std::optional<AirFlowInput> airflow;
-  std::vector<Zone> zones;  // in the file's order
+  std::vector<Zone> zones;  // in the file's order; a zone named only (a known one) has no bounds
 };
 
 // The key a process is written with ("mix", "heat", "coil", "humidify").

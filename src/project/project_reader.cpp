@@ -206,8 +206,8 @@ ProcessInput ReadProcess(const toml::node& node, Names& names) {
   return process;
 }
 
-// A zone by its bounds, or by the name of a zone the program knows (an empty table). The
-// bounds are read in the file's units; a known zone's are SI and filled in after conversion.
+// A zone by its bounds, or by the name of a zone the program knows (an empty table, kept
+// without bounds so that the file is written back as it was).
 Zone ReadZone(std::string_view name, const toml::node& node) {
   const toml::table* table = node.as_table();
   const std::string where = "zone " + Quoted(name);
@@ -246,13 +246,6 @@ std::vector<Zone> ZonesOf(const toml::table& root) {
   return zones;
 }
 
-// A zone named only (read without bounds) takes the known zone's SI bounds.
-void FillKnownZones(std::vector<Zone>& zones) {
-  for (Zone& zone : zones) {
-    if (zone.bounds.empty()) zone = *BuiltInZone(zone.name);
-  }
-}
-
 UnitSystem ReadUnits(const toml::table& root) {
   const toml::node* node = root.get("units");
   if (!node) return UnitSystem::SI;
@@ -261,16 +254,12 @@ UnitSystem ReadUnits(const toml::table& root) {
   return *units;
 }
 
-// The values as read, in the file's units, converted to SI; then what follows from SI values.
-void InSi(Project& project, const toml::table& root) {
-  ConvertToSi(project);
-  FillKnownZones(project.zones);
-  if (project.altitude) {
-    project.pressure = StandardAtmospherePressure(*project.altitude);
-    if (!(project.pressure > 0)) {
-      Fail(*root.get("altitude"), project.units == UnitSystem::IP ? "\"altitude\" must lie below 145439 ft"
-                                                                  : "\"altitude\" must lie below 44330 m");
-    }
+// The altitude, in the file's units, must give a pressure.
+void CheckAltitude(const Project& project, const toml::table& root) {
+  if (!project.altitude) return;
+  if (!(StandardAtmospherePressure(FromUnits(Quantity::Altitude, project.units, *project.altitude)) > 0)) {
+    Fail(*root.get("altitude"), project.units == UnitSystem::IP ? "\"altitude\" must lie below 145439 ft"
+                                                                : "\"altitude\" must lie below 44330 m");
   }
 }
 
@@ -322,7 +311,7 @@ Project Read(const toml::table& root) {
   }
   if (const toml::node* airflow = root.get("airflow")) project.airflow = ReadAirFlow(*airflow, names);
   project.zones = ZonesOf(root);
-  InSi(project, root);
+  CheckAltitude(project, root);
   return project;
 }
 
@@ -366,9 +355,7 @@ std::variant<std::vector<Zone>, ProjectError> ReadZones(std::string_view text, s
     Project project;
     project.units = ReadUnits(root);
     project.zones = ZonesOf(root);
-    ConvertToSi(project);
-    FillKnownZones(project.zones);
-    return project.zones;
+    return InSi(project).zones;
   });
 }
 

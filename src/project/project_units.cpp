@@ -1,5 +1,7 @@
 #include "project/project_units.hpp"
 
+#include "properties/standard_atmosphere.hpp"
+
 namespace vaporel {
 namespace {
 
@@ -36,16 +38,15 @@ void EachValue(Project& project, Convert convert) {
 
 }  // namespace
 
-void ConvertToSi(Project& project) {
+Project InSi(const Project& asRead) {
+  Project project = asRead;
   const UnitSystem units = project.units;
   EachValue(project, [units](Quantity q, double value) { return FromUnits(q, units, value); });
-}
-
-Project InFileUnits(const Project& project) {
-  Project copy = project;
-  const UnitSystem units = project.units;
-  EachValue(copy, [units](Quantity q, double value) { return ToUnits(q, units, value); });
-  return copy;
+  if (project.altitude) project.pressure = StandardAtmospherePressure(*project.altitude);
+  for (Zone& zone : project.zones) {
+    if (zone.bounds.empty()) zone = BuiltInZone(zone.name).value_or(zone);
+  }
+  return project;
 }
 
 }  // namespace vaporel

@@ -1,14 +1,14 @@
 #pragma once
-// A project's values between its file's units and SI, the system every state is solved in.
+// A project as its file states it, in its own units, and the same project in SI, the system
+// every state is solved in.
 
 #include "project/project.hpp"
 
 namespace vaporel {
 
-// Every value read in project.units, converted to SI in place (the pressure, the altitude,
-// the states, the processes' figures, the air flow and the zones' bounds).
-void ConvertToSi(Project& project);
-// The same project with its values in project.units again, as its file states them.
-Project InFileUnits(const Project& project);
+// Every value converted from project.units to SI (the pressure, the altitude, the states, the
+// processes' figures, the air flow, the zones' bounds), the pressure taken from the altitude
+// where the file gives one, and each zone named only given the known zone's bounds.
+Project InSi(const Project& asRead);
 
 }  // namespace vaporel

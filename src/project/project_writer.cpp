@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "files/atomic_file.hpp"
-#include "project/project_units.hpp"
 
 namespace vaporel {
 namespace {
@@ -88,8 +87,7 @@ void ZoneTable(std::string& out, const Zone& zone) {
 
 }  // namespace
 
-std::string ProjectText(const Project& inSi) {
-  const Project project = InFileUnits(inSi);
+std::string ProjectText(const Project& project) {
   std::string out;
   if (project.units != UnitSystem::SI) Line(out, "units", Quoted(UnitSystemName(project.units)));
   if (project.altitude) {

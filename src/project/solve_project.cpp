@@ -9,6 +9,7 @@
 #include "process/humidifier.hpp"
 #include "process/mixing.hpp"
 #include "process/sensible.hpp"
+#include "project/project_units.hpp"
 
 namespace vaporel {
 namespace {
@@ -35,7 +36,7 @@ std::string Describe(const ProcessInput& p, std::size_t number) {
 
 class Solver {
  public:
-  Solver(const Project& project, std::string_view fileName) : project_(project), fileName_(fileName) {}
+  Solver(const Project& project, std::string_view fileName) : project_(InSi(project)), fileName_(fileName) {}
 
   std::variant<SolvedProject, ProjectRefusal> solve() {
     solved_.units = project_.units;
@@ -183,7 +184,7 @@ class Solver {
     solved_.processes.push_back(std::move(solved));
   }
 
-  const Project& project_;
+  const Project project_;  // in SI
   std::string_view fileName_;
   SolvedProject solved_;
   std::map<std::string, std::size_t> index_;

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
 #include <sstream>
 
 #include "project/project_reader.hpp"
@@ -100,6 +101,30 @@ mass = 0.5
   EXPECT_DOUBLE_EQ(*solved.processes[1].loads.massFlow, 2);
   EXPECT_NEAR(solved.processes[1].loads.total, 8, 1e-9);
   EXPECT_NEAR(solved.states.back().state.h - solved.states[2].state.h, 4, 1e-9);
+}
+
+}  // namespace
+}  // namespace vaporel
+
+namespace vaporel {
+namespace {
+
+// An IP file is written back in its own units, a known zone by its name only, and solves to
+// the SI project's states; each state knows the zones it lies in.
+TEST(ProjectFile, IpFilesKeepTheirUnitsAndSolveAsSi) {
+  const Project ip = Read(
+      "units = \"ip\"\npressure = 14.696\n[states.room]\ntdb = 77.0\nRH = 50.0\n[zones.datacenter-recommended]\n"
+      "[zones.cool]\ntdb_max = 70.0\n");
+  const std::string written = ProjectText(ip);
+  EXPECT_NE(written.find("units = \"ip\"\npressure = 14.696\n"), std::string::npos) << written;
+  EXPECT_NE(written.find("[zones.\"datacenter-recommended\"]\n\n[zones.\"cool\"]\ntdb_max = 70.0\n"), std::string::npos)
+      << written;
+  std::ostringstream bar;
+  bar << std::setprecision(17) << 14.696 * 6894.757293168361 / 1e5;
+  const SolvedProject si = Solve(Read("pressure = " + bar.str() + "\n[states.room]\ntdb = 25.0\nRH = 50.0\n"));
+  const SolvedProject solved = Solve(ip);
+  EXPECT_NEAR(solved.states[0].state.h, si.states[0].state.h, 1e-9);
+  EXPECT_EQ(solved.states[0].zones, std::vector<std::string>{"datacenter-recommended"});
 }
 
 }  // namespace
