@@ -1,6 +1,6 @@
 // Any bytes as a project file (and as a zone file): a project or a located message, never a
-// crash; a project
-// solves or is refused by name, and what the writer makes of it reads back as the same text.
+// crash; a project solves or is refused by name, and what the writer makes of it reads back
+// as the same text.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
