@@ -20,10 +20,10 @@ ALLOWED = {
     "report": {"report", "workbook", "files"},
     "chart/geometry": {"chart/geometry", "units"} | CALCULATION,
     "chart": {"chart", "chart/geometry", "files", "units"} | CALCULATION,
-    "window": {"window"} | DRAWING,
+    "window": {"window", "project", "process"} | DRAWING,
     "batch": {"batch", "project", "process"} | DRAWING,
-    "shell": {"shell", "window"} | DRAWING,
-    "app": {"app", "shell", "window"} | DRAWING,
+    "shell": {"shell", "window", "project", "process"} | DRAWING,
+    "app": {"app", "shell", "window", "project", "process"} | DRAWING,
 }
 # Qt headers a layer may include (by prefix); the shell and the app may include any.
 QT = {

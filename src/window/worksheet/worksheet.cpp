@@ -1,0 +1,180 @@
+#include "window/worksheet/worksheet.hpp"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "calculation/result_texts.hpp"
+#include "project/project_reader.hpp"
+#include "project/project_writer.hpp"
+
+namespace vaporel {
+namespace {
+
+constexpr std::string_view kSheetName = "worksheet";
+constexpr int kMostStates = 26 * 100;  // names A to Z, then A2 to Z99
+
+bool Defines(const Project& project, const std::string& name) {
+  const auto given =
+      std::any_of(project.states.begin(), project.states.end(), [&](const StateInput& s) { return s.name == name; });
+  return given || std::any_of(project.processes.begin(), project.processes.end(),
+                              [&](const ProcessInput& p) { return p.into == name; });
+}
+
+std::string NameAt(int index) {
+  std::string name(1, static_cast<char>('A' + index % 26));
+  if (index >= 26) name += std::to_string(index / 26 + 1);
+  return name;
+}
+
+// The shortest text that reads back as the value.
+std::string Typed(double value) {
+  char text[32];
+  return {text, std::to_chars(text, text + sizeof text, value).ptr};
+}
+
+// "worksheet:3:1: cause" as the cause alone: the dialogs have no file.
+std::string Cause(const std::string& message) {
+  const std::string prefix = std::string(kSheetName) + ":";
+  if (message.rfind(prefix, 0) != 0) return message;
+  std::size_t at = prefix.size();
+  for (int colons = 0; colons < 2 && at != std::string::npos; ++colons) at = message.find(':', at) + 1;
+  return at == std::string::npos || at == 0 ? message : message.substr(at + (message[at] == ' ' ? 1 : 0));
+}
+
+std::string ProcessName(const ProcessInput& p, std::size_t index) {
+  return "process " + std::to_string(index + 1) + " (" + std::string(ProcessKey(p.kind)) + ")";
+}
+
+void Rename(std::string& name, const std::string& from, const std::string& to) {
+  if (name == from) name = to;
+}
+
+}  // namespace
+
+EditRefusal Worksheet::apply(const Project& candidate) {
+  const std::string text = ProjectText(candidate);
+  auto read = ReadProject(text, kSheetName);
+  if (const auto* error = std::get_if<ProjectError>(&read)) return Cause(error->message);
+  auto solved = SolveProject(std::get<Project>(read), kSheetName);
+  if (const auto* refusal = std::get_if<ProjectRefusal>(&solved)) return Cause(refusal->message);
+  project_ = std::get<Project>(std::move(read));
+  solved_ = std::get<SolvedProject>(std::move(solved));
+  return std::nullopt;
+}
+
+EditRefusal Worksheet::pin(const AirState& state) {
+  Project candidate = project_;
+  if (candidate.states.empty() && candidate.processes.empty()) {
+    candidate.pressure = state.p;
+    candidate.altitude.reset();
+  } else if (state.p != solved_.pressure) {
+    return "The state is at " + Typed(state.p) + " bar, the worksheet at " + Typed(solved_.pressure) +
+           " bar: a worksheet holds states at one pressure";
+  }
+  int index = 0;
+  while (index < kMostStates && Defines(candidate, NameAt(index))) ++index;
+  if (index == kMostStates) return std::string("The worksheet holds as many states as it can");
+  // By dry bulb and absolute humidity, which the state keeps to the last digit.
+  candidate.states.push_back({NameAt(index), {Property::Tdb, state.tdb}, {Property::X, state.x}, {}});
+  return apply(candidate);
+}
+
+EditRefusal Worksheet::rename(const std::string& from, const std::string& to) {
+  if (from == to) return std::nullopt;
+  if (!Defines(project_, from)) return "There is no state \"" + from + "\"";
+  if (to.empty()) return std::string("A state needs a name");
+  if (Defines(project_, to)) return "The name \"" + to + "\" is already used";
+  Project candidate = project_;
+  for (StateInput& s : candidate.states) Rename(s.name, from, to);
+  for (ProcessInput& p : candidate.processes) {
+    for (std::string& name : p.from) Rename(name, from, to);
+    Rename(p.into, from, to);
+  }
+  if (candidate.airflow) Rename(candidate.airflow->state, from, to);
+  return apply(candidate);
+}
+
+EditRefusal Worksheet::remove(const std::string& name) {
+  for (std::size_t i = 0; i < project_.processes.size(); ++i) {
+    const ProcessInput& p = project_.processes[i];
+    const bool uses = std::find(p.from.begin(), p.from.end(), name) != p.from.end();
+    if (uses || p.into == name) {
+      return "The state \"" + name + "\" is " + (uses ? "used" : "made") + " by " + ProcessName(p, i) +
+             ": remove the process first";
+    }
+  }
+  if (project_.airflow && project_.airflow->state == name) {
+    return "The state \"" + name + "\" carries the air flow: set the air flow at another state first";
+  }
+  Project candidate = project_;
+  std::erase_if(candidate.states, [&](const StateInput& s) { return s.name == name; });
+  return apply(candidate);
+}
+
+EditRefusal Worksheet::addProcess(const ProcessInput& process) {
+  Project candidate = project_;
+  candidate.processes.push_back(process);
+  return apply(candidate);
+}
+
+EditRefusal Worksheet::replaceProcess(std::size_t index, const ProcessInput& process) {
+  if (index >= project_.processes.size()) return std::string("There is no such process");
+  Project candidate = project_;
+  candidate.processes[index] = process;
+  return apply(candidate);
+}
+
+EditRefusal Worksheet::removeProcess(std::size_t index) {
+  if (index >= project_.processes.size()) return std::string("There is no such process");
+  const std::string& made = project_.processes[index].into;
+  for (std::size_t i = index + 1; i < project_.processes.size(); ++i) {
+    const ProcessInput& p = project_.processes[i];
+    if (std::find(p.from.begin(), p.from.end(), made) != p.from.end()) {
+      return "The state \"" + made + "\" is used by " + ProcessName(p, i) + ": remove that process first";
+    }
+  }
+  Project candidate = project_;
+  if (candidate.airflow && candidate.airflow->state == made) candidate.airflow.reset();
+  candidate.processes.erase(candidate.processes.begin() + static_cast<std::ptrdiff_t>(index));
+  return apply(candidate);
+}
+
+EditRefusal Worksheet::setAirFlow(const std::optional<AirFlowInput>& flow) {
+  Project candidate = project_;
+  candidate.airflow = flow;
+  return apply(candidate);
+}
+
+EditRefusal Worksheet::load(const Project& project) { return apply(project); }
+
+std::string Worksheet::tablesText(const Numbers& numbers) const {
+  std::string out = "state";
+  for (const ResultField& field : kResultFields) out += "\t" + std::string(field.symbol);
+  out += '\n';
+  for (const SolvedState& s : solved_.states) {
+    out += s.name;
+    for (const std::string& text : ResultTexts(s.state, s.props, numbers)) out += '\t' + text;
+    out += '\n';
+  }
+  if (solved_.processes.empty()) return out;
+  const bool perKg = !solved_.processes.front().loads.massFlow;
+  const std::string power = perKg ? " [kJ/kg]" : " [kW]";
+  out += "\nprocess\tfrom\tinto\tflow [kg/s]\ttotal" + power + "\tsensible" + power + "\tlatent" + power +
+         "\tSHR\twater " + (perKg ? "[kg/kg]" : "[kg/h]") + "\n";
+  const auto number = [&](double v, std::string_view pattern) {
+    return std::isfinite(v) ? numbers.format(v, pattern) : std::string("-");
+  };
+  for (const SolvedProcess& p : solved_.processes) {
+    std::string from;
+    for (const std::string& name : p.from) from += (from.empty() ? "" : " + ") + name;
+    const process::Loads& l = p.loads;
+    out += std::string(ProcessKey(p.kind)) + '\t' + from + '\t' + p.into + '\t' +
+           (l.massFlow ? number(*l.massFlow, "0.0000") : std::string("per kg")) + '\t' + number(l.total, "0.000") +
+           '\t' + number(l.sensible, "0.000") + '\t' + number(l.latent, "0.000") + '\t' + number(l.shr, "0.000") +
+           '\t' + number(l.water, perKg ? "0.000000" : "0.000") + '\n';
+  }
+  return out;
+}
+
+}  // namespace vaporel

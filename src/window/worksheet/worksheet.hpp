@@ -1,0 +1,52 @@
+#pragma once
+// The chart window's worksheet: a project built by hand, states pinned from the main window
+// and processes between them, kept solved after every edit. Each edit is checked as the
+// project file is checked (the same messages) and then solved; a refused edit changes nothing.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "calculation/air_state.hpp"
+#include "numbers/numbers.hpp"
+#include "project/project.hpp"
+#include "project/solve_project.hpp"
+
+namespace vaporel {
+
+// Why an edit was refused; nullopt when it was made.
+using EditRefusal = std::optional<std::string>;
+
+class Worksheet {
+ public:
+  const Project& project() const { return project_; }
+  const SolvedProject& solved() const { return solved_; }
+
+  // The state the main window shows, pinned under the first free name of A, B, ... Z, A2, B2,
+  // ...; the first state sets the project's pressure, a state at another pressure is refused.
+  EditRefusal pin(const AirState& state);
+  // A state renamed everywhere it is used.
+  EditRefusal rename(const std::string& from, const std::string& to);
+  // A state the user pinned; one a process uses or makes is refused, with the process named.
+  EditRefusal remove(const std::string& name);
+  EditRefusal addProcess(const ProcessInput& process);
+  EditRefusal replaceProcess(std::size_t index, const ProcessInput& process);
+  // The last process only: it makes the state the ones after it may use.
+  EditRefusal removeProcess(std::size_t index);
+  EditRefusal setAirFlow(const std::optional<AirFlowInput>& flow);
+  // A project read from a file, in place of the worksheet.
+  EditRefusal load(const Project& project);
+
+  // The states with their 13 results as the result labels show them, and the processes with
+  // their loads, as tab-separated lines (a spreadsheet pastes them as cells).
+  std::string tablesText(const Numbers& numbers) const;
+
+ private:
+  // The candidate written as a file and read back, then solved; kept when both accept it.
+  EditRefusal apply(const Project& candidate);
+
+  Project project_;
+  SolvedProject solved_;
+};
+
+}  // namespace vaporel
