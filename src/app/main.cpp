@@ -1,6 +1,6 @@
 // The desktop program: the main window on the user's locale and settings store.
-// One option for machines without a display: --screenshot PATH saves the started
-// window as a PNG and ends.
+// `vaporel FILE` also opens the chart window on the project FILE. One option for machines
+// without a display: --screenshot PATH saves the started window as a PNG and ends.
 
 #include <QImage>
 #include <QPixmap>
@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "numbers/numbers.hpp"
+#include "shell/chart_window.hpp"
 #include "shell/main_window.hpp"
 #include "shell/qt_platform.hpp"
 #include "shell/report_command.hpp"
@@ -24,6 +25,18 @@ QString ScreenshotPath(const QStringList& arguments) {
   const qsizetype at = arguments.indexOf(QStringLiteral("--screenshot"));
   if (at < 0 || at + 1 >= arguments.size()) return {};
   return arguments.at(at + 1);
+}
+
+// The first argument that is neither an option nor an option's value: a project to open.
+QString ProjectPath(const QStringList& arguments) {
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    if (arguments.at(i) == QStringLiteral("--screenshot")) {
+      ++i;
+    } else if (!arguments.at(i).startsWith(QLatin1Char('-'))) {
+      return arguments.at(i);
+    }
+  }
+  return {};
 }
 
 }  // namespace
@@ -42,6 +55,10 @@ int main(int argc, char** argv) {
   logic.setReportCommand(vaporel::DesktopReportCommand(model, platform, logic.numbers().decimalSeparator(), &window));
 
   window.start();
+  if (const QString project = ProjectPath(QCoreApplication::arguments()); !project.isEmpty()) {
+    window.openChart();
+    window.chartWindow()->openProjectFile(project);
+  }
 
   if (!screenshot.isEmpty()) {
     QTimer::singleShot(kScreenshotDelayMs, &window, [&window, screenshot] {

@@ -2,12 +2,11 @@
 
 #include <QGuiApplication>
 #include <cstdio>
-#include <map>
 #include <memory>
 
 #include "chart/geometry/chart_geometry.hpp"
+#include "chart/geometry/project_chart.hpp"
 #include "chart/render/chart_file.hpp"
-#include "properties/humid_air.hpp"
 
 namespace vaporel {
 
@@ -59,21 +58,7 @@ bool WriteBatchChart(const ChartRequest& request, double p, const std::vector<Ch
 }
 
 bool WriteProjectChart(const ChartRequest& request, const SolvedProject& project, const Numbers& numbers) {
-  std::vector<NamedPoint> named;
-  std::map<std::string, ChartPoint> at;
-  for (const SolvedState& s : project.states) {
-    at[s.name] = {s.state.tdb, s.state.x};
-    named.push_back({at[s.name], s.name});
-  }
-  std::vector<ChartArrow> arrows;
-  for (const SolvedProcess& process : project.processes) {
-    for (const std::string& from : process.from) arrows.push_back({at[from], at[process.into], false});
-    if (process.coil) {
-      const double adp = process.coil->adp;
-      arrows.push_back({at[process.into], {adp, AbsHumidity(adp, 100, project.pressure)}, true});
-    }
-  }
-  ChartGeometry geometry = BuildProjectChartGeometry(project.pressure, std::move(named), arrows, request.units);
+  ChartGeometry geometry = BuildSolvedProjectGeometry(project, request.units);
   AddZones(geometry, request.zones);
   return WriteChart(request, geometry, numbers);
 }

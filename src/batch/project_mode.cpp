@@ -1,12 +1,8 @@
 #include "batch/project_mode.hpp"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <sstream>
 
-#include "project/project_reader.hpp"
+#include "project/project_file.hpp"
 #include "project/project_units.hpp"
 
 namespace vaporel {
@@ -14,27 +10,8 @@ namespace {
 
 constexpr int kRefused = 1;
 constexpr int kMalformed = 2;
-// A project is a page of text; anything larger is not one.
-constexpr std::streamoff kLargestProject = 16 << 20;
 
 }  // namespace
-
-std::optional<std::string> ReadProjectText(const std::string& path, std::string& cause) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    cause = std::strerror(errno);
-    return std::nullopt;
-  }
-  in.seekg(0, std::ios::end);
-  if (in.tellg() > kLargestProject) {
-    cause = "larger than 16 MB, not a project";
-    return std::nullopt;
-  }
-  in.seekg(0);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 int RunProject(const std::string& path, bool json, const std::optional<ChartRequest>& chart, const Numbers& numbers,
                std::optional<UnitSystem> unitsAsked) {

@@ -26,7 +26,4 @@ std::string ProjectTables(const SolvedProject& project, const Numbers& numbers, 
 // in where the project has zones.
 std::string ProjectJson(const SolvedProject& project, UnitSystem units, bool withZones);
 
-// A file small enough to be a project (16 MB at most), or nullopt with the cause.
-std::optional<std::string> ReadProjectText(const std::string& path, std::string& cause);
-
 }  // namespace vaporel

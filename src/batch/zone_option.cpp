@@ -1,7 +1,6 @@
 #include "batch/zone_option.hpp"
 
-#include "batch/project_mode.hpp"
-#include "project/project_reader.hpp"
+#include "project/project_file.hpp"
 
 namespace vaporel {
 

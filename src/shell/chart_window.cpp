@@ -1,19 +1,33 @@
 #include "shell/chart_window.hpp"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineF>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QSettings>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <map>
 
+#include "chart/geometry/project_chart.hpp"
 #include "chart/hover_text.hpp"
 #include "chart/render/chart_file.hpp"
+#include "project/project_file.hpp"
+#include "project/project_writer.hpp"
 #include "shell/command_guard.hpp"
 #include "shell/return_key_button.hpp"
 
@@ -35,10 +49,47 @@ void Critical(QWidget* parent, const QString& text) {
   box.exec();
 }
 
+// One edit of the worksheet: the worksheet before and after it.
+class WorksheetEdit : public QUndoCommand {
+ public:
+  WorksheetEdit(ChartWindow* window, const QString& what, Worksheet before, Worksheet after)
+      : QUndoCommand(what), window_(window), before_(std::move(before)), after_(std::move(after)) {}
+  void redo() override { window_->showWorksheet(after_); }
+  void undo() override { window_->showWorksheet(before_); }
+
+ private:
+  ChartWindow* window_;
+  Worksheet before_, after_;
+};
+
+QString LastProjectFolder() {
+  return QSettings().value(QStringLiteral("Chart/ProjectFolder"), DesktopFolder()).toString();
+}
+
+std::vector<std::string> Names(const Worksheet& sheet) {
+  std::vector<std::string> names;
+  for (const SolvedState& s : sheet.solved().states) names.push_back(s.name);
+  return names;
+}
+
+// The first of P1, P2, ... no state has.
+std::string FreeName(const Worksheet& sheet) {
+  const std::vector<std::string> names = Names(sheet);
+  for (int i = 1;; ++i) {
+    std::string name = "P" + std::to_string(i);
+    if (std::find(names.begin(), names.end(), name) == names.end()) return name;
+  }
+}
+
 }  // namespace
 
-ChartWindow::ChartWindow(const MainWindowModel& model, const Numbers& numbers, ReportWindowServices services)
-    : QWidget(nullptr, Qt::Window), model_(model), numbers_(numbers), services_(std::move(services)) {
+ChartWindow::ChartWindow(const MainWindowModel& model, const Numbers& numbers, ReportWindowServices services,
+                         WorksheetServices worksheetServices)
+    : QWidget(nullptr, Qt::Window),
+      model_(model),
+      numbers_(numbers),
+      services_(std::move(services)),
+      worksheetServices_(std::move(worksheetServices)) {
   setObjectName(QStringLiteral("Chart"));
   setWindowTitle(QString::fromUtf8(kChartWindowTitle));
   setAttribute(Qt::WA_DeleteOnClose, false);
@@ -56,6 +107,10 @@ ChartWindow::ChartWindow(const MainWindowModel& model, const Numbers& numbers, R
   status_ = new QLabel(this);
   status_->setObjectName(QStringLiteral("Status"));
   canvas_ = new ChartCanvas(this, status_, numbers_);
+  tables_ = new WorksheetTables(this);
+  tables_->onRename = [this](const std::string& from, const std::string& to) { renameState(from, to); };
+  undo_ = new QUndoStack(this);
+  connect(undo_, &QUndoStack::cleanChanged, this, [this] { updateTitle(); });
 
   auto* commands = new QHBoxLayout;
   commands->addWidget(styleBox_);
@@ -63,9 +118,16 @@ ChartWindow::ChartWindow(const MainWindowModel& model, const Numbers& numbers, R
   commands->addStretch(1);
   commands->addWidget(save);
   commands->addWidget(print);
+  auto* split = new QSplitter(Qt::Vertical, this);
+  split->addWidget(canvas_);
+  split->addWidget(tables_);
+  split->setStretchFactor(0, 3);
+  split->setStretchFactor(1, 1);
   auto* layout = new QVBoxLayout(this);
+  buildMenus();
+  layout->setMenuBar(menus_);
   layout->addLayout(commands);
-  layout->addWidget(canvas_, 1);
+  layout->addWidget(split, 1);
   layout->addWidget(status_);
 
   connect(styleBox_, &QComboBox::currentIndexChanged, this,
@@ -94,9 +156,217 @@ void ChartWindow::follow() {
 
 void ChartWindow::rebuild() {
   std::vector<ChartPoint> points;
-  if (subject_.state) points.push_back({subject_.state->tdb, subject_.state->x});
-  geometry_ = BuildChartGeometry(subject_.p, points, geometry_.units);
+  const SolvedProject& solved = sheet_.solved();
+  const bool sheet = !solved.states.empty();
+  // The live state is drawn with the worksheet only at the worksheet's pressure.
+  if (subject_.state && (!sheet || subject_.state->p == solved.pressure)) {
+    points.push_back({subject_.state->tdb, subject_.state->x});
+  }
+  geometry_ = sheet ? BuildSolvedProjectGeometry(solved, geometry_.units, points)
+                    : BuildChartGeometry(subject_.p, points, geometry_.units);
   canvas_->update();
+}
+
+// ---- the worksheet ---------------------------------------------------------
+
+void ChartWindow::buildMenus() {
+  menus_ = new QMenuBar(this);
+  const auto add = [this](QMenu* menu, const QString& text, const QKeySequence& keys, auto run) {
+    QAction* action = menu->addAction(text);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, Command(run));
+    return action;
+  };
+  QMenu* file = menus_->addMenu(QStringLiteral("&Project"));
+  add(file, QStringLiteral("&Open project…"), QKeySequence::Open, [this] { openProject(); });
+  add(file, QStringLiteral("&Save project"), QKeySequence::Save, [this] { saveProject(); });
+  add(file, QStringLiteral("Save project &as…"), QKeySequence(QStringLiteral("Ctrl+Shift+S")),
+      [this] { saveProjectAs(); });
+  QMenu* editMenu = menus_->addMenu(QStringLiteral("&Edit"));
+  QAction* undo = undo_->createUndoAction(this, QStringLiteral("&Undo"));
+  undo->setShortcut(QKeySequence::Undo);
+  QAction* redo = undo_->createRedoAction(this, QStringLiteral("&Redo"));
+  redo->setShortcut(QKeySequence::Redo);
+  editMenu->addAction(undo);
+  editMenu->addAction(redo);
+  editMenu->addSeparator();
+  add(editMenu, QStringLiteral("&Copy tables"), QKeySequence::Copy, [this] { copyTables(); });
+  add(editMenu, QStringLiteral("&Delete"), QKeySequence::Delete, [this] { removeSelected(); });
+  QMenu* states = menus_->addMenu(QStringLiteral("&Worksheet"));
+  add(states, QStringLiteral("&Add state"), QKeySequence(QStringLiteral("Ctrl+D")), [this] { addState(); });
+  states->addSeparator();
+  for (const ProcessKind kind : {ProcessKind::Mix, ProcessKind::Heat, ProcessKind::Coil, ProcessKind::Humidify}) {
+    add(states, QString::fromUtf8(ProcessCaption(kind)) + QStringLiteral("…"), QKeySequence(),
+        [this, kind] { addProcess(kind); });
+  }
+  add(states, QStringLiteral("&Edit process…"), QKeySequence(QStringLiteral("Ctrl+E")),
+      [this] { editSelectedProcess(); });
+  add(states, QStringLiteral("Air &flow…"), QKeySequence(QStringLiteral("Ctrl+F")), [this] { setAirFlow(); });
+}
+
+bool ChartWindow::isModified() const { return !undo_->isClean(); }
+
+void ChartWindow::updateTitle() {
+  QString title = QString::fromUtf8(kChartWindowTitle);
+  if (!path_.isEmpty()) title += QStringLiteral(" - ") + QFileInfo(path_).fileName();
+  if (isModified()) title += QStringLiteral(" *");
+  setWindowTitle(title);
+}
+
+void ChartWindow::showWorksheet(const Worksheet& sheet) {
+  sheet_ = sheet;
+  tables_->display(sheet_, numbers_);
+  rebuild();
+  updateTitle();
+}
+
+bool ChartWindow::edit(const QString& what, const std::function<EditRefusal(Worksheet&)>& change) {
+  Worksheet trial = sheet_;
+  if (const EditRefusal refusal = change(trial)) {
+    Critical(this, QString::fromStdString(*refusal));
+    return false;
+  }
+  undo_->push(new WorksheetEdit(this, what, sheet_, std::move(trial)));
+  return true;
+}
+
+void ChartWindow::addState() {
+  if (!subject_.state) {
+    Critical(this, QStringLiteral("Calculate a state in the main window first: the worksheet pins the state shown."));
+    return;
+  }
+  const AirState state = *subject_.state;
+  edit(QStringLiteral("Add state"), [&state](Worksheet& sheet) { return sheet.pin(state); });
+}
+
+void ChartWindow::renameState(const std::string& from, const std::string& to) {
+  if (!edit(QStringLiteral("Rename state"), [&](Worksheet& sheet) { return sheet.rename(from, to); })) {
+    tables_->display(sheet_, numbers_);  // the name as it was
+  }
+}
+
+void ChartWindow::removeSelected() {
+  if (const auto index = tables_->selectedProcess(); index && tables_->processes()->hasFocus()) {
+    edit(QStringLiteral("Remove process"), [&](Worksheet& sheet) { return sheet.removeProcess(*index); });
+  } else if (const auto name = tables_->selectedState()) {
+    edit(QStringLiteral("Remove state"), [&](Worksheet& sheet) { return sheet.remove(*name); });
+  } else if (index) {
+    edit(QStringLiteral("Remove process"), [&](Worksheet& sheet) { return sheet.removeProcess(*index); });
+  }
+}
+
+std::optional<ProcessInput> ChartWindow::askProcess(ProcessKind kind, const std::optional<ProcessInput>& existing,
+                                                    std::optional<std::size_t> replacing) {
+  if (!worksheetServices_.editProcess) return std::nullopt;
+  if (sheet_.solved().states.empty()) {
+    Critical(this, QStringLiteral("Add a state first: a process starts from the worksheet's states."));
+    return std::nullopt;
+  }
+  ProcessRequest request{kind, Names(sheet_), FreeName(sheet_), existing, sheet_.project().units, {}};
+  const Worksheet& sheet = sheet_;
+  request.check = [&sheet, replacing](const ProcessInput& process) {
+    Worksheet trial = sheet;
+    return replacing ? trial.replaceProcess(*replacing, process) : trial.addProcess(process);
+  };
+  return worksheetServices_.editProcess(this, request);
+}
+
+void ChartWindow::addProcess(ProcessKind kind) {
+  const auto process = askProcess(kind, std::nullopt, std::nullopt);
+  if (!process) return;
+  edit(QString::fromUtf8(ProcessCaption(kind)), [&](Worksheet& sheet) { return sheet.addProcess(*process); });
+}
+
+void ChartWindow::editSelectedProcess() {
+  const auto index = tables_->selectedProcess();
+  if (!index) {
+    Critical(this, QStringLiteral("Select a process in the table first."));
+    return;
+  }
+  const ProcessInput& existing = sheet_.project().processes.at(*index);
+  const auto process = askProcess(existing.kind, existing, index);
+  if (!process) return;
+  edit(QStringLiteral("Edit process"), [&](Worksheet& sheet) { return sheet.replaceProcess(*index, *process); });
+}
+
+void ChartWindow::setAirFlow() {
+  if (!worksheetServices_.editAirFlow) return;
+  const auto flow = worksheetServices_.editAirFlow(this, Names(sheet_), sheet_.project().airflow);
+  if (!flow) return;
+  const std::optional<AirFlowInput> set = flow->volume || flow->mass ? flow : std::nullopt;
+  edit(QStringLiteral("Air flow"), [&](Worksheet& sheet) { return sheet.setAirFlow(set); });
+}
+
+void ChartWindow::copyTables() const {
+  QApplication::clipboard()->setText(QString::fromStdString(sheet_.tablesText(numbers_)));
+}
+
+bool ChartWindow::settleUnsaved() {
+  if (!isModified() || !worksheetServices_.askUnsaved) return true;
+  switch (worksheetServices_.askUnsaved(this)) {
+    case UnsavedAnswer::Save: return saveProject();
+    case UnsavedAnswer::Discard: return true;
+    case UnsavedAnswer::Cancel: break;
+  }
+  return false;
+}
+
+void ChartWindow::openProject() {
+  if (!settleUnsaved() || !worksheetServices_.chooseProject) return;
+  if (const auto path = worksheetServices_.chooseProject(this, LastProjectFolder())) openProjectFile(*path);
+}
+
+bool ChartWindow::openProjectFile(const QString& path) {
+  const auto read = ReadProjectFile(path.toStdString());
+  if (const auto* error = std::get_if<ProjectError>(&read)) {
+    Critical(this, QString::fromStdString(error->message));
+    return false;
+  }
+  const Project& project = std::get<Project>(read);
+  // Solved first under the file's name, so that a refusal names the file and the line.
+  const auto solved = SolveProject(project, path.toStdString());
+  if (const auto* refusal = std::get_if<ProjectRefusal>(&solved)) {
+    Critical(this, QString::fromStdString(refusal->message));
+    return false;
+  }
+  Worksheet opened;
+  if (const EditRefusal refusal = opened.load(project)) {
+    Critical(this, QString::fromStdString(*refusal));
+    return false;
+  }
+  path_ = path;
+  QSettings().setValue(QStringLiteral("Chart/ProjectFolder"), QFileInfo(path).absolutePath());
+  undo_->clear();
+  showWorksheet(opened);
+  return true;
+}
+
+bool ChartWindow::saveProject() {
+  if (path_.isEmpty()) return saveProjectAs();
+  if (const auto failure = SaveProject(path_.toStdString(), sheet_.project())) {
+    Critical(this, QStringLiteral("The project could not be saved: ") + QString::fromStdString(*failure));
+    return false;
+  }
+  undo_->setClean();
+  updateTitle();
+  return true;
+}
+
+bool ChartWindow::saveProjectAs() {
+  if (!worksheetServices_.chooseProjectTarget) return false;
+  const QString suggested = path_.isEmpty() ? LastProjectFolder() + QStringLiteral("/Vaporel_project.toml") : path_;
+  const auto target = worksheetServices_.chooseProjectTarget(this, suggested);
+  if (!target) return false;
+  const QString previous = path_;
+  path_ = *target;
+  if (!saveProject()) {
+    path_ = previous;
+    updateTitle();
+    return false;
+  }
+  QSettings().setValue(QStringLiteral("Chart/ProjectFolder"), QFileInfo(path_).absolutePath());
+  return true;
 }
 
 void ChartWindow::setUnits(UnitSystem units) {
@@ -154,6 +424,10 @@ void ChartWindow::print() {
 }
 
 void ChartWindow::closeEvent(QCloseEvent* event) {
+  if (!settleUnsaved()) {
+    event->ignore();
+    return;
+  }
   savePlacement();
   event->accept();
 }
@@ -200,9 +474,45 @@ void ChartCanvas::paintEvent(QPaintEvent*) {
 
 QString ChartCanvas::textAt(QPointF at) const {
   if (!rendered_) return {};
+  if (QString figures = worksheetTextAt(at); !figures.isEmpty()) return figures;
   const auto point = rendered_->frame.fromPage(rendered_->pageToDevice.inverted().map(at));
   if (!point) return {};
   return QString::fromStdString(HoverText(*point, window_->geometry().p, numbers_, window_->units()));
+}
+
+// A worksheet's state under the mouse (within a few pixels of its dot) named with its
+// figures, or a process's arrow with its loads.
+QString ChartCanvas::worksheetTextAt(QPointF at) const {
+  constexpr double kNear = 7;
+  const SolvedProject& solved = window_->worksheet().solved();
+  std::map<std::string, QPointF> dots;
+  for (const SolvedState& s : solved.states) {
+    const QPointF dot = *canvasPointOf({s.state.tdb, s.state.x});
+    dots[s.name] = dot;
+    if (QLineF(dot, at).length() <= kNear) {
+      return QString::fromStdString(s.name + ":   " +
+                                    HoverText({s.state.tdb, s.state.x}, solved.pressure, numbers_, window_->units()));
+    }
+  }
+  for (const SolvedProcess& p : solved.processes) {
+    for (const std::string& from : p.from) {
+      const QPointF a = dots[from], b = dots[p.into];
+      const QPointF along = b - a;
+      const double length2 = QPointF::dotProduct(along, along);
+      const double t = length2 > 0 ? std::clamp(QPointF::dotProduct(at - a, along) / length2, 0.0, 1.0) : 0.0;
+      if (QLineF(a + along * t, at).length() > kNear / 2) continue;
+      const process::Loads& l = p.loads;
+      const std::string unit = l.massFlow ? " kW" : " kJ/kg";
+      const auto number = [&](double v) { return std::isfinite(v) ? numbers_.format(v, "0.000") : std::string("-"); };
+      std::string text = std::string(ProcessKey(p.kind)) + " " + from + " into " + p.into + ":";
+      text += "   total " + number(l.total) + unit;
+      text += "   sensible " + number(l.sensible) + unit;
+      text += "   latent " + number(l.latent) + unit;
+      text += "   SHR " + number(l.shr);
+      return QString::fromStdString(text);
+    }
+  }
+  return {};
 }
 
 std::optional<QPointF> ChartCanvas::canvasPointOf(ChartPoint point) const {

@@ -1,8 +1,11 @@
 #pragma once
 // "Psychrometric chart": a non-modal window beside the main one that draws the state of
-// the results on display and follows every Calculate and every hiding of the results.
+// the results on display and follows every Calculate and every hiding of the results; and
+// the worksheet: states pinned from the main window, processes between them, their tables,
+// kept in a project file, every edit undoable.
 
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "chart/geometry/chart_geometry.hpp"
@@ -10,11 +13,16 @@
 #include "numbers/numbers.hpp"
 #include "shell/report_window.hpp"
 #include "shell/shell_texts.hpp"
+#include "shell/worksheet_services.hpp"
+#include "shell/worksheet_tables.hpp"
 #include "window/chart/chart_subject_of.hpp"
 #include "window/model/main_window_model.hpp"
+#include "window/worksheet/worksheet.hpp"
 
 class QComboBox;
 class QLabel;
+class QMenuBar;
+class QUndoStack;
 
 namespace vaporel {
 
@@ -22,7 +30,8 @@ class ChartCanvas;
 
 class ChartWindow : public QWidget {
  public:
-  ChartWindow(const MainWindowModel& model, const Numbers& numbers, ReportWindowServices services);
+  ChartWindow(const MainWindowModel& model, const Numbers& numbers, ReportWindowServices services,
+              WorksheetServices worksheetServices = {});
   ~ChartWindow() override;
 
   // Reads the main window's state again and redraws when it changed.
@@ -42,6 +51,32 @@ class ChartWindow : public QWidget {
   void setStyle(ChartStyle style);
   // SI or IP, remembered for the next session.
   void setUnits(UnitSystem units);
+
+  // The worksheet's commands. Each edit is checked and refused with a message box, or made
+  // as one step of the undo stack.
+  void addState();        // the main window's state, pinned
+  void removeSelected();  // the process or state selected in the tables
+  void addProcess(ProcessKind kind);
+  void editSelectedProcess();
+  void setAirFlow();
+  void renameState(const std::string& from, const std::string& to);
+  void copyTables() const;
+  void openProject();
+  bool saveProject();  // false when not saved (cancelled or failed)
+  bool saveProjectAs();
+  // A project file opened in place of the worksheet; false, the worksheet unchanged and the
+  // cause shown, when it cannot be read or solved.
+  bool openProjectFile(const QString& path);
+
+  const Worksheet& worksheet() const { return sheet_; }
+  void setWorksheetServices(WorksheetServices services) { worksheetServices_ = std::move(services); }
+  WorksheetTables* tables() const { return tables_; }
+  QUndoStack* undoStack() const { return undo_; }
+  QMenuBar* menus() const { return menus_; }
+  bool isModified() const;
+  const QString& projectPath() const { return path_; }
+  // The worksheet as a step of the undo stack shows it.
+  void showWorksheet(const Worksheet& sheet);
   void saveAs();
   void print();
 
@@ -52,6 +87,14 @@ class ChartWindow : public QWidget {
   void rebuild();
   void restorePlacement();
   void savePlacement() const;
+  void buildMenus();
+  void updateTitle();
+  // The change tried on a copy; refused with its message, or pushed onto the undo stack.
+  bool edit(const QString& what, const std::function<EditRefusal(Worksheet&)>& change);
+  // Unsaved changes saved, dropped or kept (false: the user went back).
+  bool settleUnsaved();
+  std::optional<ProcessInput> askProcess(ProcessKind kind, const std::optional<ProcessInput>& existing,
+                                         std::optional<std::size_t> replacing);
 
   const MainWindowModel& model_;
   Numbers numbers_;
@@ -63,6 +106,12 @@ class ChartWindow : public QWidget {
   QComboBox* unitsBox_ = nullptr;
   QLabel* status_ = nullptr;
   bool placed_ = false;
+  WorksheetServices worksheetServices_;
+  Worksheet sheet_;
+  WorksheetTables* tables_ = nullptr;
+  QUndoStack* undo_ = nullptr;
+  QMenuBar* menus_ = nullptr;
+  QString path_;
 };
 
 // The chart drawn to the widget's size; the status line names the state under the mouse.
@@ -82,6 +131,8 @@ class ChartCanvas : public QWidget {
   void leaveEvent(QEvent* event) override;
 
  private:
+  QString worksheetTextAt(QPointF at) const;
+
   ChartWindow* window_;
   QLabel* status_;
   const Numbers& numbers_;

@@ -234,7 +234,8 @@ void MainWindow::buildMenus() {
 
 void MainWindow::openChart() {
   if (!chart_) {
-    chart_ = std::make_unique<ChartWindow>(logic_.model(), logic_.numbers(), DesktopReportServices());
+    chart_ = std::make_unique<ChartWindow>(logic_.model(), logic_.numbers(), DesktopReportServices(),
+                                           DesktopWorksheetServices(logic_.numbers()));
     adoptWindow(chart_.get());
   }
   chart_->follow();

@@ -190,17 +190,20 @@ ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states, U
 }
 
 ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named, const std::vector<ChartArrow>& arrows,
-                                        UnitSystem units) {
-  std::vector<ChartPoint> all;
-  all.reserve(named.size() + 2 * arrows.size());
+                                        UnitSystem units, std::span<const ChartPoint> live) {
+  std::vector<ChartPoint> all(live.begin(), live.end());
+  all.reserve(live.size() + named.size() + 2 * arrows.size());
   for (const NamedPoint& point : named) all.push_back(point.at);
   for (const ChartArrow& arrow : arrows) {
     all.push_back(arrow.from);
     all.push_back(arrow.to);
   }
   ChartGeometry g = BuildChartGeometry(p, all, units);
-  g.states.clear();
   const auto finite = [](ChartPoint at) { return std::isfinite(at.t) && std::isfinite(at.x); };
+  g.states.clear();
+  for (const ChartPoint& point : live) {
+    if (finite(point)) g.states.push_back(point);
+  }
   for (NamedPoint& point : named) {
     if (finite(point.at)) g.named.push_back(std::move(point));
   }

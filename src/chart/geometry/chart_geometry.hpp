@@ -70,9 +70,10 @@ inline constexpr double kIsothermStep = 10;
 
 // The chart's lines, every value of each kind a round one in `units`; every vertex SI.
 ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states, UnitSystem units = UnitSystem::SI);
-// The chart of a project: the view takes in every state and every arrow's ends.
+// The chart of a project: the view takes in every state and every arrow's ends, and the live
+// points, drawn as the chart's states.
 ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named, const std::vector<ChartArrow>& arrows,
-                                        UnitSystem units = UnitSystem::SI);
+                                        UnitSystem units = UnitSystem::SI, std::span<const ChartPoint> live = {});
 // The zones' regions within the geometry's view.
 void AddZones(ChartGeometry& geometry, std::span<const Zone> zones);
 

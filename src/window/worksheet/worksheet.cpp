@@ -46,6 +46,17 @@ std::string ProcessName(const ProcessInput& p, std::size_t index) {
   return "process " + std::to_string(index + 1) + " (" + std::string(ProcessKey(p.kind)) + ")";
 }
 
+std::string TabSeparated(const TextTable& table) {
+  const auto line = [](const std::vector<std::string>& cells) {
+    std::string out;
+    for (std::size_t i = 0; i < cells.size(); ++i) out += (i > 0 ? "\t" : "") + cells[i];
+    return out + '\n';
+  };
+  std::string out = line(table.header);
+  for (const auto& row : table.rows) out += line(row);
+  return out;
+}
+
 void Rename(std::string& name, const std::string& from, const std::string& to) {
   if (name == from) name = to;
 }
@@ -65,8 +76,9 @@ EditRefusal Worksheet::apply(const Project& candidate) {
 
 EditRefusal Worksheet::pin(const AirState& state) {
   Project candidate = project_;
+  const UnitSystem units = candidate.units;  // the file's, in which the state is written
   if (candidate.states.empty() && candidate.processes.empty()) {
-    candidate.pressure = state.p;
+    candidate.pressure = ToUnits(Quantity::Pressure, units, state.p);
     candidate.altitude.reset();
   } else if (state.p != solved_.pressure) {
     return "The state is at " + Typed(state.p) + " bar, the worksheet at " + Typed(solved_.pressure) +
@@ -76,7 +88,8 @@ EditRefusal Worksheet::pin(const AirState& state) {
   while (index < kMostStates && Defines(candidate, NameAt(index))) ++index;
   if (index == kMostStates) return std::string("The worksheet holds as many states as it can");
   // By dry bulb and absolute humidity, which the state keeps to the last digit.
-  candidate.states.push_back({NameAt(index), {Property::Tdb, state.tdb}, {Property::X, state.x}, {}});
+  candidate.states.push_back(
+      {NameAt(index), {Property::Tdb, ToUnits(Quantity::Temperature, units, state.tdb)}, {Property::X, state.x}, {}});
   return apply(candidate);
 }
 
@@ -148,20 +161,23 @@ EditRefusal Worksheet::setAirFlow(const std::optional<AirFlowInput>& flow) {
 
 EditRefusal Worksheet::load(const Project& project) { return apply(project); }
 
-std::string Worksheet::tablesText(const Numbers& numbers) const {
-  std::string out = "state";
-  for (const ResultField& field : kResultFields) out += "\t" + std::string(field.symbol);
-  out += '\n';
+TextTable Worksheet::statesTable(const Numbers& numbers) const {
+  TextTable table{{"state"}, {}};
+  for (const ResultField& field : kResultFields) table.header.emplace_back(field.symbol);
   for (const SolvedState& s : solved_.states) {
-    out += s.name;
-    for (const std::string& text : ResultTexts(s.state, s.props, numbers)) out += '\t' + text;
-    out += '\n';
+    std::vector<std::string> row = {s.name};
+    for (std::string& text : ResultTexts(s.state, s.props, numbers)) row.push_back(std::move(text));
+    table.rows.push_back(std::move(row));
   }
-  if (solved_.processes.empty()) return out;
-  const bool perKg = !solved_.processes.front().loads.massFlow;
+  return table;
+}
+
+TextTable Worksheet::processesTable(const Numbers& numbers) const {
+  const bool perKg = solved_.processes.empty() || !solved_.processes.front().loads.massFlow;
   const std::string power = perKg ? " [kJ/kg]" : " [kW]";
-  out += "\nprocess\tfrom\tinto\tflow [kg/s]\ttotal" + power + "\tsensible" + power + "\tlatent" + power +
-         "\tSHR\twater " + (perKg ? "[kg/kg]" : "[kg/h]") + "\n";
+  TextTable table{{"process", "from", "into", "flow [kg/s]", "total" + power, "sensible" + power, "latent" + power,
+                   "SHR", perKg ? "water [kg/kg]" : "water [kg/h]"},
+                  {}};
   const auto number = [&](double v, std::string_view pattern) {
     return std::isfinite(v) ? numbers.format(v, pattern) : std::string("-");
   };
@@ -169,11 +185,17 @@ std::string Worksheet::tablesText(const Numbers& numbers) const {
     std::string from;
     for (const std::string& name : p.from) from += (from.empty() ? "" : " + ") + name;
     const process::Loads& l = p.loads;
-    out += std::string(ProcessKey(p.kind)) + '\t' + from + '\t' + p.into + '\t' +
-           (l.massFlow ? number(*l.massFlow, "0.0000") : std::string("per kg")) + '\t' + number(l.total, "0.000") +
-           '\t' + number(l.sensible, "0.000") + '\t' + number(l.latent, "0.000") + '\t' + number(l.shr, "0.000") +
-           '\t' + number(l.water, perKg ? "0.000000" : "0.000") + '\n';
+    table.rows.push_back({std::string(ProcessKey(p.kind)), from, p.into,
+                          l.massFlow ? number(*l.massFlow, "0.0000") : std::string("per kg"), number(l.total, "0.000"),
+                          number(l.sensible, "0.000"), number(l.latent, "0.000"), number(l.shr, "0.000"),
+                          number(l.water, perKg ? "0.000000" : "0.000")});
   }
+  return table;
+}
+
+std::string Worksheet::tablesText(const Numbers& numbers) const {
+  std::string out = TabSeparated(statesTable(numbers));
+  if (!solved_.processes.empty()) out += '\n' + TabSeparated(processesTable(numbers));
   return out;
 }
 

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calculation/air_state.hpp"
 #include "numbers/numbers.hpp"
@@ -16,6 +17,12 @@ namespace vaporel {
 
 // Why an edit was refused; nullopt when it was made.
 using EditRefusal = std::optional<std::string>;
+
+// A table as the window shows it: a header and rows of texts.
+struct TextTable {
+  std::vector<std::string> header;
+  std::vector<std::vector<std::string>> rows;
+};
 
 class Worksheet {
  public:
@@ -37,8 +44,11 @@ class Worksheet {
   // A project read from a file, in place of the worksheet.
   EditRefusal load(const Project& project);
 
-  // The states with their 13 results as the result labels show them, and the processes with
-  // their loads, as tab-separated lines (a spreadsheet pastes them as cells).
+  // The states with their 13 results as the result labels show them; the processes with their
+  // dry-air flow and loads (per kg of dry air without an air flow).
+  TextTable statesTable(const Numbers& numbers) const;
+  TextTable processesTable(const Numbers& numbers) const;
+  // Both, as tab-separated lines with a blank line between (a spreadsheet pastes them as cells).
   std::string tablesText(const Numbers& numbers) const;
 
  private:

@@ -1,0 +1,178 @@
+// The chart window's worksheet as a user works it: states calculated in the main window and
+// pinned, mixed, cooled on a coil and reheated, an air flow set, each step undone and redone;
+// the loads held to vaporel-calc on the saved file; the file reopened; a damaged file refused.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+#include <cstdio>
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "calculation/resolve_state.hpp"
+#include "shell/chart_window.hpp"
+#include "shell/main_window.hpp"
+#include "shell/modal_watchdog.hpp"
+#include "shell/process_dialog.hpp"
+#include "shell/qt_platform.hpp"
+#include "window/main_window_logic.hpp"
+
+using namespace vaporel;
+
+namespace {
+
+struct Session {
+  Session() : logic(model, platform, Numbers('.')), window(logic, Twips(1.0)) {
+    platform.attach(&window, [this] { window.render(); });
+    window.start();
+  }
+  // A state calculated in the main window by pair 1 at standard pressure.
+  void calculate(const char* tdb, const char* RH) {
+    for (const auto& [name, text] : {std::pair{"Text2", "1.01325"}, {"Text3", tdb}, {"Text4", RH}}) {
+      auto* field = qobject_cast<QLineEdit*>(window.control(name));
+      QTest::mouseClick(field, Qt::LeftButton);
+      field->selectAll();
+      QTest::keyClicks(field, text);
+      QTest::keyClick(field, Qt::Key_Tab);
+    }
+    QTest::mouseClick(window.control("Command1"), Qt::LeftButton);
+  }
+
+  vaporel::testing::ModalWatchdog watchdog;
+  MainWindowModel model;
+  QtPlatform platform;
+  MainWindowLogic logic;
+  MainWindow window;
+};
+
+ProcessInput Process(ProcessKind kind, std::vector<std::string> from, std::string into) {
+  ProcessInput p;
+  p.kind = kind;
+  p.from = std::move(from);
+  p.into = std::move(into);
+  return p;
+}
+
+std::string Output(const std::string& command) {
+  std::string out;
+  FILE* pipe = popen(command.c_str(), "r");
+  for (char buffer[4096]; pipe != nullptr && std::fgets(buffer, sizeof buffer, pipe);) out += buffer;
+  if (pipe != nullptr) pclose(pipe);
+  return out;
+}
+
+}  // namespace
+
+TEST(WorksheetSession, BuildUndoSaveReopen) {
+  QSettings("Vaporel", "Vaporel").clear();
+  Session s;
+  QTemporaryDir folder;
+  const QString file = folder.filePath(QStringLiteral("ahu.toml"));
+  std::optional<ProcessInput> next;
+  WorksheetServices fake;
+  fake.editProcess = [&](QWidget*, const ProcessRequest& request) {
+    EXPECT_EQ(request.check(*next), std::nullopt);  // the dialog's verdict before OK
+    return next;
+  };
+  fake.editAirFlow = [](QWidget*, const std::vector<std::string>&, const std::optional<AirFlowInput>&) {
+    return std::optional(AirFlowInput{"S", 10000.0, std::nullopt, {}});
+  };
+  fake.chooseProjectTarget = [&](QWidget*, const QString&) { return std::optional(file); };
+
+  s.calculate("32", "40");
+  s.window.openChart();
+  ChartWindow* chart = s.window.chartWindow();
+  chart->setWorksheetServices(fake);
+  chart->addState();
+  s.calculate("24", "50");
+  chart->addState();
+  next = Process(ProcessKind::Mix, {"A", "B"}, "M");
+  next->fractions = {0.3, 0.7};
+  chart->addProcess(ProcessKind::Mix);
+  next = Process(ProcessKind::Coil, {"M"}, "C");
+  next->adp = 10;
+  next->bypass = 0.1;
+  chart->addProcess(ProcessKind::Coil);
+  next = Process(ProcessKind::Heat, {"C"}, "S");
+  next->tdb = 16;
+  chart->addProcess(ProcessKind::Heat);
+  chart->setAirFlow();
+  ASSERT_TRUE(s.watchdog.boxes().empty()) << s.watchdog.boxes().front().text.toStdString();
+  EXPECT_EQ(chart->tables()->states()->rowCount(), 5);
+  EXPECT_EQ(chart->tables()->processes()->item(1, 4)->text().toStdString(),
+            chart->worksheet().processesTable(Numbers('.')).rows[1][4]);
+  EXPECT_TRUE(chart->windowTitle().endsWith(" *"));
+
+  // Each step undone takes one thing away; redone, all come back.
+  const std::string built = chart->worksheet().tablesText(Numbers('.'));
+  const std::vector<std::pair<std::size_t, std::size_t>> counts = {{5, 3}, {5, 3}, {4, 2}, {3, 1}, {2, 0}, {1, 0}};
+  for (const auto& [states, processes] : counts) {
+    EXPECT_EQ(chart->worksheet().solved().states.size(), states);
+    EXPECT_EQ(chart->worksheet().solved().processes.size(), processes);
+    chart->undoStack()->undo();
+  }
+  EXPECT_TRUE(chart->worksheet().solved().states.empty());
+  while (chart->undoStack()->canRedo()) chart->undoStack()->redo();
+  EXPECT_EQ(chart->worksheet().tablesText(Numbers('.')), built);
+
+  ASSERT_TRUE(chart->saveProjectAs());
+  EXPECT_EQ(chart->windowTitle(), QStringLiteral("Psychrometric chart - ahu.toml"));
+  const auto json =
+      nlohmann::json::parse(Output(std::string("'" VAPOREL_CALC "' --project '") + file.toStdString() + "' --json"));
+  const auto& solved = chart->worksheet().solved();
+  ASSERT_EQ(json["processes"].size(), solved.processes.size());
+  for (std::size_t i = 0; i < solved.processes.size(); ++i) {
+    EXPECT_EQ(json["processes"][i]["total"].template get<double>(), solved.processes[i].loads.total) << i;
+    EXPECT_EQ(json["processes"][i]["mass_flow"].template get<double>(), *solved.processes[i].loads.massFlow) << i;
+  }
+  chart->copyTables();
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), built);
+
+  // A damaged file leaves the worksheet as it was; the saved one reopens to the same tables.
+  const QString damaged = folder.filePath(QStringLiteral("damaged.toml"));
+  std::ofstream(damaged.toStdString()) << "pressure = 1.01325\n[states.A]\ntdb = \n";
+  EXPECT_FALSE(chart->openProjectFile(damaged));
+  ASSERT_EQ(s.watchdog.boxes().size(), 1u);
+  EXPECT_TRUE(s.watchdog.boxes()[0].text.startsWith(damaged + ":3:")) << s.watchdog.boxes()[0].text.toStdString();
+  EXPECT_EQ(chart->worksheet().tablesText(Numbers('.')), built);
+  EXPECT_TRUE(chart->close());
+  ChartWindow reopened(s.model, Numbers('.'), {nullptr, nullptr});
+  ASSERT_TRUE(reopened.openProjectFile(file));
+  EXPECT_EQ(reopened.worksheet().tablesText(Numbers('.')), built);
+  EXPECT_EQ(reopened.tables()->states()->item(4, 0)->text(), QStringLiteral("S"));
+  QSettings("Vaporel", "Vaporel").clear();
+}
+
+// The dialog says what is wrong in the project file's words and stays open until it is right.
+TEST(ProcessDialogTest, ChecksAsTheFileDoes) {
+  Worksheet sheet;
+  ASSERT_EQ(sheet.pin(std::get<AirState>(ResolveState(InputPair::DryBulbHumidity, 1.01325, 30, 40))), std::nullopt);
+  ProcessRequest request{ProcessKind::Coil, {"A"}, "P1", std::nullopt, UnitSystem::SI, {}};
+  request.check = [&sheet](const ProcessInput& p) {
+    Worksheet trial = sheet;
+    return trial.addProcess(p);
+  };
+  ProcessDialog dialog(nullptr, request, Numbers(','));
+  dialog.field("adp")->setText("10");
+  dialog.field("bypass")->setText("1,5");
+  dialog.accept();
+  EXPECT_EQ(dialog.problem()->text(), QStringLiteral("\"bypass\" must lie in [0, 1)"));
+  EXPECT_NE(dialog.result(), QDialog::Accepted);
+  dialog.field("x")->setText("a");
+  dialog.accept();
+  EXPECT_EQ(dialog.problem()->text(), QStringLiteral("\"x\" must be a number"));
+  dialog.field("x")->clear();
+  dialog.field("bypass")->setText("0,1");
+  dialog.accept();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  const auto input = std::get<ProcessInput>(dialog.input());
+  EXPECT_EQ(input.bypass, 0.1);
+  EXPECT_EQ(input.into, "P1");
+}
