@@ -35,7 +35,7 @@ namespace vaporel {
 namespace {
 
 constexpr std::array<ChartStyle, 2> kStyles = {ChartStyle::Psychrometric, ChartStyle::Mollier};
-constexpr int kInitialWidth = 1000, kInitialHeight = 720;
+constexpr int kInitialWidth = 1000, kInitialHeight = 900;
 constexpr std::array<UnitSystem, 2> kUnits = {UnitSystem::SI, UnitSystem::IP};
 
 UnitSystem RememberedUnits() {
@@ -121,7 +121,7 @@ ChartWindow::ChartWindow(const MainWindowModel& model, const Numbers& numbers, R
   auto* split = new QSplitter(Qt::Vertical, this);
   split->addWidget(canvas_);
   split->addWidget(tables_);
-  split->setStretchFactor(0, 3);
+  split->setStretchFactor(0, 2);
   split->setStretchFactor(1, 1);
   auto* layout = new QVBoxLayout(this);
   buildMenus();
@@ -355,7 +355,7 @@ bool ChartWindow::saveProject() {
 
 bool ChartWindow::saveProjectAs() {
   if (!worksheetServices_.chooseProjectTarget) return false;
-  const QString suggested = path_.isEmpty() ? LastProjectFolder() + QStringLiteral("/Vaporel_project.toml") : path_;
+  const QString suggested = path_.isEmpty() ? LastProjectFolder() + QStringLiteral("/project.vaporel.toml") : path_;
   const auto target = worksheetServices_.chooseProjectTarget(this, suggested);
   if (!target) return false;
   const QString previous = path_;

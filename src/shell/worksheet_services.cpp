@@ -11,7 +11,7 @@
 namespace vaporel {
 namespace {
 
-constexpr const char* kProjectFilter = "Vaporel project (*.toml);;All files (*)";
+constexpr const char* kProjectFilter = "Vaporel project (*.vaporel.toml *.toml);;All files (*)";
 
 std::optional<QString> Chosen(const QString& path) {
   if (path.isEmpty()) return std::nullopt;

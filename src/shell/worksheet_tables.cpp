@@ -15,6 +15,7 @@ QTableWidget* Table(QWidget* parent, const char* name) {
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->setSelectionMode(QAbstractItemView::SingleSelection);
   table->verticalHeader()->hide();
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);  // compact rows
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   return table;
 }

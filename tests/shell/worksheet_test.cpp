@@ -105,6 +105,8 @@ TEST(WorksheetSession, BuildUndoSaveReopen) {
   chart->addProcess(ProcessKind::Heat);
   chart->setAirFlow();
   ASSERT_TRUE(s.watchdog.boxes().empty()) << s.watchdog.boxes().front().text.toStdString();
+  chart->resize(1100, 950);
+  chart->grab().save(QStringLiteral(VAPOREL_ARTIFACT_DIR "/shell-worksheet.png"), "PNG");  // for a person to look at
   EXPECT_EQ(chart->tables()->states()->rowCount(), 5);
   EXPECT_EQ(chart->tables()->processes()->item(1, 4)->text().toStdString(),
             chart->worksheet().processesTable(Numbers('.')).rows[1][4]);
