@@ -101,6 +101,18 @@ AltitudePressure PressureAtAltitude(const std::string& altitude, UnitSystem unit
                                   : "--altitude must be a number of metres below 44330"};
 }
 
+// --jobs N, or one thread per core; the problem with N, if any.
+std::optional<std::string> ReadJobs(const CalcOptions& options, int& jobs) {
+  jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  if (!options.jobs) return std::nullopt;
+  if (!options.csv) return "--jobs is for --csv";
+  char* end = nullptr;
+  const long n = std::strtol(options.jobs->c_str(), &end, 10);
+  if (options.jobs->empty() || *end != '\0' || n < 1 || n > kMaxJobs) return "--jobs must be 1 to 256";
+  jobs = static_cast<int>(n);
+  return std::nullopt;
+}
+
 std::variant<Request, std::string> Check(const CalcOptions& options) {
   Request request;
   if (options.locale) {
@@ -115,14 +127,7 @@ std::variant<Request, std::string> Check(const CalcOptions& options) {
   } else if (options.chartStyle) {
     return std::string("--chart-style needs --chart");
   }
-  request.jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-  if (options.jobs) {
-    if (!options.csv) return std::string("--jobs is for --csv");
-    char* end = nullptr;
-    const long n = std::strtol(options.jobs->c_str(), &end, 10);
-    if (options.jobs->empty() || *end != '\0' || n < 1 || n > kMaxJobs) return std::string("--jobs must be 1 to 256");
-    request.jobs = static_cast<int>(n);
-  }
+  if (auto problem = ReadJobs(options, request.jobs)) return *problem;
   if (options.units) {
     request.units = UnitSystemNamed(*options.units);
     if (!request.units) return "--units must be si or ip, not " + *options.units;
