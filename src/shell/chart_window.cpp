@@ -187,7 +187,8 @@ void ChartWindow::buildMenus() {
   QAction* undo = undo_->createUndoAction(this, QStringLiteral("&Undo"));
   undo->setShortcut(QKeySequence::Undo);
   QAction* redo = undo_->createRedoAction(this, QStringLiteral("&Redo"));
-  redo->setShortcut(QKeySequence::Redo);
+  // Both habits, whatever the desktop's theme says.
+  redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
   editMenu->addAction(undo);
   editMenu->addAction(redo);
   editMenu->addSeparator();

@@ -92,7 +92,11 @@ TEST(WorksheetSession, BuildUndoSaveReopen) {
   chart->setWorksheetServices(fake);
   chart->addState();
   s.calculate("24", "50");
-  chart->addState();
+  // By the keyboard, as a user adds a state: Ctrl+D in the chart window.
+  chart->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(chart));
+  QTest::keyClick(chart, Qt::Key_D, Qt::ControlModifier);
+  ASSERT_EQ(chart->worksheet().solved().states.size(), 2u);
   next = Process(ProcessKind::Mix, {"A", "B"}, "M");
   next->fractions = {0.3, 0.7};
   chart->addProcess(ProcessKind::Mix);
@@ -121,6 +125,8 @@ TEST(WorksheetSession, BuildUndoSaveReopen) {
     chart->undoStack()->undo();
   }
   EXPECT_TRUE(chart->worksheet().solved().states.empty());
+  QTest::keyClick(chart, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);  // redo, by the keyboard
+  EXPECT_EQ(chart->worksheet().solved().states.size(), 1u);
   while (chart->undoStack()->canRedo()) chart->undoStack()->redo();
   EXPECT_EQ(chart->worksheet().tablesText(Numbers('.')), built);
 
