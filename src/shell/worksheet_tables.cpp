@@ -15,7 +15,10 @@ QTableWidget* Table(QWidget* parent, const char* name) {
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->setSelectionMode(QAbstractItemView::SingleSelection);
   table->verticalHeader()->hide();
-  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);  // compact rows
+  // Compact rows, whatever the style's default.
+  table->verticalHeader()->setMinimumSectionSize(table->fontMetrics().height() + 4);
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+  table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   return table;
 }
