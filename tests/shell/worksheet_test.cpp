@@ -130,6 +130,18 @@ TEST(WorksheetSession, BuildUndoSaveReopen) {
   while (chart->undoStack()->canRedo()) chart->undoStack()->redo();
   EXPECT_EQ(chart->worksheet().tablesText(Numbers('.')), built);
 
+  // Hovering a state names it with its figures; closing with unsaved changes asks first.
+  const auto& a = chart->worksheet().solved().states.front().state;
+  chart->canvas()->grab();
+  EXPECT_TRUE(chart->canvas()->textAt(*chart->canvas()->canvasPointOf({a.tdb, a.x})).startsWith("A:   tdb 32.00 oC"));
+  int asked = 0;
+  fake.askUnsaved = [&asked](QWidget*) {
+    ++asked;
+    return UnsavedAnswer::Cancel;
+  };
+  chart->setWorksheetServices(fake);
+  EXPECT_FALSE(chart->close());
+  EXPECT_EQ(asked, 1);
   ASSERT_TRUE(chart->saveProjectAs());
   EXPECT_EQ(chart->windowTitle(), QStringLiteral("Psychrometric chart - ahu.toml"));
   const auto json =
