@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 
+#include "calculation/bisection.hpp"
 #include "calculation/shared_relations.hpp"
 #include "properties/humid_air.hpp"
 #include "properties/saturation.hpp"
@@ -13,7 +14,6 @@
 namespace vaporel {
 namespace {
 
-constexpr int kHalvings = 200;
 constexpr double kLowestPressure = 0.1;
 constexpr double kHighestPressure = 10;
 constexpr double kLowestSearch = -100;  // [°C], below any dry bulb the checks accept
@@ -22,16 +22,10 @@ constexpr std::array<std::string_view, 6> kNames = {"tdb", "twb", "tdp", "x", "h
 
 Refusal Refused(std::string message) { return Refusal{std::move(message), {}, std::nullopt}; }
 
-// The first argument in [lo, hi] at which rising(arg) reaches target, by halving (hi when
-// it never does).
+// The first argument in [lo, hi] at which rising(arg) reaches target (hi when it never does).
 template <class F>
 double Bisect(F rising, double target, double lo, double hi) {
-  for (int step = 0; step < kHalvings; ++step) {
-    const double mid = lo + (hi - lo) / 2;
-    if (!(mid > lo && mid < hi)) break;
-    (rising(mid) < target ? lo : hi) = mid;
-  }
-  return hi;
+  return Narrow(rising, target, lo, hi).hi;
 }
 
 // The vapour pressure [bar] whose dew point, as the program shows it, is tdp.

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "calculation/bisection.hpp"
 #include "calculation/shared_relations.hpp"
 #include "process/process_messages.hpp"
 #include "process/resolved.hpp"
@@ -12,7 +13,6 @@ namespace {
 
 // The search for the apparatus dew point: steps along the extended line, then halvings.
 constexpr int kScanSteps = 400;
-constexpr int kHalvings = 200;
 
 // How far below saturation the point s of the line E + s·(L − E) lies [kg/kg]: negative
 // beyond saturation.
@@ -55,12 +55,8 @@ Outcome CoilToLeaving(const AirState& in, const AirState& leaving) {
     }
   }
   if (!crossed) return ProcessRefusal{std::string(kNoApparatusDewPoint)};
-  for (int step = 0; step < kHalvings; ++step) {
-    const double mid = lo + (hi - lo) / 2;
-    if (!(mid > lo && mid < hi)) break;
-    (line.deficit(mid) > 0 ? lo : hi) = mid;
-  }
-  const double s = lo + (hi - lo) / 2;
+  // Where the deficit falls to zero: -deficit rises to it.
+  const double s = Narrow([&line](double at) { return -line.deficit(at); }, 0.0, lo, hi).middle();
   const double adp = line.tdb(s);
   if (!(adp < in.tdp)) return ProcessRefusal{std::string(kNoDehumidification)};
   return Leaving{leaving, CoilPoint{adp, (s - 1) / s}};

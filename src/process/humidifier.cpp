@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "calculation/bisection.hpp"
 #include "calculation/shared_relations.hpp"
 #include "process/process_messages.hpp"
 #include "process/resolved.hpp"
@@ -11,7 +12,6 @@
 namespace vaporel::process {
 namespace {
 
-constexpr int kHalvings = 200;
 constexpr int kWidenings = 60;
 
 ProcessRefusal Refused(std::string_view cause) { return ProcessRefusal{std::string(cause)}; }
@@ -19,12 +19,7 @@ ProcessRefusal Refused(std::string_view cause) { return ProcessRefusal{std::stri
 // The first argument at which rising(arg) reaches target on [lo, hi], rising(lo) <= target.
 template <class F>
 double Reach(F rising, double target, double lo, double hi) {
-  for (int step = 0; step < kHalvings; ++step) {
-    const double mid = lo + (hi - lo) / 2;
-    if (!(mid > lo && mid < hi)) break;
-    (rising(mid) < target ? lo : hi) = mid;
-  }
-  return lo + (hi - lo) / 2;
+  return Narrow(rising, target, lo, hi).middle();
 }
 
 // Along the entering enthalpy to the dry bulb t, between the wet bulb and the dry bulb.
