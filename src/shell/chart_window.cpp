@@ -325,15 +325,12 @@ bool ChartWindow::openProjectFile(const QString& path) {
     return false;
   }
   const Project& project = std::get<Project>(read);
-  // Solved first under the file's name, so that a refusal names the file and the line.
-  const auto solved = SolveProject(project, path.toStdString());
-  if (const auto* refusal = std::get_if<ProjectRefusal>(&solved)) {
-    Critical(this, QString::fromStdString(refusal->message));
-    return false;
-  }
   Worksheet opened;
   if (const EditRefusal refusal = opened.load(project)) {
-    Critical(this, QString::fromStdString(*refusal));
+    // Said again under the file's name, so that the message names the file and the line.
+    const auto solved = SolveProject(project, path.toStdString());
+    const auto* located = std::get_if<ProjectRefusal>(&solved);
+    Critical(this, QString::fromStdString(located ? located->message : *refusal));
     return false;
   }
   path_ = path;
