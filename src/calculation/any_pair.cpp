@@ -3,6 +3,7 @@
 // saturated air at it, and the remaining unknown, the dry bulb, is found by bisection.
 #include "calculation/any_pair.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -37,7 +38,20 @@ double VapourPressureAtDewPoint(double tdp, double p) {
 
 double AbsHumidityFromVapourPressure(double pv, double p) { return kMolarMassRatio * pv / (p - pv); }
 
-double SaturatedEnthalpy(double twb, double p) { return Enthalpy(twb, AbsHumidity(twb, 100, p)); }
+double SaturatedEnthalpy(double twb, double p) { return Enthalpy(twb, SaturatedAbsHumidity(twb, p)); }
+
+// The absolute humidity of air whose dew point is tdp, where t >= tdp is the dry or wet bulb.
+// The dew point's fit is not the exact inverse of the saturation pressure's: the dew point it
+// gives saturated air at t lies up to 0.04 K from t (below -30 °C; 0.02 K just below 0 °C),
+// on either side. A dew point within that distance of t is saturated air at t.
+double AbsHumidityAtDewPoint(double tdp, double p, double t) {
+  const double x = AbsHumidityFromVapourPressure(VapourPressureAtDewPoint(tdp, p), p);
+  if (tdp > t) return x;
+  const double xs = SaturatedAbsHumidity(t, p);
+  const double disagreement = std::abs(DewPointOrDry(false, SatPressure(t)) - t);
+  if (t - tdp <= disagreement) return xs;
+  return std::min(x, xs);
+}
 
 // The dry bulb at which air of the given humidity (x as a function of tdb) has the given RH.
 template <class X>
@@ -89,15 +103,17 @@ Resolution FromAbsHumidityEnthalpy(double p, double x, double h, const Values& g
   return Finished(p, ResolveState(InputPair::AbsHumidityEnthalpy, p, x, h), given);
 }
 Resolution FromDryBulbAbsHumidity(double p, double tdb, double x, const Values& given) {
-  if (x > AbsHumidity(tdb, 100, p)) return Refused("Invalid entries, the state lies beyond saturation");
+  if (x > SaturatedAbsHumidity(tdb, p)) return Refused("Invalid entries, the state lies beyond saturation");
   return Finished(p, ResolveState(InputPair::DryBulbAbsHumidity, p, tdb, x), given);
 }
 
 // The eight pairs the window does not take.
 Resolution ResolveOther(double p, const Values& v) {
   const auto xFromTdp = [&] { return AbsHumidityFromVapourPressure(VapourPressureAtDewPoint(*v.tdp, p), p); };
-  if (v.tdb && v.tdp) return FromDryBulbAbsHumidity(p, *v.tdb, xFromTdp(), v);
-  if (v.twb && v.tdp) return FromAbsHumidityEnthalpy(p, xFromTdp(), SaturatedEnthalpy(*v.twb, p), v);
+  if (v.tdb && v.tdp) return FromDryBulbAbsHumidity(p, *v.tdb, AbsHumidityAtDewPoint(*v.tdp, p, *v.tdb), v);
+  if (v.twb && v.tdp) {
+    return FromAbsHumidityEnthalpy(p, AbsHumidityAtDewPoint(*v.tdp, p, *v.twb), SaturatedEnthalpy(*v.twb, p), v);
+  }
   if (v.twb && v.x) return FromAbsHumidityEnthalpy(p, *v.x, SaturatedEnthalpy(*v.twb, p), v);
   if (v.tdp && v.h) return FromAbsHumidityEnthalpy(p, xFromTdp(), *v.h, v);
   if (v.RH && (v.twb || v.h)) {
@@ -111,6 +127,10 @@ Resolution ResolveOther(double p, const Values& v) {
   const double x = v.x ? *v.x : xFromTdp();
   const double lo = v.tdp ? *v.tdp : kLowestSearch;
   const double tdb = DryBulbAtHumidity([x](double) { return x; }, *v.RH, p, lo);
+  // The dry bulb is where the relative humidity's formula reaches RH; the saturated humidity's
+  // formula, not its exact inverse, may put x a rounding above saturation there. A dew point's x
+  // is the program's own and is taken down to saturation; a given x stays as given.
+  if (v.tdp) return FromDryBulbAbsHumidity(p, tdb, std::min(x, SaturatedAbsHumidity(tdb, p)), v);
   return FromDryBulbAbsHumidity(p, tdb, x, v);
 }
 

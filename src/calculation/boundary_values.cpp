@@ -28,7 +28,7 @@ double MinWetBulbByWalk(double tdb, double p) {
   const double hdry = Enthalpy(tdb, 0);
   double tw = tdb;
   for (int step = 0; step < kMaxMinWetBulbSteps; ++step) {
-    const double xs = AbsHumidity(tw, 100, p);
+    const double xs = SaturatedAbsHumidity(tw, p);
     const double hs = Enthalpy(tw, xs);
     if (hdry - hs >= 0) {
       return tw;
@@ -46,9 +46,9 @@ double MinWetBulb(double tdb, double p) {
   // the walk's answer and true from there on. So the first step that passes is found by
   // doubling, then halving, over the same sequence of steps.
   const double hdry = Enthalpy(tdb, 0);
-  const auto reached = [hdry, p](double tw) { return hdry - Enthalpy(tw, AbsHumidity(tw, 100, p)) >= 0; };
+  const auto reached = [hdry, p](double tw) { return hdry - Enthalpy(tw, SaturatedAbsHumidity(tw, p)) >= 0; };
   if (reached(tdb)) return tdb;
-  const double xs = AbsHumidity(tdb, 100, p);
+  const double xs = SaturatedAbsHumidity(tdb, p);
   if (!(std::isfinite(xs) && xs > 0)) return MinWetBulbByWalk(tdb, p);
 
   std::vector<double> steps{tdb};
@@ -75,7 +75,7 @@ EnthalpyRange DryBulbEnthalpyRange(double tdb, double p) {
 }
 
 EnthalpyRange SaturatedEnthalpyRange(double tdb, double p) {
-  return {Enthalpy(tdb, 0), Enthalpy(tdb, AbsHumidity(tdb, 100, p))};
+  return {Enthalpy(tdb, 0), Enthalpy(tdb, SaturatedAbsHumidity(tdb, p))};
 }
 
 EnthalpyRange AbsHumidityEnthalpyRange(double x, double p, double tdbmaxShown) {
@@ -85,6 +85,6 @@ EnthalpyRange AbsHumidityEnthalpyRange(double x, double p, double tdbmaxShown) {
   return {Enthalpy(tdp, x), hmax};
 }
 
-double MaxAbsHumidity(double tdb, double p) { return AbsHumidity(tdb, 100, p); }
+double MaxAbsHumidity(double tdb, double p) { return SaturatedAbsHumidity(tdb, p); }
 
 }  // namespace vaporel

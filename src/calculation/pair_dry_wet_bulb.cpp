@@ -13,7 +13,7 @@ Resolution ResolveDryWetBulb(double p, double tdb, double twb) {
     return Refusal{
         kWetBulbNotBelowDryBulb, {InputField::Pressure, InputField::First, InputField::Second}, InputField::Pressure};
   }
-  const double xs = AbsHumidity(twb, 100, p);
+  const double xs = SaturatedAbsHumidity(twb, p);
   AirState s;
   s.p = p;
   s.tdb = tdb;

@@ -5,6 +5,7 @@
 
 #include "process/process_messages.hpp"
 #include "process/resolved.hpp"
+#include "properties/humid_air.hpp"
 
 namespace vaporel::process {
 namespace {

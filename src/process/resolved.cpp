@@ -47,6 +47,4 @@ Outcome FromDryBulbAbsHumidity(double p, double tdb, double x) {
   return Checked(ResolveState(InputPair::DryBulbAbsHumidity, p, tdb, x));
 }
 
-double SaturatedAbsHumidity(double t, double p) { return AbsHumidity(t, 100, p); }
-
 }  // namespace vaporel::process

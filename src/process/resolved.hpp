@@ -12,7 +12,4 @@ Outcome FromAbsHumidityEnthalpy(double p, double x, double h);
 // From dry bulb tdb [°C] and absolute humidity x [kg/kg] (input pair 5).
 Outcome FromDryBulbAbsHumidity(double p, double tdb, double x);
 
-// Absolute humidity [kg/kg] of saturated air at t [°C] and p [bar].
-double SaturatedAbsHumidity(double t, double p);
-
 }  // namespace vaporel::process

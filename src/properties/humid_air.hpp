@@ -17,6 +17,8 @@ inline double AbsHumidityAt(double ps, double phi, double p) {
 }
 // The same at t [°C]. Negative when (phi/100)·ps exceeds p.
 inline double AbsHumidity(double t, double phi, double p) { return AbsHumidityAt(SatPressure(t), phi, p); }
+// The absolute humidity of saturated air [kg/kg] at t [°C] and p [bar].
+inline double SaturatedAbsHumidity(double t, double p) { return AbsHumidity(t, 100, p); }
 
 // Specific enthalpy [kJ / kg vapour] of water vapour at t [°C].
 inline double VapourEnthalpy(double t) { return kVaporisationHeat + (kVapourHeat + kVapourHeatSlope * t) * t; }

@@ -27,7 +27,7 @@ class Residual {
   // Enthalpy of saturated air at T minus the enthalpy of the state [kJ/kg].
   double operator()(double T) {
     ++evaluations_;
-    return Enthalpy(T, AbsHumidity(T, 100, p_)) - h_;
+    return Enthalpy(T, SaturatedAbsHumidity(T, p_)) - h_;
   }
 
   // The same, with saturated air at or above the boiling point (where the humidity ratio
@@ -35,7 +35,7 @@ class Residual {
   // rises monotonically over the whole bracket and its sign change is the wet bulb.
   double bracketing(double T) {
     ++evaluations_;
-    const double xs = AbsHumidity(T, 100, p_);
+    const double xs = SaturatedAbsHumidity(T, p_);
     if (!(xs >= 0) || std::isinf(xs)) {
       return std::numeric_limits<double>::infinity();
     }

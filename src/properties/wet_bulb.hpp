@@ -14,7 +14,7 @@ struct WetBulbSolution {
 // on the enthalpy residual [kJ/kg]. Always ends.
 double WetBulb(double tdp, double tdb, double h, double p, double tolerance);
 WetBulbSolution SolveWetBulb(double tdp, double tdb, double h, double p, double tolerance);
-// The same when the humidity of saturated air at tdb, AbsHumidity(tdb, 100, p), is already
+// The same when the humidity of saturated air at tdb, SaturatedAbsHumidity(tdb, p), is already
 // at hand: the residual at the upper end is taken from it instead of being evaluated again.
 double WetBulb(double tdp, double tdb, double h, double p, double tolerance, double saturatedAtTdb);
 WetBulbSolution SolveWetBulb(double tdp, double tdb, double h, double p, double tolerance, double saturatedAtTdb);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "properties/saturation.hpp"
 
@@ -86,6 +87,40 @@ TEST(AnyPair, EveryPairGivesBackTheStateItWasTakenFrom) {
   EXPECT_GT(states, 40);
 }
 
+// A dew point equal to the dry bulb or to the wet bulb is saturated air, at every temperature
+// and pressure, though the dew point's fit is not the exact inverse of the saturation
+// pressure's; so is RH 100 % with either.
+TEST(AnyPair, ADewPointOrWetBulbAtSaturationIsSaturatedAir) {
+  int refused = 0, states = 0;
+  for (const double p : {0.1, 0.25, 0.5, 1.01325, 2.0, 5.0, 10.0}) {
+    for (int step = 0; step <= 1300; ++step) {
+      const double t = -40 + step * 0.1;
+      if (!(t < SatTemperature(p) - 0.5)) break;  // at the boiling point x has no bound
+      const std::pair<Given, Given> pairs[] = {
+          {{Property::Tdb, t}, {Property::Tdp, t}},
+          {{Property::Twb, t}, {Property::Tdp, t}},
+          {{Property::Tdp, t}, {Property::RH, 100}},
+          {{Property::Twb, t}, {Property::RH, 100}},
+      };
+      for (const auto& [a, b] : pairs) {
+        ++states;
+        const auto r = ResolveAnyPair(p, a, b);
+        const std::string where = std::string(PropertyName(a.property)) + "+" + std::string(PropertyName(b.property)) +
+                                  " at " + std::to_string(p) + " bar, " + std::to_string(t) + " oC";
+        if (!std::holds_alternative<AirState>(r)) {
+          if (++refused <= 10) ADD_FAILURE() << where << ": " << std::get<Refusal>(r).message;
+          continue;
+        }
+        const AirState& s = std::get<AirState>(r);
+        EXPECT_NEAR(s.RH, 100, 1e-6) << where;
+        EXPECT_NEAR(s.tdb, t, 0.05) << where;
+      }
+    }
+  }
+  EXPECT_EQ(refused, 0);
+  EXPECT_GT(states, 3000);
+}
+
 TEST(AnyPair, RefusesWhatFixesNoStateAndWhatLiesOutside) {
   const auto message = [](const Resolution& r) {
     return std::holds_alternative<Refusal>(r) ? std::get<Refusal>(r).message : std::string("(resolved)");
@@ -101,6 +136,8 @@ TEST(AnyPair, RefusesWhatFixesNoStateAndWhatLiesOutside) {
   EXPECT_EQ(message(ResolveAnyPair(20, {Property::RH, 50}, {Property::X, 0.01})),
             "Invalid entries, pressure must lie in 0.1 to 10 bar");
   EXPECT_EQ(message(ResolveAnyPair(1.01325, {Property::Twb, 30}, {Property::X, 0.05})),
+            "Invalid entries, the state lies beyond saturation");
+  EXPECT_EQ(message(ResolveAnyPair(1.01325, {Property::Twb, 5}, {Property::Tdp, 5.1})),
             "Invalid entries, the state lies beyond saturation");
 }
 

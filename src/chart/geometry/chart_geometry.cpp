@@ -23,8 +23,6 @@ constexpr double kHottest = 1000;         // [°C] the upper end of every temper
 
 bool Physical(double x) { return std::isfinite(x) && x > 0; }
 
-double SaturatedHumidity(double t, double p) { return AbsHumidity(t, 100, p); }
-
 // x = xOf(t) over the samples, from its first physical vertex until it stops being
 // physical or has just left the top of the view.
 template <class XOf>
@@ -66,7 +64,7 @@ std::optional<EnthalpyLine> EnthalpyLineOf(double h, const ChartGeometry& g) {
   EnthalpyLine line;
   line.h = h;
   line.wetBulb = WetBulb(kDryAirDewPoint, *dryEnd, h, g.p, WetBulbTolerance(InputPair::DryBulbAbsHumidity));
-  line.atSaturation = {line.wetBulb, SaturatedHumidity(line.wetBulb, g.p)};
+  line.atSaturation = {line.wetBulb, SaturatedAbsHumidity(line.wetBulb, g.p)};
   if (!std::isfinite(line.wetBulb) || !Physical(line.atSaturation.x)) return std::nullopt;
   const double end = std::min({*dryEnd, g.view.tMax, g.boiling});
   for (int i = 0; i <= kLineSamples && line.wetBulb < end; ++i) {
@@ -85,14 +83,14 @@ std::optional<ChartLine> DensityLineOf(double ro, const ChartGeometry& g) {
   // saturated humidity of its dry end, which bounds the samples.
   const auto dryEnd = FallingRoot([&](double tdb) { return Density(0, g.p, tdb) - ro; }, kDryAirDewPoint, kHottest);
   if (!dryEnd) return std::nullopt;
-  const double saturatedAtDryEnd = SaturatedHumidity(*dryEnd, g.p);
+  const double saturatedAtDryEnd = SaturatedAbsHumidity(*dryEnd, g.p);
   const double richest = Physical(saturatedAtDryEnd) ? std::min(g.view.xMax, saturatedAtDryEnd) : g.view.xMax;
   for (int i = 0; i <= kLineSamples; ++i) {
     const double x = richest * i / kLineSamples;
     const auto t = FallingRoot([&](double tdb) { return Density(x, g.p, tdb) - ro; }, kDryAirDewPoint, kHottest);
     if (!t || *t > g.boiling) continue;
     // The line ends where it meets saturation: beyond lies fog, not humid air.
-    if (i > 0 && x > SaturatedHumidity(*t, g.p)) break;
+    if (i > 0 && x > SaturatedAbsHumidity(*t, g.p)) break;
     line.points.push_back({*t, x});
   }
   if (line.points.size() < 2) return std::nullopt;
@@ -102,7 +100,7 @@ std::optional<ChartLine> DensityLineOf(double ro, const ChartGeometry& g) {
 ChartLine IsothermOf(double t, const ChartGeometry& g) {
   ChartLine line;
   line.value = t;
-  const double top = std::min(g.view.xMax, SaturatedHumidity(t, g.p));
+  const double top = std::min(g.view.xMax, SaturatedAbsHumidity(t, g.p));
   for (int i = 0; i <= kLineSamples && Physical(top); ++i) line.points.push_back({t, top * i / kLineSamples});
   return line;
 }
@@ -151,14 +149,14 @@ ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states, U
   g.boiling = SatTemperature(p);
   const std::vector<double> temperatures = SampleTemperatures(g.view, g.boiling);
 
-  g.saturation = Trace(temperatures, g.view, [p](double t) { return SaturatedHumidity(t, p); });
+  g.saturation = Trace(temperatures, g.view, [p](double t) { return SaturatedAbsHumidity(t, p); });
   for (int rh = 10; rh <= 90; rh += 10) {
     g.relativeHumidity.push_back(
         {static_cast<double>(rh), Trace(temperatures, g.view, [p, rh](double t) { return AbsHumidity(t, rh, p); })});
   }
 
   const double top = std::min(g.view.tMax, g.boiling);
-  const double topHumidity = std::min(g.view.xMax, SaturatedHumidity(top, p));
+  const double topHumidity = std::min(g.view.xMax, SaturatedAbsHumidity(top, p));
   const double richest = Physical(topHumidity) ? topHumidity : g.view.xMax;
   const double hStep = EnthalpyStep(units);
   const double hLow = std::ceil(shown(Quantity::Enthalpy, Enthalpy(g.view.tMin, 0)) / hStep);

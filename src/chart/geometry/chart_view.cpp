@@ -29,7 +29,7 @@ ChartView ViewFor(double p, std::span<const ChartPoint> points) {
   if (std::isfinite(boiling) && boiling > view.tMin) view.tMax = std::min(view.tMax, boiling);
   // At high pressure saturated air holds little water: the view ends just above the
   // saturation curve instead of leaving most of the chart empty.
-  const double saturatedTop = AbsHumidity(view.tMax, 100, p);
+  const double saturatedTop = SaturatedAbsHumidity(view.tMax, p);
   if (std::isfinite(saturatedTop) && saturatedTop > 0) {
     view.xMax = std::min(view.xMax, std::ceil(saturatedTop / kHumidityGrid) * kHumidityGrid);
   }

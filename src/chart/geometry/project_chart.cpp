@@ -20,7 +20,7 @@ ChartGeometry BuildSolvedProjectGeometry(const SolvedProject& project, UnitSyste
     for (const std::string& from : process.from) arrows.push_back({at[from], at[process.into], false});
     if (process.coil) {
       const double adp = process.coil->adp;
-      arrows.push_back({at[process.into], {adp, AbsHumidity(adp, 100, project.pressure)}, true});
+      arrows.push_back({at[process.into], {adp, SaturatedAbsHumidity(adp, project.pressure)}, true});
     }
   }
   return BuildProjectChartGeometry(project.pressure, std::move(named), arrows, units, live);

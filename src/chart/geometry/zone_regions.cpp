@@ -15,11 +15,11 @@ constexpr int kSamples = 160;  // across the zone's span of dry bulb
 double HumidityWhere(Property property, double value, double t, double p) {
   switch (property) {
     case Property::X: return value;
-    case Property::Tdp: return AbsHumidity(value, 100, p);
+    case Property::Tdp: return SaturatedAbsHumidity(value, p);
     case Property::RH: return AbsHumidity(t, value, p);
     case Property::H: return AbsHumidityFromEnthalpy(value, t);
     case Property::Twb:  // the wet bulb is where saturated air has the state's enthalpy
-      return AbsHumidityFromEnthalpy(Enthalpy(value, AbsHumidity(value, 100, p)), t);
+      return AbsHumidityFromEnthalpy(Enthalpy(value, SaturatedAbsHumidity(value, p)), t);
     case Property::Tdb: break;
   }
   return NAN;
@@ -28,7 +28,7 @@ double HumidityWhere(Property property, double value, double t, double p) {
 // The humidity range inside every bound at dry bulb t: [low, high], empty when low > high.
 std::pair<double, double> RangeAt(const Zone& zone, double t, double p, const ChartView& view) {
   double low = std::max(view.xMin, 0.0);
-  double high = std::min(view.xMax, AbsHumidity(t, 100, p));
+  double high = std::min(view.xMax, SaturatedAbsHumidity(t, p));
   for (const ZoneBound& bound : zone.bounds) {
     if (bound.property == Property::Tdb) continue;
     if (bound.min) low = std::max(low, HumidityWhere(bound.property, *bound.min, t, p));
