@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "calculation/bisection.hpp"
+#include "calculation/pressure_range.hpp"
 #include "calculation/shared_relations.hpp"
 #include "properties/humid_air.hpp"
 #include "properties/saturation.hpp"
@@ -15,8 +16,6 @@
 namespace vaporel {
 namespace {
 
-constexpr double kLowestPressure = 0.1;
-constexpr double kHighestPressure = 10;
 constexpr double kLowestSearch = -100;  // [°C], below any dry bulb the checks accept
 
 constexpr std::array<std::string_view, 6> kNames = {"tdb", "twb", "tdp", "x", "h", "RH"};
@@ -75,7 +74,7 @@ struct Values {
 };
 
 std::optional<std::string> Unchecked(double p, const Values& v) {
-  if (!(p >= kLowestPressure && p <= kHighestPressure)) return "Invalid entries, pressure must lie in 0.1 to 10 bar";
+  if (!InPressureRange(p)) return "Invalid entries, pressure must lie in 0.1 to 10 bar";
   if (v.RH && !(*v.RH >= 0 && *v.RH <= 100)) return "Invalid entries, RH must lie in 0 to 100 %";
   if (v.x && !(*v.x >= 0)) return "Invalid entries, x must not be negative";
   if (v.tdb && v.tdp && *v.tdp > *v.tdb) return "Invalid entries, tdp must not lie above tdb";

@@ -3,13 +3,12 @@
 #include "calculation/field_tests.hpp"
 
 #include "calculation/messages.hpp"
+#include "calculation/pressure_range.hpp"
 #include "properties/humid_air.hpp"
 
 namespace vaporel {
 namespace {
 
-constexpr double kMaxPressure = 10;    // [bar]
-constexpr double kMinPressure = 0.1;   // [bar]
 constexpr double kMinDryBulb = -40.1;  // [°C]
 
 bool TakesDryBulbFirst(InputPair pair) {
@@ -20,10 +19,10 @@ bool TakesDryBulbFirst(InputPair pair) {
 }  // namespace
 
 PressureVerdict CheckPressure(InputPair pair, double p) {
-  if (!(p <= kMaxPressure)) {
+  if (!(p <= kHighestPressure)) {
     return {kPressureTooHigh};
   }
-  if (!(p >= kMinPressure)) {
+  if (!(p >= kLowestPressure)) {
     return {kPressureTooLow};
   }
   return {std::nullopt, MaxDryBulb(pair, p)};

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "calculation/pressure_range.hpp"
 #include "calculation/resolve_state.hpp"
 #include "process/process_messages.hpp"
 #include "properties/humid_air.hpp"
@@ -10,9 +11,6 @@
 
 namespace vaporel::process {
 namespace {
-
-constexpr double kLowestPressure = 0.1;  // [bar]
-constexpr double kHighestPressure = 10;  // [bar]
 
 bool Finite(const AirState& s) {
   for (double v : {s.p, s.tdb, s.twb, s.tdp, s.x, s.ro, s.h, s.pv, s.RH}) {
@@ -27,7 +25,7 @@ Outcome Checked(const Resolution& r) {
   }
   const AirState& s = std::get<AirState>(r);
   if (!Finite(s)) return ProcessRefusal{std::string(kProducedState) + "a value is not finite"};
-  if (!(s.p >= kLowestPressure && s.p <= kHighestPressure)) {
+  if (!InPressureRange(s.p)) {
     return ProcessRefusal{std::string(kProducedState) + "the pressure lies outside 0.1 to 10 bar"};
   }
   if (!(s.tdb < SatTemperature(s.p))) {

@@ -62,7 +62,7 @@ class Solver {
     const Resolution r = pair != InputPair::None ? CheckAndCalculate(pair, {p, first, second}, Numbers('.'))
                                                  : ResolveAnyPair(project_.pressure, input.first, input.second);
     if (const auto* refusal = std::get_if<Refusal>(&r)) {
-      return ProjectRefusal{At(fileName_, input.at) + "state \"" + input.name + "\": " + refusal->message};
+      return ProjectRefusal{At(fileName_, input.place.at) + "state \"" + input.name + "\": " + refusal->message};
     }
     add(input.name, std::get<AirState>(r));
     return std::nullopt;
@@ -119,7 +119,7 @@ class Solver {
   std::optional<ProjectRefusal> run(const ProcessInput& p, std::size_t number) {
     const Outcome outcome = compute(p);
     if (const auto* refusal = std::get_if<process::ProcessRefusal>(&outcome)) {
-      return ProjectRefusal{At(fileName_, p.at) + Describe(p, number) + ": " + refusal->cause};
+      return ProjectRefusal{At(fileName_, p.place.at) + Describe(p, number) + ": " + refusal->cause};
     }
     const auto& leaving = std::get<process::Leaving>(outcome);
     add(p.into, leaving.state);

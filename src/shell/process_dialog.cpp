@@ -125,7 +125,7 @@ QLineEdit* ProcessDialog::field(const QString& key) const { return findChild<QLi
 std::variant<ProcessInput, std::string> ProcessDialog::input() const {
   ProcessInput p;
   p.kind = request_.kind;
-  p.at = {};
+  p.place = {};
   // A typed figure in the worksheet's units; empty is not given.
   const auto read = [&](const QString& key, std::optional<double>& value) -> std::optional<std::string> {
     const std::string text = field(key)->text().trimmed().toStdString();

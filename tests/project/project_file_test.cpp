@@ -59,20 +59,53 @@ TEST(ProjectFile, StatesTakeAnyTwoProperties) {
             "p.toml:2:1: state \"b\": twb and h fix no state (one follows from the other)");
 }
 
-// The characters on which the parser meets undefined behaviour are refused where they stand,
-// in names too (the fuzzer's findings are kept in damaged/); others pass.
-TEST(ProjectFile, CharactersTheParserCannotReadAreRefusedWhereTheyStand) {
-  const auto read = ReadProject("pressure = 1 # 1 bar\n[states.\"\u4e00\"]\ntdb = 20\u00b0\nRH = 50\n", "p.toml");
-  ASSERT_TRUE(std::holds_alternative<ProjectError>(read));
-  EXPECT_EQ(std::get<ProjectError>(read).message,
-            "p.toml:3:9: the character U+00B0 cannot be read in a project file (U+00A1 to U+0499, U+2C5E to "
-            "U+3057, U+FB26 to U+FEFE)");
-  EXPECT_TRUE(std::holds_alternative<Project>(ReadProject("\xEF\xBB\xBFpressure = 1\n", "bom.toml")));
+// Any UTF-8 text in comments, names and strings is read exactly; text that is not UTF-8, and
+// nesting no project needs, are refused where they stand; so is what the fuzzer found.
+TEST(ProjectFile, AnyUtf8TextIsReadAndOtherBytesAreRefusedWhereTheyStand) {
+  const Project project = Read(
+      "\xEF\xBB\xBF# Au\u00dfenluft at 32 \u00b0C\npressure = 1.01325  # bar\n[states.\"Au\u00dfenluft\"]  # \u00b0C\n"
+      "tdb = 32.0\nRH = 40.0\n[states.\"\u5ba4\u5185\"]\ntdb = 24\nRH = 50\n[[processes]]\n"
+      "mix = [\"Au\u00dfenluft\", \"\u5ba4\u5185\"]\nfractions = [0.3, 0.7]\ninto = "
+      "\"\u041f\u0440\u0438\u0442\u043e\u043a\"\n");
+  const SolvedProject solved = Solve(project);
+  ASSERT_EQ(solved.states.size(), 3u);
+  EXPECT_EQ(solved.states[0].name, "Au\u00dfenluft");
+  EXPECT_EQ(solved.states[1].name, "\u5ba4\u5185");
+  EXPECT_EQ(solved.states[2].name, "\u041f\u0440\u0438\u0442\u043e\u043a");
+  const auto message = [](const std::string& text) {
+    const auto read = ReadProject(text, "p.toml");
+    return std::holds_alternative<ProjectError>(read) ? std::get<ProjectError>(read).message : "(read)";
+  };
+  // Columns count characters, not bytes.
+  EXPECT_EQ(message("# \u00b0\u00b0\npressure = 1 # \u00b0 \xFF\n"),
+            "p.toml:2:18: the file is not UTF-8 text (byte 0xFF)");
+  EXPECT_EQ(message("pressure = 1\n[states.\"\xC0\xAF\"]\n"), "p.toml:2:10: the file is not UTF-8 text (byte 0xC0)");
+  EXPECT_EQ(message("a = " + std::string(100000, '[')), "p.toml:1:37: arrays and tables nest deeper than 32 levels");
+  EXPECT_EQ(message("pressure = 1\n[states.Au\u00dfenluft]\n").substr(0, 43),
+            "p.toml:2:1: an invalid key appeared (is not");
   for (const auto& entry : std::filesystem::directory_iterator(VAPOREL_DAMAGED)) {
     std::ostringstream text;
     text << std::ifstream(entry.path(), std::ios::binary).rdbuf();
     EXPECT_TRUE(std::holds_alternative<ProjectError>(ReadProject(text.str(), "damaged.toml"))) << entry.path();
   }
+}
+
+// Each mistake is said where it stands, with what was probably meant.
+TEST(ProjectFile, MistakesAreSaidAtTheirKey) {
+  const auto message = [](const std::string& text) {
+    const auto read = ReadProject(text, "p.toml");
+    return std::holds_alternative<ProjectError>(read) ? std::get<ProjectError>(read).message : "(read)";
+  };
+  EXPECT_EQ(message("pressure = 1.01325\n[states.a]\ntdb = 20\n  rh = 50\n"),
+            "p.toml:4:3: unknown key \"rh\" in state \"a\"; did you mean \"RH\"?");
+  EXPECT_EQ(message("pressure = 1.01325\n[airflow]\nstate = \"a\"\nvolum = 3\n"),
+            "p.toml:4:1: unknown key \"volum\" in the air flow; did you mean \"volume\"?");
+  EXPECT_EQ(message("pressure = 1.01325\n[states.a]\ntdb = 20\nzz = 50\n"),
+            "p.toml:4:1: unknown key \"zz\" in state \"a\"");
+  EXPECT_EQ(message("# site\npressure = 101.325\n[states.a]\ntdb = 20\nRH = 50\n"),
+            "p.toml:2:12: \"pressure\" must lie in 0.1 to 10 bar; the pressure is in bar (101.325 kPa = 1.01325 bar)");
+  EXPECT_EQ(message("pressure = 1\npressure = 2\n"),
+            "p.toml:2:12: value (\"pressure\") already exists (value defined twice)");
 }
 
 TEST(ProjectFile, TheAirFlowReachesEveryStateThroughAMix) {

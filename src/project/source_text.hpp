@@ -1,0 +1,41 @@
+#pragma once
+// A file's text as its lines: byte offsets turned into lines and columns (in characters, as a
+// user counts them in an editor), and what a TOML parser is never handed.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "project/project.hpp"
+
+namespace vaporel {
+
+class SourceText {
+ public:
+  explicit SourceText(std::string_view text);
+
+  std::string_view text() const { return text_; }
+  // Line from 1; column from 1 in UTF-8 characters (a byte-order mark is not one).
+  FilePosition position(std::size_t offset) const;
+  // The offset of a byte column (from 1) of a line (from 1), within the text.
+  std::size_t offset(std::size_t line, std::size_t byteColumn) const;
+  std::size_t lineStart(std::size_t offset) const;
+  // Just past the line's end ('\n' included), or the text's end.
+  std::size_t lineEnd(std::size_t offset) const;
+
+ private:
+  std::string_view text_;
+  std::vector<std::size_t> starts_;
+};
+
+// What a TOML parser is not given: text that is not UTF-8, and arrays or tables nested deeper
+// than a project ever needs (the parser recurses once a level).
+struct TextProblem {
+  std::size_t offset = 0;
+  std::string cause;
+};
+std::optional<TextProblem> UnreadableText(std::string_view text);
+
+}  // namespace vaporel
