@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <sstream>
 
 #include "calculation/resolve_state.hpp"
 #include "shell/chart_window.hpp"
@@ -22,6 +23,7 @@
 #include "shell/modal_watchdog.hpp"
 #include "shell/process_dialog.hpp"
 #include "shell/qt_platform.hpp"
+#include "shell/worksheet_services.hpp"
 #include "window/main_window_logic.hpp"
 
 using namespace vaporel;
@@ -195,4 +197,49 @@ TEST(ProcessDialogTest, ChecksAsTheFileDoes) {
   const auto input = std::get<ProcessInput>(dialog.input());
   EXPECT_EQ(input.bypass, 0.1);
   EXPECT_EQ(input.into, "P1");
+}
+
+// A commented project opened, its air flow changed in the real dialog by the keyboard and
+// saved by Ctrl+S: the file differs from the original in that one line, comment kept.
+TEST(WorksheetSession, SavingChangesOnlyTheEditedLine) {
+  QSettings("Vaporel", "Vaporel").clear();
+  QTemporaryDir folder;
+  const QString file = folder.filePath(QStringLiteral("summer.vaporel.toml"));
+  std::ostringstream original;
+  original << std::ifstream(VAPOREL_EXAMPLES "/summer-ahu.toml", std::ios::binary).rdbuf();
+  std::ofstream(file.toStdString(), std::ios::binary) << original.str();
+
+  vaporel::testing::ModalWatchdog watchdog([](QWidget* modal) {
+    if (modal->windowTitle() != QStringLiteral("Air flow")) return false;
+    auto* amount = modal->findChild<QLineEdit*>();
+    amount->setFocus();
+    amount->selectAll();
+    QTest::keyClicks(amount, "12500");
+    QTest::keyClick(amount, Qt::Key_Return);
+    return true;
+  });
+  MainWindowModel model;
+  const Numbers numbers('.');
+  ChartWindow chart(model, numbers, {nullptr, nullptr});
+  chart.setWorksheetServices(DesktopWorksheetServices(numbers));
+  ASSERT_TRUE(chart.openProjectFile(file));
+  chart.show();
+  chart.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&chart));
+  QTest::keyClick(&chart, Qt::Key_F, Qt::ControlModifier);
+  ASSERT_EQ(chart.worksheet().project().airflow->volume, 12500.0);
+  chart.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&chart));
+  QTest::keyClick(&chart, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_FALSE(chart.windowTitle().endsWith(" *"));
+
+  std::ostringstream saved;
+  saved << std::ifstream(file.toStdString(), std::ios::binary).rdbuf();
+  std::string expected = original.str();
+  const std::string line = "volume = 10000.0              # m3/h of supply air";
+  ASSERT_NE(expected.find(line), std::string::npos);
+  expected.replace(expected.find(line), line.size(), "volume = 12500.0              # m3/h of supply air");
+  EXPECT_EQ(saved.str(), expected);
+  EXPECT_TRUE(watchdog.boxes().empty());
+  QSettings("Vaporel", "Vaporel").clear();
 }

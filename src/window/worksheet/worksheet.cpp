@@ -135,6 +135,7 @@ EditRefusal Worksheet::replaceProcess(std::size_t index, const ProcessInput& pro
   if (index >= project_.processes.size()) return std::string("There is no such process");
   Project candidate = project_;
   candidate.processes[index] = process;
+  candidate.processes[index].place = project_.processes[index].place;  // written back where it stands
   return apply(candidate);
 }
 
