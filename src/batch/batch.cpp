@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "batch/json_output.hpp"
 #include "calculation/check_sequence.hpp"
 #include "calculation/messages.hpp"
 #include "calculation/result_texts.hpp"
@@ -90,27 +91,50 @@ std::optional<BatchResult> CalculateFromRow(std::string_view pair, std::string_v
   const std::string pSi = TextInSi(p, Quantity::Pressure, units, numbers);
   const std::string firstSi = TextInSi(first, QuantityOf(a), units, numbers);
   const std::string secondSi = TextInSi(second, QuantityOf(b), units, numbers);
-  return named ? CalculateFromNamedPair(*named, pSi, firstSi, secondSi, numbers)
-               : CalculateFromTexts(numbered, pSi, firstSi, secondSi, numbers);
+  BatchResult result = named ? CalculateFromNamedPair(*named, pSi, firstSi, secondSi, numbers)
+                             : CalculateFromTexts(numbered, pSi, firstSi, secondSi, numbers);
+  if (units != UnitSystem::SI && !result.refusal) {
+    result.typedPressure = numbers.parse(p);
+    for (const auto& [property, text] : {std::pair{a, first}, std::pair{b, second}}) {
+      if (const auto value = numbers.parse(text)) result.typed.push_back({property, *value});
+    }
+  }
+  return result;
+}
+
+std::array<double, 13> ResultFigures(const BatchResult& result, UnitSystem units) {
+  std::array<double, 13> values = ResultValues(result.state, result.props);
+  for (std::size_t i = 0; i < values.size(); ++i) values[i] = ToUnits(kResultFields[i].quantity, units, values[i]);
+  if (units == UnitSystem::SI) return values;
+  if (result.typedPressure) values[0] = *result.typedPressure;
+  for (const Given& g : result.typed) {
+    for (std::size_t i = 0; i < kResultFields.size(); ++i) {
+      if (kResultFields[i].symbol == PropertyName(g.property)) values[i] = g.value;
+    }
+  }
+  return values;
 }
 
 std::array<std::string, 13> DisplayTexts(const BatchResult& result, const Numbers& numbers, UnitSystem units) {
   if (units == UnitSystem::SI) return ResultTexts(result.state, result.props, numbers);
-  const std::array<double, 13> values = ResultValues(result.state, result.props);
+  const std::array<double, 13> values = ResultFigures(result, units);
   std::array<std::string, 13> texts;
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    texts[i] = numbers.format(ToUnits(kResultQuantities[i], units, values[i]), kResultFields[i].pattern);
-  }
+  for (std::size_t i = 0; i < values.size(); ++i) texts[i] = numbers.format(values[i], kResultFields[i].pattern);
   return texts;
 }
 
 std::array<std::string, 13> PreciseTexts(const BatchResult& result, const Numbers& numbers, UnitSystem units) {
-  const std::array<double, 13> values = ResultValues(result.state, result.props);
+  const std::array<double, 13> values = ResultFigures(result, units);
   std::array<std::string, 13> texts;
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    texts[i] = ShortestText(ToUnits(kResultQuantities[i], units, values[i]), numbers);
-  }
+  for (std::size_t i = 0; i < values.size(); ++i) texts[i] = ShortestText(values[i], numbers);
   return texts;
+}
+
+std::string StateJson(const BatchResult& result, UnitSystem units) {
+  Json doc = JsonDocument(units, ResultKeys());
+  const std::array<double, 13> values = ResultFigures(result, units);
+  for (std::size_t i = 0; i < values.size(); ++i) doc[std::string(kResultFields[i].symbol)] = JsonNumber(values[i]);
+  return doc.dump(2) + '\n';
 }
 
 std::string ShortestText(double value, const Numbers& numbers) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "calculation/air_state.hpp"
 #include "calculation/any_pair.hpp"
@@ -21,6 +22,9 @@ struct BatchResult {
   std::optional<std::string> refusal;  // the message box the window would show
   AirState state;
   ThermoProps props;
+  // Typed in IP: the pressure and the two values as typed, which come back as typed.
+  std::optional<double> typedPressure;
+  std::vector<Given> typed;
 };
 
 // pair 1 to 5; the three texts as they would be typed into Text2, Text3 and Text4. The entry
@@ -44,11 +48,17 @@ BatchResult CalculateFromNamedPair(std::pair<Property, Property> pair, std::stri
 std::optional<BatchResult> CalculateFromRow(std::string_view pair, std::string_view p, std::string_view first,
                                             std::string_view second, const Numbers& numbers, UnitSystem units);
 
+// The thirteen values in `units` (those typed as typed).
+std::array<double, 13> ResultFigures(const BatchResult& result, UnitSystem units);
+
 // The thirteen values in `units` as the result labels show them, or in shortest round-trip form.
 std::array<std::string, 13> DisplayTexts(const BatchResult& result, const Numbers& numbers,
                                          UnitSystem units = UnitSystem::SI);
 std::array<std::string, 13> PreciseTexts(const BatchResult& result, const Numbers& numbers,
                                          UnitSystem units = UnitSystem::SI);
+
+// One state as one JSON document: "units", "unit", and the thirteen values (those typed as typed).
+std::string StateJson(const BatchResult& result, UnitSystem units);
 
 // The shortest text that reads back as the value, in the numbers' decimal separator.
 std::string ShortestText(double value, const Numbers& numbers);

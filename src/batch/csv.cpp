@@ -3,7 +3,9 @@
 #include <array>
 
 #include "batch/batch.hpp"
+#include "batch/json_output.hpp"
 #include "calculation/result_texts.hpp"
+#include "files/byte_order_mark.hpp"
 
 namespace vaporel {
 namespace {
@@ -55,6 +57,23 @@ std::string QuotedField(std::string_view line, std::size_t& i) {
   return field;
 }
 
+// A row as one line of JSON: the inputs as given, the thirteen values (null when refused),
+// the message and, with a zone, whether the state lies in it.
+std::string JsonRow(const std::vector<std::string>& fields, const std::optional<BatchResult>& result,
+                    const std::string& message, const std::string& inZone, const CsvFormat& format) {
+  Json row = JsonDocument(format.units, ResultKeys());
+  const char* inputs[] = {"pair", "p_in", "first", "second"};
+  for (std::size_t i = 0; i < 4; ++i) row[inputs[i]] = i < fields.size() ? fields[i] : std::string();
+  const bool accepted = result && !result->refusal;
+  const std::array<double, 13> values = accepted ? ResultFigures(*result, format.units) : std::array<double, 13>{};
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    row[std::string(kResultFields[i].symbol)] = accepted ? JsonNumber(values[i]) : Json(nullptr);
+  }
+  row["message"] = message;
+  if (format.zone) row["in_zone"] = inZone.empty() ? Json(nullptr) : Json(inZone == "1");
+  return row.dump() + '\n';
+}
+
 }  // namespace
 
 char CsvDelimiter(const Numbers& numbers) { return numbers.decimalSeparator() == ',' ? ';' : ','; }
@@ -97,13 +116,14 @@ std::string CsvHeader(const CsvFormat& format) {
   const char delimiter = CsvDelimiter(format.numbers);
   const bool ip = format.units != UnitSystem::SI;
   std::string header;
-  for (const char* name : {"pair", "P", "FIRST", "SECOND"}) {
+  if (format.json) return {};
+  for (const char* name : {"pair", "p_in", "first", "second"}) {
     header += name;
     header += delimiter;
   }
   for (std::size_t i = 0; i < kResultFields.size(); ++i) {
     header += kResultFields[i].symbol;
-    if (ip) header += " [" + std::string(UnitName(kResultQuantities[i], format.units)) + "]";
+    if (ip) header += " [" + std::string(UnitName(kResultFields[i].quantity, format.units)) + "]";
     header += delimiter;
   }
   header += format.zone ? std::string("message") + delimiter + "in_zone\n" : std::string("message\n");
@@ -137,6 +157,7 @@ std::string CsvRow(std::string_view line, const CsvFormat& format, const Accepte
     if (format.zone) inZone = InZone(*format.zone, result->state) ? "1" : "0";
     if (accepted) accepted(result->state);
   }
+  if (format.json) return JsonRow(fields, result, message, inZone, format);
   for (const std::string& value : values) {
     row += value;
     row += delimiter;
@@ -148,6 +169,7 @@ std::string CsvRow(std::string_view line, const CsvFormat& format, const Accepte
 }
 
 std::string TooLongRow(const CsvFormat& format) {
+  if (format.json) return JsonRow({}, std::nullopt, "Invalid row, the line is too long", "", format);
   const char delimiter = CsvDelimiter(format.numbers);
   return std::string(4, delimiter) + std::string(13, delimiter) + "Invalid row, the line is too long" +
          (format.zone ? std::string(1, delimiter) : std::string()) + "\n";
@@ -159,6 +181,7 @@ void ReadCsvLines(std::FILE* input, const CsvLineSink& sink) {
   bool firstLine = true;
 
   auto handleLine = [&](std::string_view line) {
+    if (firstLine) line = WithoutByteOrderMark(line);  // as spreadsheet programs write "CSV UTF-8"
     if (Trim(line).empty()) return;
     const bool header = firstLine && IsHeader(line);
     firstLine = false;

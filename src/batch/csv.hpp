@@ -23,6 +23,7 @@ struct CsvFormat {
   Numbers numbers{'.'};
   UnitSystem units = UnitSystem::SI;
   std::optional<Zone> zone;
+  bool json = false;  // JSON Lines: one object a row, no header
 };
 
 char CsvDelimiter(const Numbers& numbers);
@@ -32,7 +33,8 @@ std::vector<std::string> SplitCsvLine(std::string_view line, char delimiter);
 // Appends a field, quoted when it holds the delimiter, a quote or a line break.
 void AppendCsvField(std::string& out, std::string_view field, char delimiter);
 
-// The header line written first: in IP every value's unit in brackets after its symbol.
+// The header line written first: the inputs (pair, p_in, first, second), the results (in IP
+// each with its unit in brackets), the message; none for JSON Lines.
 std::string CsvHeader(const CsvFormat& format);
 // What a batch does with each accepted state besides writing its row (the chart's points).
 using AcceptedState = std::function<void(const AirState&)>;

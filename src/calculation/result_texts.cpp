@@ -3,19 +3,19 @@
 namespace vaporel {
 
 const std::array<ResultField, 13> kResultFields = {{
-    {"l7", "p", "##0.000"},
-    {"l8", "tdb", "###0.00"},
-    {"l9", "twb", "###0.00"},
-    {"l10", "tdp", "###0.00"},
-    {"l11", "x", "##0.00000"},
-    {"l12", "ro", "##0.0000"},
-    {"l13", "h", "####0.00"},
-    {"l14", "pv", "#0.00000"},
-    {"l15", "RH", "##0.0"},
-    {"l16", "cp", "#0.0000"},
-    {"l17", "lam", "#0.000000"},
-    {"l18", "mi", "#0.000E+00"},
-    {"l19", "Pr", "#0.000"},
+    {"l7", "p", "##0.000", Quantity::Pressure},
+    {"l8", "tdb", "###0.00", Quantity::Temperature},
+    {"l9", "twb", "###0.00", Quantity::Temperature},
+    {"l10", "tdp", "###0.00", Quantity::Temperature},
+    {"l11", "x", "##0.00000", Quantity::HumidityRatio},
+    {"l12", "ro", "##0.0000", Quantity::Density},
+    {"l13", "h", "####0.00", Quantity::Enthalpy},
+    {"l14", "pv", "#0.00000", Quantity::Pressure},
+    {"l15", "RH", "##0.0", Quantity::Percent},
+    {"l16", "cp", "#0.0000", Quantity::SpecificHeat},
+    {"l17", "lam", "#0.000000", Quantity::Conductivity},
+    {"l18", "mi", "#0.000E+00", Quantity::Viscosity},
+    {"l19", "Pr", "#0.000", Quantity::Ratio},
 }};
 
 std::array<double, 13> ResultValues(const AirState& s, const ThermoProps& t) {

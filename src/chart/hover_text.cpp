@@ -19,8 +19,8 @@ std::string HoverText(ChartPoint point, double p, const Numbers& numbers, UnitSy
   // A result field's value in the units shown, with its unit (none for x, as the labels).
   const auto shown = [&](std::size_t field, double value, bool unit = true) {
     const std::string text =
-        numbers.format(ToUnits(kResultQuantities[field], units, value), kResultFields[field].pattern);
-    return unit ? text + " " + std::string(UnitName(kResultQuantities[field], units)) : text;
+        numbers.format(ToUnits(kResultFields[field].quantity, units, value), kResultFields[field].pattern);
+    return unit ? text + " " + std::string(UnitName(kResultFields[field].quantity, units)) : text;
   };
   std::string text = "tdb " + shown(kTdb, point.t) + "   x " + shown(kX, point.x, units == UnitSystem::IP);
   const Resolution resolution = ResolveState(InputPair::DryBulbAbsHumidity, p, point.t, point.x);

@@ -36,13 +36,16 @@ std::string Describe(const ProcessInput& p, std::size_t number) {
 
 class Solver {
  public:
-  Solver(const Project& project, std::string_view fileName) : project_(InSi(project)), fileName_(fileName) {}
+  Solver(const Project& project, std::string_view fileName)
+      : asGiven_(project), project_(InSi(project)), fileName_(fileName) {}
 
   std::variant<SolvedProject, ProjectRefusal> solve() {
     solved_.units = project_.units;
     solved_.pressure = project_.pressure;
-    for (const StateInput& input : project_.states) {
-      if (auto refusal = resolveUserState(input)) return *refusal;
+    if (!asGiven_.altitude) solved_.givenPressure = asGiven_.pressure;
+    for (std::size_t i = 0; i < project_.states.size(); ++i) {
+      if (auto refusal = resolveUserState(project_.states[i])) return *refusal;
+      solved_.states.back().given = {asGiven_.states[i].first, asGiven_.states[i].second};
     }
     if (project_.airflow && project_.airflow->mass) seedFlow(*project_.airflow->mass);
     for (std::size_t i = 0; i < project_.processes.size(); ++i) {
@@ -74,7 +77,7 @@ class Solver {
     for (const Zone& zone : project_.zones) {
       if (InZone(zone, state)) zones.push_back(zone.name);
     }
-    solved_.states.push_back({name, state, ThermophysicalProperties(state), std::move(zones)});
+    solved_.states.push_back({name, state, ThermophysicalProperties(state), std::move(zones), {}});
   }
 
   const AirState& state(const std::string& name) const { return solved_.states[index_.at(name)].state; }
@@ -184,7 +187,8 @@ class Solver {
     solved_.processes.push_back(std::move(solved));
   }
 
-  const Project project_;  // in SI
+  const Project& asGiven_;  // in the file's units
+  const Project project_;   // in SI
   std::string_view fileName_;
   SolvedProject solved_;
   std::map<std::string, std::size_t> index_;

@@ -20,6 +20,7 @@ struct SolvedState {
   AirState state;
   ThermoProps props;
   std::vector<std::string> zones;  // the project's zones the state lies in
+  std::vector<Given> given;        // a state the file gives: its two values, in the file's units
 };
 
 struct SolvedProcess {
@@ -31,9 +32,10 @@ struct SolvedProcess {
 };
 
 struct SolvedProject {
-  UnitSystem units = UnitSystem::SI;  // the file's, in which it is shown unless asked otherwise
-  double pressure = 0;
-  std::vector<SolvedState> states;  // the user's in the file's order, then each process's
+  UnitSystem units = UnitSystem::SI;    // the file's, in which it is shown unless asked otherwise
+  double pressure = 0;                  // [bar]
+  std::optional<double> givenPressure;  // as the file gives it, in its units (not from an altitude)
+  std::vector<SolvedState> states;      // the user's in the file's order, then each process's
   std::vector<SolvedProcess> processes;
 };
 

@@ -26,6 +26,7 @@
 #include "chart/geometry/project_chart.hpp"
 #include "chart/hover_text.hpp"
 #include "chart/render/chart_file.hpp"
+#include "project/project_figures.hpp"
 #include "project/project_file.hpp"
 #include "project/project_writer.hpp"
 #include "shell/command_guard.hpp"
@@ -499,14 +500,14 @@ QString ChartCanvas::worksheetTextAt(QPointF at) const {
       const double length2 = QPointF::dotProduct(along, along);
       const double t = length2 > 0 ? std::clamp(QPointF::dotProduct(at - a, along) / length2, 0.0, 1.0) : 0.0;
       if (QLineF(a + along * t, at).length() > kNear / 2) continue;
-      const process::Loads& l = p.loads;
-      const std::string unit = l.massFlow ? " kW" : " kJ/kg";
-      const auto number = [&](double v) { return std::isfinite(v) ? numbers_.format(v, "0.000") : std::string("-"); };
       std::string text = std::string(ProcessKey(p.kind)) + " " + from + " into " + p.into + ":";
-      text += "   total " + number(l.total) + unit;
-      text += "   sensible " + number(l.sensible) + unit;
-      text += "   latent " + number(l.latent) + unit;
-      text += "   SHR " + number(l.shr);
+      for (const LoadFigure& f : LoadFigures(p)) {
+        if (f.column != "total" && f.column != "sensible" && f.column != "latent" && f.column != "SHR") continue;
+        const double value = ToUnits(f.quantity, window_->units(), f.value);
+        text += "   " + std::string(f.column) + " " +
+                (std::isfinite(value) ? numbers_.format(value, f.pattern) : std::string("-"));
+        if (f.quantity != Quantity::Ratio) text += " " + std::string(UnitName(f.quantity, window_->units()));
+      }
       return QString::fromStdString(text);
     }
   }

@@ -1,5 +1,6 @@
 #include "units/units.hpp"
 
+#include <algorithm>
 #include <cstddef>
 #include <iterator>
 
@@ -69,16 +70,14 @@ double SiZero(const Conversion& c) { return c.enthalpyDatum ? Enthalpy(kZeroFahr
 
 }  // namespace
 
-const Quantity kResultQuantities[13] = {
-    Quantity::Pressure,      Quantity::Temperature,  Quantity::Temperature,  Quantity::Temperature,
-    Quantity::HumidityRatio, Quantity::Density,      Quantity::Enthalpy,     Quantity::Pressure,
-    Quantity::Percent,       Quantity::SpecificHeat, Quantity::Conductivity, Quantity::Viscosity,
-    Quantity::Ratio,
-};
-
 std::optional<UnitSystem> UnitSystemNamed(std::string_view name) {
-  if (name == "si") return UnitSystem::SI;
-  if (name == "ip") return UnitSystem::IP;
+  const auto is = [name](std::string_view lower) {
+    return name.size() == lower.size() && std::equal(name.begin(), name.end(), lower.begin(), [](char a, char b) {
+             return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
+           });
+  };
+  if (is("si")) return UnitSystem::SI;
+  if (is("ip")) return UnitSystem::IP;
   return std::nullopt;
 }
 

@@ -1,6 +1,8 @@
 // A project read from a file and edited is written back with only what was edited changed:
 // each kind of edit on every example and on a file with comments everywhere, the diff held to
 // exactly the lines that edit concerns.
+#include "project/project_writer.hpp"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,7 +10,6 @@
 #include <sstream>
 
 #include "project/project_reader.hpp"
-#include "project/project_writer.hpp"
 
 namespace vaporel {
 namespace {
@@ -99,7 +100,8 @@ void ExpectEveryEditTouchesOnlyItsLines(const std::string& text, const std::stri
   const std::string changedText = ProjectText(changed);
   const Diff value = LineDiff(text, changedText);
   ASSERT_EQ(value.removed.size(), 1u) << where << "\n" << changedText;
-  EXPECT_EQ(value.removed.front(), read.states.front().place.atKey(PropertyName(read.states.front().second.property)).line);
+  EXPECT_EQ(value.removed.front(),
+            read.states.front().place.atKey(PropertyName(read.states.front().second.property)).line);
   EXPECT_EQ(value.added.size(), 1u) << where;
   EXPECT_EQ(Read(changedText).states.front().second.value, changed.states.front().second.value);
 
@@ -183,8 +185,9 @@ TEST(ProjectWriter, NewTextFollowsTheFilesStyle) {
   byHand.pressure = 1.01325;
   byHand.states.push_back({"outdoor", {Property::Tdb, 30}, {Property::RH, 40}, {}});
   byHand.states.push_back({"Приток", {Property::Tdb, 20}, {Property::RH, 40}, {}});
-  EXPECT_EQ(ProjectText(byHand),
-            "pressure = 1.01325\n\n[states.outdoor]\ntdb = 30.0\nRH = 40.0\n\n[states.\"Приток\"]\ntdb = 20.0\nRH = 40.0\n");
+  EXPECT_EQ(
+      ProjectText(byHand),
+      "pressure = 1.01325\n\n[states.outdoor]\ntdb = 30.0\nRH = 40.0\n\n[states.\"Приток\"]\ntdb = 20.0\nRH = 40.0\n");
 }
 
 }  // namespace

@@ -36,6 +36,7 @@ struct Request {
   std::optional<UnitSystem> units;  // as asked; a project's own otherwise
   std::optional<Zone> zone;
   std::optional<ChartRequest> chart;
+  bool json = false;
   int jobs = 1;
   std::vector<std::string> state;  // PAIR P FIRST SECOND, P from --altitude where given
 };
@@ -50,7 +51,6 @@ int Usage(const std::string& problem) {
 
 // What is wrong with an option that belongs to one mode only, if anything.
 std::optional<std::string> MisplacedOption(const CalcOptions& options) {
-  if (options.json && !options.project) return "--json is for --project";
   if (options.zone && !options.csv) return "--zone is for --csv (a project has its own zones)";
   if (options.csv && options.report) return "--report writes one state and cannot be combined with --csv";
   if (options.report && options.units == "ip") return "--report writes the window's report, in SI: not with --units ip";
@@ -139,6 +139,7 @@ std::variant<Request, std::string> Check(const CalcOptions& options) {
     request.zone = std::get<Zone>(std::move(zone));
   }
   request.state = options.positional;
+  request.json = options.json;
   if (options.altitude) {
     const AltitudePressure at = PressureAtAltitude(*options.altitude, Units(request), request.numbers);
     if (at.p.empty()) return at.problem;
@@ -162,8 +163,8 @@ int RunCsv(const Request& request) {
       if (request.zone && InZone(*request.zone, state)) ++inside;
     };
   }
-  const long rows =
-      RunCsvInParallel(stdin, stdout, CsvFormat{request.numbers, Units(request), request.zone}, request.jobs, collect);
+  const long rows = RunCsvInParallel(
+      stdin, stdout, CsvFormat{request.numbers, Units(request), request.zone, request.json}, request.jobs, collect);
   if (request.zone) {
     std::fprintf(stderr, "vaporel-calc: %ld of %ld %s inside zone %s\n", inside, rows,
                  rows == 1 ? "row lies" : "rows lie", request.zone->name.c_str());
@@ -203,14 +204,18 @@ int RunState(const CalcOptions& options, const Request& request) {
       !WriteBatchChart(*request.chart, result.state.p, {{result.state.tdb, result.state.x}}, request.numbers)) {
     return 1;
   }
-  const auto texts =
-      options.precise ? PreciseTexts(result, request.numbers, units) : DisplayTexts(result, request.numbers, units);
   std::string out;
-  for (std::size_t i = 0; i < texts.size(); ++i) {
-    out += std::string(kResultFields[i].symbol) + '\t' + texts[i];
-    // SI lines stay as they always were; IP ones name their unit.
-    if (units != UnitSystem::SI) out += '\t' + std::string(UnitName(kResultQuantities[i], units));
-    out += '\n';
+  if (options.json) {
+    out = StateJson(result, units);
+  } else {
+    const auto texts =
+        options.precise ? PreciseTexts(result, request.numbers, units) : DisplayTexts(result, request.numbers, units);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      out += std::string(kResultFields[i].symbol) + '\t' + texts[i];
+      // SI lines stay as they always were; IP ones name their unit.
+      if (units != UnitSystem::SI) out += '\t' + std::string(UnitName(kResultFields[i].quantity, units));
+      out += '\n';
+    }
   }
   std::fwrite(out.data(), 1, out.size(), stdout);
   return 0;

@@ -163,35 +163,11 @@ EditRefusal Worksheet::setAirFlow(const std::optional<AirFlowInput>& flow) {
 EditRefusal Worksheet::load(const Project& project) { return apply(project); }
 
 TextTable Worksheet::statesTable(const Numbers& numbers) const {
-  TextTable table{{"state"}, {}};
-  for (const ResultField& field : kResultFields) table.header.emplace_back(field.symbol);
-  for (const SolvedState& s : solved_.states) {
-    std::vector<std::string> row = {s.name};
-    for (std::string& text : ResultTexts(s.state, s.props, numbers)) row.push_back(std::move(text));
-    table.rows.push_back(std::move(row));
-  }
-  return table;
+  return StatesTable(solved_, numbers, solved_.units, false);
 }
 
 TextTable Worksheet::processesTable(const Numbers& numbers) const {
-  const bool perKg = solved_.processes.empty() || !solved_.processes.front().loads.massFlow;
-  const std::string power = perKg ? " [kJ/kg]" : " [kW]";
-  TextTable table{{"process", "from", "into", "flow [kg/s]", "total" + power, "sensible" + power, "latent" + power,
-                   "SHR", perKg ? "water [kg/kg]" : "water [kg/h]"},
-                  {}};
-  const auto number = [&](double v, std::string_view pattern) {
-    return std::isfinite(v) ? numbers.format(v, pattern) : std::string("-");
-  };
-  for (const SolvedProcess& p : solved_.processes) {
-    std::string from;
-    for (const std::string& name : p.from) from += (from.empty() ? "" : " + ") + name;
-    const process::Loads& l = p.loads;
-    table.rows.push_back({std::string(ProcessKey(p.kind)), from, p.into,
-                          l.massFlow ? number(*l.massFlow, "0.0000") : std::string("per kg"), number(l.total, "0.000"),
-                          number(l.sensible, "0.000"), number(l.latent, "0.000"), number(l.shr, "0.000"),
-                          number(l.water, perKg ? "0.000000" : "0.000")});
-  }
-  return table;
+  return ProcessesTable(solved_, numbers, solved_.units);
 }
 
 std::string Worksheet::tablesText(const Numbers& numbers) const {

@@ -11,18 +11,13 @@
 #include "calculation/air_state.hpp"
 #include "numbers/numbers.hpp"
 #include "project/project.hpp"
+#include "project/project_figures.hpp"
 #include "project/solve_project.hpp"
 
 namespace vaporel {
 
 // Why an edit was refused; nullopt when it was made.
 using EditRefusal = std::optional<std::string>;
-
-// A table as the window shows it: a header and rows of texts.
-struct TextTable {
-  std::vector<std::string> header;
-  std::vector<std::vector<std::string>> rows;
-};
 
 class Worksheet {
  public:
