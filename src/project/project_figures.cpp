@@ -9,7 +9,6 @@
 namespace vaporel {
 namespace {
 
-
 std::string Bracketed(Quantity q, UnitSystem units) { return "[" + std::string(UnitName(q, units)) + "]"; }
 
 }  // namespace
@@ -52,10 +51,10 @@ std::vector<LoadFigure> LoadFigures(const SolvedProcess& process) {
   if (process.coil) {
     figures.push_back({"adp", "adp", Quantity::Temperature, process.coil->adp, "0.00"});
     figures.push_back({"bypass", "bypass", Quantity::Ratio, process.coil->bypass, "0.000"});
-    figures.push_back(l.massFlow ? LoadFigure{"condensate_heat", "condensate", Quantity::Power,
-                                          l.condensateHeat.value_or(0), "0.000"}
-                                 : LoadFigure{"condensate_heat_per_kg", "condensate", Quantity::EnthalpyChange,
-                                          l.condensateHeat.value_or(0), "0.000"});
+    figures.push_back(
+        l.massFlow ? LoadFigure{"condensate_heat", "condensate", Quantity::Power, l.condensateHeat.value_or(0), "0.000"}
+                   : LoadFigure{"condensate_heat_per_kg", "condensate", Quantity::EnthalpyChange,
+                                l.condensateHeat.value_or(0), "0.000"});
   }
   return figures;
 }
@@ -113,7 +112,8 @@ TextTable ProcessesTable(const SolvedProject& project, const Numbers& numbers, U
       const auto c = static_cast<std::size_t>(std::find(columns.begin(), columns.end(), f.column) - columns.begin());
       const double value = ToUnits(f.quantity, units, f.value);
       std::string text = std::isfinite(value) ? numbers.format(value, f.pattern) : std::string("-");
-      if (mixed[c] && std::isfinite(value) && !unitless(f.quantity)) text += " " + std::string(UnitName(f.quantity, units));
+      if (mixed[c] && std::isfinite(value) && !unitless(f.quantity))
+        text += " " + std::string(UnitName(f.quantity, units));
       row[3 + c] = text;
     }
     table.rows.push_back(std::move(row));

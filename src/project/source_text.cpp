@@ -11,6 +11,8 @@ namespace {
 
 // Arrays and tables a project needs: a list of names in a table in an array of tables.
 constexpr int kDeepestNesting = 32;
+// The widest binary number the parser sums without overflow (its last place value is 2^digits).
+constexpr int kWidestBinary = 62;
 
 bool Continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
@@ -46,12 +48,13 @@ std::size_t SequenceLength(std::string_view text, std::size_t i) {
   return length;
 }
 
-// The depth of brackets and braces outside strings and comments.
-class NestingScan {
+// Outside strings and comments: the depth of brackets and braces, and binary numbers wider
+// than a 64-bit integer (whose digits the parser would sum into a signed overflow).
+class TomlScan {
  public:
-  explicit NestingScan(std::string_view text) : text_(text) {}
+  explicit TomlScan(std::string_view text) : text_(text) {}
 
-  std::optional<std::size_t> tooDeep() {
+  std::optional<TextProblem> problem() {
     int depth = 0;
     while (i_ < text_.size()) {
       const char c = text_[i_];
@@ -60,8 +63,17 @@ class NestingScan {
       } else if (c == '"' || c == '\'') {
         skipString(c);
       } else if (c == '[' || c == '{') {
-        if (++depth > kDeepestNesting) return i_;
+        if (++depth > kDeepestNesting) {
+          return TextProblem{i_, "arrays and tables nest deeper than " + std::to_string(kDeepestNesting) + " levels"};
+        }
         ++i_;
+      } else if (c == '0' && text_.substr(i_, 2) == "0b" && (i_ == 0 || !Bare(text_[i_ - 1]))) {
+        const std::size_t start = i_;
+        int digits = 0;
+        for (i_ += 2; i_ < text_.size() && (text_[i_] == '0' || text_[i_] == '1' || text_[i_] == '_'); ++i_) {
+          digits += text_[i_] != '_' ? 1 : 0;
+        }
+        if (digits > kWidestBinary) return TextProblem{start, "a binary number wider than 62 digits"};
       } else {
         if ((c == ']' || c == '}') && depth > 0) --depth;
         ++i_;
@@ -91,6 +103,10 @@ class NestingScan {
         ++i_;
       }
     }
+  }
+
+  static bool Bare(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
   }
 
   std::string_view text_;
@@ -143,10 +159,7 @@ std::optional<TextProblem> UnreadableText(std::string_view text) {
     }
     i += length;
   }
-  if (const auto deep = NestingScan(text).tooDeep()) {
-    return TextProblem{*deep, "arrays and tables nest deeper than " + std::to_string(kDeepestNesting) + " levels"};
-  }
-  return std::nullopt;
+  return TomlScan(text).problem();
 }
 
 }  // namespace vaporel

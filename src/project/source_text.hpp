@@ -30,8 +30,9 @@ class SourceText {
   std::vector<std::size_t> starts_;
 };
 
-// What a TOML parser is not given: text that is not UTF-8, and arrays or tables nested deeper
-// than a project ever needs (the parser recurses once a level).
+// What the TOML parser is not given: text that is not UTF-8, arrays or tables nested deeper
+// than a project ever needs (the parser recurses once a level), and binary numbers wider than
+// 62 digits (the parser's sum of their digits would overflow).
 struct TextProblem {
   std::size_t offset = 0;
   std::string cause;

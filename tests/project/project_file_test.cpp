@@ -82,6 +82,9 @@ TEST(ProjectFile, AnyUtf8TextIsReadAndOtherBytesAreRefusedWhereTheyStand) {
             "p.toml:2:18: the file is not UTF-8 text (byte 0xFF)");
   EXPECT_EQ(message("pressure = 1\n[states.\"\xC0\xAF\"]\n"), "p.toml:2:10: the file is not UTF-8 text (byte 0xC0)");
   EXPECT_EQ(message("a = " + std::string(100000, '[')), "p.toml:1:37: arrays and tables nest deeper than 32 levels");
+  EXPECT_EQ(message("pressure = 0b" + std::string(63, '1')), "p.toml:1:12: a binary number wider than 62 digits");
+  EXPECT_EQ(message("pressure = 0b" + std::string(62, '0') + "\n"),
+            "p.toml:1:12: \"pressure\" must lie in 0.1 to 10 bar");
   EXPECT_EQ(message("pressure = 1\n[states.Au\u00dfenluft]\n").substr(0, 43),
             "p.toml:2:1: an invalid key appeared (is not");
   for (const auto& entry : std::filesystem::directory_iterator(VAPOREL_DAMAGED)) {
