@@ -15,12 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The same text as a zone file (vaporel-calc --zone FILE): zones or a located message.
   const auto zones = vaporel::ReadZones(text, "zones.toml");
   if (const auto* error = std::get_if<vaporel::ProjectError>(&zones);
-      error && error->message.rfind("zones.toml:", 0) != 0) {
+      error && error->message().rfind("zones.toml:", 0) != 0) {
     std::abort();
   }
   const auto read = vaporel::ReadProject(text, "fuzz.toml");
   if (const auto* error = std::get_if<vaporel::ProjectError>(&read)) {
-    if (error->message.rfind("fuzz.toml:", 0) != 0) std::abort();  // every message is located
+    if (error->message().rfind("fuzz.toml:", 0) != 0) std::abort();  // every message is located
     return 0;
   }
   const vaporel::Project& project = std::get<vaporel::Project>(read);

@@ -39,7 +39,7 @@ void ReadAndSolve(benchmark::State& state) {
     const auto read = ReadProject(text, "long.toml");
     const auto solved = SolveProject(std::get<Project>(read), "long.toml");
     if (!std::holds_alternative<SolvedProject>(solved))
-      state.SkipWithError(std::get<ProjectRefusal>(solved).message.c_str());
+      state.SkipWithError(std::get<ProjectError>(solved).message().c_str());
     benchmark::DoNotOptimize(solved);
   }
   state.counters["processes"] = 1000;

@@ -23,13 +23,13 @@ int RunProject(const std::string& path, bool json, const std::optional<ChartRequ
   }
   const auto read = ReadProject(*text, path);
   if (const auto* error = std::get_if<ProjectError>(&read)) {
-    std::fprintf(stderr, "%s\n", error->message.c_str());
+    std::fprintf(stderr, "%s\n", error->message().c_str());
     return kMalformed;
   }
   const Project& input = std::get<Project>(read);
   const auto solved = SolveProject(input, path);
-  if (const auto* refusal = std::get_if<ProjectRefusal>(&solved)) {
-    std::fprintf(stderr, "%s\n", refusal->message.c_str());
+  if (const auto* refusal = std::get_if<ProjectError>(&solved)) {
+    std::fprintf(stderr, "%s\n", refusal->message().c_str());
     return kRefused;
   }
   const SolvedProject& project = std::get<SolvedProject>(solved);

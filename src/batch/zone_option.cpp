@@ -13,7 +13,7 @@ std::variant<Zone, std::string> ZoneNamedOrRead(const std::string& nameOrFile) {
            cause + ")";
   }
   auto read = ReadZones(*text, nameOrFile);
-  if (const auto* error = std::get_if<ProjectError>(&read)) return error->message;
+  if (const auto* error = std::get_if<ProjectError>(&read)) return error->message();
   auto& zones = std::get<std::vector<Zone>>(read);
   if (zones.size() != 1) {
     return "--zone " + nameOrFile + " defines " + std::to_string(zones.size()) + " zones; --zone takes a file with one";

@@ -19,7 +19,9 @@ std::string_view TextOf(const FieldTexts& texts, InputField field) {
   return {};
 }
 
-Refusal Refused(std::string message) { return Refusal{std::move(message), {}, std::nullopt}; }
+Refusal Refused(std::string message, std::optional<InputField> field = std::nullopt) {
+  return Refusal{std::move(message), {}, field};
+}
 
 }  // namespace
 
@@ -87,24 +89,24 @@ Resolution CheckAndCalculate(InputPair pair, const FieldTexts& texts, const Numb
   std::string secondLimitText;
   if (!texts.pressure.empty()) {
     const std::optional<double> p = numbers.parse(texts.pressure);
-    if (!p) return Refused(kNumbersOnly);
+    if (!p) return Refused(kNumbersOnly, InputField::Pressure);
     PressureStep step = CheckPressureStep(pair, *p, numbers);
-    if (step.refusal) return Refused(*step.refusal);
+    if (step.refusal) return Refused(*step.refusal, InputField::Pressure);
     tdbmaxText = std::move(step.tdbmaxText);
   }
   if (!texts.first.empty()) {
     const std::optional<double> first = numbers.parse(texts.first);
-    if (!first) return Refused(kNumbersOnly);
+    if (!first) return Refused(kNumbersOnly, InputField::First);
     FirstInputStep step = CheckFirstInputStep(pair, *first, texts.pressure, tdbmaxText, numbers);
-    if (step.verdict.refusal) return Refused(*step.verdict.refusal);
+    if (step.verdict.refusal) return Refused(*step.verdict.refusal, InputField::First);
     secondLimitText = std::move(step.secondLimitText);
   }
   if (!texts.second.empty()) {
     const std::optional<double> second = numbers.parse(texts.second);
-    if (!second) return Refused(kNumbersOnly);
+    if (!second) return Refused(kNumbersOnly, InputField::Second);
     const SecondInputStep step =
         CheckSecondInputStep(pair, *second, texts.pressure, texts.first, tdbmaxText, secondLimitText, numbers);
-    if (step.refusal) return Refused(*step.refusal);
+    if (step.refusal) return Refused(*step.refusal, InputField::Second);
   }
   std::optional<Resolution> resolution = CalculateFromFields(pair, texts, numbers);
   if (!resolution) return Refused(kSelectAPair);

@@ -59,7 +59,8 @@ std::optional<Resolution> CalculateFromFields(InputPair pair, const FieldTexts& 
 
 // The whole sequence as a user who fills the three fields in order and presses Calculate
 // meets it: each non-empty field checked as the focus leaves it, then Calculate. The first
-// refusal ends it. Without a pair: "Invalid entries, please select an input pair".
+// refusal ends it, naming the field whose check refused as its focus (none when Calculate
+// refuses). Without a pair: "Invalid entries, please select an input pair".
 Resolution CheckAndCalculate(InputPair pair, const FieldTexts& texts, const Numbers& numbers);
 
 }  // namespace vaporel

@@ -29,7 +29,9 @@ struct TextSpan {
 // Where one key of an entry stands: the key (for messages), its value's text and its lines.
 struct KeyPlace {
   std::string key;
-  FilePosition at;
+  FilePosition at;                  // the key
+  FilePosition valueAt;             // its value
+  std::vector<FilePosition> items;  // an array's items
   TextSpan value;
   TextSpan lines;        // from the start of the key's line to the end of its value's line
   bool integer = false;  // the value is spelt as an integer (20, not 20.0)

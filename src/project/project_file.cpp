@@ -33,7 +33,7 @@ std::optional<std::string> ReadProjectText(const std::string& path, std::string&
 std::variant<Project, ProjectError> ReadProjectFile(const std::string& path) {
   std::string cause;
   const auto text = ReadProjectText(path, cause);
-  if (!text) return ProjectError{path + ": cannot be read (" + cause + ")"};
+  if (!text) return ProjectError{path, std::nullopt, "cannot be read (" + cause + ")"};
   return ReadProject(*text, path);
 }
 

@@ -8,6 +8,7 @@
 
 #include "calculation/pressure_range.hpp"
 #include "project/key_suggestion.hpp"
+#include "project/project_check.hpp"
 #include "project/project_keys.hpp"
 #include "project/project_units.hpp"
 #include "project/source_text.hpp"
@@ -75,8 +76,14 @@ class Places {
   KeyPlace key(std::string_view name, const Node& value) const {
     const TextSpan v = span(value);
     const std::size_t keyStart = keyBefore(v.begin);
+    std::vector<FilePosition> items;
+    if (value.is_array()) {
+      for (const Node& item : value.as_array()) items.push_back(source_.position(span(item).begin));
+    }
     return {std::string(name),
             source_.position(keyStart),
+            source_.position(v.begin),
+            std::move(items),
             v,
             {source_.lineStart(keyStart), source_.lineEnd(v.end > v.begin ? v.end - 1 : v.begin)},
             value.is_integer()};
@@ -157,17 +164,13 @@ class Reader {
                              ? "the project needs \"pressure\" [psia] or \"altitude\" [ft] (one of them)"
                              : "the project needs \"pressure\" [bar] or \"altitude\" [m] (one of them)");
     }
-    if (!project.altitude) {
-      project.pressure = number(root.at("pressure"), "pressure");
-      checkPressure(project, root.at("pressure"));
-    }
+    if (!project.altitude) project.pressure = number(root.at("pressure"), "pressure");
     if (root.contains("states")) {
       const Node& states = root.at("states");
       if (!states.is_table()) places_.fail(states, "\"states\" must be a table of named states");
       for (const auto& [name, node] : states.as_table()) project.states.push_back(state(name, node));
       std::sort(project.states.begin(), project.states.end(),
                 [](const StateInput& a, const StateInput& b) { return a.place.lines.begin < b.place.lines.begin; });
-      for (const StateInput& s : project.states) define(s.place.name.begin, s.place.lines.begin, s.name);
     }
     if (root.contains("processes")) {
       const Node& processes = root.at("processes");
@@ -181,7 +184,7 @@ class Reader {
     }
     if (root.contains("airflow")) project.airflow = airflow(root.at("airflow"));
     project.zones = zones(root);
-    checkAltitude(project, root);
+    if (auto error = CheckProject(project)) throw Malformed{error->at.value_or(FilePosition{1, 1}), error->cause};
     return project;
   }
 
@@ -228,29 +231,6 @@ class Reader {
     return table.at(std::string(key));
   }
 
-  void define(std::size_t offset, std::size_t fallback, const std::string& stateName) {
-    if (std::find(names_.begin(), names_.end(), stateName) != names_.end()) {
-      throw Malformed{source_.position(offset > 0 ? offset : fallback),
-                      "the name " + Quoted(stateName) + " is already defined"};
-    }
-    names_.push_back(stateName);
-  }
-  void use(const Node& at, const std::string& stateName) const {
-    if (std::find(names_.begin(), names_.end(), stateName) == names_.end()) {
-      places_.fail(at, "unknown state " + Quoted(stateName) + " (not defined before this point)");
-    }
-  }
-
-  // The pressure in range, said where it stands; a pressure in kPa or hPa is named as such.
-  void checkPressure(const Project& project, const Node& node) const {
-    const double bar = FromUnits(Quantity::Pressure, project.units, project.pressure);
-    if (InPressureRange(bar)) return;
-    if (project.units == UnitSystem::IP) places_.fail(node, "\"pressure\" must lie in 1.45 to 145 psia");
-    std::string cause = "\"pressure\" must lie in 0.1 to 10 bar";
-    if (bar > kHighestPressure && bar <= 1100) cause += "; the pressure is in bar (101.325 kPa = 1.01325 bar)";
-    places_.fail(node, cause);
-  }
-
   // A state's two values name its input pair.
   StateInput state(const std::string& stateName, const Node& node) const {
     const std::string where = "state " + Quoted(stateName);
@@ -268,79 +248,30 @@ class Reader {
     }
     std::sort(given.begin(), given.end(), [](Given a, Given b) { return a.property < b.property; });
     if (WindowPair(given[1].property, given[0].property) != InputPair::None) std::swap(given[0], given[1]);
-    const auto is = [&](Property a, Property b) { return given[0].property == a && given[1].property == b; };
-    if (is(Property::Twb, Property::H) || is(Property::Tdp, Property::X)) {
-      places_.fail(node, where + ": " + std::string(PropertyName(given[0].property)) + " and " +
-                             std::string(PropertyName(given[1].property)) +
-                             " fix no state (one follows from the other)");
-    }
     s.first = given[0];
     s.second = given[1];
     return s;
   }
 
-  void mix(const Node& table, ProcessInput& p) const {
-    const Node& from = table.at("mix");
-    if (!from.is_array() || from.as_array().size() < 2) places_.fail(from, "\"mix\" must list two or more states");
-    for (const Node& n : from.as_array()) {
-      p.from.push_back(name(n, "mix"));
-      use(n, p.from.back());
-    }
-    const Node& fractions = required(table, "fractions", "a mix");
-    if (!fractions.is_array() || fractions.as_array().size() != from.as_array().size()) {
-      places_.fail(fractions, "\"fractions\" must give one number per state mixed");
-    }
-    double sum = 0;
-    for (const Node& f : fractions.as_array()) {
-      p.fractions.push_back(number(f, "fractions"));
-      if (!(p.fractions.back() > 0)) places_.fail(f, "a fraction must be positive");
-      sum += p.fractions.back();
-    }
-    if (!(std::abs(sum - 1) <= kFractionSumTolerance)) places_.fail(fractions, "the fractions must sum to 1");
+  std::vector<double> numbers(const Node& node, std::string_view key) const {
+    if (!node.is_array()) places_.fail(node, Quoted(key) + " must be a list of numbers");
+    std::vector<double> out;
+    for (const Node& item : node.as_array()) out.push_back(number(item, key));
+    return out;
   }
 
-  void heat(const Node& table, ProcessInput& p) const {
+  // A process's figures as the file gives them; their rules are the check's.
+  void figures(const Node& table, ProcessInput& p) const {
+    if (p.kind == ProcessKind::Mix) p.fractions = numbers(required(table, "fractions", "a mix"), "fractions");
+    if (p.kind == ProcessKind::Humidify) p.method = name(required(table, "method", "a humidifier"), "method");
     p.tdb = optionalNumber(table, "tdb");
     p.power = optionalNumber(table, "power");
-    if (p.tdb.has_value() == p.power.has_value())
-      places_.fail(table, "a heater needs \"tdb\" or \"power\" (one of them)");
-  }
-
-  void coil(const Node& table, ProcessInput& p) const {
     p.adp = optionalNumber(table, "adp");
     p.bypass = optionalNumber(table, "bypass");
-    p.tdb = optionalNumber(table, "tdb");
     p.RH = optionalNumber(table, "RH");
     p.x = optionalNumber(table, "x");
-    const bool byPoint = p.adp && p.bypass && !p.tdb && !p.RH && !p.x;
-    const bool byLeaving = !p.adp && !p.bypass && p.tdb && (p.RH.has_value() != p.x.has_value());
-    if (!byPoint && !byLeaving) {
-      places_.fail(table, "a coil needs \"adp\" and \"bypass\", or the leaving \"tdb\" with \"RH\" or \"x\"");
-    }
-    if (p.bypass && !(*p.bypass >= 0 && *p.bypass < 1))
-      places_.fail(table.at("bypass"), "\"bypass\" must lie in [0, 1)");
-  }
-
-  void humidify(const Node& table, ProcessInput& p) const {
-    const Node& method = required(table, "method", "a humidifier");
-    p.method = name(method, "method");
-    if (p.method != "steam" && p.method != "adiabatic") {
-      places_.fail(method, "\"method\" must be \"steam\" or \"adiabatic\"");
-    }
-    p.RH = optionalNumber(table, "RH");
-    p.x = optionalNumber(table, "x");
-    p.tdb = optionalNumber(table, "tdb");
     p.efficiency = optionalNumber(table, "efficiency");
     p.steamTemperature = optionalNumber(table, "steam_temperature");
-    const int targets = p.RH.has_value() + p.x.has_value() + p.tdb.has_value() + p.efficiency.has_value();
-    if (targets != 1) places_.fail(table, "a humidifier needs one target: \"RH\", \"x\", \"tdb\" or \"efficiency\"");
-    if (p.method == "steam" && (p.tdb || p.efficiency)) places_.fail(table, "steam takes a target \"RH\" or \"x\"");
-    if (p.method == "adiabatic" && p.steamTemperature) {
-      places_.fail(table.at("steam_temperature"), "\"steam_temperature\" belongs to a steam humidifier");
-    }
-    if (p.efficiency && !(*p.efficiency > 0 && *p.efficiency <= 1)) {
-      places_.fail(table.at("efficiency"), "\"efficiency\" must lie in (0, 1]");
-    }
   }
 
   ProcessInput process(const Node& node) {
@@ -356,19 +287,15 @@ class Reader {
     }
     if (kinds != 1) places_.fail(node, "a process needs one of \"mix\", \"heat\", \"coil\" or \"humidify\"");
     only(p.place, KeysOf(p.kind), "a " + std::string(ProcessKey(p.kind)) + " process");
+    const Node& from = node.at(std::string(ProcessKey(p.kind)));
     if (p.kind == ProcessKind::Mix) {
-      mix(node, p);
+      if (!from.is_array()) places_.fail(from, "\"mix\" must list two or more states");
+      for (const Node& n : from.as_array()) p.from.push_back(name(n, "mix"));
     } else {
-      const Node& from = node.at(std::string(ProcessKey(p.kind)));
       p.from.push_back(name(from, ProcessKey(p.kind)));
-      use(from, p.from.back());
-      if (p.kind == ProcessKind::Heat) heat(node, p);
-      if (p.kind == ProcessKind::Coil) coil(node, p);
-      if (p.kind == ProcessKind::Humidify) humidify(node, p);
     }
-    const Node& into = required(node, "into", "a process");
-    p.into = name(into, "into");
-    define(places_.span(into).begin, 0, p.into);
+    figures(node, p);
+    p.into = name(required(node, "into", "a process"), "into");
     return p;
   }
 
@@ -420,38 +347,19 @@ class Reader {
     return *u;
   }
 
-  // The altitude, in the file's units, must give a pressure.
-  void checkAltitude(const Project& project, const Node& root) const {
-    if (!project.altitude) return;
-    if (!(StandardAtmospherePressure(FromUnits(Quantity::Altitude, project.units, *project.altitude)) > 0)) {
-      places_.fail(root.at("altitude"), project.units == UnitSystem::IP ? "\"altitude\" must lie below 145439 ft"
-                                                                        : "\"altitude\" must lie below 44330 m");
-    }
-  }
-
   AirFlowInput airflow(const Node& node) const {
     if (!node.is_table()) places_.fail(node, "\"airflow\" must be a table");
     AirFlowInput flow;
     flow.place = places_.entry(node);
     only(flow.place, kAirFlowKeys, "the air flow");
-    const Node& state = required(node, "state", "the air flow");
-    flow.state = name(state, "state");
-    use(state, flow.state);
+    flow.state = name(required(node, "state", "the air flow"), "state");
     flow.volume = optionalNumber(node, "volume");
     flow.mass = optionalNumber(node, "mass");
-    if (flow.volume.has_value() == flow.mass.has_value()) {
-      places_.fail(node, "the air flow needs \"volume\" or \"mass\" (one of them)");
-    }
-    const char* given = flow.volume ? "volume" : "mass";
-    if (!(flow.volume.value_or(1) > 0 && flow.mass.value_or(1) > 0)) {
-      places_.fail(node.at(given), "the air flow must be positive");
-    }
     return flow;
   }
 
   const SourceText& source_;
   Places places_;
-  std::vector<std::string> names_;
 };
 
 // The parser's own message: its first line without the function's name, the hint under its
@@ -505,30 +413,26 @@ Malformed FromParser(const toml::exception& e, const SourceText& source) {
   return {source.position(at), cause};
 }
 
-std::string Located(std::string_view fileName, FilePosition at, std::string_view cause) {
-  return std::string(fileName) + ":" + std::to_string(at.line) + ":" + std::to_string(at.column) + ": " +
-         std::string(cause);
-}
-
 // The file parsed and read by `read`, or what is wrong with it, with its line and column.
 template <class Read>
 auto Parsed(std::string_view text, std::string_view fileName, Read read)
     -> std::variant<decltype(read(std::declval<const Node&>(), std::declval<const SourceText&>())), ProjectError> {
   const SourceText source(text);
   if (const auto problem = UnreadableText(text)) {
-    return ProjectError{Located(fileName, source.position(problem->offset), problem->cause)};
+    return ProjectError{std::string(fileName), source.position(problem->offset), problem->cause};
   }
   try {
     std::istringstream stream{std::string(text)};
     const Node root = toml::parse(stream, std::string(fileName));
     return read(root, source);
   } catch (const Malformed& m) {
-    return ProjectError{Located(fileName, m.at, m.cause)};
+    return ProjectError{std::string(fileName), m.at, m.cause};
   } catch (const toml::exception& e) {
     const Malformed m = FromParser(e, source);
-    return ProjectError{Located(fileName, m.at, m.cause)};
+    return ProjectError{std::string(fileName), m.at, m.cause};
   } catch (const std::exception& e) {
-    return ProjectError{Located(fileName, {1, 1}, std::string("the file cannot be read (") + e.what() + ")")};
+    return ProjectError{std::string(fileName), FilePosition{1, 1},
+                        std::string("the file cannot be read (") + e.what() + ")"};
   }
 }
 

@@ -9,12 +9,9 @@
 #include <vector>
 
 #include "project/project.hpp"
+#include "project/project_error.hpp"
 
 namespace vaporel {
-
-struct ProjectError {
-  std::string message;  // "FILE:LINE:COLUMN: cause"
-};
 
 std::variant<Project, ProjectError> ReadProject(std::string_view text, std::string_view fileName);
 

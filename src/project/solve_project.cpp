@@ -23,8 +23,33 @@ std::string Typed(double value) {
   return {text, end};
 }
 
-std::string At(std::string_view fileName, FilePosition at) {
-  return std::string(fileName) + ":" + std::to_string(at.line) + ":" + std::to_string(at.column) + ": ";
+// Whether text names `word` as a word of its own ("RH must", not "RHO").
+bool Names(std::string_view text, std::string_view word) {
+  const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+  for (std::size_t at = text.find(word); at != std::string_view::npos; at = text.find(word, at + 1)) {
+    const std::size_t end = at + word.size();
+    if ((at == 0 || !letter(text[at - 1])) && (end == text.size() || !letter(text[end]))) return true;
+  }
+  return false;
+}
+
+// The key a state's refusal points at: the field whose check refused, else the property or the
+// pressure its message names, else the state.
+std::optional<FilePosition> RefusalAt(const Project& project, const StateInput& state, const Refusal& refusal) {
+  if (!state.place.inFile) return std::nullopt;
+  const std::string_view pressureKey = project.altitude ? "altitude" : "pressure";
+  const std::string_view first = PropertyName(state.first.property), second = PropertyName(state.second.property);
+  if (refusal.focus) {
+    switch (*refusal.focus) {
+      case InputField::Pressure: return project.root.atKey(pressureKey);
+      case InputField::First: return state.place.atKey(first);
+      case InputField::Second: return state.place.atKey(second);
+    }
+  }
+  if (Names(refusal.message, first)) return state.place.atKey(first);
+  if (Names(refusal.message, second)) return state.place.atKey(second);
+  if (Names(refusal.message, "pressure")) return project.root.atKey(pressureKey);
+  return state.place.at;
 }
 
 std::string Describe(const ProcessInput& p, std::size_t number) {
@@ -39,7 +64,7 @@ class Solver {
   Solver(const Project& project, std::string_view fileName)
       : asGiven_(project), project_(InSi(project)), fileName_(fileName) {}
 
-  std::variant<SolvedProject, ProjectRefusal> solve() {
+  std::variant<SolvedProject, ProjectError> solve() {
     solved_.units = project_.units;
     solved_.pressure = project_.pressure;
     if (!asGiven_.altitude) solved_.givenPressure = asGiven_.pressure;
@@ -58,14 +83,15 @@ class Solver {
   }
 
  private:
-  std::optional<ProjectRefusal> resolveUserState(const StateInput& input) {
+  std::optional<ProjectError> resolveUserState(const StateInput& input) {
     const InputPair pair = WindowPair(input.first.property, input.second.property);
     const std::string p = Typed(project_.pressure), first = Typed(input.first.value),
                       second = Typed(input.second.value);
     const Resolution r = pair != InputPair::None ? CheckAndCalculate(pair, {p, first, second}, Numbers('.'))
                                                  : ResolveAnyPair(project_.pressure, input.first, input.second);
     if (const auto* refusal = std::get_if<Refusal>(&r)) {
-      return ProjectRefusal{At(fileName_, input.place.at) + "state \"" + input.name + "\": " + refusal->message};
+      return ProjectError{std::string(fileName_), RefusalAt(asGiven_, input, *refusal),
+                          "state \"" + input.name + "\": " + refusal->message};
     }
     add(input.name, std::get<AirState>(r));
     return std::nullopt;
@@ -119,10 +145,11 @@ class Solver {
     return process::AdiabaticHumidifier(in, target);
   }
 
-  std::optional<ProjectRefusal> run(const ProcessInput& p, std::size_t number) {
+  std::optional<ProjectError> run(const ProcessInput& p, std::size_t number) {
     const Outcome outcome = compute(p);
     if (const auto* refusal = std::get_if<process::ProcessRefusal>(&outcome)) {
-      return ProjectRefusal{At(fileName_, p.place.at) + Describe(p, number) + ": " + refusal->cause};
+      return ProjectError{std::string(fileName_), p.place.inFile ? std::optional(p.place.at) : std::nullopt,
+                          Describe(p, number) + ": " + refusal->cause};
     }
     const auto& leaving = std::get<process::Leaving>(outcome);
     add(p.into, leaving.state);
@@ -198,7 +225,7 @@ class Solver {
 
 }  // namespace
 
-std::variant<SolvedProject, ProjectRefusal> SolveProject(const Project& project, std::string_view fileName) {
+std::variant<SolvedProject, ProjectError> SolveProject(const Project& project, std::string_view fileName) {
   return Solver(project, fileName).solve();
 }
 

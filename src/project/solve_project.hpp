@@ -12,6 +12,7 @@
 #include "calculation/air_state.hpp"
 #include "process/loads.hpp"
 #include "project/project.hpp"
+#include "project/project_error.hpp"
 
 namespace vaporel {
 
@@ -39,12 +40,9 @@ struct SolvedProject {
   std::vector<SolvedProcess> processes;
 };
 
-// A state or process the program refuses: "FILE:LINE:COLUMN: state "NAME": message" or
-// "FILE:LINE:COLUMN: process N (KIND "FROM" into "INTO"): cause".
-struct ProjectRefusal {
-  std::string message;
-};
-
-std::variant<SolvedProject, ProjectRefusal> SolveProject(const Project& project, std::string_view fileName);
+// A state or process the program refuses, as a project error: 'state "NAME": message' at the
+// key that causes it, or 'process N (KIND "FROM" into "INTO"): cause' at the process; its file
+// is fileName.
+std::variant<SolvedProject, ProjectError> SolveProject(const Project& project, std::string_view fileName = {});
 
 }  // namespace vaporel

@@ -322,16 +322,16 @@ void ChartWindow::openProject() {
 bool ChartWindow::openProjectFile(const QString& path) {
   const auto read = ReadProjectFile(path.toStdString());
   if (const auto* error = std::get_if<ProjectError>(&read)) {
-    Critical(this, QString::fromStdString(error->message));
+    Critical(this, QString::fromStdString(error->message()));
     return false;
   }
   const Project& project = std::get<Project>(read);
   Worksheet opened;
-  if (const EditRefusal refusal = opened.load(project)) {
-    // Said again under the file's name, so that the message names the file and the line.
-    const auto solved = SolveProject(project, path.toStdString());
-    const auto* located = std::get_if<ProjectRefusal>(&solved);
-    Critical(this, QString::fromStdString(located ? located->message : *refusal));
+  if (opened.load(project)) {
+    // Said under the file's name, so that the message names the file and the line.
+    ProjectError error = *opened.lastError();
+    error.file = path.toStdString();
+    Critical(this, QString::fromStdString(error.message()));
     return false;
   }
   path_ = path;

@@ -16,13 +16,13 @@ namespace {
 
 Project Read(const std::string& text, const std::string& name = "project.toml") {
   auto read = ReadProject(text, name);
-  if (auto* error = std::get_if<ProjectError>(&read)) ADD_FAILURE() << error->message;
+  if (auto* error = std::get_if<ProjectError>(&read)) ADD_FAILURE() << error->message();
   return std::get<Project>(std::move(read));
 }
 
 SolvedProject Solve(const Project& project) {
   auto solved = SolveProject(project, "project.toml");
-  if (auto* refusal = std::get_if<ProjectRefusal>(&solved)) ADD_FAILURE() << refusal->message;
+  if (auto* refusal = std::get_if<ProjectError>(&solved)) ADD_FAILURE() << refusal->message();
   return std::get<SolvedProject>(std::move(solved));
 }
 
@@ -56,7 +56,7 @@ TEST(ProjectFile, StatesTakeAnyTwoProperties) {
   EXPECT_EQ(a.RH, 60);
   const auto fixesNone = ReadProject("pressure = 1.01325\n[states.b]\nh = 40.0\ntwb = 14.0\n", "p.toml");
   ASSERT_TRUE(std::holds_alternative<ProjectError>(fixesNone));
-  EXPECT_EQ(std::get<ProjectError>(fixesNone).message,
+  EXPECT_EQ(std::get<ProjectError>(fixesNone).message(),
             "p.toml:2:1: state \"b\": twb and h fix no state (one follows from the other)");
 }
 
@@ -75,7 +75,7 @@ TEST(ProjectFile, AnyUtf8TextIsReadAndOtherBytesAreRefusedWhereTheyStand) {
   EXPECT_EQ(solved.states[2].name, "\u041f\u0440\u0438\u0442\u043e\u043a");
   const auto message = [](const std::string& text) {
     const auto read = ReadProject(text, "p.toml");
-    return std::holds_alternative<ProjectError>(read) ? std::get<ProjectError>(read).message : "(read)";
+    return std::holds_alternative<ProjectError>(read) ? std::get<ProjectError>(read).message() : "(read)";
   };
   // Columns count characters, not bytes.
   EXPECT_EQ(message("# \u00b0\u00b0\npressure = 1 # \u00b0 \xFF\n"),
@@ -98,7 +98,7 @@ TEST(ProjectFile, AnyUtf8TextIsReadAndOtherBytesAreRefusedWhereTheyStand) {
 TEST(ProjectFile, MistakesAreSaidAtTheirKey) {
   const auto message = [](const std::string& text) {
     const auto read = ReadProject(text, "p.toml");
-    return std::holds_alternative<ProjectError>(read) ? std::get<ProjectError>(read).message : "(read)";
+    return std::holds_alternative<ProjectError>(read) ? std::get<ProjectError>(read).message() : "(read)";
   };
   EXPECT_EQ(message("pressure = 1.01325\n[states.a]\ntdb = 20\n  rh = 50\n"),
             "p.toml:4:3: unknown key \"rh\" in state \"a\"; did you mean \"RH\"?");

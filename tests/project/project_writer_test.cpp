@@ -51,7 +51,7 @@ Diff LineDiff(const std::string& before, const std::string& after) {
 
 Project Read(const std::string& text) {
   auto read = ReadProject(text, "p.toml");
-  if (auto* error = std::get_if<ProjectError>(&read)) ADD_FAILURE() << error->message << "\n" << text;
+  if (auto* error = std::get_if<ProjectError>(&read)) ADD_FAILURE() << error->message() << "\n" << text;
   return std::get<Project>(std::move(read));
 }
 

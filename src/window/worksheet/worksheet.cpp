@@ -5,13 +5,11 @@
 #include <cmath>
 
 #include "calculation/result_texts.hpp"
-#include "project/project_reader.hpp"
-#include "project/project_writer.hpp"
+#include "project/project_check.hpp"
 
 namespace vaporel {
 namespace {
 
-constexpr std::string_view kSheetName = "worksheet";
 constexpr int kMostStates = 26 * 100;  // names A to Z, then A2 to Z99
 
 bool Defines(const Project& project, const std::string& name) {
@@ -31,15 +29,6 @@ std::string NameAt(int index) {
 std::string Typed(double value) {
   char text[32];
   return {text, std::to_chars(text, text + sizeof text, value).ptr};
-}
-
-// "worksheet:3:1: cause" as the cause alone: the dialogs have no file.
-std::string Cause(const std::string& message) {
-  const std::string prefix = std::string(kSheetName) + ":";
-  if (message.rfind(prefix, 0) != 0) return message;
-  std::size_t at = prefix.size();
-  for (int colons = 0; colons < 2 && at != std::string::npos; ++colons) at = message.find(':', at) + 1;
-  return at == std::string::npos || at == 0 ? message : message.substr(at + (message[at] == ' ' ? 1 : 0));
 }
 
 std::string ProcessName(const ProcessInput& p, std::size_t index) {
@@ -64,13 +53,18 @@ void Rename(std::string& name, const std::string& from, const std::string& to) {
 }  // namespace
 
 EditRefusal Worksheet::apply(const Project& candidate) {
-  const std::string text = ProjectText(candidate);
-  auto read = ReadProject(text, kSheetName);
-  if (const auto* error = std::get_if<ProjectError>(&read)) return Cause(error->message);
-  auto solved = SolveProject(std::get<Project>(read), kSheetName);
-  if (const auto* refusal = std::get_if<ProjectRefusal>(&solved)) return Cause(refusal->message);
-  project_ = std::get<Project>(std::move(read));
+  if (auto error = CheckProject(candidate)) {
+    lastError_ = std::move(error);
+    return lastError_->cause;
+  }
+  auto solved = SolveProject(candidate);
+  if (auto* error = std::get_if<ProjectError>(&solved)) {
+    lastError_ = *error;
+    return lastError_->cause;
+  }
+  project_ = candidate;
   solved_ = std::get<SolvedProject>(std::move(solved));
+  lastError_.reset();
   return std::nullopt;
 }
 

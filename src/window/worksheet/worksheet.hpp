@@ -38,6 +38,8 @@ class Worksheet {
   EditRefusal setAirFlow(const std::optional<AirFlowInput>& flow);
   // A project read from a file, in place of the worksheet.
   EditRefusal load(const Project& project);
+  // Why the last edit was refused, with where its file gives the cause (a loaded project's).
+  const std::optional<ProjectError>& lastError() const { return lastError_; }
 
   // The states with their 13 results as the result labels show them; the processes with their
   // dry-air flow and loads (per kg of dry air without an air flow).
@@ -47,11 +49,12 @@ class Worksheet {
   std::string tablesText(const Numbers& numbers) const;
 
  private:
-  // The candidate written as a file and read back, then solved; kept when both accept it.
+  // The candidate checked by the project's one check, then solved; kept when both accept it.
   EditRefusal apply(const Project& candidate);
 
   Project project_;
   SolvedProject solved_;
+  std::optional<ProjectError> lastError_;
 };
 
 }  // namespace vaporel
