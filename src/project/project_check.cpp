@@ -67,8 +67,8 @@ class Checker {
       return std::nullopt;
     }
     return Error(ValueOf(project_.root, "altitude"), project_.units == UnitSystem::IP
-                                                          ? "\"altitude\" must lie below 145439 ft"
-                                                          : "\"altitude\" must lie below 44330 m");
+                                                         ? "\"altitude\" must lie below 145439 ft"
+                                                         : "\"altitude\" must lie below 44330 m");
   }
 
   static std::optional<ProjectError> state(const StateInput& s) {
@@ -143,7 +143,8 @@ class Checker {
     const bool byPoint = p.adp && p.bypass && !p.tdb && !p.RH && !p.x;
     const bool byLeaving = !p.adp && !p.bypass && p.tdb && (p.RH.has_value() != p.x.has_value());
     if (!byPoint && !byLeaving) {
-      return Error(EntryOf(p.place), "a coil needs \"adp\" and \"bypass\", or the leaving \"tdb\" with \"RH\" or \"x\"");
+      return Error(EntryOf(p.place),
+                   "a coil needs \"adp\" and \"bypass\", or the leaving \"tdb\" with \"RH\" or \"x\"");
     }
     if (p.bypass && !(*p.bypass >= 0 && *p.bypass < 1)) {
       return Error(ValueOf(p.place, "bypass"), "\"bypass\" must lie in [0, 1)");
@@ -159,7 +160,8 @@ class Checker {
     if (targets != 1) {
       return Error(EntryOf(p.place), "a humidifier needs one target: \"RH\", \"x\", \"tdb\" or \"efficiency\"");
     }
-    if (p.method == "steam" && (p.tdb || p.efficiency)) return Error(EntryOf(p.place), "steam takes a target \"RH\" or \"x\"");
+    if (p.method == "steam" && (p.tdb || p.efficiency))
+      return Error(EntryOf(p.place), "steam takes a target \"RH\" or \"x\"");
     if (p.method == "adiabatic" && p.steamTemperature) {
       return Error(ValueOf(p.place, "steam_temperature"), "\"steam_temperature\" belongs to a steam humidifier");
     }

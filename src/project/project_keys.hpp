@@ -1,10 +1,13 @@
 #pragma once
-// The keys each table of a project file may hold.
+// The keys each table of a project file may hold, each listed once.
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
+#include "calculation/quantity.hpp"
 #include "project/project.hpp"
 
 namespace vaporel {
@@ -21,20 +24,55 @@ inline constexpr std::array<std::string_view, 12> kZoneKeys = {"tdb_min", "tdb_m
                                                                "tdp_min", "tdp_max", "x_min",   "x_max",
                                                                "h_min",   "h_max",   "RH_min",  "RH_max"};
 inline constexpr std::array<std::string_view, 3> kAirFlowKeys = {"state", "volume", "mass"};
-inline constexpr std::array<std::string_view, 3> kMixKeys = {"mix", "fractions", "into"};
-inline constexpr std::array<std::string_view, 4> kHeatKeys = {"heat", "tdb", "power", "into"};
-inline constexpr std::array<std::string_view, 7> kCoilKeys = {"coil", "adp", "bypass", "tdb", "RH", "x", "into"};
-inline constexpr std::array<std::string_view, 8> kHumidifyKeys = {
-    "humidify", "method", "RH", "x", "tdb", "efficiency", "steam_temperature", "into"};
+// A figure of a process: its key, where the process keeps it, its quantity and the caption
+// its dialog shows. The reader, the writer and the dialogs follow this one list.
+struct ProcessFigure {
+  std::string_view key;
+  std::optional<double> ProcessInput::*field;
+  Quantity quantity;
+  std::string_view caption;
+};
 
-inline std::span<const std::string_view> KeysOf(ProcessKind kind) {
+inline constexpr ProcessFigure kHeatFigures[] = {
+    {"tdb", &ProcessInput::tdb, Quantity::Temperature, "Leaving dry bulb temperature"},
+    {"power", &ProcessInput::power, Quantity::Power, "or power (negative cools)"},
+};
+inline constexpr ProcessFigure kCoilFigures[] = {
+    {"adp", &ProcessInput::adp, Quantity::Temperature, "Apparatus dew point"},
+    {"bypass", &ProcessInput::bypass, Quantity::Ratio, "and bypass factor"},
+    {"tdb", &ProcessInput::tdb, Quantity::Temperature, "or leaving dry bulb temperature"},
+    {"RH", &ProcessInput::RH, Quantity::Percent, "with leaving relative humidity"},
+    {"x", &ProcessInput::x, Quantity::HumidityRatio, "or leaving absolute humidity"},
+};
+inline constexpr ProcessFigure kHumidifyFigures[] = {
+    {"RH", &ProcessInput::RH, Quantity::Percent, "Target relative humidity"},
+    {"x", &ProcessInput::x, Quantity::HumidityRatio, "or absolute humidity"},
+    {"tdb", &ProcessInput::tdb, Quantity::Temperature, "or dry bulb (adiabatic)"},
+    {"efficiency", &ProcessInput::efficiency, Quantity::Ratio, "or saturation efficiency (adiabatic)"},
+    {"steam_temperature", &ProcessInput::steamTemperature, Quantity::Temperature, "Steam temperature (steam)"},
+};
+
+// The numbers a process kind takes, in the order they are written and shown (a mix's are its
+// fractions, one per state mixed).
+inline std::span<const ProcessFigure> FiguresOf(ProcessKind kind) {
   switch (kind) {
-    case ProcessKind::Mix: return kMixKeys;
-    case ProcessKind::Coil: return kCoilKeys;
-    case ProcessKind::Humidify: return kHumidifyKeys;
-    case ProcessKind::Heat: break;
+    case ProcessKind::Heat: return kHeatFigures;
+    case ProcessKind::Coil: return kCoilFigures;
+    case ProcessKind::Humidify: return kHumidifyFigures;
+    case ProcessKind::Mix: break;
   }
-  return kHeatKeys;
+  return {};
+}
+
+// Every key of a process kind: the kind's own (the state it starts from), a mix's fractions, a
+// humidifier's method, the figures, and into.
+inline std::vector<std::string_view> KeysOf(ProcessKind kind) {
+  std::vector<std::string_view> keys = {ProcessKey(kind)};
+  if (kind == ProcessKind::Mix) keys.push_back("fractions");
+  if (kind == ProcessKind::Humidify) keys.push_back("method");
+  for (const ProcessFigure& figure : FiguresOf(kind)) keys.push_back(figure.key);
+  keys.push_back("into");
+  return keys;
 }
 
 }  // namespace vaporel

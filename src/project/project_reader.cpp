@@ -264,14 +264,7 @@ class Reader {
   void figures(const Node& table, ProcessInput& p) const {
     if (p.kind == ProcessKind::Mix) p.fractions = numbers(required(table, "fractions", "a mix"), "fractions");
     if (p.kind == ProcessKind::Humidify) p.method = name(required(table, "method", "a humidifier"), "method");
-    p.tdb = optionalNumber(table, "tdb");
-    p.power = optionalNumber(table, "power");
-    p.adp = optionalNumber(table, "adp");
-    p.bypass = optionalNumber(table, "bypass");
-    p.RH = optionalNumber(table, "RH");
-    p.x = optionalNumber(table, "x");
-    p.efficiency = optionalNumber(table, "efficiency");
-    p.steamTemperature = optionalNumber(table, "steam_temperature");
+    for (const ProcessFigure& figure : FiguresOf(p.kind)) p.*figure.field = optionalNumber(table, figure.key);
   }
 
   ProcessInput process(const Node& node) {

@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "files/atomic_file.hpp"
+#include "project/project_keys.hpp"
 #include "project/project_reader.hpp"
 
 namespace vaporel {
@@ -89,14 +90,7 @@ KeyValues ProcessValues(const ProcessInput& p) {
     out.push_back({key, Quoted(p.from.front()), std::nullopt});
   }
   if (!p.method.empty()) out.push_back({"method", Quoted(p.method), std::nullopt});
-  Number(out, "adp", p.adp);
-  Number(out, "bypass", p.bypass);
-  Number(out, "tdb", p.tdb);
-  Number(out, "RH", p.RH);
-  Number(out, "x", p.x);
-  Number(out, "power", p.power);
-  Number(out, "efficiency", p.efficiency);
-  Number(out, "steam_temperature", p.steamTemperature);
+  for (const ProcessFigure& figure : FiguresOf(p.kind)) Number(out, figure.key, p.*figure.field);
   out.push_back({"into", Quoted(p.into), std::nullopt});
   return out;
 }

@@ -8,43 +8,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "project/project_keys.hpp"
+
 namespace vaporel {
 namespace {
 
-struct Figure {
-  const char* key;
-  const char* caption;
-  Quantity quantity;
-  std::optional<double> ProcessInput::*field;
-};
-
-// Every figure of a process kind, as the project file names it.
-std::vector<Figure> FiguresOf(ProcessKind kind) {
-  switch (kind) {
-    case ProcessKind::Mix: return {};
-    case ProcessKind::Heat:
-      return {{"tdb", "Leaving dry bulb temperature", Quantity::Temperature, &ProcessInput::tdb},
-              {"power", "or power (negative cools)", Quantity::Power, &ProcessInput::power}};
-    case ProcessKind::Coil:
-      return {{"adp", "Apparatus dew point", Quantity::Temperature, &ProcessInput::adp},
-              {"bypass", "and bypass factor", Quantity::Ratio, &ProcessInput::bypass},
-              {"tdb", "or leaving dry bulb temperature", Quantity::Temperature, &ProcessInput::tdb},
-              {"RH", "with leaving relative humidity", Quantity::Percent, &ProcessInput::RH},
-              {"x", "or leaving absolute humidity", Quantity::HumidityRatio, &ProcessInput::x}};
-    case ProcessKind::Humidify:
-      return {
-          {"RH", "Target relative humidity", Quantity::Percent, &ProcessInput::RH},
-          {"x", "or absolute humidity", Quantity::HumidityRatio, &ProcessInput::x},
-          {"tdb", "or dry bulb (adiabatic)", Quantity::Temperature, &ProcessInput::tdb},
-          {"efficiency", "or saturation efficiency (adiabatic)", Quantity::Ratio, &ProcessInput::efficiency},
-          {"steam_temperature", "Steam temperature (steam)", Quantity::Temperature, &ProcessInput::steamTemperature}};
-  }
-  return {};
-}
-
-QString Caption(const Figure& figure, UnitSystem units) {
-  return QString::fromUtf8(figure.caption) + QStringLiteral(" [") +
-         QString::fromUtf8(UnitName(figure.quantity, units).data()) + QStringLiteral("]");
+QString Caption(const ProcessFigure& figure, UnitSystem units) {
+  return QString::fromUtf8(figure.caption.data(), static_cast<qsizetype>(figure.caption.size())) +
+         QStringLiteral(" [") + QString::fromUtf8(UnitName(figure.quantity, units).data()) + QStringLiteral("]");
 }
 
 }  // namespace
@@ -80,9 +51,9 @@ ProcessDialog::ProcessDialog(QWidget* parent, ProcessRequest request, const Numb
     if (request_.existing) method_->setCurrentText(QString::fromStdString(request_.existing->method));
     form->addRow(QStringLiteral("Method"), method_);
   }
-  for (const Figure& figure : FiguresOf(request_.kind)) {
+  for (const ProcessFigure& figure : FiguresOf(request_.kind)) {
     auto* edit = new QLineEdit(this);
-    edit->setObjectName(QString::fromUtf8(figure.key));
+    edit->setObjectName(QString::fromUtf8(figure.key.data(), static_cast<qsizetype>(figure.key.size())));
     if (request_.existing) edit->setText(shown((*request_.existing).*figure.field));
     form->addRow(Caption(figure, request_.units), edit);
   }
@@ -147,8 +118,9 @@ std::variant<ProcessInput, std::string> ProcessDialog::input() const {
     p.from = {from_->currentText().toStdString()};
   }
   if (method_ != nullptr) p.method = method_->currentText().toStdString();
-  for (const Figure& figure : FiguresOf(p.kind)) {
-    if (auto problem = read(QString::fromUtf8(figure.key), p.*figure.field)) return *problem;
+  for (const ProcessFigure& figure : FiguresOf(p.kind)) {
+    const QString key = QString::fromUtf8(figure.key.data(), static_cast<qsizetype>(figure.key.size()));
+    if (auto problem = read(key, p.*figure.field)) return *problem;
   }
   p.into = into_->text().trimmed().toStdString();
   return p;
