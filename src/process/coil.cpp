@@ -28,7 +28,7 @@ struct Line {
 }  // namespace
 
 Outcome CoilByApparatusDewPoint(const AirState& in, double adp, double bypass) {
-  if (!(bypass >= 0 && bypass < 1)) return ProcessRefusal{std::string(kBypassRange)};
+  if (!BypassInRange(bypass)) return ProcessRefusal{std::string(kBypassRange)};
   if (!(adp < in.tdp)) return ProcessRefusal{std::string(kNoDehumidification)};
   const double xAdp = SaturatedAbsHumidity(adp, in.p);
   const double hAdp = Enthalpy(adp, xAdp);

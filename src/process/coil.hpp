@@ -6,6 +6,9 @@
 
 namespace vaporel::process {
 
+// A bypass factor the coil takes: 0 (every particle touches the coil) up to, not including, 1.
+inline bool BypassInRange(double bypass) { return bypass >= 0 && bypass < 1; }
+
 // Given the apparatus dew point adp [°C], below the entering dew point, and the bypass
 // factor in [0, 1): x_out = bypass·x_in + (1 − bypass)·x_adp, and h likewise.
 Outcome CoilByApparatusDewPoint(const AirState& in, double adp, double bypass);

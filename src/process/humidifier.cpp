@@ -48,7 +48,7 @@ Outcome AdiabaticHumidifier(const AirState& in, Target target) {
   switch (target.kind) {
     case HumidifierTarget::DryBulb: return AlongEnthalpyTo(in, target.value);
     case HumidifierTarget::Efficiency:
-      if (!(target.value > 0 && target.value <= 1)) return Refused(kEfficiencyRange);
+      if (!EfficiencyInRange(target.value)) return Refused(kEfficiencyRange);
       return AlongEnthalpyTo(in, in.tdb - target.value * (in.tdb - in.twb));
     case HumidifierTarget::AbsHumidity:
       if (target.value < in.x) return Refused(kLowersHumidity);

@@ -13,6 +13,9 @@ struct Target {
   double value = 0;  // RH [%], x [kg/kg], tdb [°C] or the saturation efficiency (0, 1]
 };
 
+// A saturation efficiency the humidifier takes: above 0, at most 1 (saturation).
+inline bool EfficiencyInRange(double efficiency) { return efficiency > 0 && efficiency <= 1; }
+
 // Along constant enthalpy to a target RH, x or tdb, or by a saturation efficiency η:
 // t_out = t_in − η·(t_in − twb_in).
 Outcome AdiabaticHumidifier(const AirState& in, Target target);

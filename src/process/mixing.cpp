@@ -8,20 +8,11 @@
 #include "properties/humid_air.hpp"
 
 namespace vaporel::process {
-namespace {
-
-// How far the fractions' sum may stray from 1: their decimal digits as typed.
-constexpr double kFractionSumTolerance = 1e-9;
-
-}  // namespace
-
 Outcome Mix(double p, std::span<const AirState> streams, std::span<const double> fractions) {
-  double sum = 0;
   for (const double f : fractions) {
     if (!(f > 0)) return ProcessRefusal{std::string(kFractions)};
-    sum += f;
   }
-  if (streams.size() != fractions.size() || streams.size() < 2 || !(std::abs(sum - 1) <= kFractionSumTolerance)) {
+  if (streams.size() != fractions.size() || streams.size() < 2 || !SumsToOne(fractions)) {
     return ProcessRefusal{std::string(kFractions)};
   }
   double x = 0;

@@ -5,6 +5,9 @@
 #include <cstdint>
 
 #include "calculation/pressure_range.hpp"
+#include "process/coil.hpp"
+#include "process/humidifier.hpp"
+#include "process/mixing.hpp"
 #include "project/project_keys.hpp"
 #include "properties/standard_atmosphere.hpp"
 
@@ -121,12 +124,10 @@ class Checker {
     if (p.fractions.size() != p.from.size()) {
       return Error(ValueOf(p.place, "fractions"), "\"fractions\" must give one number per state mixed");
     }
-    double sum = 0;
     for (std::size_t i = 0; i < p.fractions.size(); ++i) {
       if (!(p.fractions[i] > 0)) return Error(ValueOf(p.place, "fractions", i), "a fraction must be positive");
-      sum += p.fractions[i];
     }
-    if (!(std::abs(sum - 1) <= kFractionSumTolerance)) {
+    if (!process::SumsToOne(p.fractions)) {
       return Error(ValueOf(p.place, "fractions"), "the fractions must sum to 1");
     }
     return std::nullopt;
@@ -146,7 +147,7 @@ class Checker {
       return Error(EntryOf(p.place),
                    "a coil needs \"adp\" and \"bypass\", or the leaving \"tdb\" with \"RH\" or \"x\"");
     }
-    if (p.bypass && !(*p.bypass >= 0 && *p.bypass < 1)) {
+    if (p.bypass && !process::BypassInRange(*p.bypass)) {
       return Error(ValueOf(p.place, "bypass"), "\"bypass\" must lie in [0, 1)");
     }
     return std::nullopt;
@@ -165,7 +166,7 @@ class Checker {
     if (p.method == "adiabatic" && p.steamTemperature) {
       return Error(ValueOf(p.place, "steam_temperature"), "\"steam_temperature\" belongs to a steam humidifier");
     }
-    if (p.efficiency && !(*p.efficiency > 0 && *p.efficiency <= 1)) {
+    if (p.efficiency && !process::EfficiencyInRange(*p.efficiency)) {
       return Error(ValueOf(p.place, "efficiency"), "\"efficiency\" must lie in (0, 1]");
     }
     return std::nullopt;

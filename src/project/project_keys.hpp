@@ -12,9 +12,6 @@
 
 namespace vaporel {
 
-// How far a mix's fractions may stray from summing to 1.
-inline constexpr double kFractionSumTolerance = 1e-9;
-
 inline constexpr std::array<std::string_view, 7> kProjectKeys = {"units",     "pressure", "altitude", "states",
                                                                  "processes", "airflow",  "zones"};
 // In the order of Property.
