@@ -160,6 +160,9 @@ TEST(ProjectWriter, EachEditTouchesOnlyItsLines) {
     ExpectEveryEditTouchesOnlyItsLines(text.str(), entry.path().filename().string());
   }
   ExpectEveryEditTouchesOnlyItsLines(kCommented, "commented");
+  std::ostringstream names;
+  names << std::ifstream(VAPOREL_NAMES, std::ios::binary).rdbuf();
+  ExpectEveryEditTouchesOnlyItsLines(names.str(), "names in four scripts");
   std::string crlf;
   for (const char c : std::string(kCommented)) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
   ExpectEveryEditTouchesOnlyItsLines(crlf, "CRLF");
