@@ -21,6 +21,7 @@ Json JsonDocument(UnitSystem units, const std::vector<std::pair<std::string_view
 
 std::vector<std::pair<std::string_view, Quantity>> ResultKeys() {
   std::vector<std::pair<std::string_view, Quantity>> keys;
+  keys.reserve(kResultFields.size());
   for (const ResultField& field : kResultFields) keys.emplace_back(field.symbol, field.quantity);
   return keys;
 }

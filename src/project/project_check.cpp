@@ -29,6 +29,8 @@ std::optional<FilePosition> EntryOf(const EntryPlace& place) {
   return place.inFile ? std::optional(place.at) : std::nullopt;
 }
 
+ProjectError Error(std::optional<FilePosition> at, std::string cause) { return {{}, at, std::move(cause)}; }
+
 class Checker {
  public:
   explicit Checker(const Project& project) : project_(project) {}
@@ -51,8 +53,6 @@ class Checker {
   }
 
  private:
-  static ProjectError Error(std::optional<FilePosition> at, std::string cause) { return {{}, at, std::move(cause)}; }
-
   std::optional<ProjectError> pressure() const {
     if (project_.altitude) return std::nullopt;
     const double bar = FromUnits(Quantity::Pressure, project_.units, project_.pressure);

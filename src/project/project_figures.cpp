@@ -75,31 +75,45 @@ TextTable StatesTable(const SolvedProject& project, const Numbers& numbers, Unit
   return table;
 }
 
-TextTable ProcessesTable(const SolvedProject& project, const Numbers& numbers, UnitSystem units) {
-  const std::vector<std::string_view> columns = {"flow",  "total", "sensible", "latent",    "SHR",
-                                                 "water", "adp",   "bypass",   "condensate"};
-  // Each column's quantity over the rows: one, or none when the rows differ (or have no value).
-  std::vector<std::optional<Quantity>> shared(columns.size());
-  std::vector<bool> mixed(columns.size(), false), used(columns.size(), false);
+namespace {
+
+constexpr std::string_view kLoadColumns[] = {"flow",  "total", "sensible", "latent",    "SHR",
+                                             "water", "adp",   "bypass",   "condensate"};
+
+std::size_t ColumnOf(const LoadFigure& f) {
+  return static_cast<std::size_t>(std::find(std::begin(kLoadColumns), std::end(kLoadColumns), f.column) -
+                                  std::begin(kLoadColumns));
+}
+
+// Each load column's quantity over the rows, unset where no row has one, and whether rows differ.
+struct ColumnUnits {
+  std::optional<Quantity> quantity[std::size(kLoadColumns)];
+  bool mixed[std::size(kLoadColumns)] = {};
+};
+ColumnUnits UnitsOfColumns(const SolvedProject& project) {
+  ColumnUnits columns;
   for (const SolvedProcess& p : project.processes) {
     for (const LoadFigure& f : LoadFigures(p)) {
-      const auto c = static_cast<std::size_t>(std::find(columns.begin(), columns.end(), f.column) - columns.begin());
-      if (used[c] && shared[c] != f.quantity) mixed[c] = true;
-      used[c] = true;
-      shared[c] = f.quantity;
+      const std::size_t c = ColumnOf(f);
+      if (columns.quantity[c] && columns.quantity[c] != f.quantity) columns.mixed[c] = true;
+      columns.quantity[c] = f.quantity;
     }
   }
-  const bool coils = used[6];
-  const std::size_t shown = coils ? columns.size() : 6;
-  const auto unitless = [](Quantity q) { return q == Quantity::Ratio; };
+  return columns;
+}
+
+bool Unitless(Quantity q) { return q == Quantity::Ratio; }
+
+}  // namespace
+
+TextTable ProcessesTable(const SolvedProject& project, const Numbers& numbers, UnitSystem units) {
+  const ColumnUnits columns = UnitsOfColumns(project);
+  const std::size_t shown = columns.quantity[6] ? std::size(kLoadColumns) : 6;  // the coils' three when there are coils
   TextTable table{{"process", "from", "into"}, {}};
   for (std::size_t c = 0; c < shown; ++c) {
-    std::string head(columns[c]);
-    if (c == 0) {
-      head += " " + Bracketed(Quantity::MassFlow, units);
-    } else if (shared[c] && !mixed[c] && !unitless(*shared[c])) {
-      head += " " + Bracketed(*shared[c], units);
-    }
+    std::string head(kLoadColumns[c]);
+    const auto q = c == 0 ? std::optional(Quantity::MassFlow) : columns.quantity[c];
+    if (q && !columns.mixed[c] && !Unitless(*q)) head += " " + Bracketed(*q, units);
     table.header.push_back(head);
   }
   for (const SolvedProcess& p : project.processes) {
@@ -109,11 +123,12 @@ TextTable ProcessesTable(const SolvedProject& project, const Numbers& numbers, U
     row.resize(3 + shown, "");
     row[3] = "per kg";
     for (const LoadFigure& f : LoadFigures(p)) {
-      const auto c = static_cast<std::size_t>(std::find(columns.begin(), columns.end(), f.column) - columns.begin());
+      const std::size_t c = ColumnOf(f);
       const double value = ToUnits(f.quantity, units, f.value);
       std::string text = std::isfinite(value) ? numbers.format(value, f.pattern) : std::string("-");
-      if (mixed[c] && std::isfinite(value) && !unitless(f.quantity))
+      if (columns.mixed[c] && std::isfinite(value) && !Unitless(f.quantity)) {
         text += " " + std::string(UnitName(f.quantity, units));
+      }
       row[3 + c] = text;
     }
     table.rows.push_back(std::move(row));

@@ -43,8 +43,9 @@ class Places {
     return {begin, std::min(source_.text().size(), begin + where.region())};
   }
 
-  // The start of the key written in front of a value (`key = value`), or the value's own start.
-  std::size_t keyBefore(std::size_t value) const {
+  // The key written in front of a value (`key = value`), quotes included; none for a value
+  // without one (an array's item).
+  std::optional<TextSpan> keyBefore(std::size_t value) const {
     const std::string_view text = source_.text();
     const std::size_t start = source_.lineStart(value);
     std::size_t i = value;
@@ -52,11 +53,11 @@ class Places {
       while (i > start && (text[i - 1] == ' ' || text[i - 1] == '\t')) --i;
     };
     skipBlanks();
-    if (i == start || text[i - 1] != '=') return value;
+    if (i == start || text[i - 1] != '=') return std::nullopt;
     --i;
     skipBlanks();
-    if (i == start) return value;
-    return tokenBefore(i, start);
+    if (i == start) return std::nullopt;
+    return TextSpan{tokenBefore(i, start), i};
   }
 
   // The start of the key token that ends at end (a bare key or a quoted one).
@@ -75,7 +76,7 @@ class Places {
 
   KeyPlace key(std::string_view name, const Node& value) const {
     const TextSpan v = span(value);
-    const std::size_t keyStart = keyBefore(v.begin);
+    const std::size_t keyStart = keyBefore(v.begin).value_or(v).begin;
     std::vector<FilePosition> items;
     if (value.is_array()) {
       for (const Node& item : value.as_array()) items.push_back(source_.position(span(item).begin));
@@ -98,18 +99,7 @@ class Places {
     const TextSpan whole = span(node);
     const char first = whole.begin < text.size() ? text[whole.begin] : '\0';
     if (first == '{') {
-      place.inlineTable = true;
-      place.table = whole;
-      const std::size_t keyStart = keyBefore(whole.begin);
-      place.at = source_.position(keyStart);
-      if (keyStart != whole.begin) {
-        std::size_t keyEnd = keyStart;
-        while (keyEnd < whole.begin && text[keyEnd] != ' ' && text[keyEnd] != '\t' && text[keyEnd] != '=') {
-          keyEnd = text[keyEnd] == '"' || text[keyEnd] == '\'' ? text.find(text[keyEnd], keyEnd + 1) + 1 : keyEnd + 1;
-        }
-        place.name = {keyStart, std::min(keyEnd, whole.begin)};
-      }
-      place.lines = {source_.lineStart(keyStart), source_.lineEnd(whole.end > 0 ? whole.end - 1 : 0)};
+      inlineEntry(place, whole);
     } else {
       place.at = source_.position(whole.begin);
       place.lines = {source_.lineStart(whole.begin), source_.lineEnd(whole.begin)};
@@ -119,16 +109,27 @@ class Places {
         place.name = {tokenBefore(close, whole.begin), close};
       }
     }
-    if (node.is_table()) {
-      for (const auto& [name, value] : node.as_table()) {
-        place.keys.push_back(key(name, value));
-        if (!place.inlineTable) place.lines.end = std::max(place.lines.end, place.keys.back().lines.end);
-      }
-      std::sort(place.keys.begin(), place.keys.end(),
-                [](const KeyPlace& a, const KeyPlace& b) { return a.value.begin < b.value.begin; });
-      if (first != '[' && first != '{' && !place.keys.empty()) place.lines.begin = place.keys.front().lines.begin;
+    if (!node.is_table()) return place;
+    for (const auto& [name, value] : node.as_table()) {
+      place.keys.push_back(key(name, value));
+      if (!place.inlineTable) place.lines.end = std::max(place.lines.end, place.keys.back().lines.end);
     }
+    std::sort(place.keys.begin(), place.keys.end(),
+              [](const KeyPlace& a, const KeyPlace& b) { return a.value.begin < b.value.begin; });
+    // Dotted keys (`a.tdb = 20`) have no line of their own: the entry is its keys' lines.
+    if (first != '[' && first != '{' && !place.keys.empty()) place.lines.begin = place.keys.front().lines.begin;
     return place;
+  }
+
+  // `name = { ... }`: named by its key, its lines those of the key to the closing brace.
+  void inlineEntry(EntryPlace& place, TextSpan whole) const {
+    place.inlineTable = true;
+    place.table = whole;
+    const auto name = keyBefore(whole.begin);
+    const std::size_t start = name ? name->begin : whole.begin;
+    place.at = source_.position(start);
+    if (name) place.name = *name;
+    place.lines = {source_.lineStart(start), source_.lineEnd(whole.end > 0 ? whole.end - 1 : 0)};
   }
 
   [[noreturn]] void fail(const Node& node, std::string cause) const {
@@ -355,6 +356,47 @@ class Reader {
   Places places_;
 };
 
+// Where the parser's message points: " 12 | text" and, under it, "    |     ^--- hint".
+struct Caret {
+  std::size_t line, column;
+  std::string hint;
+};
+void CaretOf(const std::string& what, Caret& caret) {
+  std::istringstream lines(what);
+  std::string text, previous;
+  while (std::getline(lines, text)) {
+    const auto bar = text.find(" | ");
+    const auto at = text.find('^');
+    const auto quotedBar = previous.find(" | ");
+    if (bar != std::string::npos && at != std::string::npos && at > bar && quotedBar != std::string::npos) {
+      try {
+        caret = {std::stoul(previous.substr(0, quotedBar)), at - (bar + 3) + 1,
+                 text.substr(std::min(text.size(), at + 5))};
+      } catch (const std::exception&) {
+      }
+    }
+    previous = text;
+  }
+}
+
+// An invalid key: a table header left open, or a bare name of characters TOML keeps for quoted ones.
+Malformed InvalidKey(const SourceText& source, std::size_t at, std::string cause) {
+  const std::size_t start = source.lineStart(at);
+  std::string_view header = source.text().substr(start, source.lineEnd(at) - start);
+  header = header.substr(0, header.find('#'));
+  while (!header.empty() && (header.back() == '\n' || header.back() == '\r' || header.back() == ' ')) {
+    header.remove_suffix(1);
+  }
+  if (header.starts_with('[') && !header.ends_with(']')) {
+    return {source.position(start + header.size()), "a table header must end with ']'"};
+  }
+  if (std::any_of(header.begin(), header.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+    cause +=
+        "; a name of other characters than A-Z, a-z, 0-9, _ and - is written in quotes ([states.\"Zuluft-S\u00fcd\"])";
+  }
+  return {source.position(at), cause};
+}
+
 // The parser's own message: its first line without the function's name, the hint under its
 // last caret, and the place that caret points at.
 Malformed FromParser(const toml::exception& e, const SourceText& source) {
@@ -363,46 +405,15 @@ Malformed FromParser(const toml::exception& e, const SourceText& source) {
   if (cause.starts_with("[error] ")) cause.erase(0, 8);
   if (cause.starts_with("toml::")) cause.erase(0, cause.find(": ") == std::string::npos ? 0 : cause.find(": ") + 2);
   while (!cause.empty() && (cause.back() == '.' || cause.back() == ' ')) cause.pop_back();
-  std::size_t line = e.location().line(), column = e.location().column();
-  std::string hint;
-  // " 12 | text" and then "    |     ^--- hint": the caret's column within the quoted line.
-  std::istringstream lines(what);
-  std::string text, previous;
-  while (std::getline(lines, text)) {
-    const auto bar = text.find(" | ");
-    const auto caret = text.find('^');
-    const auto quotedBar = previous.find(" | ");
-    if (bar != std::string::npos && caret != std::string::npos && caret > bar && quotedBar != std::string::npos) {
-      try {
-        line = std::stoul(previous.substr(0, quotedBar));
-        column = caret - (bar + 3) + 1;
-        hint = text.substr(std::min(text.size(), caret + 5));
-      } catch (const std::exception&) {
-      }
-    }
-    previous = text;
-  }
+  Caret caret{e.location().line(), e.location().column(), {}};
+  CaretOf(e.what(), caret);
+  std::size_t line = caret.line, column = caret.column;
+  std::string hint = caret.hint;
   while (!hint.empty() && (hint.back() == '.' || hint.back() == ' ')) hint.pop_back();
   if (cause.empty()) cause = "the file is not valid TOML";
   if (!hint.empty() && hint != "here") cause += " (" + hint + ")";
-  std::size_t at = source.offset(line, column);
-  if (cause.find("invalid key") != std::string::npos) {
-    // A table header left open, or a bare name of characters TOML keeps for quoted ones.
-    const std::size_t start = source.lineStart(at);
-    std::string_view header = source.text().substr(start, source.lineEnd(at) - start);
-    header = header.substr(0, header.find('#'));
-    while (!header.empty() && (header.back() == '\n' || header.back() == '\r' || header.back() == ' ')) {
-      header.remove_suffix(1);
-    }
-    if (header.starts_with('[') && !header.ends_with(']')) {
-      return {source.position(start + header.size()), "a table header must end with ']'"};
-    }
-    if (std::any_of(header.begin(), header.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
-      cause +=
-          "; a name of other characters than A-Z, a-z, 0-9, _ and - is written in quotes "
-          "([states.\"Zuluft-S\u00fcd\"])";
-    }
-  }
+  const std::size_t at = source.offset(line, column);
+  if (cause.find("invalid key") != std::string::npos) return InvalidKey(source, at, cause);
   return {source.position(at), cause};
 }
 

@@ -149,6 +149,17 @@ std::string NewText(const Project& project) {
   return out;
 }
 
+// A number in the file's spelling: an integer stays one while the value is whole.
+std::string Spelt(const KeyValue& value, const KeyPlace* was) {
+  if (was && was->integer && value.number && std::abs(*value.number) < 1e15 &&
+      *value.number == std::floor(*value.number)) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld", static_cast<long long>(*value.number));
+    return text;
+  }
+  return value.text;
+}
+
 // The file's text with only what was edited rewritten: each edit replaces a span of the text
 // as it was read (an insertion is an empty span).
 class Editor {
@@ -179,17 +190,6 @@ class Editor {
   void replace(TextSpan span, std::string text) { edits_.push_back({span, std::move(text)}); }
   void insert(std::size_t at, std::string text) { edits_.push_back({{at, at}, std::move(text)}); }
   void remove(TextSpan span) { edits_.push_back({span, ""}); }
-
-  // A number in the file's spelling: an integer stays one while the value is whole.
-  static std::string Spelt(const KeyValue& value, const KeyPlace* was) {
-    if (was && was->integer && value.number && std::abs(*value.number) < 1e15 &&
-        *value.number == std::floor(*value.number)) {
-      char text[32];
-      std::snprintf(text, sizeof text, "%lld", static_cast<long long>(*value.number));
-      return text;
-    }
-    return value.text;
-  }
 
   // An entry's values as they were and as they are: changed values rewritten in place, keys
   // gone removed with their lines, new keys added where the first key gone stood, else at
@@ -287,123 +287,142 @@ const Entry* Counterpart(const std::map<std::size_t, const Entry*>& read, const 
   return found == read.end() ? nullptr : found->second;
 }
 
-std::optional<std::string> EditedText(const Project& read, const Project& edited) {
-  const std::string& text = read.sourceText;
-  Editor editor(text);
-  for (const StateInput& s : read.states) editor.learnIndent(s.place);
-  for (const ProcessInput& p : read.processes) editor.learnIndent(p.place);
-  const std::string& nl = editor.newline();
+// The file as read, edited into the project as it is now: each kind of entry in turn, new
+// entries after their kind's last.
+class Edit {
+ public:
+  Edit(const Project& read, const Project& edited)
+      : read_(read), edited_(edited), editor_(read.sourceText), nl_(editor_.newline()) {
+    for (const StateInput& s : read.states) editor_.learnIndent(s.place);
+    for (const ProcessInput& p : read.processes) editor_.learnIndent(p.place);
+  }
 
+  std::optional<std::string> text() {
+    root();
+    if (!states()) return std::nullopt;
+    processes();
+    airflow();
+    return editor_.result();
+  }
+
+ private:
   // The root's keys (units, pressure or altitude): in place, or where a key gone stood, or
   // after the last of them.
-  std::size_t afterRoot = 0;
-  for (const std::string_view key : {"units", "pressure", "altitude"}) {
-    if (const KeyPlace* at = read.root.key(key)) afterRoot = std::max(afterRoot, at->lines.end);
+  void root() {
+    std::size_t afterRoot = 0;
+    for (const std::string_view key : {"units", "pressure", "altitude"}) {
+      if (const KeyPlace* at = read_.root.key(key)) afterRoot = std::max(afterRoot, at->lines.end);
+    }
+    editor_.entry(read_.root, RootValues(read_), RootValues(edited_), afterRoot);
   }
-  editor.entry(read.root, RootValues(read), RootValues(edited), afterRoot);
 
-  // States: renamed in their header or key, values in place, removed, or added after the last.
-  const auto states = ByPlace(read.states);
-  bool inlineStates = false;
-  std::optional<std::size_t> afterStates;
-  for (const StateInput& s : read.states) {
-    inlineStates = inlineStates || s.place.inlineTable;
-    afterStates = std::max(afterStates.value_or(0), s.place.lines.end);
-  }
-  std::string newStates;
-  std::vector<const StateInput*> kept;
-  for (const StateInput& s : edited.states) {
-    if (const StateInput* was = Counterpart(states, s)) {
+  // States: renamed in their header or key, values in place, removed, or added after the last
+  // (before the first process when there is none). False when a state cannot be renamed in place.
+  bool states() {
+    const auto byPlace = ByPlace(read_.states);
+    bool inlineStates = false;
+    std::optional<std::size_t> afterStates;
+    for (const StateInput& s : read_.states) {
+      inlineStates = inlineStates || s.place.inlineTable;
+      afterStates = std::max(afterStates.value_or(0), s.place.lines.end);
+    }
+    std::string added;
+    std::vector<const StateInput*> kept;
+    for (const StateInput& s : edited_.states) {
+      const StateInput* was = Counterpart(byPlace, s);
+      if (!was) {
+        added += inlineStates ? editor_.indentOf(read_.states.front().place) + Key(s.name) + " = " +
+                                    InlineTable(StateValues(s)) + nl_
+                              : HeaderEntry("[states." + Key(s.name) + "]", StateValues(s), editor_.indentOf({}), nl_);
+        continue;
+      }
       kept.push_back(was);
       if (was->name != s.name) {
-        if (was->place.name.end <= was->place.name.begin) return std::nullopt;
-        editor.replace(was->place.name, Key(s.name));
+        if (was->place.name.end <= was->place.name.begin) return false;
+        editor_.replace(was->place.name, Key(s.name));
       }
-      editor.entry(was->place, StateValues(*was), StateValues(s));
-    } else if (inlineStates) {
-      newStates += editor.indentOf(read.states.front().place) + Key(s.name) + " = " + InlineTable(StateValues(s)) + nl;
-    } else {
-      newStates += HeaderEntry("[states." + Key(s.name) + "]", StateValues(s), editor.indentOf({}), nl);
+      editor_.entry(was->place, StateValues(*was), StateValues(s));
     }
-  }
-  for (const StateInput& s : read.states) {
-    if (std::find(kept.begin(), kept.end(), &s) == kept.end()) editor.removeEntry(s.place);
+    for (const StateInput& s : read_.states) {
+      if (std::find(kept.begin(), kept.end(), &s) == kept.end()) editor_.removeEntry(s.place);
+    }
+    if (added.empty()) return true;
+    if (afterStates) {
+      editor_.insert(*afterStates, added);
+    } else if (!read_.processes.empty() && !read_.processesPlace.inlineTable) {
+      editor_.insert(read_.processes.front().place.lines.begin, added.substr(nl_.size()) + nl_);
+    } else {
+      editor_.append(added);
+    }
+    return true;
   }
 
-  // Processes: changed in place, removed, or appended after the last.
-  const auto processes = ByPlace(read.processes);
-  std::string newProcesses;
-  std::vector<const ProcessInput*> keptProcesses;
-  const bool inlineProcesses = read.processesPlace.inlineTable;
-  for (const ProcessInput& p : edited.processes) {
-    const ProcessInput* was = Counterpart(processes, p);
-    if (was && was->kind == p.kind && !inlineProcesses) {
-      keptProcesses.push_back(was);
-      editor.entry(was->place, ProcessValues(*was), ProcessValues(p));
-    } else if (was && !inlineProcesses) {
-      keptProcesses.push_back(was);
-      editor.replace(was->place.lines,
-                     HeaderEntry("[[processes]]", ProcessValues(p), editor.indentOf(was->place), nl).substr(nl.size()));
-    } else if (!inlineProcesses) {
-      newProcesses += HeaderEntry("[[processes]]", ProcessValues(p), editor.indentOf({}), nl);
+  // Processes: changed in place (a changed kind rewritten whole), removed, or appended after
+  // the last; an inline array of processes is written anew whenever one of them changes.
+  void processes() {
+    if (read_.processesPlace.inlineTable) {
+      inlineProcesses();
+      return;
+    }
+    const auto byPlace = ByPlace(read_.processes);
+    std::string added;
+    std::vector<const ProcessInput*> kept;
+    for (const ProcessInput& p : edited_.processes) {
+      const ProcessInput* was = Counterpart(byPlace, p);
+      if (!was) {
+        added += HeaderEntry("[[processes]]", ProcessValues(p), editor_.indentOf({}), nl_);
+        continue;
+      }
+      kept.push_back(was);
+      if (was->kind == p.kind) {
+        editor_.entry(was->place, ProcessValues(*was), ProcessValues(p));
+      } else {
+        const std::string whole = HeaderEntry("[[processes]]", ProcessValues(p), editor_.indentOf(was->place), nl_);
+        editor_.replace(was->place.lines, whole.substr(nl_.size()));
+      }
+    }
+    std::size_t afterProcesses = 0;
+    for (const ProcessInput& p : read_.processes) {
+      afterProcesses = std::max(afterProcesses, p.place.lines.end);
+      if (std::find(kept.begin(), kept.end(), &p) == kept.end()) editor_.removeEntry(p.place);
+    }
+    if (added.empty()) return;
+    if (read_.processes.empty()) {
+      editor_.append(added);
+    } else {
+      editor_.insert(afterProcesses, added);
     }
   }
-  if (inlineProcesses) {
-    // An inline array of processes is written anew whenever one of them changes.
+
+  void inlineProcesses() {
     const auto texts = [](const std::vector<ProcessInput>& all) {
       std::string out;
       for (const ProcessInput& p : all) out += InlineTable(ProcessValues(p)) + '\n';
       return out;
     };
-    if (texts(read.processes) != texts(edited.processes)) {
-      std::string array = "[" + nl;
-      for (const ProcessInput& p : edited.processes) array += "  " + InlineTable(ProcessValues(p)) + "," + nl;
-      editor.replace(read.processesPlace.table, array + "]");
-    }
-  } else {
-    for (const ProcessInput& p : read.processes) {
-      if (std::find(keptProcesses.begin(), keptProcesses.end(), &p) == keptProcesses.end()) {
-        editor.removeEntry(p.place);
-      }
-    }
+    if (texts(read_.processes) == texts(edited_.processes)) return;
+    std::string array = "[" + nl_;
+    for (const ProcessInput& p : edited_.processes) array += "  " + InlineTable(ProcessValues(p)) + "," + nl_;
+    editor_.replace(read_.processesPlace.table, array + "]");
   }
 
   // The air flow: in place, removed, or appended.
-  std::string newAirFlow;
-  if (read.airflow && edited.airflow && read.airflow->place.inFile) {
-    editor.entry(read.airflow->place, AirFlowValues(*read.airflow), AirFlowValues(*edited.airflow));
-  } else if (edited.airflow) {
-    if (read.airflow) editor.removeEntry(read.airflow->place);
-    newAirFlow = HeaderEntry("[airflow]", AirFlowValues(*edited.airflow), editor.indentOf({}), nl);
-  } else if (read.airflow) {
-    editor.removeEntry(read.airflow->place);
+  void airflow() {
+    const auto& was = read_.airflow;
+    const auto& is = edited_.airflow;
+    if (was && is && was->place.inFile) {
+      editor_.entry(was->place, AirFlowValues(*was), AirFlowValues(*is));
+      return;
+    }
+    if (was) editor_.removeEntry(was->place);
+    if (is) editor_.append(HeaderEntry("[airflow]", AirFlowValues(*is), editor_.indentOf({}), nl_));
   }
 
-  // New entries after their kind's last, or at the end of the file.
-  if (!newStates.empty()) {
-    if (afterStates) {
-      editor.insert(*afterStates, newStates);
-    } else if (!read.processes.empty() && !inlineProcesses) {
-      editor.insert(read.processes.front().place.lines.begin, newStates.substr(nl.size()) + nl);
-    } else {
-      editor.append(newStates);
-    }
-  }
-  if (!newProcesses.empty()) {
-    if (!read.processes.empty()) {
-      editor.insert(std::max_element(read.processes.begin(), read.processes.end(),
-                                     [](const ProcessInput& a, const ProcessInput& b) {
-                                       return a.place.lines.end < b.place.lines.end;
-                                     })
-                        ->place.lines.end,
-                    newProcesses);
-    } else {
-      editor.append(newProcesses);
-    }
-  }
-  if (!newAirFlow.empty()) editor.append(newAirFlow);
-  return editor.result();
-}
+  const Project& read_;
+  const Project& edited_;
+  Editor editor_;
+  std::string nl_;
+};
 
 }  // namespace
 
@@ -413,7 +432,7 @@ std::string ProjectText(const Project& project) {
   if (project.sourceText.empty()) return NewText(project);
   const auto read = ReadProject(project.sourceText, "");
   if (!std::holds_alternative<Project>(read)) return NewText(project);
-  if (auto text = EditedText(std::get<Project>(read), project)) return *text;
+  if (auto text = Edit(std::get<Project>(read), project).text()) return *text;
   return NewText(project);
 }
 

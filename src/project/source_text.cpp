@@ -16,6 +16,10 @@ constexpr int kWidestBinary = 62;
 
 bool Continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
+bool Bare(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
+}
+
 // The length of the UTF-8 sequence at text[i], or 0 when it is not one (overlong forms,
 // surrogates and code points beyond U+10FFFF included).
 std::size_t SequenceLength(std::string_view text, std::size_t i) {
@@ -68,12 +72,7 @@ class TomlScan {
         }
         ++i_;
       } else if (c == '0' && text_.substr(i_, 2) == "0b" && (i_ == 0 || !Bare(text_[i_ - 1]))) {
-        const std::size_t start = i_;
-        int digits = 0;
-        for (i_ += 2; i_ < text_.size() && (text_[i_] == '0' || text_[i_] == '1' || text_[i_] == '_'); ++i_) {
-          digits += text_[i_] != '_' ? 1 : 0;
-        }
-        if (digits > kWidestBinary) return TextProblem{start, "a binary number wider than 62 digits"};
+        if (auto wide = binaryNumber()) return wide;
       } else {
         if ((c == ']' || c == '}') && depth > 0) --depth;
         ++i_;
@@ -83,6 +82,17 @@ class TomlScan {
   }
 
  private:
+  // The binary number at i_, skipped; a problem when it is wider than the parser sums safely.
+  std::optional<TextProblem> binaryNumber() {
+    const std::size_t start = i_;
+    int digits = 0;
+    for (i_ += 2; i_ < text_.size() && (text_[i_] == '0' || text_[i_] == '1' || text_[i_] == '_'); ++i_) {
+      digits += text_[i_] != '_' ? 1 : 0;
+    }
+    if (digits > kWidestBinary) return TextProblem{start, "a binary number wider than 62 digits"};
+    return std::nullopt;
+  }
+
   void skipTo(char end) {
     while (i_ < text_.size() && text_[i_] != end) ++i_;
   }
@@ -103,10 +113,6 @@ class TomlScan {
         ++i_;
       }
     }
-  }
-
-  static bool Bare(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
   }
 
   std::string_view text_;

@@ -35,6 +35,19 @@
 namespace vaporel {
 namespace {
 
+// A process arrow's hover text: its kind, states and heat, in the units shown.
+std::string ProcessHover(const SolvedProcess& p, const std::string& from, const Numbers& numbers, UnitSystem units) {
+  std::string text = std::string(ProcessKey(p.kind)) + " " + from + " into " + p.into + ":";
+  for (const LoadFigure& f : LoadFigures(p)) {
+    if (f.column != "total" && f.column != "sensible" && f.column != "latent" && f.column != "SHR") continue;
+    const double value = ToUnits(f.quantity, units, f.value);
+    text += "   " + std::string(f.column) + " " +
+            (std::isfinite(value) ? numbers.format(value, f.pattern) : std::string("-"));
+    if (f.quantity != Quantity::Ratio) text += " " + std::string(UnitName(f.quantity, units));
+  }
+  return text;
+}
+
 constexpr std::array<ChartStyle, 2> kStyles = {ChartStyle::Psychrometric, ChartStyle::Mollier};
 constexpr int kInitialWidth = 1000, kInitialHeight = 900;
 constexpr std::array<UnitSystem, 2> kUnits = {UnitSystem::SI, UnitSystem::IP};
@@ -500,15 +513,7 @@ QString ChartCanvas::worksheetTextAt(QPointF at) const {
       const double length2 = QPointF::dotProduct(along, along);
       const double t = length2 > 0 ? std::clamp(QPointF::dotProduct(at - a, along) / length2, 0.0, 1.0) : 0.0;
       if (QLineF(a + along * t, at).length() > kNear / 2) continue;
-      std::string text = std::string(ProcessKey(p.kind)) + " " + from + " into " + p.into + ":";
-      for (const LoadFigure& f : LoadFigures(p)) {
-        if (f.column != "total" && f.column != "sensible" && f.column != "latent" && f.column != "SHR") continue;
-        const double value = ToUnits(f.quantity, window_->units(), f.value);
-        text += "   " + std::string(f.column) + " " +
-                (std::isfinite(value) ? numbers_.format(value, f.pattern) : std::string("-"));
-        if (f.quantity != Quantity::Ratio) text += " " + std::string(UnitName(f.quantity, window_->units()));
-      }
-      return QString::fromStdString(text);
+      return QString::fromStdString(ProcessHover(p, from, numbers_, window_->units()));
     }
   }
   return {};
