@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
 #include "calculation/any_pair.hpp"
@@ -70,22 +72,71 @@ struct StateInput {
   EntryPlace place;
 };
 
-enum class ProcessKind { Mix, Heat, Coil, Humidify };
-
-// One process; which of the optional figures it has depends on its kind:
-//   mix:      from (two or more), fractions
-//   heat:     tdb or power [kW]
-//   coil:     adp and bypass, or tdb with RH or x (the leaving state)
-//   humidify: method "steam" or "adiabatic", one target of RH, x, tdb or efficiency,
-//             steamTemperature (steam only)
-struct ProcessInput {
-  ProcessKind kind = ProcessKind::Heat;
+// Each kind of process, with the figures the file gives it; the keys of each are listed once,
+// in project_keys.hpp.
+struct MixFigures {  // two or more states by their fractions of the dry-air mass flow
   std::vector<std::string> from;
   std::vector<double> fractions;
-  std::string into;
-  std::optional<double> tdb, power, adp, bypass, RH, x, efficiency, steamTemperature;
+};
+struct HeatFigures {  // to a leaving dry bulb, or by a power [kW]
+  std::string from;
+  std::optional<double> tdb, power;
+};
+struct CoilFigures {  // by apparatus dew point and bypass factor, or to a leaving tdb with RH or x
+  std::string from;
+  std::optional<double> adp, bypass, tdb, RH, x;
+};
+struct HumidifyFigures {  // "steam" or "adiabatic", to one target of RH, x, tdb or efficiency
+  std::string from;
   std::string method;
+  std::optional<double> RH, x, tdb, efficiency, steamTemperature;
+};
+
+// In the order of the variant's alternatives.
+enum class ProcessKind { Mix, Heat, Coil, Humidify };
+
+struct ProcessInput {
+  std::variant<MixFigures, HeatFigures, CoilFigures, HumidifyFigures> figures;
+  std::string into;
   EntryPlace place;
+
+  ProcessKind kind() const { return static_cast<ProcessKind>(figures.index()); }
+  // The states it starts from: a mix's, or the one of any other kind.
+  std::vector<std::string> from() const {
+    return std::visit(
+        [](const auto& f) -> std::vector<std::string> {
+          if constexpr (std::is_same_v<std::decay_t<decltype(f)>, MixFigures>) {
+            return f.from;
+          } else {
+            return {f.from};
+          }
+        },
+        figures);
+  }
+  // The one state a process of any kind but a mix starts from; none for a mix.
+  std::string* source() {
+    return std::visit(
+        [](auto& f) -> std::string* {
+          if constexpr (std::is_same_v<std::decay_t<decltype(f)>, MixFigures>) {
+            return nullptr;
+          } else {
+            return &f.from;
+          }
+        },
+        figures);
+  }
+  // Each state it starts from named `was` renamed `is`.
+  void renameFrom(const std::string& was, const std::string& is) {
+    std::visit(
+        [&](auto& f) {
+          if constexpr (std::is_same_v<std::decay_t<decltype(f)>, MixFigures>) {
+            for (std::string& name : f.from) name = name == was ? is : name;
+          } else {
+            f.from = f.from == was ? is : f.from;
+          }
+        },
+        figures);
+  }
 };
 
 struct AirFlowInput {

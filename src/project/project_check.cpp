@@ -31,6 +31,56 @@ std::optional<FilePosition> EntryOf(const EntryPlace& place) {
 
 ProjectError Error(std::optional<FilePosition> at, std::string cause) { return {{}, at, std::move(cause)}; }
 
+// Each kind's own rules.
+std::optional<ProjectError> CheckFigures(const EntryPlace& place, const MixFigures& m) {
+  if (m.fractions.size() != m.from.size()) {
+    return Error(ValueOf(place, "fractions"), "\"fractions\" must give one number per state mixed");
+  }
+  for (std::size_t i = 0; i < m.fractions.size(); ++i) {
+    if (!(m.fractions[i] > 0)) return Error(ValueOf(place, "fractions", i), "a fraction must be positive");
+  }
+  if (!process::SumsToOne(m.fractions)) return Error(ValueOf(place, "fractions"), "the fractions must sum to 1");
+  return std::nullopt;
+}
+
+std::optional<ProjectError> CheckFigures(const EntryPlace& place, const HeatFigures& h) {
+  if (h.tdb.has_value() == h.power.has_value()) {
+    return Error(EntryOf(place), "a heater needs \"tdb\" or \"power\" (one of them)");
+  }
+  return std::nullopt;
+}
+
+std::optional<ProjectError> CheckFigures(const EntryPlace& place, const CoilFigures& c) {
+  const bool byPoint = c.adp && c.bypass && !c.tdb && !c.RH && !c.x;
+  const bool byLeaving = !c.adp && !c.bypass && c.tdb && (c.RH.has_value() != c.x.has_value());
+  if (!byPoint && !byLeaving) {
+    return Error(EntryOf(place), "a coil needs \"adp\" and \"bypass\", or the leaving \"tdb\" with \"RH\" or \"x\"");
+  }
+  if (c.bypass && !process::BypassInRange(*c.bypass)) {
+    return Error(ValueOf(place, "bypass"), "\"bypass\" must lie in [0, 1)");
+  }
+  return std::nullopt;
+}
+
+std::optional<ProjectError> CheckFigures(const EntryPlace& place, const HumidifyFigures& h) {
+  if (h.method != "steam" && h.method != "adiabatic") {
+    return Error(ValueOf(place, "method"), "\"method\" must be \"steam\" or \"adiabatic\"");
+  }
+  const int targets = h.RH.has_value() + h.x.has_value() + h.tdb.has_value() + h.efficiency.has_value();
+  if (targets != 1) {
+    return Error(EntryOf(place), "a humidifier needs one target: \"RH\", \"x\", \"tdb\" or \"efficiency\"");
+  }
+  if (h.method == "steam" && (h.tdb || h.efficiency))
+    return Error(EntryOf(place), "steam takes a target \"RH\" or \"x\"");
+  if (h.method == "adiabatic" && h.steamTemperature) {
+    return Error(ValueOf(place, "steam_temperature"), "\"steam_temperature\" belongs to a steam humidifier");
+  }
+  if (h.efficiency && !process::EfficiencyInRange(*h.efficiency)) {
+    return Error(ValueOf(place, "efficiency"), "\"efficiency\" must lie in (0, 1]");
+  }
+  return std::nullopt;
+}
+
 class Checker {
  public:
   explicit Checker(const Project& project) : project_(project) {}
@@ -101,75 +151,16 @@ class Checker {
   }
 
   std::optional<ProjectError> process(const ProcessInput& p) {
-    const std::string key(ProcessKey(p.kind));
-    if (p.kind == ProcessKind::Mix && p.from.size() < 2) {
-      return Error(ValueOf(p.place, key), "\"mix\" must list two or more states");
+    const std::string key(ProcessKey(p.kind()));
+    const std::vector<std::string> from = p.from();
+    const bool mixing = p.kind() == ProcessKind::Mix;
+    if (mixing && from.size() < 2) return Error(ValueOf(p.place, key), "\"mix\" must list two or more states");
+    for (std::size_t i = 0; i < from.size(); ++i) {
+      if (auto e = use(from[i], ValueOf(p.place, key, mixing ? i : SIZE_MAX))) return e;
     }
-    if (p.from.empty()) return Error(ValueOf(p.place, key), Quoted(key) + " must be a name (a non-empty string)");
-    for (std::size_t i = 0; i < p.from.size(); ++i) {
-      if (auto e = use(p.from[i], ValueOf(p.place, key, p.kind == ProcessKind::Mix ? i : SIZE_MAX))) return e;
-    }
-    std::optional<ProjectError> e;
-    switch (p.kind) {
-      case ProcessKind::Mix: e = mix(p); break;
-      case ProcessKind::Heat: e = heat(p); break;
-      case ProcessKind::Coil: e = coil(p); break;
-      case ProcessKind::Humidify: e = humidify(p); break;
-    }
+    auto e = std::visit([&](const auto& figures) { return CheckFigures(p.place, figures); }, p.figures);
     if (e) return e;
     return define(p.into, ValueOf(p.place, "into"));
-  }
-
-  static std::optional<ProjectError> mix(const ProcessInput& p) {
-    if (p.fractions.size() != p.from.size()) {
-      return Error(ValueOf(p.place, "fractions"), "\"fractions\" must give one number per state mixed");
-    }
-    for (std::size_t i = 0; i < p.fractions.size(); ++i) {
-      if (!(p.fractions[i] > 0)) return Error(ValueOf(p.place, "fractions", i), "a fraction must be positive");
-    }
-    if (!process::SumsToOne(p.fractions)) {
-      return Error(ValueOf(p.place, "fractions"), "the fractions must sum to 1");
-    }
-    return std::nullopt;
-  }
-
-  static std::optional<ProjectError> heat(const ProcessInput& p) {
-    if (p.tdb.has_value() == p.power.has_value()) {
-      return Error(EntryOf(p.place), "a heater needs \"tdb\" or \"power\" (one of them)");
-    }
-    return std::nullopt;
-  }
-
-  static std::optional<ProjectError> coil(const ProcessInput& p) {
-    const bool byPoint = p.adp && p.bypass && !p.tdb && !p.RH && !p.x;
-    const bool byLeaving = !p.adp && !p.bypass && p.tdb && (p.RH.has_value() != p.x.has_value());
-    if (!byPoint && !byLeaving) {
-      return Error(EntryOf(p.place),
-                   "a coil needs \"adp\" and \"bypass\", or the leaving \"tdb\" with \"RH\" or \"x\"");
-    }
-    if (p.bypass && !process::BypassInRange(*p.bypass)) {
-      return Error(ValueOf(p.place, "bypass"), "\"bypass\" must lie in [0, 1)");
-    }
-    return std::nullopt;
-  }
-
-  static std::optional<ProjectError> humidify(const ProcessInput& p) {
-    if (p.method != "steam" && p.method != "adiabatic") {
-      return Error(ValueOf(p.place, "method"), "\"method\" must be \"steam\" or \"adiabatic\"");
-    }
-    const int targets = p.RH.has_value() + p.x.has_value() + p.tdb.has_value() + p.efficiency.has_value();
-    if (targets != 1) {
-      return Error(EntryOf(p.place), "a humidifier needs one target: \"RH\", \"x\", \"tdb\" or \"efficiency\"");
-    }
-    if (p.method == "steam" && (p.tdb || p.efficiency))
-      return Error(EntryOf(p.place), "steam takes a target \"RH\" or \"x\"");
-    if (p.method == "adiabatic" && p.steamTemperature) {
-      return Error(ValueOf(p.place, "steam_temperature"), "\"steam_temperature\" belongs to a steam humidifier");
-    }
-    if (p.efficiency && !process::EfficiencyInRange(*p.efficiency)) {
-      return Error(ValueOf(p.place, "efficiency"), "\"efficiency\" must lie in (0, 1]");
-    }
-    return std::nullopt;
   }
 
   std::optional<ProjectError> airflow(const AirFlowInput& flow) const {

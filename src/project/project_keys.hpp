@@ -22,32 +22,57 @@ inline constexpr std::array<std::string_view, 12> kZoneKeys = {"tdb_min", "tdb_m
                                                                "h_min",   "h_max",   "RH_min",  "RH_max"};
 inline constexpr std::array<std::string_view, 3> kAirFlowKeys = {"state", "volume", "mass"};
 // A figure of a process: its key, where the process keeps it, its quantity and the caption
-// its dialog shows. The reader, the writer and the dialogs follow this one list.
+// its dialog shows. The reader, the writer, the conversion of units and the dialogs follow
+// this one list.
 struct ProcessFigure {
   std::string_view key;
-  std::optional<double> ProcessInput::*field;
+  std::optional<double>* (*slot)(ProcessInput& process);
   Quantity quantity;
   std::string_view caption;
+
+  std::optional<double>& of(ProcessInput& process) const { return *slot(process); }
+  const std::optional<double>& of(const ProcessInput& process) const {
+    return *slot(const_cast<ProcessInput&>(process));  // NOLINT: the slot only points, it writes nothing
+  }
 };
 
+template <class Figures, std::optional<double> Figures::*field>
+std::optional<double>* Slot(ProcessInput& process) {
+  return &(std::get<Figures>(process.figures).*field);
+}
+
 inline constexpr ProcessFigure kHeatFigures[] = {
-    {"tdb", &ProcessInput::tdb, Quantity::Temperature, "Leaving dry bulb temperature"},
-    {"power", &ProcessInput::power, Quantity::Power, "or power (negative cools)"},
+    {"tdb", Slot<HeatFigures, &HeatFigures::tdb>, Quantity::Temperature, "Leaving dry bulb temperature"},
+    {"power", Slot<HeatFigures, &HeatFigures::power>, Quantity::Power, "or power (negative cools)"},
 };
 inline constexpr ProcessFigure kCoilFigures[] = {
-    {"adp", &ProcessInput::adp, Quantity::Temperature, "Apparatus dew point"},
-    {"bypass", &ProcessInput::bypass, Quantity::Ratio, "and bypass factor"},
-    {"tdb", &ProcessInput::tdb, Quantity::Temperature, "or leaving dry bulb temperature"},
-    {"RH", &ProcessInput::RH, Quantity::Percent, "with leaving relative humidity"},
-    {"x", &ProcessInput::x, Quantity::HumidityRatio, "or leaving absolute humidity"},
+    {"adp", Slot<CoilFigures, &CoilFigures::adp>, Quantity::Temperature, "Apparatus dew point"},
+    {"bypass", Slot<CoilFigures, &CoilFigures::bypass>, Quantity::Ratio, "and bypass factor"},
+    {"tdb", Slot<CoilFigures, &CoilFigures::tdb>, Quantity::Temperature, "or leaving dry bulb temperature"},
+    {"RH", Slot<CoilFigures, &CoilFigures::RH>, Quantity::Percent, "with leaving relative humidity"},
+    {"x", Slot<CoilFigures, &CoilFigures::x>, Quantity::HumidityRatio, "or leaving absolute humidity"},
 };
 inline constexpr ProcessFigure kHumidifyFigures[] = {
-    {"RH", &ProcessInput::RH, Quantity::Percent, "Target relative humidity"},
-    {"x", &ProcessInput::x, Quantity::HumidityRatio, "or absolute humidity"},
-    {"tdb", &ProcessInput::tdb, Quantity::Temperature, "or dry bulb (adiabatic)"},
-    {"efficiency", &ProcessInput::efficiency, Quantity::Ratio, "or saturation efficiency (adiabatic)"},
-    {"steam_temperature", &ProcessInput::steamTemperature, Quantity::Temperature, "Steam temperature (steam)"},
+    {"RH", Slot<HumidifyFigures, &HumidifyFigures::RH>, Quantity::Percent, "Target relative humidity"},
+    {"x", Slot<HumidifyFigures, &HumidifyFigures::x>, Quantity::HumidityRatio, "or absolute humidity"},
+    {"tdb", Slot<HumidifyFigures, &HumidifyFigures::tdb>, Quantity::Temperature, "or dry bulb (adiabatic)"},
+    {"efficiency", Slot<HumidifyFigures, &HumidifyFigures::efficiency>, Quantity::Ratio,
+     "or saturation efficiency (adiabatic)"},
+    {"steam_temperature", Slot<HumidifyFigures, &HumidifyFigures::steamTemperature>, Quantity::Temperature,
+     "Steam temperature (steam)"},
 };
+
+// An empty process of a kind, to be given its figures.
+inline ProcessInput ProcessOfKind(ProcessKind kind) {
+  ProcessInput process;
+  switch (kind) {
+    case ProcessKind::Mix: process.figures = MixFigures{}; break;
+    case ProcessKind::Heat: process.figures = HeatFigures{}; break;
+    case ProcessKind::Coil: process.figures = CoilFigures{}; break;
+    case ProcessKind::Humidify: process.figures = HumidifyFigures{}; break;
+  }
+  return process;
+}
 
 // The numbers a process kind takes, in the order they are written and shown (a mix's are its
 // fractions, one per state mixed).

@@ -263,31 +263,39 @@ class Reader {
 
   // A process's figures as the file gives them; their rules are the check's.
   void figures(const Node& table, ProcessInput& p) const {
-    if (p.kind == ProcessKind::Mix) p.fractions = numbers(required(table, "fractions", "a mix"), "fractions");
-    if (p.kind == ProcessKind::Humidify) p.method = name(required(table, "method", "a humidifier"), "method");
-    for (const ProcessFigure& figure : FiguresOf(p.kind)) p.*figure.field = optionalNumber(table, figure.key);
+    const Node& from = table.at(std::string(ProcessKey(p.kind())));
+    if (auto* mix = std::get_if<MixFigures>(&p.figures)) {
+      if (!from.is_array()) places_.fail(from, "\"mix\" must list two or more states");
+      for (const Node& n : from.as_array()) mix->from.push_back(name(n, "mix"));
+      mix->fractions = numbers(required(table, "fractions", "a mix"), "fractions");
+      return;
+    }
+    std::visit(
+        [&](auto& f) {
+          if constexpr (!std::is_same_v<std::decay_t<decltype(f)>, MixFigures>)
+            f.from = name(from, ProcessKey(p.kind()));
+        },
+        p.figures);
+    if (auto* humidifier = std::get_if<HumidifyFigures>(&p.figures)) {
+      humidifier->method = name(required(table, "method", "a humidifier"), "method");
+    }
+    for (const ProcessFigure& figure : FiguresOf(p.kind())) figure.of(p) = optionalNumber(table, figure.key);
   }
 
-  ProcessInput process(const Node& node) {
+  ProcessInput process(const Node& node) const {
     if (!node.is_table()) places_.fail(node, "a process must be a table");
-    ProcessInput p;
-    p.place = places_.entry(node);
+    std::optional<ProcessKind> kind;
     int kinds = 0;
-    for (const ProcessKind kind : {ProcessKind::Mix, ProcessKind::Heat, ProcessKind::Coil, ProcessKind::Humidify}) {
-      if (node.contains(std::string(ProcessKey(kind)))) {
-        p.kind = kind;
+    for (const ProcessKind k : {ProcessKind::Mix, ProcessKind::Heat, ProcessKind::Coil, ProcessKind::Humidify}) {
+      if (node.contains(std::string(ProcessKey(k)))) {
+        kind = k;
         ++kinds;
       }
     }
     if (kinds != 1) places_.fail(node, "a process needs one of \"mix\", \"heat\", \"coil\" or \"humidify\"");
-    only(p.place, KeysOf(p.kind), "a " + std::string(ProcessKey(p.kind)) + " process");
-    const Node& from = node.at(std::string(ProcessKey(p.kind)));
-    if (p.kind == ProcessKind::Mix) {
-      if (!from.is_array()) places_.fail(from, "\"mix\" must list two or more states");
-      for (const Node& n : from.as_array()) p.from.push_back(name(n, "mix"));
-    } else {
-      p.from.push_back(name(from, ProcessKey(p.kind)));
-    }
+    ProcessInput p = ProcessOfKind(*kind);
+    p.place = places_.entry(node);
+    only(p.place, KeysOf(*kind), "a " + std::string(ProcessKey(*kind)) + " process");
     figures(node, p);
     p.into = name(required(node, "into", "a process"), "into");
     return p;

@@ -1,5 +1,6 @@
 #include "project/project_units.hpp"
 
+#include "project/project_keys.hpp"
 #include "properties/standard_atmosphere.hpp"
 
 namespace vaporel {
@@ -18,11 +19,7 @@ void EachValue(Project& project, Convert convert) {
     s.second.value = convert(QuantityOf(s.second.property), s.second.value);
   }
   for (ProcessInput& p : project.processes) {
-    optional(Quantity::Temperature, p.tdb);
-    optional(Quantity::Power, p.power);
-    optional(Quantity::Temperature, p.adp);
-    optional(Quantity::HumidityRatio, p.x);
-    optional(Quantity::Temperature, p.steamTemperature);
+    for (const ProcessFigure& figure : FiguresOf(p.kind())) optional(figure.quantity, figure.of(p));
   }
   if (project.airflow) {
     optional(Quantity::VolumeFlow, project.airflow->volume);

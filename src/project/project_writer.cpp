@@ -82,15 +82,17 @@ KeyValues StateValues(const StateInput& s) {
 
 KeyValues ProcessValues(const ProcessInput& p) {
   KeyValues out;
-  const std::string key(ProcessKey(p.kind));
-  if (p.kind == ProcessKind::Mix) {
-    out.push_back({key, NameList(p.from), std::nullopt});
-    out.push_back({"fractions", FloatList(p.fractions), std::nullopt});
+  const std::string key(ProcessKey(p.kind()));
+  if (const auto* mix = std::get_if<MixFigures>(&p.figures)) {
+    out.push_back({key, NameList(mix->from), std::nullopt});
+    out.push_back({"fractions", FloatList(mix->fractions), std::nullopt});
   } else {
-    out.push_back({key, Quoted(p.from.front()), std::nullopt});
+    out.push_back({key, Quoted(p.from().front()), std::nullopt});
   }
-  if (!p.method.empty()) out.push_back({"method", Quoted(p.method), std::nullopt});
-  for (const ProcessFigure& figure : FiguresOf(p.kind)) Number(out, figure.key, p.*figure.field);
+  if (const auto* humidifier = std::get_if<HumidifyFigures>(&p.figures)) {
+    out.push_back({"method", Quoted(humidifier->method), std::nullopt});
+  }
+  for (const ProcessFigure& figure : FiguresOf(p.kind())) Number(out, figure.key, figure.of(p));
   out.push_back({"into", Quoted(p.into), std::nullopt});
   return out;
 }
@@ -374,7 +376,7 @@ class Edit {
         continue;
       }
       kept.push_back(was);
-      if (was->kind == p.kind) {
+      if (was->kind() == p.kind()) {
         editor_.entry(was->place, ProcessValues(*was), ProcessValues(p));
       } else {
         const std::string whole = HeaderEntry("[[processes]]", ProcessValues(p), editor_.indentOf(was->place), nl_);

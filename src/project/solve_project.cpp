@@ -54,8 +54,8 @@ std::optional<FilePosition> RefusalAt(const Project& project, const StateInput& 
 
 std::string Describe(const ProcessInput& p, std::size_t number) {
   std::string from;
-  for (const std::string& name : p.from) from += (from.empty() ? "\"" : ", \"") + name + "\"";
-  return "process " + std::to_string(number) + " (" + std::string(ProcessKey(p.kind)) + " " + from + " into \"" +
+  for (const std::string& name : p.from()) from += (from.empty() ? "\"" : ", \"") + name + "\"";
+  return "process " + std::to_string(number) + " (" + std::string(ProcessKey(p.kind())) + " " + from + " into \"" +
          p.into + "\")";
 }
 
@@ -109,38 +109,39 @@ class Solver {
   const AirState& state(const std::string& name) const { return solved_.states[index_.at(name)].state; }
 
   Outcome compute(const ProcessInput& p) {
-    const AirState& in = state(p.from.front());
-    switch (p.kind) {
-      case ProcessKind::Mix: {
-        std::vector<AirState> streams;
-        for (const std::string& name : p.from) streams.push_back(state(name));
-        return process::Mix(project_.pressure, streams, p.fractions);
-      }
-      case ProcessKind::Heat:
-        if (p.tdb) return process::HeatToDryBulb(in, *p.tdb);
-        return process::HeatByPower(in, *p.power, flow(p.from.front()).value_or(0));
-      case ProcessKind::Coil: return coil(p, in);
-      case ProcessKind::Humidify: return humidify(p, in);
-    }
-    return process::ProcessRefusal{"unknown process"};
+    return std::visit([&](const auto& figures) { return leaving(figures); }, p.figures);
   }
 
-  static Outcome coil(const ProcessInput& p, const AirState& in) {
-    if (p.adp) return process::CoilByApparatusDewPoint(in, *p.adp, *p.bypass);
-    const Resolution leaving = p.RH ? ResolveState(InputPair::DryBulbHumidity, in.p, *p.tdb, *p.RH)
-                                    : ResolveState(InputPair::DryBulbAbsHumidity, in.p, *p.tdb, *p.x);
-    if (const auto* refusal = std::get_if<Refusal>(&leaving)) return process::ProcessRefusal{refusal->message};
-    return process::CoilToLeaving(in, std::get<AirState>(leaving));
+  Outcome leaving(const MixFigures& m) const {
+    std::vector<AirState> streams;
+    for (const std::string& name : m.from) streams.push_back(state(name));
+    return process::Mix(project_.pressure, streams, m.fractions);
   }
 
-  static Outcome humidify(const ProcessInput& p, const AirState& in) {
+  Outcome leaving(const HeatFigures& h) const {
+    const AirState& in = state(h.from);
+    if (h.tdb) return process::HeatToDryBulb(in, *h.tdb);
+    return process::HeatByPower(in, *h.power, flow(h.from).value_or(0));
+  }
+
+  Outcome leaving(const CoilFigures& c) const {
+    const AirState& in = state(c.from);
+    if (c.adp) return process::CoilByApparatusDewPoint(in, *c.adp, *c.bypass);
+    const Resolution out = c.RH ? ResolveState(InputPair::DryBulbHumidity, in.p, *c.tdb, *c.RH)
+                                : ResolveState(InputPair::DryBulbAbsHumidity, in.p, *c.tdb, *c.x);
+    if (const auto* refusal = std::get_if<Refusal>(&out)) return process::ProcessRefusal{refusal->message};
+    return process::CoilToLeaving(in, std::get<AirState>(out));
+  }
+
+  Outcome leaving(const HumidifyFigures& h) const {
     using process::HumidifierTarget;
-    const process::Target target = p.RH    ? process::Target{HumidifierTarget::RelativeHumidity, *p.RH}
-                                   : p.x   ? process::Target{HumidifierTarget::AbsHumidity, *p.x}
-                                   : p.tdb ? process::Target{HumidifierTarget::DryBulb, *p.tdb}
-                                           : process::Target{HumidifierTarget::Efficiency, p.efficiency.value_or(1)};
-    if (p.method == "steam") {
-      return process::SteamHumidifier(in, target, p.steamTemperature.value_or(process::kDefaultSteamTemperature));
+    const AirState& in = state(h.from);
+    const process::Target target = h.RH    ? process::Target{HumidifierTarget::RelativeHumidity, *h.RH}
+                                   : h.x   ? process::Target{HumidifierTarget::AbsHumidity, *h.x}
+                                   : h.tdb ? process::Target{HumidifierTarget::DryBulb, *h.tdb}
+                                           : process::Target{HumidifierTarget::Efficiency, h.efficiency.value_or(1)};
+    if (h.method == "steam") {
+      return process::SteamHumidifier(in, target, h.steamTemperature.value_or(process::kDefaultSteamTemperature));
     }
     return process::AdiabaticHumidifier(in, target);
   }
@@ -186,30 +187,32 @@ class Solver {
   }
 
   void carry(const ProcessInput& p) {
-    if (p.kind != ProcessKind::Mix) {
-      if (const auto in = flow(p.from.front())) {
+    const auto* mix = std::get_if<MixFigures>(&p.figures);
+    if (!mix) {
+      const std::string from = p.from().front();
+      if (const auto in = flow(from)) {
         flows_.emplace(p.into, *in);
       } else if (const auto out = flow(p.into)) {
-        flows_.emplace(p.from.front(), *out);
+        flows_.emplace(from, *out);
       }
       return;
     }
     if (const auto out = flow(p.into)) {
-      for (std::size_t i = 0; i < p.from.size(); ++i) flows_.emplace(p.from[i], p.fractions[i] * *out);
+      for (std::size_t i = 0; i < mix->from.size(); ++i) flows_.emplace(mix->from[i], mix->fractions[i] * *out);
       return;
     }
-    for (std::size_t i = 0; i < p.from.size(); ++i) {
-      if (const auto in = flow(p.from[i])) flows_.emplace(p.into, *in / p.fractions[i]);
+    for (std::size_t i = 0; i < mix->from.size(); ++i) {
+      if (const auto in = flow(mix->from[i])) flows_.emplace(p.into, *in / mix->fractions[i]);
     }
   }
 
   void addLoads(const ProcessInput& p) {
-    SolvedProcess solved{p.kind, p.from, p.into, {}, coils_[p.into]};
-    if (p.kind == ProcessKind::Mix) {
+    SolvedProcess solved{p.kind(), p.from(), p.into, {}, coils_[p.into]};
+    if (p.kind() == ProcessKind::Mix) {
       solved.loads = process::MixingLoads(flow(p.into));
     } else {
-      solved.loads = process::ProcessLoads(state(p.from.front()), process::Leaving{state(p.into), solved.coil},
-                                           flow(p.from.front()));
+      solved.loads = process::ProcessLoads(state(solved.from.front()), process::Leaving{state(p.into), solved.coil},
+                                           flow(solved.from.front()));
     }
     solved_.processes.push_back(std::move(solved));
   }

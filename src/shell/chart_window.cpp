@@ -300,7 +300,7 @@ void ChartWindow::editSelectedProcess() {
     return;
   }
   const ProcessInput& existing = sheet_.project().processes.at(*index);
-  const auto process = askProcess(existing.kind, existing, index);
+  const auto process = askProcess(existing.kind(), existing, index);
   if (!process) return;
   edit(QStringLiteral("Edit process"), [&](Worksheet& sheet) { return sheet.replaceProcess(*index, *process); });
 }

@@ -41,20 +41,22 @@ ProcessDialog::ProcessDialog(QWidget* parent, ProcessRequest request, const Numb
     from_ = new QComboBox(this);
     from_->setObjectName(QStringLiteral("from"));
     for (const std::string& name : request_.names) from_->addItem(QString::fromStdString(name));
-    if (request_.existing) from_->setCurrentText(QString::fromStdString(request_.existing->from.front()));
+    if (request_.existing) from_->setCurrentText(QString::fromStdString(request_.existing->from().front()));
     form->addRow(QStringLiteral("From"), from_);
   }
   if (request_.kind == ProcessKind::Humidify) {
     method_ = new QComboBox(this);
     method_->setObjectName(QStringLiteral("method"));
     method_->addItems({QStringLiteral("steam"), QStringLiteral("adiabatic")});
-    if (request_.existing) method_->setCurrentText(QString::fromStdString(request_.existing->method));
+    const auto* existing = request_.existing ? std::get_if<HumidifyFigures>(&request_.existing->figures) : nullptr;
+    if (existing) method_->setCurrentText(QString::fromStdString(existing->method));
     form->addRow(QStringLiteral("Method"), method_);
   }
   for (const ProcessFigure& figure : FiguresOf(request_.kind)) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromUtf8(figure.key.data(), static_cast<qsizetype>(figure.key.size())));
-    if (request_.existing) edit->setText(shown((*request_.existing).*figure.field));
+    if (request_.existing && request_.existing->kind() == request_.kind)
+      edit->setText(shown(figure.of(*request_.existing)));
     form->addRow(Caption(figure, request_.units), edit);
   }
   into_ = new QLineEdit(QString::fromStdString(request_.existing ? request_.existing->into : request_.into), this);
@@ -82,10 +84,11 @@ void ProcessDialog::addFractions(QFormLayout* form) {
   for (const std::string& name : request_.names) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromStdString(name));
-    if (const ProcessInput* existing = request_.existing ? &*request_.existing : nullptr) {
+    if (const auto* existing = request_.existing ? std::get_if<MixFigures>(&request_.existing->figures) : nullptr) {
       const auto at = std::find(existing->from.begin(), existing->from.end(), name);
-      if (at != existing->from.end())
+      if (at != existing->from.end()) {
         edit->setText(shown(existing->fractions[static_cast<std::size_t>(at - existing->from.begin())]));
+      }
     }
     form->addRow(QStringLiteral("Fraction of ") + QString::fromStdString(name), edit);
   }
@@ -94,9 +97,7 @@ void ProcessDialog::addFractions(QFormLayout* form) {
 QLineEdit* ProcessDialog::field(const QString& key) const { return findChild<QLineEdit*>(key); }
 
 std::variant<ProcessInput, std::string> ProcessDialog::input() const {
-  ProcessInput p;
-  p.kind = request_.kind;
-  p.place = {};
+  ProcessInput p = ProcessOfKind(request_.kind);
   // A typed figure in the worksheet's units; empty is not given.
   const auto read = [&](const QString& key, std::optional<double>& value) -> std::optional<std::string> {
     const std::string text = field(key)->text().trimmed().toStdString();
@@ -106,21 +107,22 @@ std::variant<ProcessInput, std::string> ProcessDialog::input() const {
     value = number;
     return std::nullopt;
   };
-  if (p.kind == ProcessKind::Mix) {
+  if (auto* mix = std::get_if<MixFigures>(&p.figures)) {
     for (const std::string& name : request_.names) {
       std::optional<double> fraction;
       if (auto problem = read(QString::fromStdString(name), fraction)) return *problem;
       if (!fraction) continue;
-      p.from.push_back(name);
-      p.fractions.push_back(*fraction);
+      mix->from.push_back(name);
+      mix->fractions.push_back(*fraction);
     }
   } else {
-    p.from = {from_->currentText().toStdString()};
+    *p.source() = from_->currentText().toStdString();
   }
-  if (method_ != nullptr) p.method = method_->currentText().toStdString();
-  for (const ProcessFigure& figure : FiguresOf(p.kind)) {
+  if (auto* humidifier = std::get_if<HumidifyFigures>(&p.figures))
+    humidifier->method = method_->currentText().toStdString();
+  for (const ProcessFigure& figure : FiguresOf(p.kind())) {
     const QString key = QString::fromUtf8(figure.key.data(), static_cast<qsizetype>(figure.key.size()));
-    if (auto problem = read(key, p.*figure.field)) return *problem;
+    if (auto problem = read(key, figure.of(p))) return *problem;
   }
   p.into = into_->text().trimmed().toStdString();
   return p;

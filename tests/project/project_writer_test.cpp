@@ -110,9 +110,7 @@ void ExpectEveryEditTouchesOnlyItsLines(const std::string& text, const std::stri
   Project renamed = read;
   const std::string to = "Außenluft " + old;
   renamed.states.front().name = to;
-  for (ProcessInput& p : renamed.processes) {
-    for (std::string& name : p.from) name = name == old ? to : name;
-  }
+  for (ProcessInput& p : renamed.processes) p.renameFrom(old, to);
   if (renamed.airflow && renamed.airflow->state == old) renamed.airflow->state = to;
   const std::string renamedText = ProjectText(renamed);
   std::vector<int> expected = LinesWith(text, "\"" + old + "\"");
@@ -139,10 +137,7 @@ void ExpectEveryEditTouchesOnlyItsLines(const std::string& text, const std::stri
   // Additions: lines added, none of the file's changed.
   Project added = read;
   added.states.push_back({"new state", {Property::Tdb, 21.5}, {Property::RH, 40}, {}});
-  ProcessInput heat;
-  heat.from = {"new state"};
-  heat.tdb = 30;
-  heat.into = "heated";
+  ProcessInput heat{HeatFigures{"new state", 30.0, std::nullopt}, "heated", {}};
   added.processes.push_back(heat);
   const std::string addedText = ProjectText(added);
   const Diff diff = LineDiff(text, addedText);

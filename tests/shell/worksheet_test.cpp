@@ -54,14 +54,6 @@ struct Session {
   MainWindow window;
 };
 
-ProcessInput Process(ProcessKind kind, std::vector<std::string> from, std::string into) {
-  ProcessInput p;
-  p.kind = kind;
-  p.from = std::move(from);
-  p.into = std::move(into);
-  return p;
-}
-
 std::string Output(const std::string& command) {
   std::string out;
   FILE* pipe = popen(command.c_str(), "r");
@@ -99,15 +91,11 @@ TEST(WorksheetSession, BuildUndoSaveReopen) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(chart));
   QTest::keyClick(chart, Qt::Key_D, Qt::ControlModifier);
   ASSERT_EQ(chart->worksheet().solved().states.size(), 2u);
-  next = Process(ProcessKind::Mix, {"A", "B"}, "M");
-  next->fractions = {0.3, 0.7};
+  next = ProcessInput{MixFigures{{"A", "B"}, {0.3, 0.7}}, "M", {}};
   chart->addProcess(ProcessKind::Mix);
-  next = Process(ProcessKind::Coil, {"M"}, "C");
-  next->adp = 10;
-  next->bypass = 0.1;
+  next = ProcessInput{CoilFigures{"M", 10.0, 0.1, {}, {}, {}}, "C", {}};
   chart->addProcess(ProcessKind::Coil);
-  next = Process(ProcessKind::Heat, {"C"}, "S");
-  next->tdb = 16;
+  next = ProcessInput{HeatFigures{"C", 16.0, {}}, "S", {}};
   chart->addProcess(ProcessKind::Heat);
   chart->setAirFlow();
   ASSERT_TRUE(s.watchdog.boxes().empty()) << s.watchdog.boxes().front().text.toStdString();
@@ -195,7 +183,7 @@ TEST(ProcessDialogTest, ChecksAsTheFileDoes) {
   dialog.accept();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   const auto input = std::get<ProcessInput>(dialog.input());
-  EXPECT_EQ(input.bypass, 0.1);
+  EXPECT_EQ(std::get<CoilFigures>(input.figures).bypass, 0.1);
   EXPECT_EQ(input.into, "P1");
 }
 

@@ -17,12 +17,7 @@ AirState At(double p, double tdb, double RH) {
 }
 
 ProcessInput Mix(std::vector<std::string> from, std::vector<double> fractions, std::string into) {
-  ProcessInput p;
-  p.kind = ProcessKind::Mix;
-  p.from = std::move(from);
-  p.fractions = std::move(fractions);
-  p.into = std::move(into);
-  return p;
+  return {MixFigures{std::move(from), std::move(fractions)}, std::move(into), {}};
 }
 
 std::vector<std::vector<std::string>> Cells(const std::string& text) {
@@ -47,18 +42,13 @@ TEST(Worksheet, ASessionOfEditsEachCheckedAndSolved) {
   EXPECT_NE(sheet.pin(At(2, 20, 50)).value_or("").find("one pressure"), std::string::npos);
 
   ASSERT_EQ(sheet.addProcess(Mix({"A", "B"}, {0.3, 0.7}, "M")), std::nullopt);
-  ProcessInput coil;
-  coil.kind = ProcessKind::Coil;
-  coil.from = {"M"};
-  coil.adp = 10;
-  coil.bypass = 1.5;
-  coil.into = "C";
+  const ProcessInput coil{CoilFigures{"M", 10.0, 1.5, {}, {}, {}}, "C", {}};
   EXPECT_EQ(sheet.addProcess(coil), "\"bypass\" must lie in [0, 1)");
   EXPECT_EQ(sheet.project().processes.size(), 1u);
   EXPECT_EQ(sheet.remove("A"), "The state \"A\" is used by process 1 (mix): remove the process first");
 
   ASSERT_EQ(sheet.rename("A", "outdoor"), std::nullopt);
-  EXPECT_EQ(sheet.project().processes[0].from[0], "outdoor");
+  EXPECT_EQ(sheet.project().processes[0].from()[0], "outdoor");
   EXPECT_EQ(sheet.rename("B", "M"), "The name \"M\" is already used");
   ASSERT_EQ(sheet.setAirFlow(AirFlowInput{"M", 10000.0, std::nullopt, {}}), std::nullopt);
 

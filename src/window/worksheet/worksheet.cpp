@@ -32,7 +32,7 @@ std::string Typed(double value) {
 }
 
 std::string ProcessName(const ProcessInput& p, std::size_t index) {
-  return "process " + std::to_string(index + 1) + " (" + std::string(ProcessKey(p.kind)) + ")";
+  return "process " + std::to_string(index + 1) + " (" + std::string(ProcessKey(p.kind())) + ")";
 }
 
 std::string TabSeparated(const TextTable& table) {
@@ -95,7 +95,7 @@ EditRefusal Worksheet::rename(const std::string& from, const std::string& to) {
   Project candidate = project_;
   for (StateInput& s : candidate.states) Rename(s.name, from, to);
   for (ProcessInput& p : candidate.processes) {
-    for (std::string& name : p.from) Rename(name, from, to);
+    p.renameFrom(from, to);
     Rename(p.into, from, to);
   }
   if (candidate.airflow) Rename(candidate.airflow->state, from, to);
@@ -105,7 +105,8 @@ EditRefusal Worksheet::rename(const std::string& from, const std::string& to) {
 EditRefusal Worksheet::remove(const std::string& name) {
   for (std::size_t i = 0; i < project_.processes.size(); ++i) {
     const ProcessInput& p = project_.processes[i];
-    const bool uses = std::find(p.from.begin(), p.from.end(), name) != p.from.end();
+    const std::vector<std::string> from = p.from();
+    const bool uses = std::find(from.begin(), from.end(), name) != from.end();
     if (uses || p.into == name) {
       return "The state \"" + name + "\" is " + (uses ? "used" : "made") + " by " + ProcessName(p, i) +
              ": remove the process first";
@@ -138,7 +139,8 @@ EditRefusal Worksheet::removeProcess(std::size_t index) {
   const std::string& made = project_.processes[index].into;
   for (std::size_t i = index + 1; i < project_.processes.size(); ++i) {
     const ProcessInput& p = project_.processes[i];
-    if (std::find(p.from.begin(), p.from.end(), made) != p.from.end()) {
+    const std::vector<std::string> from = p.from();
+    if (std::find(from.begin(), from.end(), made) != from.end()) {
       return "The state \"" + made + "\" is used by " + ProcessName(p, i) + ": remove that process first";
     }
   }
