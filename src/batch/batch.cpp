@@ -134,7 +134,7 @@ std::string StateJson(const BatchResult& result, UnitSystem units) {
   Json doc = JsonDocument(units, ResultKeys());
   const std::array<double, 13> values = ResultFigures(result, units);
   for (std::size_t i = 0; i < values.size(); ++i) doc[std::string(kResultFields[i].symbol)] = JsonNumber(values[i]);
-  return doc.dump(2) + '\n';
+  return JsonText(doc, 2);
 }
 
 std::string ShortestText(double value, const Numbers& numbers) {

@@ -71,7 +71,7 @@ std::string JsonRow(const std::vector<std::string>& fields, const std::optional<
   }
   row["message"] = message;
   if (format.zone) row["in_zone"] = inZone.empty() ? Json(nullptr) : Json(inZone == "1");
-  return row.dump() + '\n';
+  return JsonText(row, -1);
 }
 
 }  // namespace

@@ -19,6 +19,10 @@ Json JsonDocument(UnitSystem units, const std::vector<std::pair<std::string_view
   return doc;
 }
 
+std::string JsonText(const Json& doc, int indent) {
+  return doc.dump(indent, ' ', false, Json::error_handler_t::replace) + '\n';
+}
+
 std::vector<std::pair<std::string_view, Quantity>> ResultKeys() {
   std::vector<std::pair<std::string_view, Quantity>> keys;
   keys.reserve(kResultFields.size());

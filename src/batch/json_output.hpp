@@ -19,6 +19,10 @@ Json JsonNumber(double value);
 // {"units": ..., "unit": {key: unit, ...}}, the keys in the order given, each once.
 Json JsonDocument(UnitSystem units, const std::vector<std::pair<std::string_view, Quantity>>& keys);
 
+// The document as text: indented by `indent` (-1: one line); bytes that are not UTF-8 (a CSV
+// row may hold any) written as U+FFFD.
+std::string JsonText(const Json& doc, int indent);
+
 // The thirteen result keys with their quantities (p, tdb, ... Pr).
 std::vector<std::pair<std::string_view, Quantity>> ResultKeys();
 

@@ -30,7 +30,7 @@ std::string ProjectJson(const SolvedProject& project, UnitSystem units, bool wit
       process[std::string(f.key)] = JsonNumber(ToUnits(f.quantity, units, f.value));
     processes.push_back(std::move(process));
   }
-  return doc.dump(2) + '\n';
+  return JsonText(doc, 2);
 }
 
 }  // namespace vaporel
