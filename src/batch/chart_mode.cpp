@@ -7,6 +7,7 @@
 #include "chart/geometry/chart_geometry.hpp"
 #include "chart/geometry/project_chart.hpp"
 #include "chart/render/chart_file.hpp"
+#include "project/project_figures.hpp"
 
 namespace vaporel {
 
@@ -58,7 +59,7 @@ bool WriteBatchChart(const ChartRequest& request, double p, const std::vector<Ch
 }
 
 bool WriteProjectChart(const ChartRequest& request, const SolvedProject& project, const Numbers& numbers) {
-  ChartGeometry geometry = BuildSolvedProjectGeometry(project, request.units);
+  ChartGeometry geometry = BuildProcessDrawingGeometry(DrawingOf(project), request.units);
   AddZones(geometry, request.zones);
   return WriteChart(request, geometry, numbers);
 }

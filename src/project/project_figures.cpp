@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 
 #include "calculation/result_texts.hpp"
+#include "properties/humid_air.hpp"
 
 namespace vaporel {
 namespace {
@@ -57,6 +59,26 @@ std::vector<LoadFigure> LoadFigures(const SolvedProcess& process) {
                                 l.condensateHeat.value_or(0), "0.000"});
   }
   return figures;
+}
+
+process::ProcessDrawing DrawingOf(const SolvedProject& project) {
+  process::ProcessDrawing drawing{project.pressure, {}, {}};
+  std::map<std::string, const AirState*> at;
+  for (const SolvedState& s : project.states) {
+    at[s.name] = &s.state;
+    drawing.states.push_back({s.name, s.state.tdb, s.state.x});
+  }
+  for (const SolvedProcess& p : project.processes) {
+    const AirState& into = *at.at(p.into);
+    for (const std::string& from : p.from) {
+      drawing.arrows.push_back({at.at(from)->tdb, at.at(from)->x, into.tdb, into.x, false});
+    }
+    if (p.coil) {
+      const double adp = p.coil->adp;
+      drawing.arrows.push_back({into.tdb, into.x, adp, SaturatedAbsHumidity(adp, project.pressure), true});
+    }
+  }
+  return drawing;
 }
 
 TextTable StatesTable(const SolvedProject& project, const Numbers& numbers, UnitSystem units, bool unitRow) {

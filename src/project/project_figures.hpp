@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "numbers/numbers.hpp"
+#include "process/process_drawing.hpp"
 #include "project/solve_project.hpp"
 
 namespace vaporel {
@@ -32,6 +33,9 @@ double PressureFigure(const SolvedProject& project, UnitSystem units);
 // sensible heat ratio, the water, and for a coil its apparatus dew point, bypass factor and
 // condensate heat.
 std::vector<LoadFigure> LoadFigures(const SolvedProcess& process);
+
+// The solved project as the chart draws it.
+process::ProcessDrawing DrawingOf(const SolvedProject& project);
 
 // A table as the text output and the window show it: a header and rows of texts.
 struct TextTable {

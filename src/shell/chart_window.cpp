@@ -176,7 +176,7 @@ void ChartWindow::rebuild() {
   if (subject_.state && (!sheet || subject_.state->p == solved.pressure)) {
     points.push_back({subject_.state->tdb, subject_.state->x});
   }
-  geometry_ = sheet ? BuildSolvedProjectGeometry(solved, geometry_.units, points)
+  geometry_ = sheet ? BuildProcessDrawingGeometry(DrawingOf(solved), geometry_.units, points)
                     : BuildChartGeometry(subject_.p, points, geometry_.units);
   canvas_->update();
 }

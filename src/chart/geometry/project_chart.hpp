@@ -1,16 +1,17 @@
 #pragma once
-// A solved project as the chart draws it: its states by name, each process an arrow from
-// each entering state to the leaving one, a coil's dashed line on to its apparatus dew point.
+// States and processes on the chart: the states by name, each process an arrow from each
+// entering state to the leaving one, a coil's dashed line on to its apparatus dew point. The
+// chart draws the plain drawing; it knows no project.
 
 #include <span>
 
 #include "chart/geometry/chart_geometry.hpp"
-#include "project/solve_project.hpp"
+#include "process/process_drawing.hpp"
 
 namespace vaporel {
 
-// `live`: points drawn apart from the project's (the main window's state), inside the view.
-ChartGeometry BuildSolvedProjectGeometry(const SolvedProject& project, UnitSystem units,
-                                         std::span<const ChartPoint> live = {});
+// `live`: points drawn apart from the drawing's (the main window's state), inside the view.
+ChartGeometry BuildProcessDrawingGeometry(const process::ProcessDrawing& drawing, UnitSystem units,
+                                          std::span<const ChartPoint> live = {});
 
 }  // namespace vaporel

@@ -1,0 +1,29 @@
+#pragma once
+// States and processes as a chart draws them, in plain numbers: each state a named point in dry
+// bulb and absolute humidity, each process an arrow from an entering state to the leaving one
+// (dashed: a coil's line on to its apparatus dew point).
+
+#include <string>
+#include <vector>
+
+namespace vaporel::process {
+
+struct DrawnState {
+  std::string name;
+  double tdb = 0;  // [°C]
+  double x = 0;    // [kg/kg]
+};
+
+struct DrawnArrow {
+  double fromTdb = 0, fromX = 0;
+  double toTdb = 0, toX = 0;
+  bool dashed = false;
+};
+
+struct ProcessDrawing {
+  double p = 0;  // [bar]
+  std::vector<DrawnState> states;
+  std::vector<DrawnArrow> arrows;
+};
+
+}  // namespace vaporel::process
