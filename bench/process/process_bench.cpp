@@ -1,5 +1,6 @@
 // A project of 1 000 processes read and solved, and printed as tables and as JSON: target
-// under 50 ms for the whole.
+// under 50 ms for the whole. Reading is linear in the file: 8 000 processes cost eight times
+// 1 000 (positions are taken from the parser's regions, names kept in hashed sets).
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -13,11 +14,11 @@ namespace {
 
 // A long air-handling chain: each round mixes in room air, cools on a coil, reheats and
 // humidifies, 250 rounds of four processes, with the air flow at the first state.
-std::string LongProject() {
+std::string LongProject(int rounds = 250) {
   std::string text = "pressure = 1.01325\n[states.s0]\ntdb = 30.0\nRH = 40.0\n[states.room]\ntdb = 24.0\nRH = 50.0\n";
   int n = 0;
   const auto next = [&n] { return "s" + std::to_string(n + 1); };
-  for (int round = 0; round < 250; ++round) {
+  for (int round = 0; round < rounds; ++round) {
     const std::string from = "s" + std::to_string(n);
     text += "[[processes]]\nmix = [\"" + from + "\", \"room\"]\nfractions = [0.5, 0.5]\ninto = \"" + next() + "\"\n";
     ++n;
@@ -34,7 +35,7 @@ std::string LongProject() {
 }
 
 void ReadAndSolve(benchmark::State& state) {
-  const std::string text = LongProject();
+  const std::string text = LongProject(static_cast<int>(state.range(0)) / 4);
   for (auto _ : state) {
     const auto read = ReadProject(text, "long.toml");
     const auto solved = SolveProject(std::get<Project>(read), "long.toml");
@@ -42,9 +43,9 @@ void ReadAndSolve(benchmark::State& state) {
       state.SkipWithError(std::get<ProjectError>(solved).message().c_str());
     benchmark::DoNotOptimize(solved);
   }
-  state.counters["processes"] = 1000;
+  state.counters["processes"] = static_cast<double>(state.range(0));
 }
-BENCHMARK(ReadAndSolve)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadAndSolve)->Arg(1000)->Arg(8000)->Unit(benchmark::kMillisecond);
 
 void ReadSolveAndPrint(benchmark::State& state) {
   const std::string text = LongProject();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <unordered_set>
 
 #include "calculation/pressure_range.hpp"
 #include "process/coil.hpp"
@@ -136,15 +137,12 @@ class Checker {
 
   std::optional<ProjectError> define(const std::string& name, std::optional<FilePosition> at) {
     if (name.empty()) return Error(at, "a state needs a name (a non-empty string)");
-    if (std::find(names_.begin(), names_.end(), name) != names_.end()) {
-      return Error(at, "the name " + Quoted(name) + " is already defined");
-    }
-    names_.push_back(name);
+    if (!names_.insert(name).second) return Error(at, "the name " + Quoted(name) + " is already defined");
     return std::nullopt;
   }
 
   std::optional<ProjectError> use(const std::string& name, std::optional<FilePosition> at) const {
-    if (std::find(names_.begin(), names_.end(), name) == names_.end()) {
+    if (!names_.contains(name)) {
       return Error(at, "unknown state " + Quoted(name) + " (not defined before this point)");
     }
     return std::nullopt;
@@ -175,7 +173,7 @@ class Checker {
   }
 
   const Project& project_;
-  std::vector<std::string> names_;
+  std::unordered_set<std::string> names_;
 };
 
 }  // namespace

@@ -38,6 +38,12 @@ class Places {
   explicit Places(const SourceText& source) : source_(source) {}
 
   TextSpan span(const Node& node) const {
+    // The value's region in the parser's copy of the text gives its offset at once, where
+    // location() would count the lines before it: quadratic over a long file.
+    if (const auto* region = dynamic_cast<const toml::detail::region*>(toml::detail::get_region(node))) {
+      const auto begin = static_cast<std::size_t>(region->first() - region->begin());
+      return {std::min(begin, source_.text().size()), std::min(source_.text().size(), begin + region->size())};
+    }
     const toml::source_location where = node.location();
     const std::size_t begin = source_.offset(where.line(), where.column());
     return {begin, std::min(source_.text().size(), begin + where.region())};

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <set>
 #include <variant>
 
 #include "files/atomic_file.hpp"
@@ -329,7 +330,7 @@ class Edit {
       afterStates = std::max(afterStates.value_or(0), s.place.lines.end);
     }
     std::string added;
-    std::vector<const StateInput*> kept;
+    std::set<const StateInput*> kept;
     for (const StateInput& s : edited_.states) {
       const StateInput* was = Counterpart(byPlace, s);
       if (!was) {
@@ -338,7 +339,7 @@ class Edit {
                               : HeaderEntry("[states." + Key(s.name) + "]", StateValues(s), editor_.indentOf({}), nl_);
         continue;
       }
-      kept.push_back(was);
+      kept.insert(was);
       if (was->name != s.name) {
         if (was->place.name.end <= was->place.name.begin) return false;
         editor_.replace(was->place.name, Key(s.name));
@@ -346,7 +347,7 @@ class Edit {
       editor_.entry(was->place, StateValues(*was), StateValues(s));
     }
     for (const StateInput& s : read_.states) {
-      if (std::find(kept.begin(), kept.end(), &s) == kept.end()) editor_.removeEntry(s.place);
+      if (!kept.contains(&s)) editor_.removeEntry(s.place);
     }
     if (added.empty()) return true;
     if (afterStates) {
@@ -368,14 +369,14 @@ class Edit {
     }
     const auto byPlace = ByPlace(read_.processes);
     std::string added;
-    std::vector<const ProcessInput*> kept;
+    std::set<const ProcessInput*> kept;
     for (const ProcessInput& p : edited_.processes) {
       const ProcessInput* was = Counterpart(byPlace, p);
       if (!was) {
         added += HeaderEntry("[[processes]]", ProcessValues(p), editor_.indentOf({}), nl_);
         continue;
       }
-      kept.push_back(was);
+      kept.insert(was);
       if (was->kind() == p.kind()) {
         editor_.entry(was->place, ProcessValues(*was), ProcessValues(p));
       } else {
@@ -386,7 +387,7 @@ class Edit {
     std::size_t afterProcesses = 0;
     for (const ProcessInput& p : read_.processes) {
       afterProcesses = std::max(afterProcesses, p.place.lines.end);
-      if (std::find(kept.begin(), kept.end(), &p) == kept.end()) editor_.removeEntry(p.place);
+      if (!kept.contains(&p)) editor_.removeEntry(p.place);
     }
     if (added.empty()) return;
     if (read_.processes.empty()) {
