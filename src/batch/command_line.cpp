@@ -14,6 +14,7 @@ constexpr const char* kUsageLines =
     "       vaporel-calc [--locale NAME] [--units si|ip] --csv [--json] [--zone NAME|FILE] [--jobs N]\n"
     "                    [--chart OUT [--chart-style STYLE]] < rows.csv\n"
     "       vaporel-calc [--locale NAME] [--units si|ip] --project FILE [--json] [--chart OUT [--chart-style STYLE]]\n"
+    "       vaporel-calc [--units si|ip] --zones\n"
     "       vaporel-calc --help | --version\n";
 
 constexpr const char* kHelpBody =
@@ -58,10 +59,12 @@ constexpr const char* kHelpBody =
     "Under a comma locale the fields are\n"
     "separated by ';'. --jobs N resolves the rows on N threads (default: one per core); the\n"
     "output keeps the input's order. --zone NAME|FILE adds a column in_zone (1 inside, 0 not)\n"
-    "and says on stderr how many rows lie inside: NAME is datacenter-recommended (dry bulb 18\n"
-    "to 27 oC, dew point -9 to 15 oC, RH at most 60 %), FILE defines one zone as a project does.\n"
+    "and says on stderr how many rows lie inside: NAME is a zone the program knows (--zones\n"
+    "lists them: datacenter-recommended and the allowable envelopes datacenter-a1 to a4), FILE\n"
+    "defines one zone as a project does.\n"
     "  printf '1,1.01325,20,50\\n2,1.01325,25,18\\n' | vaporel-calc --csv\n"
     "  printf '1,1.01325,22,45\\n1,1.01325,30,70\\n' | vaporel-calc --csv --zone datacenter-recommended\n"
+    "  vaporel-calc --zones\n"
     "\n"
     "--chart OUT also draws the psychrometric chart at P with the state as its point, as a PNG\n"
     "(1200 x 800), SVG or PDF (one A4 page) by OUT's extension, written whole or not at all;\n"
@@ -103,7 +106,7 @@ struct Valued {
 // Every option of vaporel-calc.
 constexpr Flag kFlags[] = {
     {"--precise", &CalcOptions::precise}, {"--csv", &CalcOptions::csv},         {"--json", &CalcOptions::json},
-    {"-h,--help", &CalcOptions::help},    {"--version", &CalcOptions::version},
+    {"-h,--help", &CalcOptions::help},    {"--version", &CalcOptions::version}, {"--zones", &CalcOptions::zones},
 };
 constexpr Valued kValued[] = {
     {"--locale", &CalcOptions::locale, "a locale name"},

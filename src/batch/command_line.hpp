@@ -16,6 +16,7 @@ struct CalcOptions {
   bool json = false;
   bool help = false;
   bool version = false;
+  bool zones = false;
   std::optional<std::string> locale;
   std::optional<std::string> report;
   std::optional<std::string> chart;

@@ -6,10 +6,15 @@
 #include <variant>
 
 #include "calculation/zone.hpp"
+#include "numbers/numbers.hpp"
+#include "units/units.hpp"
 
 namespace vaporel {
 
 // The zone, or the usage problem to report.
 std::variant<Zone, std::string> ZoneNamedOrRead(const std::string& nameOrFile);
+
+// --zones: the zones the program knows, one a line: "NAME<TAB>tdb 18 to 27 oC, ...".
+std::string ZoneList(UnitSystem units, const Numbers& numbers);
 
 }  // namespace vaporel

@@ -29,8 +29,12 @@ bool InZone(const Zone& zone, const AirState& state);
 // The value a bound constrains, read from a state.
 double ValueOf(Property property, const AirState& state);
 
-// The zones the program knows by name: "datacenter-recommended" (dry bulb 18 to 27 °C, dew
-// point -9 to 15 °C, RH at most 60 %).
+// The zones the program knows by name, in SI: the envelopes of the data-centre thermal
+// guidelines (4th edition): "datacenter-recommended" (dry bulb 18 to 27 °C, dew point -9 to
+// 15 °C, RH at most 60 %) and the allowable ones of classes A1 to A4, "datacenter-a1" ...
+// "datacenter-a4". Where a zone bounds both the dew point and RH from below, the higher one
+// holds (every bound must be met).
+const std::vector<Zone>& BuiltInZones();
 std::optional<Zone> BuiltInZone(std::string_view name);
 
 }  // namespace vaporel

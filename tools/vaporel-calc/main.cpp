@@ -63,6 +63,12 @@ std::optional<std::string> MisplacedOption(const CalcOptions& options) {
 // What is wrong with the mode asked for and its arguments, if anything.
 std::optional<std::string> ModeProblem(const CalcOptions& options) {
   if (auto misplaced = MisplacedOption(options)) return misplaced;
+  if (options.zones) {
+    if (options.csv || options.project || options.report || options.chart || !options.positional.empty()) {
+      return "--zones lists the known zones and takes no other mode";
+    }
+    return std::nullopt;
+  }
   if (options.project) {
     if (options.project->empty()) return "--project needs the project file";
     if (options.csv || options.report || options.precise || !options.positional.empty()) {
@@ -238,6 +244,10 @@ int Run(int argc, char** argv) {
   const Request& request = std::get<Request>(checked);
   if (options.project) {
     return RunProject(*options.project, options.json, request.chart, request.numbers, request.units);
+  }
+  if (options.zones) {
+    std::fputs(ZoneList(Units(request), request.numbers).c_str(), stdout);
+    return 0;
   }
   return options.csv ? RunCsv(request) : RunState(options, request);
 }
