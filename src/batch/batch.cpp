@@ -103,16 +103,8 @@ std::optional<BatchResult> CalculateFromRow(std::string_view pair, std::string_v
 }
 
 std::array<double, 13> ResultFigures(const BatchResult& result, UnitSystem units) {
-  std::array<double, 13> values = ResultValues(result.state, result.props);
-  for (std::size_t i = 0; i < values.size(); ++i) values[i] = ToUnits(kResultFields[i].quantity, units, values[i]);
-  if (units == UnitSystem::SI) return values;
-  if (result.typedPressure) values[0] = *result.typedPressure;
-  for (const Given& g : result.typed) {
-    for (std::size_t i = 0; i < kResultFields.size(); ++i) {
-      if (kResultFields[i].symbol == PropertyName(g.property)) values[i] = g.value;
-    }
-  }
-  return values;
+  if (units == UnitSystem::SI) return ResultValuesIn(units, result.state, result.props);
+  return ResultValuesIn(units, result.state, result.props, result.typedPressure, result.typed);
 }
 
 std::array<std::string, 13> DisplayTexts(const BatchResult& result, const Numbers& numbers, UnitSystem units) {

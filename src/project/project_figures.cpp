@@ -21,16 +21,10 @@ double PressureFigure(const SolvedProject& project, UnitSystem units) {
 }
 
 std::array<double, 13> StateFigures(const SolvedProject& project, const SolvedState& state, UnitSystem units) {
-  std::array<double, 13> values = ResultValues(state.state, state.props);
-  for (std::size_t i = 0; i < values.size(); ++i) values[i] = ToUnits(kResultFields[i].quantity, units, values[i]);
-  if (units != project.units) return values;
-  if (state.state.p == project.pressure) values[0] = PressureFigure(project, units);
-  for (const Given& g : state.given) {
-    const auto field = std::find_if(kResultFields.begin(), kResultFields.end(),
-                                    [&](const ResultField& f) { return f.symbol == PropertyName(g.property); });
-    if (field != kResultFields.end()) values[static_cast<std::size_t>(field - kResultFields.begin())] = g.value;
-  }
-  return values;
+  if (units != project.units) return ResultValuesIn(units, state.state, state.props);
+  const std::optional<double> pressure =
+      state.state.p == project.pressure ? std::optional(PressureFigure(project, units)) : std::nullopt;
+  return ResultValuesIn(units, state.state, state.props, pressure, state.given);
 }
 
 std::vector<LoadFigure> LoadFigures(const SolvedProcess& process) {

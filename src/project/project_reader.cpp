@@ -27,10 +27,6 @@ struct Malformed {
 
 std::string Quoted(std::string_view name) { return "\"" + std::string(name) + "\""; }
 
-bool BareKeyCharacter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
-}
-
 // toml11's values know where they stand; this turns that into spans of the text and finds the
 // keys in front of them.
 class Places {
@@ -76,7 +72,7 @@ class Places {
       while (i > start && !(text[i - 1] == last && (last == '\'' || i < 2 || text[i - 2] != '\\'))) --i;
       return i > start ? i - 1 : start;
     }
-    while (i > start && BareKeyCharacter(text[i - 1])) --i;
+    while (i > start && IsBareKeyCharacter(text[i - 1])) --i;
     return i;
   }
 

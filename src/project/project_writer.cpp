@@ -11,6 +11,7 @@
 #include "files/atomic_file.hpp"
 #include "project/project_keys.hpp"
 #include "project/project_reader.hpp"
+#include "project/source_text.hpp"
 
 namespace vaporel {
 namespace {
@@ -35,9 +36,7 @@ std::string Quoted(std::string_view text) {
 
 // A name as a key: bare where TOML allows it, else quoted.
 std::string Key(std::string_view name) {
-  const bool bare = !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
-  });
+  const bool bare = !name.empty() && std::all_of(name.begin(), name.end(), IsBareKeyCharacter);
   return bare ? std::string(name) : Quoted(name);
 }
 

@@ -16,10 +16,6 @@ constexpr int kWidestBinary = 62;
 
 bool Continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
-bool Bare(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
-}
-
 // The length of the UTF-8 sequence at text[i], or 0 when it is not one (overlong forms,
 // surrogates and code points beyond U+10FFFF included).
 std::size_t SequenceLength(std::string_view text, std::size_t i) {
@@ -71,7 +67,7 @@ class TomlScan {
           return TextProblem{i_, "arrays and tables nest deeper than " + std::to_string(kDeepestNesting) + " levels"};
         }
         ++i_;
-      } else if (c == '0' && text_.substr(i_, 2) == "0b" && (i_ == 0 || !Bare(text_[i_ - 1]))) {
+      } else if (c == '0' && text_.substr(i_, 2) == "0b" && (i_ == 0 || !IsBareKeyCharacter(text_[i_ - 1]))) {
         if (auto wide = binaryNumber()) return wide;
       } else {
         if ((c == ']' || c == '}') && depth > 0) --depth;

@@ -30,6 +30,11 @@ class SourceText {
   std::vector<std::size_t> starts_;
 };
 
+// A character of a bare TOML key: A-Z, a-z, 0-9, '_' and '-'.
+inline bool IsBareKeyCharacter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
+}
+
 // What the TOML parser is not given: text that is not UTF-8, arrays or tables nested deeper
 // than a project ever needs (the parser recurses once a level), and binary numbers wider than
 // 62 digits (the parser's sum of their digits would overflow).

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <iterator>
 
+#include "calculation/result_texts.hpp"
 #include "properties/humid_air.hpp"
 
 namespace vaporel {
@@ -82,6 +83,19 @@ std::optional<UnitSystem> UnitSystemNamed(std::string_view name) {
 }
 
 std::string_view UnitSystemName(UnitSystem units) { return units == UnitSystem::IP ? "ip" : "si"; }
+
+std::array<double, 13> ResultValuesIn(UnitSystem units, const AirState& state, const ThermoProps& props,
+                                      std::optional<double> givenPressure, std::span<const Given> given) {
+  std::array<double, 13> values = ResultValues(state, props);
+  for (std::size_t i = 0; i < values.size(); ++i) values[i] = ToUnits(kResultFields[i].quantity, units, values[i]);
+  if (givenPressure) values[0] = *givenPressure;
+  for (const Given& g : given) {
+    for (std::size_t i = 0; i < kResultFields.size(); ++i) {
+      if (kResultFields[i].symbol == PropertyName(g.property)) values[i] = g.value;
+    }
+  }
+  return values;
+}
 
 double ToUnits(Quantity quantity, UnitSystem units, double si) {
   if (units == UnitSystem::SI) return si;
