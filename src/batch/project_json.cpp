@@ -8,6 +8,8 @@ namespace vaporel {
 std::string ProjectJson(const SolvedProject& project, UnitSystem units, bool withZones) {
   auto keys = ResultKeys();
   keys.insert(keys.begin(), {"pressure", Quantity::Pressure});
+  keys.emplace_back("v", Quantity::SpecificVolume);
+  keys.emplace_back("volume_flow", Quantity::VolumeFlow);
   for (const SolvedProcess& p : project.processes) {
     for (const LoadFigure& f : LoadFigures(p)) keys.emplace_back(f.key, f.quantity);
   }
@@ -18,6 +20,8 @@ std::string ProjectJson(const SolvedProject& project, UnitSystem units, bool wit
     Json& state = states[s.name];
     const auto values = StateFigures(project, s, units);
     for (std::size_t i = 0; i < values.size(); ++i) state[std::string(kResultFields[i].symbol)] = JsonNumber(values[i]);
+    for (const LoadFigure& f : VolumeFigures(s))
+      state[std::string(f.key)] = JsonNumber(ToUnits(f.quantity, units, f.value));
     if (withZones) state["zones"] = s.zones;
   }
   Json& processes = doc["processes"] = Json::array();

@@ -22,6 +22,7 @@ enum class Quantity {
   WaterFlow,       // kg/h
   Altitude,        // m
   GrainsPerPound,  // kg/kg shown as gr/lb in IP (a chart axis)
+  SpecificVolume,  // m³ per kg of dry air
 };
 
 }  // namespace vaporel

@@ -36,4 +36,6 @@ double DryAirMassFlow(const AirState& at, double volumePerHour) {
   return volumePerHour * at.ro / ((1 + at.x) * kSecondsPerHour);
 }
 
+double SpecificVolume(const AirState& at) { return (1 + at.x) / at.ro; }
+
 }  // namespace vaporel::process

@@ -31,4 +31,8 @@ Loads MixingLoads(std::optional<double> massFlow);
 // The dry-air mass flow [kg/s] of a volume flow [m³/h] of humid air at a state.
 double DryAirMassFlow(const AirState& at, double volumePerHour);
 
+// The volume of humid air [m³] per kg of its dry air at a state: (1 + x) kg of humid air at
+// its density.
+double SpecificVolume(const AirState& at);
+
 }  // namespace vaporel::process

@@ -1,7 +1,7 @@
 #pragma once
 // States and processes as a chart draws them, in plain numbers: each state a named point in dry
 // bulb and absolute humidity, each process an arrow from an entering state to the leaving one
-// (dashed: a coil's line on to its apparatus dew point).
+// (dashed: a coil's line on to its apparatus dew point, a room's condition line on to saturation).
 
 #include <string>
 #include <vector>

@@ -8,6 +8,7 @@ std::string_view ProcessKey(ProcessKind kind) {
     case ProcessKind::Heat: return "heat";
     case ProcessKind::Coil: return "coil";
     case ProcessKind::Humidify: return "humidify";
+    case ProcessKind::Space: return "space";
   }
   return "heat";
 }

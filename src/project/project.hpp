@@ -2,6 +2,7 @@
 // A project as its file states it: the units, the pressure, the named states the user gives
 // (any input pair), the processes in order, an optional air flow and zones.
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -74,9 +75,14 @@ struct StateInput {
 
 // Each kind of process, with the figures the file gives it; the keys of each are listed once,
 // in project_keys.hpp.
-struct MixFigures {  // two or more states by their fractions of the dry-air mass flow
+// Two or more states by their fractions of the dry-air mass flow, or by their flows: volume
+// flows [m³/h of humid air at each state] or dry-air mass flows [kg/s]. A list of flows one
+// short leaves the last state the rest of the flow fixed downstream.
+struct MixFigures {
   std::vector<std::string> from;
   std::vector<double> fractions;
+  std::vector<double> flows;
+  std::vector<double> massFlows;
 };
 struct HeatFigures {  // to a leaving dry bulb, or by a power [kW]
   std::string from;
@@ -92,13 +98,35 @@ struct HumidifyFigures {  // "steam" or "adiabatic", to one target of RH, x, tdb
   std::optional<double> RH, x, tdb, efficiency, steamTemperature;
 };
 
+// The supply air that takes up a room's loads [kW] and leaves at the room's state, `from`: at a
+// given dry bulb, or by its dry-air flow [kg/s] or its volume flow [m³/h at the supply].
+struct SpaceFigures {
+  std::string from;
+  std::optional<double> sensible, latent, supplyTdb, supplyMass, supplyVolume;
+};
+
 // In the order of the variant's alternatives.
-enum class ProcessKind { Mix, Heat, Coil, Humidify };
+enum class ProcessKind { Mix, Heat, Coil, Humidify, Space };
+
+// A figure of a process taken from a state known before it runs (`x = "supply.x"`).
+struct FigureReference {
+  std::string key;  // the figure's
+  std::string state;
+  Property property = Property::Tdb;
+};
 
 struct ProcessInput {
-  std::variant<MixFigures, HeatFigures, CoilFigures, HumidifyFigures> figures;
+  std::variant<MixFigures, HeatFigures, CoilFigures, HumidifyFigures, SpaceFigures> figures;
   std::string into;
+  std::vector<FigureReference> references;
   EntryPlace place;
+
+  const FigureReference* reference(std::string_view key) const {
+    for (const FigureReference& r : references) {
+      if (r.key == key) return &r;
+    }
+    return nullptr;
+  }
 
   ProcessKind kind() const { return static_cast<ProcessKind>(figures.index()); }
   // The states it starts from: a mix's, or the one of any other kind.
@@ -125,8 +153,17 @@ struct ProcessInput {
         },
         figures);
   }
-  // Each state it starts from named `was` renamed `is`.
+  // Whether it starts from the state or takes a figure from it.
+  bool uses(const std::string& state) const {
+    const std::vector<std::string> starts = from();
+    for (const FigureReference& r : references) {
+      if (r.state == state) return true;
+    }
+    return std::find(starts.begin(), starts.end(), state) != starts.end();
+  }
+  // Each state it starts from or takes a figure from named `was` renamed `is`.
   void renameFrom(const std::string& was, const std::string& is) {
+    for (FigureReference& r : references) r.state = r.state == was ? is : r.state;
     std::visit(
         [&](auto& f) {
           if constexpr (std::is_same_v<std::decay_t<decltype(f)>, MixFigures>) {
@@ -163,7 +200,7 @@ struct Project {
   EntryPlace processesPlace;
 };
 
-// The key a process is written with ("mix", "heat", "coil", "humidify").
+// The key a process is written with ("mix", "heat", "coil", "humidify", "space").
 std::string_view ProcessKey(ProcessKind kind);
 
 }  // namespace vaporel

@@ -32,8 +32,26 @@ std::optional<FilePosition> EntryOf(const EntryPlace& place) {
 
 ProjectError Error(std::optional<FilePosition> at, std::string cause) { return {{}, at, std::move(cause)}; }
 
-// Each kind's own rules.
-std::optional<ProjectError> CheckFigures(const EntryPlace& place, const MixFigures& m) {
+// Each kind's own rules; `arrives` when the process ends on a state already known, which may
+// stand for a heater's or a coil's target.
+std::optional<ProjectError> CheckFlows(const EntryPlace& place, const MixFigures& m, std::string_view key,
+                                       const std::vector<double>& flows) {
+  if (flows.size() != m.from.size() && flows.size() + 1 != m.from.size()) {
+    return Error(
+        ValueOf(place, key),
+        "\"" + std::string(key) + "\" must give one flow per state mixed (or one less: the last takes the rest)");
+  }
+  for (std::size_t i = 0; i < flows.size(); ++i) {
+    if (!(flows[i] > 0)) return Error(ValueOf(place, key, i), "a flow must be positive");
+  }
+  return std::nullopt;
+}
+
+std::optional<ProjectError> CheckFigures(const EntryPlace& place, const MixFigures& m, bool /*arrives*/) {
+  const int given = !m.fractions.empty() + !m.flows.empty() + !m.massFlows.empty();
+  if (given != 1) return Error(EntryOf(place), "a mix needs \"fractions\", \"flows\" or \"mass_flows\" (one of them)");
+  if (!m.flows.empty()) return CheckFlows(place, m, "flows", m.flows);
+  if (!m.massFlows.empty()) return CheckFlows(place, m, "mass_flows", m.massFlows);
   if (m.fractions.size() != m.from.size()) {
     return Error(ValueOf(place, "fractions"), "\"fractions\" must give one number per state mixed");
   }
@@ -44,18 +62,22 @@ std::optional<ProjectError> CheckFigures(const EntryPlace& place, const MixFigur
   return std::nullopt;
 }
 
-std::optional<ProjectError> CheckFigures(const EntryPlace& place, const HeatFigures& h) {
-  if (h.tdb.has_value() == h.power.has_value()) {
-    return Error(EntryOf(place), "a heater needs \"tdb\" or \"power\" (one of them)");
+std::optional<ProjectError> CheckFigures(const EntryPlace& place, const HeatFigures& h, bool arrives) {
+  if (h.tdb && h.power) return Error(EntryOf(place), "a heater needs \"tdb\" or \"power\" (one of them)");
+  if (!h.tdb && !h.power && !arrives) {
+    return Error(EntryOf(place), "a heater needs \"tdb\" or \"power\", or \"into\" a state already known");
   }
   return std::nullopt;
 }
 
-std::optional<ProjectError> CheckFigures(const EntryPlace& place, const CoilFigures& c) {
+std::optional<ProjectError> CheckFigures(const EntryPlace& place, const CoilFigures& c, bool arrives) {
   const bool byPoint = c.adp && c.bypass && !c.tdb && !c.RH && !c.x;
-  const bool byLeaving = !c.adp && !c.bypass && c.tdb && (c.RH.has_value() != c.x.has_value());
-  if (!byPoint && !byLeaving) {
-    return Error(EntryOf(place), "a coil needs \"adp\" and \"bypass\", or the leaving \"tdb\" with \"RH\" or \"x\"");
+  const bool byLeaving = !c.adp && !c.bypass && (c.tdb ? c.RH.has_value() != c.x.has_value() : c.RH && c.x);
+  const bool toKnown = arrives && !c.adp && !c.bypass && !c.tdb && !c.RH && !c.x;
+  if (!byPoint && !byLeaving && !toKnown) {
+    return Error(EntryOf(place),
+                 "a coil needs \"adp\" and \"bypass\", or the leaving \"tdb\" with \"RH\" or \"x\", or \"x\" with "
+                 "\"RH\", or \"into\" a state already known");
   }
   if (c.bypass && !process::BypassInRange(*c.bypass)) {
     return Error(ValueOf(place, "bypass"), "\"bypass\" must lie in [0, 1)");
@@ -63,7 +85,19 @@ std::optional<ProjectError> CheckFigures(const EntryPlace& place, const CoilFigu
   return std::nullopt;
 }
 
-std::optional<ProjectError> CheckFigures(const EntryPlace& place, const HumidifyFigures& h) {
+std::optional<ProjectError> CheckFigures(const EntryPlace& place, const SpaceFigures& s, bool /*arrives*/) {
+  if (!s.sensible || !s.latent) return Error(EntryOf(place), "a space needs its loads, \"sensible\" and \"latent\"");
+  if (s.supplyTdb.has_value() + s.supplyMass.has_value() + s.supplyVolume.has_value() != 1) {
+    return Error(EntryOf(place), "a space needs \"supply_tdb\", \"supply_mass\" or \"supply_volume\" (one of them)");
+  }
+  if (!(s.supplyMass.value_or(1) > 0)) return Error(ValueOf(place, "supply_mass"), "the supply flow must be positive");
+  if (!(s.supplyVolume.value_or(1) > 0)) {
+    return Error(ValueOf(place, "supply_volume"), "the supply flow must be positive");
+  }
+  return std::nullopt;
+}
+
+std::optional<ProjectError> CheckFigures(const EntryPlace& place, const HumidifyFigures& h, bool /*arrives*/) {
   if (h.method != "steam" && h.method != "adiabatic") {
     return Error(ValueOf(place, "method"), "\"method\" must be \"steam\" or \"adiabatic\"");
   }
@@ -156,9 +190,26 @@ class Checker {
     for (std::size_t i = 0; i < from.size(); ++i) {
       if (auto e = use(from[i], ValueOf(p.place, key, mixing ? i : SIZE_MAX))) return e;
     }
-    auto e = std::visit([&](const auto& figures) { return CheckFigures(p.place, figures); }, p.figures);
+    for (const FigureReference& r : p.references) {
+      if (!names_.contains(r.state)) {
+        return Error(ValueOf(p.place, r.key),
+                     "state " + Quoted(r.state) + " is not known before this process (processes run in file order)");
+      }
+    }
+    const bool arrives = names_.contains(p.into);
+    auto e = std::visit([&](const auto& figures) { return CheckFigures(p.place, figures, arrives); },
+                        withReferencesGiven(p).figures);
     if (e) return e;
-    return define(p.into, ValueOf(p.place, "into"));
+    return arrives ? std::nullopt : define(p.into, ValueOf(p.place, "into"));
+  }
+
+  // The process with each figure it takes from a state standing as given.
+  static ProcessInput withReferencesGiven(const ProcessInput& p) {
+    ProcessInput given = p;
+    for (const ProcessFigure& figure : FiguresOf(p.kind())) {
+      if (p.reference(figure.key)) figure.of(given) = 0.0;
+    }
+    return given;
   }
 
   std::optional<ProjectError> airflow(const AirFlowInput& flow) const {

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "calculation/result_texts.hpp"
+#include "process/space.hpp"
 #include "properties/humid_air.hpp"
 
 namespace vaporel {
@@ -27,16 +28,26 @@ std::array<double, 13> StateFigures(const SolvedProject& project, const SolvedSt
   return ResultValuesIn(units, state.state, state.props, pressure, state.given);
 }
 
+std::vector<LoadFigure> VolumeFigures(const SolvedState& state) {
+  const double v = process::SpecificVolume(state.state);
+  std::vector<LoadFigure> figures = {{"v", "v", Quantity::SpecificVolume, v, "0.0000"}};
+  if (state.massFlow)
+    figures.push_back({"volume_flow", "volume", Quantity::VolumeFlow, *state.massFlow * v * 3600, "0.0"});
+  return figures;
+}
+
 std::vector<LoadFigure> LoadFigures(const SolvedProcess& process) {
   const process::Loads& l = process.loads;
   std::vector<LoadFigure> figures;
   if (l.massFlow) {
-    figures = {{"mass_flow", "flow", Quantity::MassFlow, *l.massFlow, "0.0000"},
-               {"total", "total", Quantity::Power, l.total, "0.000"},
-               {"sensible", "sensible", Quantity::Power, l.sensible, "0.000"},
-               {"latent", "latent", Quantity::Power, l.latent, "0.000"},
-               {"shr", "SHR", Quantity::Ratio, l.shr, "0.000"},
-               {"water", "water", Quantity::WaterFlow, l.water, "0.000"}};
+    figures = {{"mass_flow", "flow", Quantity::MassFlow, *l.massFlow, "0.0000"}};
+    if (process.volumeFlow)
+      figures.push_back({"volume_flow", "volume", Quantity::VolumeFlow, *process.volumeFlow, "0.0"});
+    figures.insert(figures.end(), {{"total", "total", Quantity::Power, l.total, "0.000"},
+                                   {"sensible", "sensible", Quantity::Power, l.sensible, "0.000"},
+                                   {"latent", "latent", Quantity::Power, l.latent, "0.000"},
+                                   {"shr", "SHR", Quantity::Ratio, l.shr, "0.000"},
+                                   {"water", "water", Quantity::WaterFlow, l.water, "0.000"}});
   } else {
     figures = {{"total_per_kg", "total", Quantity::EnthalpyChange, l.total, "0.000"},
                {"sensible_per_kg", "sensible", Quantity::EnthalpyChange, l.sensible, "0.000"},
@@ -64,6 +75,15 @@ process::ProcessDrawing DrawingOf(const SolvedProject& project) {
   }
   for (const SolvedProcess& p : project.processes) {
     const AirState& into = *at.at(p.into);
+    if (p.kind == ProcessKind::Space) {
+      // The supply air into the room, on the room's condition line, drawn on to saturation.
+      const AirState& room = *at.at(p.from.front());
+      drawing.arrows.push_back({into.tdb, into.x, room.tdb, room.x, false});
+      if (const auto end = process::SaturationBeyond(project.pressure, {room.tdb, room.x}, {into.tdb, into.x})) {
+        drawing.arrows.push_back({into.tdb, into.x, end->tdb, end->x, true});
+      }
+      continue;
+    }
     for (const std::string& from : p.from) {
       drawing.arrows.push_back({at.at(from)->tdb, at.at(from)->x, into.tdb, into.x, false});
     }
@@ -76,16 +96,25 @@ process::ProcessDrawing DrawingOf(const SolvedProject& project) {
 }
 
 TextTable StatesTable(const SolvedProject& project, const Numbers& numbers, UnitSystem units, bool unitRow) {
+  const bool flows = std::any_of(project.states.begin(), project.states.end(),
+                                 [](const SolvedState& s) { return s.massFlow.has_value(); });
   TextTable table{{"state"}, {}};
   for (const ResultField& field : kResultFields) table.header.emplace_back(field.symbol);
+  table.header.emplace_back("v");
+  if (flows) table.header.emplace_back("volume");
   if (unitRow) {
     table.rows.emplace_back(1, "");
     for (const ResultField& field : kResultFields) table.rows.back().push_back(Bracketed(field.quantity, units));
+    table.rows.back().push_back(Bracketed(Quantity::SpecificVolume, units));
+    if (flows) table.rows.back().push_back(Bracketed(Quantity::VolumeFlow, units));
   }
   for (const SolvedState& s : project.states) {
     std::vector<std::string> row = {s.name};
     const auto values = StateFigures(project, s, units);
     for (std::size_t i = 0; i < values.size(); ++i) row.push_back(numbers.format(values[i], kResultFields[i].pattern));
+    for (const LoadFigure& f : VolumeFigures(s))
+      row.push_back(numbers.format(ToUnits(f.quantity, units, f.value), f.pattern));
+    if (flows) row.resize(table.header.size(), "-");
     table.rows.push_back(std::move(row));
   }
   return table;
@@ -93,8 +122,8 @@ TextTable StatesTable(const SolvedProject& project, const Numbers& numbers, Unit
 
 namespace {
 
-constexpr std::string_view kLoadColumns[] = {"flow",  "total", "sensible", "latent",    "SHR",
-                                             "water", "adp",   "bypass",   "condensate"};
+constexpr std::string_view kLoadColumns[] = {"flow", "volume", "total", "sensible", "latent",
+                                             "SHR",  "water",  "adp",   "bypass",   "condensate"};
 
 std::size_t ColumnOf(const LoadFigure& f) {
   return static_cast<std::size_t>(std::find(std::begin(kLoadColumns), std::end(kLoadColumns), f.column) -
@@ -124,9 +153,13 @@ bool Unitless(Quantity q) { return q == Quantity::Ratio; }
 
 TextTable ProcessesTable(const SolvedProject& project, const Numbers& numbers, UnitSystem units) {
   const ColumnUnits columns = UnitsOfColumns(project);
-  const std::size_t shown = columns.quantity[6] ? std::size(kLoadColumns) : 6;  // the coils' three when there are coils
+  // The flow always; another column where a row has its figure (the coils' three with coils).
+  std::vector<std::size_t> shown;
+  for (std::size_t c = 0; c < std::size(kLoadColumns); ++c) {
+    if (c == 0 || columns.quantity[c]) shown.push_back(c);
+  }
   TextTable table{{"process", "from", "into"}, {}};
-  for (std::size_t c = 0; c < shown; ++c) {
+  for (const std::size_t c : shown) {
     std::string head(kLoadColumns[c]);
     const auto q = c == 0 ? std::optional(Quantity::MassFlow) : columns.quantity[c];
     if (q && !columns.mixed[c] && !Unitless(*q)) head += " " + Bracketed(*q, units);
@@ -136,16 +169,17 @@ TextTable ProcessesTable(const SolvedProject& project, const Numbers& numbers, U
     std::string from;
     for (const std::string& name : p.from) from += (from.empty() ? "" : " + ") + name;
     std::vector<std::string> row = {std::string(ProcessKey(p.kind)), from, p.into};
-    row.resize(3 + shown, "");
+    row.resize(3 + shown.size(), "");
     row[3] = "per kg";
     for (const LoadFigure& f : LoadFigures(p)) {
       const std::size_t c = ColumnOf(f);
+      const std::size_t cell = 3 + static_cast<std::size_t>(std::find(shown.begin(), shown.end(), c) - shown.begin());
       const double value = ToUnits(f.quantity, units, f.value);
       std::string text = std::isfinite(value) ? numbers.format(value, f.pattern) : std::string("-");
       if (columns.mixed[c] && std::isfinite(value) && !Unitless(f.quantity)) {
         text += " " + std::string(UnitName(f.quantity, units));
       }
-      row[3 + c] = text;
+      row[cell] = text;
     }
     table.rows.push_back(std::move(row));
   }

@@ -26,6 +26,9 @@ struct LoadFigure {
 // The thirteen results of a state of the project in `units`; the values the file gave (the
 // pressure, a state's two), when shown in the file's own units, exactly as the file gave them.
 std::array<double, 13> StateFigures(const SolvedProject& project, const SolvedState& state, UnitSystem units);
+// A state's specific volume ("v", m³ per kg of dry air) and, where an air flow reaches it, its
+// volume flow ("volume_flow", m³/h of humid air).
+std::vector<LoadFigure> VolumeFigures(const SolvedState& state);
 // The project's pressure in `units`, as the file gave it where it can.
 double PressureFigure(const SolvedProject& project, UnitSystem units);
 
@@ -43,7 +46,8 @@ struct TextTable {
   std::vector<std::vector<std::string>> rows;
 };
 
-// "state" and the thirteen symbols; with `unitRow`, a second header row of their units.
+// "state", the thirteen symbols, v and (where a state has a flow) its volume flow; with
+// `unitRow`, a second header row of their units.
 TextTable StatesTable(const SolvedProject& project, const Numbers& numbers, UnitSystem units, bool unitRow);
 // One row a process. A column's unit stands in its head when every row shares it, else in each
 // cell ("12.345 kW" under "total" beside "3.210 kJ/kg").

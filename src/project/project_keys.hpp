@@ -62,6 +62,24 @@ inline constexpr ProcessFigure kHumidifyFigures[] = {
      "Steam temperature (steam)"},
 };
 
+inline constexpr ProcessFigure kSpaceFigures[] = {
+    {"sensible", Slot<SpaceFigures, &SpaceFigures::sensible>, Quantity::Power, "Sensible load of the room"},
+    {"latent", Slot<SpaceFigures, &SpaceFigures::latent>, Quantity::Power, "Latent load of the room"},
+    {"supply_tdb", Slot<SpaceFigures, &SpaceFigures::supplyTdb>, Quantity::Temperature, "Supply dry bulb temperature"},
+    {"supply_mass", Slot<SpaceFigures, &SpaceFigures::supplyMass>, Quantity::MassFlow, "or supply dry-air flow"},
+    {"supply_volume", Slot<SpaceFigures, &SpaceFigures::supplyVolume>, Quantity::VolumeFlow, "or supply volume flow"},
+};
+
+// Every kind, in the order of ProcessKind.
+inline constexpr ProcessKind kProcessKinds[] = {ProcessKind::Mix, ProcessKind::Heat, ProcessKind::Coil,
+                                                ProcessKind::Humidify, ProcessKind::Space};
+
+// A figure that may be taken from a state ("NAME.PROPERTY"): one of a state's own quantities.
+inline bool MayReferToState(const ProcessFigure& figure) {
+  return figure.quantity == Quantity::Temperature || figure.quantity == Quantity::Percent ||
+         figure.quantity == Quantity::HumidityRatio || figure.quantity == Quantity::Enthalpy;
+}
+
 // An empty process of a kind, to be given its figures.
 inline ProcessInput ProcessOfKind(ProcessKind kind) {
   ProcessInput process;
@@ -70,6 +88,7 @@ inline ProcessInput ProcessOfKind(ProcessKind kind) {
     case ProcessKind::Heat: process.figures = HeatFigures{}; break;
     case ProcessKind::Coil: process.figures = CoilFigures{}; break;
     case ProcessKind::Humidify: process.figures = HumidifyFigures{}; break;
+    case ProcessKind::Space: process.figures = SpaceFigures{}; break;
   }
   return process;
 }
@@ -81,16 +100,17 @@ inline std::span<const ProcessFigure> FiguresOf(ProcessKind kind) {
     case ProcessKind::Heat: return kHeatFigures;
     case ProcessKind::Coil: return kCoilFigures;
     case ProcessKind::Humidify: return kHumidifyFigures;
+    case ProcessKind::Space: return kSpaceFigures;
     case ProcessKind::Mix: break;
   }
   return {};
 }
 
-// Every key of a process kind: the kind's own (the state it starts from), a mix's fractions, a
-// humidifier's method, the figures, and into.
+// Every key of a process kind: the kind's own (the state it starts from), a mix's fractions or
+// flows, a humidifier's method, the figures, and into.
 inline std::vector<std::string_view> KeysOf(ProcessKind kind) {
   std::vector<std::string_view> keys = {ProcessKey(kind)};
-  if (kind == ProcessKind::Mix) keys.push_back("fractions");
+  if (kind == ProcessKind::Mix) keys.insert(keys.end(), {"fractions", "flows", "mass_flows"});
   if (kind == ProcessKind::Humidify) keys.push_back("method");
   for (const ProcessFigure& figure : FiguresOf(kind)) keys.push_back(figure.key);
   keys.push_back("into");

@@ -269,7 +269,9 @@ class Reader {
     if (auto* mix = std::get_if<MixFigures>(&p.figures)) {
       if (!from.is_array()) places_.fail(from, "\"mix\" must list two or more states");
       for (const Node& n : from.as_array()) mix->from.push_back(name(n, "mix"));
-      mix->fractions = numbers(required(table, "fractions", "a mix"), "fractions");
+      if (table.contains("fractions")) mix->fractions = numbers(table.at("fractions"), "fractions");
+      if (table.contains("flows")) mix->flows = numbers(table.at("flows"), "flows");
+      if (table.contains("mass_flows")) mix->massFlows = numbers(table.at("mass_flows"), "mass_flows");
       return;
     }
     std::visit(
@@ -281,20 +283,47 @@ class Reader {
     if (auto* humidifier = std::get_if<HumidifyFigures>(&p.figures)) {
       humidifier->method = name(required(table, "method", "a humidifier"), "method");
     }
-    for (const ProcessFigure& figure : FiguresOf(p.kind())) figure.of(p) = optionalNumber(table, figure.key);
+    for (const ProcessFigure& figure : FiguresOf(p.kind())) {
+      const std::string key(figure.key);
+      if (!table.contains(key)) continue;
+      const Node& value = table.at(key);
+      if (value.is_string() && MayReferToState(figure)) {
+        p.references.push_back(reference(value, figure));
+      } else {
+        figure.of(p) = number(value, figure.key);
+      }
+    }
+  }
+
+  // "NAME.PROPERTY": a property of a state, of the figure's own quantity.
+  FigureReference reference(const Node& node, const ProcessFigure& figure) const {
+    const std::string& text = node.as_string().str;
+    const std::size_t dot = text.rfind('.');
+    const auto property =
+        dot == std::string::npos ? std::nullopt : PropertyNamed(std::string_view(text).substr(dot + 1));
+    if (!property || dot == 0) {
+      places_.fail(node, Quoted(figure.key) +
+                             " must be a number or a state's property (\"supply.x\"; tdb, twb, tdp, "
+                             "x, h or RH)");
+    }
+    if (QuantityOf(*property) != figure.quantity) {
+      places_.fail(node, Quoted(figure.key) + " cannot take " + Quoted(text) + ": " +
+                             std::string(PropertyName(*property)) + " is another kind of value");
+    }
+    return {std::string(figure.key), text.substr(0, dot), *property};
   }
 
   ProcessInput process(const Node& node) const {
     if (!node.is_table()) places_.fail(node, "a process must be a table");
     std::optional<ProcessKind> kind;
     int kinds = 0;
-    for (const ProcessKind k : {ProcessKind::Mix, ProcessKind::Heat, ProcessKind::Coil, ProcessKind::Humidify}) {
+    for (const ProcessKind k : kProcessKinds) {
       if (node.contains(std::string(ProcessKey(k)))) {
         kind = k;
         ++kinds;
       }
     }
-    if (kinds != 1) places_.fail(node, "a process needs one of \"mix\", \"heat\", \"coil\" or \"humidify\"");
+    if (kinds != 1) places_.fail(node, "a process needs one of \"mix\", \"heat\", \"coil\", \"humidify\" or \"space\"");
     ProcessInput p = ProcessOfKind(*kind);
     p.place = places_.entry(node);
     only(p.place, KeysOf(*kind), "a " + std::string(ProcessKey(*kind)) + " process");

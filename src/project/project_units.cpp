@@ -20,6 +20,10 @@ void EachValue(Project& project, Convert convert) {
   }
   for (ProcessInput& p : project.processes) {
     for (const ProcessFigure& figure : FiguresOf(p.kind())) optional(figure.quantity, figure.of(p));
+    if (auto* mix = std::get_if<MixFigures>(&p.figures)) {
+      for (double& flow : mix->flows) flow = convert(Quantity::VolumeFlow, flow);
+      for (double& flow : mix->massFlows) flow = convert(Quantity::MassFlow, flow);
+    }
   }
   if (project.airflow) {
     optional(Quantity::VolumeFlow, project.airflow->volume);

@@ -85,14 +85,23 @@ KeyValues ProcessValues(const ProcessInput& p) {
   const std::string key(ProcessKey(p.kind()));
   if (const auto* mix = std::get_if<MixFigures>(&p.figures)) {
     out.push_back({key, NameList(mix->from), std::nullopt});
-    out.push_back({"fractions", FloatList(mix->fractions), std::nullopt});
+    if (!mix->fractions.empty()) out.push_back({"fractions", FloatList(mix->fractions), std::nullopt});
+    if (!mix->flows.empty()) out.push_back({"flows", FloatList(mix->flows), std::nullopt});
+    if (!mix->massFlows.empty()) out.push_back({"mass_flows", FloatList(mix->massFlows), std::nullopt});
   } else {
     out.push_back({key, Quoted(p.from().front()), std::nullopt});
   }
   if (const auto* humidifier = std::get_if<HumidifyFigures>(&p.figures)) {
     out.push_back({"method", Quoted(humidifier->method), std::nullopt});
   }
-  for (const ProcessFigure& figure : FiguresOf(p.kind())) Number(out, figure.key, figure.of(p));
+  for (const ProcessFigure& figure : FiguresOf(p.kind())) {
+    if (const FigureReference* r = p.reference(figure.key)) {
+      out.push_back(
+          {std::string(figure.key), Quoted(r->state + "." + std::string(PropertyName(r->property))), std::nullopt});
+    } else {
+      Number(out, figure.key, figure.of(p));
+    }
+  }
   out.push_back({"into", Quoted(p.into), std::nullopt});
   return out;
 }

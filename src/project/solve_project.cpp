@@ -1,6 +1,9 @@
 #include "project/solve_project.hpp"
 
 #include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
 #include <map>
 
 #include "calculation/check_sequence.hpp"
@@ -9,6 +12,9 @@
 #include "process/humidifier.hpp"
 #include "process/mixing.hpp"
 #include "process/sensible.hpp"
+#include "process/space.hpp"
+#include "project/air_flows.hpp"
+#include "project/project_keys.hpp"
 #include "project/project_units.hpp"
 
 namespace vaporel {
@@ -59,10 +65,31 @@ std::string Describe(const ProcessInput& p, std::size_t number) {
          p.into + "\")";
 }
 
+// How far a process arrives from the state it must end on, or none within 1e-9 in tdb and x.
+std::optional<std::string> Missed(const AirState& arrived, const SolvedState& target, UnitSystem units) {
+  constexpr double kArrival = 1e-9;
+  if (std::fabs(arrived.tdb - target.state.tdb) <= kArrival && std::fabs(arrived.x - target.state.x) <= kArrival) {
+    return std::nullopt;
+  }
+  const auto tdb = [&](double t) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.6g %s", ToUnits(Quantity::Temperature, units, t),
+                  std::string(UnitName(Quantity::Temperature, units)).c_str());
+    return std::string(text);
+  };
+  const auto x = [](double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", value);
+    return std::string(text);
+  };
+  return "it arrives at " + tdb(arrived.tdb) + " and x = " + x(arrived.x) + ", not at \"" + target.name + "\" (" +
+         tdb(target.state.tdb) + " and x = " + x(target.state.x) + ")";
+}
+
 class Solver {
  public:
   Solver(const Project& project, std::string_view fileName)
-      : asGiven_(project), project_(InSi(project)), fileName_(fileName) {}
+      : asGiven_(project), project_(InSi(project)), fileName_(fileName), flows_(project_.processes, project.units) {}
 
   std::variant<SolvedProject, ProjectError> solve() {
     solved_.units = project_.units;
@@ -72,13 +99,17 @@ class Solver {
       if (auto refusal = resolveUserState(project_.states[i])) return *refusal;
       solved_.states.back().given = {asGiven_.states[i].first, asGiven_.states[i].second};
     }
-    if (project_.airflow && project_.airflow->mass) seedFlow(*project_.airflow->mass);
-    for (std::size_t i = 0; i < project_.processes.size(); ++i) {
-      seedVolumeFlow();
-      if (auto refusal = run(project_.processes[i], i + 1)) return *refusal;
+    if (project_.airflow && project_.airflow->mass) {
+      if (auto e = fix(project_.airflow->state, *project_.airflow->mass, airflowSource())) return *e;
     }
-    seedVolumeFlow();
-    for (const ProcessInput& p : project_.processes) addLoads(p);
+    coils_.resize(project_.processes.size());
+    for (std::size_t i = 0; i < project_.processes.size(); ++i) {
+      if (auto e = seedVolumeFlow()) return *e;
+      if (auto refusal = run(i)) return *refusal;
+    }
+    if (auto e = seedVolumeFlow()) return *e;
+    for (std::size_t i = 0; i < project_.processes.size(); ++i) addLoads(i);
+    for (SolvedState& s : solved_.states) s.massFlow = flows_.at(s.name);
     return std::move(solved_);
   }
 
@@ -103,37 +134,91 @@ class Solver {
     for (const Zone& zone : project_.zones) {
       if (InZone(zone, state)) zones.push_back(zone.name);
     }
-    solved_.states.push_back({name, state, ThermophysicalProperties(state), std::move(zones), {}});
+    solved_.states.push_back({name, state, ThermophysicalProperties(state), std::move(zones), {}, {}});
   }
 
   const AirState& state(const std::string& name) const { return solved_.states[index_.at(name)].state; }
 
-  Outcome compute(const ProcessInput& p) {
-    return std::visit([&](const auto& figures) { return leaving(figures); }, p.figures);
+  // The process with each figure it takes from a state given that state's value.
+  ProcessInput withReferences(const ProcessInput& given) const {
+    ProcessInput p = given;
+    for (const ProcessFigure& figure : FiguresOf(p.kind())) {
+      if (const FigureReference* r = given.reference(figure.key)) figure.of(p) = ValueOf(r->property, state(r->state));
+    }
+    return p;
   }
 
-  Outcome leaving(const MixFigures& m) const {
+  // A process that ends on a state already known: a heater or a coil given no figures takes
+  // it as its target.
+  ProcessInput withTarget(ProcessInput p) const {
+    if (!index_.contains(p.into)) return p;
+    const AirState& target = state(p.into);
+    if (auto* heat = std::get_if<HeatFigures>(&p.figures); heat && !heat->tdb && !heat->power) heat->tdb = target.tdb;
+    if (auto* coil = std::get_if<CoilFigures>(&p.figures);
+        coil && !coil->adp && !coil->bypass && !coil->tdb && !coil->RH && !coil->x) {
+      coil->tdb = target.tdb;
+      coil->x = target.x;
+    }
+    return p;
+  }
+
+  Outcome leaving(const MixFigures& m, std::size_t index) {
     std::vector<AirState> streams;
     for (const std::string& name : m.from) streams.push_back(state(name));
+    if (m.fractions.empty()) return byFlows(m, index, streams);
     return process::Mix(project_.pressure, streams, m.fractions);
   }
 
-  Outcome leaving(const HeatFigures& h) const {
-    const AirState& in = state(h.from);
-    if (h.tdb) return process::HeatToDryBulb(in, *h.tdb);
-    return process::HeatByPower(in, *h.power, flow(h.from).value_or(0));
+  // A mix by flows: the dry-air flows of its inlets (the last one's the rest of the flow fixed
+  // downstream, where the file leaves it out), their fractions, and the flows fixed.
+  Outcome byFlows(const MixFigures& m, std::size_t index, const std::vector<AirState>& streams) {
+    const bool byVolume = !m.flows.empty();
+    const std::vector<double>& given = byVolume ? m.flows : m.massFlows;
+    std::vector<double> masses;
+    for (std::size_t i = 0; i < given.size(); ++i) {
+      masses.push_back(byVolume ? process::DryAirMassFlow(streams[i], given[i]) : given[i]);
+    }
+    double total = 0;
+    for (const double mass : masses) total += mass;
+    if (masses.size() < m.from.size()) {
+      const auto downstream = flows_.at(project_.processes[index].into);
+      if (!downstream) {
+        return process::ProcessRefusal{"\"" + m.from.back() +
+                                       "\" takes the rest of the flow, but no air flow reaches \"" +
+                                       project_.processes[index].into + "\" (give [airflow] or every flow)"};
+      }
+      if (!(*downstream - total > 0)) {
+        return process::ProcessRefusal{"the flows given exceed the flow reaching \"" + project_.processes[index].into +
+                                       "\": no rest is left for \"" + m.from.back() + "\""};
+      }
+      masses.push_back(*downstream - total);
+      total = *downstream;
+    }
+    std::vector<double> fractions(masses.size());
+    for (std::size_t i = 0; i < masses.size(); ++i) fractions[i] = masses[i] / total;
+    pending_.clear();
+    for (std::size_t i = 0; i < m.from.size(); ++i) pending_.emplace_back(m.from[i], masses[i]);
+    pending_.emplace_back(project_.processes[index].into, total);
+    return process::Mix(project_.pressure, streams, fractions);
   }
 
-  Outcome leaving(const CoilFigures& c) const {
+  Outcome leaving(const HeatFigures& h, std::size_t /*index*/) const {
+    const AirState& in = state(h.from);
+    if (h.tdb) return process::HeatToDryBulb(in, *h.tdb);
+    return process::HeatByPower(in, *h.power, flows_.at(h.from).value_or(0));
+  }
+
+  Outcome leaving(const CoilFigures& c, std::size_t /*index*/) const {
     const AirState& in = state(c.from);
     if (c.adp) return process::CoilByApparatusDewPoint(in, *c.adp, *c.bypass);
-    const Resolution out = c.RH ? ResolveState(InputPair::DryBulbHumidity, in.p, *c.tdb, *c.RH)
-                                : ResolveState(InputPair::DryBulbAbsHumidity, in.p, *c.tdb, *c.x);
+    const Resolution out = !c.tdb ? ResolveAnyPair(in.p, {Property::X, *c.x}, {Property::RH, *c.RH})
+                           : c.RH ? ResolveState(InputPair::DryBulbHumidity, in.p, *c.tdb, *c.RH)
+                                  : ResolveState(InputPair::DryBulbAbsHumidity, in.p, *c.tdb, *c.x);
     if (const auto* refusal = std::get_if<Refusal>(&out)) return process::ProcessRefusal{refusal->message};
     return process::CoilToLeaving(in, std::get<AirState>(out));
   }
 
-  Outcome leaving(const HumidifyFigures& h) const {
+  Outcome leaving(const HumidifyFigures& h, std::size_t /*index*/) const {
     using process::HumidifierTarget;
     const AirState& in = state(h.from);
     const process::Target target = h.RH    ? process::Target{HumidifierTarget::RelativeHumidity, *h.RH}
@@ -146,73 +231,103 @@ class Solver {
     return process::AdiabaticHumidifier(in, target);
   }
 
-  std::optional<ProjectError> run(const ProcessInput& p, std::size_t number) {
-    const Outcome outcome = compute(p);
-    if (const auto* refusal = std::get_if<process::ProcessRefusal>(&outcome)) {
-      return ProjectError{std::string(fileName_), p.place.inFile ? std::optional(p.place.at) : std::nullopt,
-                          Describe(p, number) + ": " + refusal->cause};
-    }
+  // The supply air for a room's loads, its flow fixed at the supply.
+  Outcome leaving(const SpaceFigures& s, std::size_t index) {
+    const AirState& room = state(s.from);
+    const ProcessInput& given = asGiven_.processes[index];
+    const auto& asGiven = std::get<SpaceFigures>(given.figures);
+    const auto shown = [&](Quantity q, const std::optional<double>& file, double si) {
+      return Typed(file.value_or(ToUnits(q, asGiven_.units, si))) + " " + std::string(UnitName(q, asGiven_.units));
+    };
+    const process::SupplyOutcome supply =
+        s.supplyTdb
+            ? process::SupplyAtDryBulb(room, *s.sensible, *s.latent, *s.supplyTdb,
+                                       "supply air at " + shown(Quantity::Temperature, asGiven.supplyTdb, *s.supplyTdb))
+        : s.supplyMass
+            ? process::SupplyByMassFlow(room, *s.sensible, *s.latent, *s.supplyMass,
+                                        "a supply of " + shown(Quantity::MassFlow, asGiven.supplyMass, *s.supplyMass))
+            : process::SupplyByVolumeFlow(
+                  room, *s.sensible, *s.latent, *s.supplyVolume,
+                  "a supply of " + shown(Quantity::VolumeFlow, asGiven.supplyVolume, *s.supplyVolume));
+    if (const auto* refusal = std::get_if<process::ProcessRefusal>(&supply)) return *refusal;
+    const auto& air = std::get<process::SupplyAir>(supply);
+    pending_ = {{project_.processes[index].into, air.massFlow}};
+    return process::Leaving{air.state, std::nullopt};
+  }
+
+  std::optional<ProjectError> refuse(std::size_t index, const std::string& cause) const {
+    const ProcessInput& p = project_.processes[index];
+    return ProjectError{std::string(fileName_), p.place.inFile ? std::optional(p.place.at) : std::nullopt,
+                        Describe(p, index + 1) + ": " + cause};
+  }
+
+  std::optional<ProjectError> run(std::size_t index) {
+    const ProcessInput p = withTarget(withReferences(project_.processes[index]));
+    pending_.clear();
+    const Outcome outcome = std::visit([&](const auto& figures) { return leaving(figures, index); }, p.figures);
+    if (const auto* refusal = std::get_if<process::ProcessRefusal>(&outcome)) return refuse(index, refusal->cause);
     const auto& leaving = std::get<process::Leaving>(outcome);
-    add(p.into, leaving.state);
-    coils_[p.into] = leaving.coil;
+    if (const auto known = index_.find(p.into); known != index_.end()) {
+      if (auto missed = Missed(leaving.state, solved_.states[known->second], asGiven_.units)) {
+        return refuse(index, *missed);
+      }
+    } else {
+      add(p.into, leaving.state);
+    }
+    coils_[index] = leaving.coil;
+    const FlowSource source{Describe(p, index + 1), p.place.inFile ? std::optional(p.place.at) : std::nullopt};
+    for (const auto& [name, mass] : pending_) {
+      if (auto e = fix(name, mass, source)) return e;
+    }
     return std::nullopt;
   }
 
-  // The dry-air mass flow of a state, where the air flow reaches it.
-  std::optional<double> flow(const std::string& name) const {
-    const auto found = flows_.find(name);
-    return found == flows_.end() ? std::nullopt : std::optional(found->second);
+  FlowSource airflowSource() const {
+    const EntryPlace& place = project_.airflow->place;
+    return {"[airflow]", place.inFile ? std::optional(place.at) : std::nullopt};
   }
 
-  void seedFlow(double mass) {
-    flows_.emplace(project_.airflow->state, mass);
-    propagate();
+  std::optional<ProjectError> fix(const std::string& name, double mass, const FlowSource& source) {
+    auto e = flows_.fix(name, mass, source);
+    if (e) e->file = std::string(fileName_);
+    return e;
   }
 
-  void seedVolumeFlow() {
-    if (!project_.airflow || !project_.airflow->volume || flows_.contains(project_.airflow->state)) return;
-    if (!index_.contains(project_.airflow->state)) return;
-    seedFlow(process::DryAirMassFlow(state(project_.airflow->state), *project_.airflow->volume));
+  // An [airflow] by volume, once its state is known.
+  std::optional<ProjectError> seedVolumeFlow() {
+    if (volumeSeeded_ || !project_.airflow || !project_.airflow->volume) return std::nullopt;
+    if (!index_.contains(project_.airflow->state)) return std::nullopt;
+    volumeSeeded_ = true;
+    return fix(project_.airflow->state,
+               process::DryAirMassFlow(state(project_.airflow->state), *project_.airflow->volume), airflowSource());
   }
 
-  // A process carries its entering flow on (a mix splits it by its fractions), in either
-  // direction. The flows follow from the processes' links alone, not their states; a pass
-  // that reaches no new state ends it, and one pass per process reaches them all.
-  void propagate() {
-    for (std::size_t pass = 0, reached = ~std::size_t{0}; pass <= project_.processes.size() && reached != flows_.size();
-         ++pass) {
-      reached = flows_.size();
-      for (const ProcessInput& p : project_.processes) carry(p);
-    }
+  // [m³/h] of humid air at a state for its dry-air flow.
+  std::optional<double> volumeAt(const std::string& name) const {
+    const auto mass = flows_.at(name);
+    if (!mass) return std::nullopt;
+    const AirState& s = state(name);
+    return *mass * process::SpecificVolume(s) * 3600;
   }
 
-  void carry(const ProcessInput& p) {
-    const auto* mix = std::get_if<MixFigures>(&p.figures);
-    if (!mix) {
-      const std::string from = p.from().front();
-      if (const auto in = flow(from)) {
-        flows_.emplace(p.into, *in);
-      } else if (const auto out = flow(p.into)) {
-        flows_.emplace(from, *out);
-      }
-      return;
-    }
-    if (const auto out = flow(p.into)) {
-      for (std::size_t i = 0; i < mix->from.size(); ++i) flows_.emplace(mix->from[i], mix->fractions[i] * *out);
-      return;
-    }
-    for (std::size_t i = 0; i < mix->from.size(); ++i) {
-      if (const auto in = flow(mix->from[i])) flows_.emplace(p.into, *in / mix->fractions[i]);
-    }
-  }
-
-  void addLoads(const ProcessInput& p) {
-    SolvedProcess solved{p.kind(), p.from(), p.into, {}, coils_[p.into]};
+  void addLoads(std::size_t index) {
+    const ProcessInput& p = project_.processes[index];
+    SolvedProcess solved{p.kind(), p.from(), p.into, {}, coils_[index], {}};
     if (p.kind() == ProcessKind::Mix) {
-      solved.loads = process::MixingLoads(flow(p.into));
+      solved.loads = process::MixingLoads(flows_.at(p.into));
+      double volume = 0;
+      for (const std::string& name : solved.from) {
+        const auto v = volumeAt(name);
+        volume = v ? volume + *v : std::numeric_limits<double>::quiet_NaN();
+      }
+      if (std::isfinite(volume)) solved.volumeFlow = volume;
     } else {
-      solved.loads = process::ProcessLoads(state(solved.from.front()), process::Leaving{state(p.into), solved.coil},
-                                           flow(solved.from.front()));
+      // A space's air enters at its supply and leaves at the room.
+      const bool space = p.kind() == ProcessKind::Space;
+      const std::string& in = space ? p.into : solved.from.front();
+      const std::string& out = space ? solved.from.front() : p.into;
+      solved.loads = process::ProcessLoads(state(in), process::Leaving{state(out), solved.coil}, flows_.at(in));
+      solved.volumeFlow = volumeAt(in);
     }
     solved_.processes.push_back(std::move(solved));
   }
@@ -220,10 +335,12 @@ class Solver {
   const Project& asGiven_;  // in the file's units
   const Project project_;   // in SI
   std::string_view fileName_;
+  AirFlows flows_;
   SolvedProject solved_;
   std::map<std::string, std::size_t> index_;
-  std::map<std::string, double> flows_;
-  std::map<std::string, std::optional<process::CoilPoint>> coils_;
+  std::vector<std::optional<process::CoilPoint>> coils_;  // by process
+  std::vector<std::pair<std::string, double>> pending_;   // the flows a process fixes
+  bool volumeSeeded_ = false;
 };
 
 }  // namespace

@@ -22,6 +22,7 @@ struct SolvedState {
   ThermoProps props;
   std::vector<std::string> zones;  // the project's zones the state lies in
   std::vector<Given> given;        // a state the file gives: its two values, in the file's units
+  std::optional<double> massFlow;  // [kg/s of dry air], where an air flow reaches it
 };
 
 struct SolvedProcess {
@@ -30,6 +31,7 @@ struct SolvedProcess {
   std::string into;
   process::Loads loads;
   std::optional<process::CoilPoint> coil;
+  std::optional<double> volumeFlow;  // [m³/h] of humid air entering (a space's: its supply)
 };
 
 struct SolvedProject {
@@ -42,7 +44,8 @@ struct SolvedProject {
 
 // A state or process the program refuses, as a project error: 'state "NAME": message' at the
 // key that causes it, or 'process N (KIND "FROM" into "INTO"): cause' at the process; its file
-// is fileName.
+// is fileName. Processes run in file order; a process into a state already known must arrive
+// there; an air flow fixed at one state by two sources that disagree is refused.
 std::variant<SolvedProject, ProjectError> SolveProject(const Project& project, std::string_view fileName = {});
 
 }  // namespace vaporel

@@ -211,7 +211,7 @@ void ChartWindow::buildMenus() {
   QMenu* states = menus_->addMenu(QStringLiteral("&Worksheet"));
   add(states, QStringLiteral("&Add state"), QKeySequence(QStringLiteral("Ctrl+D")), [this] { addState(); });
   states->addSeparator();
-  for (const ProcessKind kind : {ProcessKind::Mix, ProcessKind::Heat, ProcessKind::Coil, ProcessKind::Humidify}) {
+  for (const ProcessKind kind : kProcessKinds) {
     add(states, QString::fromUtf8(ProcessCaption(kind)) + QStringLiteral("…"), QKeySequence(),
         [this, kind] { addProcess(kind); });
   }

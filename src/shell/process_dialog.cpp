@@ -26,6 +26,7 @@ const char* ProcessCaption(ProcessKind kind) {
     case ProcessKind::Heat: return "Heat or cool";
     case ProcessKind::Coil: return "Coil";
     case ProcessKind::Humidify: return "Humidify";
+    case ProcessKind::Space: return "Supply air for a room";
   }
   return "";
 }
@@ -42,7 +43,7 @@ ProcessDialog::ProcessDialog(QWidget* parent, ProcessRequest request, const Numb
     from_->setObjectName(QStringLiteral("from"));
     for (const std::string& name : request_.names) from_->addItem(QString::fromStdString(name));
     if (request_.existing) from_->setCurrentText(QString::fromStdString(request_.existing->from().front()));
-    form->addRow(QStringLiteral("From"), from_);
+    form->addRow(request_.kind == ProcessKind::Space ? QStringLiteral("Room") : QStringLiteral("From"), from_);
   }
   if (request_.kind == ProcessKind::Humidify) {
     method_ = new QComboBox(this);
@@ -55,8 +56,11 @@ ProcessDialog::ProcessDialog(QWidget* parent, ProcessRequest request, const Numb
   for (const ProcessFigure& figure : FiguresOf(request_.kind)) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromUtf8(figure.key.data(), static_cast<qsizetype>(figure.key.size())));
-    if (request_.existing && request_.existing->kind() == request_.kind)
-      edit->setText(shown(figure.of(*request_.existing)));
+    if (request_.existing && request_.existing->kind() == request_.kind) {
+      const FigureReference* r = request_.existing->reference(figure.key);
+      edit->setText(r ? QString::fromStdString(r->state + "." + std::string(PropertyName(r->property)))
+                      : shown(figure.of(*request_.existing)));
+    }
     form->addRow(Caption(figure, request_.units), edit);
   }
   into_ = new QLineEdit(QString::fromStdString(request_.existing ? request_.existing->into : request_.into), this);
@@ -79,42 +83,82 @@ QString ProcessDialog::shown(std::optional<double> value) const {
   return value ? QString::fromStdString(numbers_.format(*value, "0.##########")) : QString();
 }
 
-// One fraction per state; a state left empty is not mixed.
+// One fraction per state (or, for a mix given by its flows, one flow); a state left empty is
+// not mixed. A mix by flows whose last state takes the rest shows that state's field empty.
 void ProcessDialog::addFractions(QFormLayout* form) {
+  const auto* existing = request_.existing ? std::get_if<MixFigures>(&request_.existing->figures) : nullptr;
+  if (existing) mix_ = *existing;
+  const std::vector<double>& values = !mix_.flows.empty()       ? mix_.flows
+                                      : !mix_.massFlows.empty() ? mix_.massFlows
+                                                                : mix_.fractions;
+  const QString caption = !mix_.flows.empty()       ? QStringLiteral("Volume flow of %1 [%2]")
+                          : !mix_.massFlows.empty() ? QStringLiteral("Dry-air flow of %1 [%2]")
+                                                    : QStringLiteral("Fraction of %1");
+  const Quantity quantity = !mix_.flows.empty() ? Quantity::VolumeFlow : Quantity::MassFlow;
   for (const std::string& name : request_.names) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromStdString(name));
-    if (const auto* existing = request_.existing ? std::get_if<MixFigures>(&request_.existing->figures) : nullptr) {
-      const auto at = std::find(existing->from.begin(), existing->from.end(), name);
-      if (at != existing->from.end()) {
-        edit->setText(shown(existing->fractions[static_cast<std::size_t>(at - existing->from.begin())]));
-      }
-    }
-    form->addRow(QStringLiteral("Fraction of ") + QString::fromStdString(name), edit);
+    const auto at = std::find(mix_.from.begin(), mix_.from.end(), name);
+    const auto i = static_cast<std::size_t>(at - mix_.from.begin());
+    if (at != mix_.from.end() && i < values.size()) edit->setText(shown(values[i]));
+    form->addRow(
+        caption.arg(QString::fromStdString(name), QString::fromUtf8(UnitName(quantity, request_.units).data())), edit);
   }
 }
 
 QLineEdit* ProcessDialog::field(const QString& key) const { return findChild<QLineEdit*>(key); }
 
+// A figure's field that names a state's property ("supply.x") rather than a number.
+std::optional<FigureReference> ProcessDialog::referenceIn(const ProcessFigure& figure) const {
+  if (!MayReferToState(figure)) return std::nullopt;
+  const QString key = QString::fromUtf8(figure.key.data(), static_cast<qsizetype>(figure.key.size()));
+  const std::string text = field(key)->text().trimmed().toStdString();
+  const std::size_t dot = text.rfind('.');
+  if (dot == std::string::npos || dot == 0) return std::nullopt;
+  const auto property = PropertyNamed(std::string_view(text).substr(dot + 1));
+  const std::string state = text.substr(0, dot);
+  if (!property || std::find(request_.names.begin(), request_.names.end(), state) == request_.names.end()) {
+    return std::nullopt;
+  }
+  return FigureReference{std::string(figure.key), state, *property};
+}
+
+// A typed figure in the worksheet's units; empty is not given.
+std::optional<std::string> ProcessDialog::read(const QString& key, std::optional<double>& value) const {
+  const std::string text = field(key)->text().trimmed().toStdString();
+  if (text.empty()) return std::nullopt;
+  const auto number = numbers_.parse(text);
+  if (!number) return "\"" + key.toStdString() + "\" must be a number";
+  value = number;
+  return std::nullopt;
+}
+
+std::optional<std::string> ProcessDialog::readMix(MixFigures& mix) const {
+  std::vector<double>& values = !mix_.flows.empty()       ? mix.flows
+                                : !mix_.massFlows.empty() ? mix.massFlows
+                                                          : mix.fractions;
+  // The state that takes the rest of a mix by flows stays last, without a flow.
+  const std::size_t flows = mix_.flows.size() + mix_.massFlows.size();
+  const std::string restOf = flows > 0 && mix_.from.size() > flows ? mix_.from.back() : std::string();
+  std::optional<std::string> rest;
+  for (const std::string& name : request_.names) {
+    std::optional<double> value;
+    if (auto problem = read(QString::fromStdString(name), value)) return problem;
+    if (value) {
+      mix.from.push_back(name);
+      values.push_back(*value);
+    } else if (!restOf.empty() && name == restOf) {
+      rest = name;
+    }
+  }
+  if (rest) mix.from.push_back(*rest);
+  return std::nullopt;
+}
+
 std::variant<ProcessInput, std::string> ProcessDialog::input() const {
   ProcessInput p = ProcessOfKind(request_.kind);
-  // A typed figure in the worksheet's units; empty is not given.
-  const auto read = [&](const QString& key, std::optional<double>& value) -> std::optional<std::string> {
-    const std::string text = field(key)->text().trimmed().toStdString();
-    if (text.empty()) return std::nullopt;
-    const auto number = numbers_.parse(text);
-    if (!number) return "\"" + key.toStdString() + "\" must be a number";
-    value = number;
-    return std::nullopt;
-  };
   if (auto* mix = std::get_if<MixFigures>(&p.figures)) {
-    for (const std::string& name : request_.names) {
-      std::optional<double> fraction;
-      if (auto problem = read(QString::fromStdString(name), fraction)) return *problem;
-      if (!fraction) continue;
-      mix->from.push_back(name);
-      mix->fractions.push_back(*fraction);
-    }
+    if (auto problem = readMix(*mix)) return *problem;
   } else {
     *p.source() = from_->currentText().toStdString();
   }
@@ -122,6 +166,10 @@ std::variant<ProcessInput, std::string> ProcessDialog::input() const {
     humidifier->method = method_->currentText().toStdString();
   for (const ProcessFigure& figure : FiguresOf(p.kind())) {
     const QString key = QString::fromUtf8(figure.key.data(), static_cast<qsizetype>(figure.key.size()));
+    if (auto r = referenceIn(figure)) {
+      p.references.push_back(*r);
+      continue;
+    }
     if (auto problem = read(key, figure.of(p))) return *problem;
   }
   p.into = into_->text().trimmed().toStdString();

@@ -1,6 +1,7 @@
 #pragma once
 // The dialog of one process kind: the state it starts from (or the states it mixes, with their
-// fractions), the kind's figures, and the name of the state it makes. Each figure is typed in
+// fractions or flows), the kind's figures (a number, or a state's property: "supply.x"), and
+// the name of the state it makes (a state already known: the process must arrive there). Each figure is typed in
 // the worksheet's units and the user's decimal separator; a field left empty is not given. OK
 // checks the process as the project file does and says what is wrong in the dialog itself.
 
@@ -13,6 +14,7 @@
 
 #include "numbers/numbers.hpp"
 #include "project/project.hpp"
+#include "project/project_keys.hpp"
 #include "window/worksheet/worksheet.hpp"
 
 class QComboBox;
@@ -47,9 +49,13 @@ class ProcessDialog : public QDialog {
  private:
   QString shown(std::optional<double> value) const;
   void addFractions(QFormLayout* form);
+  std::optional<FigureReference> referenceIn(const ProcessFigure& figure) const;
+  std::optional<std::string> read(const QString& key, std::optional<double>& value) const;
+  std::optional<std::string> readMix(MixFigures& mix) const;
 
   ProcessRequest request_;
   Numbers numbers_;
+  MixFigures mix_;  // the mix edited: whether by fractions, flows or dry-air flows
   QComboBox* from_ = nullptr;
   QComboBox* method_ = nullptr;
   QLineEdit* into_ = nullptr;

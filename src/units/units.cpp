@@ -53,6 +53,7 @@ constexpr Conversion kConversions[] = {
     {Quantity::WaterFlow, "kg/h", "lb/h", 1 / kPound},
     {Quantity::Altitude, "m", "ft", 1 / kFoot},
     {Quantity::GrainsPerPound, "kg/kg", "gr/lb", kGrainsPerPound},
+    {Quantity::SpecificVolume, "m3/kg", "ft3/lb", kPound / kCubicFoot},
 };
 
 // The table is indexed by the quantity.
@@ -62,7 +63,7 @@ constexpr bool InQuantityOrder() {
   }
   return true;
 }
-static_assert(InQuantityOrder() && std::size(kConversions) == static_cast<std::size_t>(Quantity::GrainsPerPound) + 1);
+static_assert(InQuantityOrder() && std::size(kConversions) == static_cast<std::size_t>(Quantity::SpecificVolume) + 1);
 
 const Conversion& ConversionOf(Quantity quantity) { return kConversions[static_cast<std::size_t>(quantity)]; }
 

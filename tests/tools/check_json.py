@@ -116,6 +116,10 @@ def check(program, project):
             assert total == 0 and water == 0, process
             continue
         came = states[process["from"][0]]
+        if process["kind"] == "space":  # the supply air enters the room
+            came, into = into, came
+        if "volume_flow" in process:
+            assert close(process["volume_flow"], came["volume_flow"]), process
         assert close(total, m * (into["h"] - came["h"])), process
         assert close(water, m * (into["x"] - came["x"]) * hour), process
         assert close(process["sensible" + suffix] + process["latent" + suffix], total), process
@@ -129,8 +133,11 @@ def check_tables(program, project, doc):
     states_table, _, processes_table = out.partition("\n\n")
     rows = [line.split() for line in states_table.splitlines()[1:]]
     for (name, state), row in zip(doc["states"].items(), rows):
-        assert row[0] == name and len(row) == 14, row
-        for symbol, text in zip(SYMBOLS, row[1:]):
+        assert row[0] == name and len(row) in (15, 16), row
+        flow = state.get("volume_flow")
+        assert close(state["v"], (1 + state["x"]) / state["ro"]), (name, state["v"])
+        assert len(row) == 15 or row[15] == ("-" if flow is None else f"{flow:.1f}"), (name, row)
+        for symbol, text in zip(SYMBOLS + ["v"], row[1:]):
             decimals = len(text.split("E")[0].partition(".")[2])
             assert abs(float(text) - state[symbol]) <= 0.51 * 10 ** -decimals * (10 ** int(text.split("E")[1]) if "E" in text else 1), (name, symbol, text)
     for process, line in zip(doc["processes"], processes_table.splitlines()[1:]):

@@ -56,7 +56,8 @@ TEST(Worksheet, ASessionOfEditsEachCheckedAndSolved) {
   ASSERT_EQ(cells.size(), 7u);  // header, 3 states, blank, header, the mix
   EXPECT_EQ(cells[1][0], "outdoor");
   EXPECT_EQ(cells[1][2], "32.00");
-  EXPECT_EQ(cells[5][4], "total [kW]");
+  EXPECT_EQ(cells[5][4], "volume [m3/h]");
+  EXPECT_EQ(cells[5][5], "total [kW]");
   EXPECT_EQ(cells[6][0], "mix");
   EXPECT_EQ(cells[6][1], "outdoor + B");
 

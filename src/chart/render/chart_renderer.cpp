@@ -410,7 +410,8 @@ class Painter {
     if (mollier()) entries.push_back({kIsotherm, 1, Qt::SolidLine, TemperatureTitle(units())});
     if (!g_.arrows.empty()) {
       entries.push_back(
-          {kProjectColour, 2.2, Qt::SolidLine, QStringLiteral("Processes; - - on to a coil's apparatus dew point")});
+          {kProjectColour, 2.2, Qt::SolidLine,
+           QStringLiteral("Processes; - - on to saturation (a coil's apparatus dew point, a room's condition line)")});
     }
     if (!g_.states.empty()) {
       entries.push_back({kState, 2, Qt::SolidLine,

@@ -105,8 +105,7 @@ EditRefusal Worksheet::rename(const std::string& from, const std::string& to) {
 EditRefusal Worksheet::remove(const std::string& name) {
   for (std::size_t i = 0; i < project_.processes.size(); ++i) {
     const ProcessInput& p = project_.processes[i];
-    const std::vector<std::string> from = p.from();
-    const bool uses = std::find(from.begin(), from.end(), name) != from.end();
+    const bool uses = p.uses(name);
     if (uses || p.into == name) {
       return "The state \"" + name + "\" is " + (uses ? "used" : "made") + " by " + ProcessName(p, i) +
              ": remove the process first";
@@ -139,8 +138,7 @@ EditRefusal Worksheet::removeProcess(std::size_t index) {
   const std::string& made = project_.processes[index].into;
   for (std::size_t i = index + 1; i < project_.processes.size(); ++i) {
     const ProcessInput& p = project_.processes[i];
-    const std::vector<std::string> from = p.from();
-    if (std::find(from.begin(), from.end(), made) != from.end()) {
+    if (p.uses(made)) {
       return "The state \"" + made + "\" is used by " + ProcessName(p, i) + ": remove that process first";
     }
   }

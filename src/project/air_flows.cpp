@@ -1,0 +1,80 @@
+#include "project/air_flows.hpp"
+
+#include <cmath>
+#include <cstdio>
+
+#include "units/units.hpp"
+
+namespace vaporel {
+namespace {
+
+constexpr double kAgreement = 1e-9;
+
+}  // namespace
+
+std::optional<double> AirFlows::at(const std::string& state) const {
+  const auto found = flows_.find(state);
+  return found == flows_.end() ? std::nullopt : std::optional(found->second.mass);
+}
+
+std::optional<ProjectError> AirFlows::fix(const std::string& state, double mass, const FlowSource& source) {
+  set(state, mass, source);
+  // A pass that reaches no new state ends it; one pass per process reaches them all.
+  for (std::size_t pass = 0, reached = ~std::size_t{0}; pass <= processes_.size() && reached != flows_.size() &&
+                                                        !conflict_;
+       ++pass) {
+    reached = flows_.size();
+    for (const ProcessInput& p : processes_) carry(p);
+  }
+  return conflict_;
+}
+
+void AirFlows::set(const std::string& state, double mass, const FlowSource& source) {
+  const auto [found, added] = flows_.try_emplace(state, Flow{mass, source});
+  if (added || conflict_) return;
+  const Flow& was = found->second;
+  if (std::fabs(was.mass - mass) <= kAgreement * std::fmax(std::fabs(was.mass), std::fabs(mass))) return;
+  const auto shown = [&](double kgPerSecond) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.6g %s", ToUnits(Quantity::MassFlow, units_, kgPerSecond),
+                  std::string(UnitName(Quantity::MassFlow, units_)).c_str());
+    return std::string(text);
+  };
+  conflict_ = ProjectError{{},
+                           source.at ? source.at : was.source.at,
+                           "the air flow at \"" + state + "\" is fixed twice: " + shown(was.mass) + " by " +
+                               was.source.name + " and " + shown(mass) + " by " + source.name};
+}
+
+// A process carries its flow on between the state it starts from and the one it makes; a mix
+// by fractions splits its flow; a mix by flows and a space fix theirs when they run.
+void AirFlows::carry(const ProcessInput& p) {
+  if (p.kind() == ProcessKind::Space) return;
+  const auto* mix = std::get_if<MixFigures>(&p.figures);
+  if (!mix) {
+    const std::string from = p.from().front();
+    if (const auto in = flows_.find(from); in != flows_.end()) {
+      const Flow flow = in->second;
+      set(p.into, flow.mass, flow.source);
+    } else if (const auto out = flows_.find(p.into); out != flows_.end()) {
+      const Flow flow = out->second;
+      set(from, flow.mass, flow.source);
+    }
+    return;
+  }
+  if (mix->fractions.empty()) return;
+  if (const auto out = flows_.find(p.into); out != flows_.end()) {
+    const Flow flow = out->second;
+    for (std::size_t i = 0; i < mix->from.size(); ++i) set(mix->from[i], mix->fractions[i] * flow.mass, flow.source);
+    return;
+  }
+  for (std::size_t i = 0; i < mix->from.size(); ++i) {
+    if (const auto in = flows_.find(mix->from[i]); in != flows_.end()) {
+      const Flow flow = in->second;
+      set(p.into, flow.mass / mix->fractions[i], flow.source);
+      return;
+    }
+  }
+}
+
+}  // namespace vaporel

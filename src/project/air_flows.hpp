@@ -1,0 +1,48 @@
+#pragma once
+// The dry-air mass flows of a project's states: fixed at a state by a source (the [airflow]
+// table, a space's supply, a mix by flows) and carried on through the processes' links in
+// either direction (a mix by fractions splits it). A flow fixed twice must agree.
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "project/project.hpp"
+#include "project/project_error.hpp"
+
+namespace vaporel {
+
+// What fixed a flow, for a message: "[airflow]", "process 2 (mix ...)", and where it stands.
+struct FlowSource {
+  std::string name;
+  std::optional<FilePosition> at;
+};
+
+class AirFlows {
+ public:
+  // processes in SI; `units` those the file's messages speak in.
+  AirFlows(const std::vector<ProcessInput>& processes, UnitSystem units) : processes_(processes), units_(units) {}
+
+  // [kg/s of dry air] at a state, where a flow reaches it.
+  std::optional<double> at(const std::string& state) const;
+
+  // Fixes the flow at a state and carries it through every link; a flow already fixed there
+  // (or reached from it) that differs by more than one part in 10⁹ is refused, naming both.
+  std::optional<ProjectError> fix(const std::string& state, double mass, const FlowSource& source);
+
+ private:
+  struct Flow {
+    double mass;
+    FlowSource source;
+  };
+  void set(const std::string& state, double mass, const FlowSource& source);
+  void carry(const ProcessInput& p);
+
+  const std::vector<ProcessInput>& processes_;
+  UnitSystem units_;
+  std::map<std::string, Flow> flows_;
+  std::optional<ProjectError> conflict_;
+};
+
+}  // namespace vaporel
