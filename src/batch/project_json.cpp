@@ -29,9 +29,10 @@ std::string ProjectJson(const SolvedProject& project, UnitSystem units, bool wit
     Json process;
     process["kind"] = ProcessKey(p.kind);
     process["from"] = p.from;
-    process["into"] = Json::array({p.into});
+    process["into"] = p.exhaustInto.empty() ? Json::array({p.into}) : Json::array({p.into, p.exhaustInto});
     for (const LoadFigure& f : LoadFigures(p))
       process[std::string(f.key)] = JsonNumber(ToUnits(f.quantity, units, f.value));
+    if (!p.warnings.empty()) process["warnings"] = p.warnings;
     processes.push_back(std::move(process));
   }
   return JsonText(doc, 2);

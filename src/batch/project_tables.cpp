@@ -43,7 +43,14 @@ std::string ProjectTables(const SolvedProject& project, const Numbers& numbers, 
   // SI tables keep the header they always had; IP ones say their units under it.
   std::string out = Aligned(Rows(StatesTable(project, numbers, units, units != UnitSystem::SI)));
   if (project.processes.empty()) return out;
-  return out + '\n' + Aligned(Rows(ProcessesTable(project, numbers, units)));
+  out += '\n' + Aligned(Rows(ProcessesTable(project, numbers, units)));
+  for (std::size_t i = 0; i < project.processes.size(); ++i) {
+    for (const std::string& warning : project.processes[i].warnings) {
+      out += "warning: process " + std::to_string(i + 1) + " (" + std::string(ProcessKey(project.processes[i].kind)) +
+             "): " + warning + '\n';
+    }
+  }
+  return out;
 }
 
 }  // namespace vaporel

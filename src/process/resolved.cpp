@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "calculation/any_pair.hpp"
 #include "calculation/pressure_range.hpp"
 #include "calculation/resolve_state.hpp"
 #include "process/process_messages.hpp"
@@ -43,6 +44,10 @@ Outcome FromAbsHumidityEnthalpy(double p, double x, double h) {
 
 Outcome FromDryBulbAbsHumidity(double p, double tdb, double x) {
   return Checked(ResolveState(InputPair::DryBulbAbsHumidity, p, tdb, x));
+}
+
+Outcome SaturatedAtEnthalpy(double p, double h) {
+  return Checked(ResolveAnyPair(p, {Property::H, h}, {Property::RH, 100}));
 }
 
 }  // namespace vaporel::process

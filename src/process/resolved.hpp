@@ -11,5 +11,7 @@ namespace vaporel::process {
 Outcome FromAbsHumidityEnthalpy(double p, double x, double h);
 // From dry bulb tdb [°C] and absolute humidity x [kg/kg] (input pair 5).
 Outcome FromDryBulbAbsHumidity(double p, double tdb, double x);
+// Saturated air of enthalpy h [kJ/kg].
+Outcome SaturatedAtEnthalpy(double p, double h);
 
 }  // namespace vaporel::process

@@ -38,8 +38,9 @@ SupplyOutcome SupplyAt(const AirState& room, double x, double h, double massFlow
 SupplyOutcome SupplyAtDryBulb(const AirState& room, double sensible, double latent, double tdb,
                               const std::string& shown) {
   if (sensible == 0) {
-    return ProcessRefusal{"without a sensible load the supply is at the room's dry bulb: give \"supply_mass\" or "
-                          "\"supply_volume\""};
+    return ProcessRefusal{
+        "without a sensible load the supply is at the room's dry bulb: give \"supply_mass\" or "
+        "\"supply_volume\""};
   }
   if (sensible > 0 && !(tdb < room.tdb)) {
     return ProcessRefusal{"for a positive sensible load the supply must be colder than the room"};

@@ -20,9 +20,8 @@ std::optional<double> AirFlows::at(const std::string& state) const {
 std::optional<ProjectError> AirFlows::fix(const std::string& state, double mass, const FlowSource& source) {
   set(state, mass, source);
   // A pass that reaches no new state ends it; one pass per process reaches them all.
-  for (std::size_t pass = 0, reached = ~std::size_t{0}; pass <= processes_.size() && reached != flows_.size() &&
-                                                        !conflict_;
-       ++pass) {
+  for (std::size_t pass = 0, reached = ~std::size_t{0};
+       pass <= processes_.size() && reached != flows_.size() && !conflict_; ++pass) {
     reached = flows_.size();
     for (const ProcessInput& p : processes_) carry(p);
   }
@@ -46,20 +45,21 @@ void AirFlows::set(const std::string& state, double mass, const FlowSource& sour
                                was.source.name + " and " + shown(mass) + " by " + source.name};
 }
 
-// A process carries its flow on between the state it starts from and the one it makes; a mix
-// by fractions splits its flow; a mix by flows and a space fix theirs when they run.
+// A process carries its flow on between the state it starts from and the one it makes (a
+// recovery along each of its streams); a mix by fractions splits its flow; a mix or a recovery
+// by flows and a space fix theirs when they run.
 void AirFlows::carry(const ProcessInput& p) {
   if (p.kind() == ProcessKind::Space) return;
+  if (const auto* recover = std::get_if<RecoverFigures>(&p.figures)) {
+    if (recover->flows.empty() && recover->massFlows.empty()) {
+      link(recover->from[0], p.into);
+      link(recover->from[1], recover->exhaustInto);
+    }
+    return;
+  }
   const auto* mix = std::get_if<MixFigures>(&p.figures);
   if (!mix) {
-    const std::string from = p.from().front();
-    if (const auto in = flows_.find(from); in != flows_.end()) {
-      const Flow flow = in->second;
-      set(p.into, flow.mass, flow.source);
-    } else if (const auto out = flows_.find(p.into); out != flows_.end()) {
-      const Flow flow = out->second;
-      set(from, flow.mass, flow.source);
-    }
+    link(p.from().front(), p.into);
     return;
   }
   if (mix->fractions.empty()) return;
@@ -74,6 +74,17 @@ void AirFlows::carry(const ProcessInput& p) {
       set(p.into, flow.mass / mix->fractions[i], flow.source);
       return;
     }
+  }
+}
+
+// The same flow at both ends of a stream, from whichever end has it.
+void AirFlows::link(const std::string& from, const std::string& into) {
+  if (const auto in = flows_.find(from); in != flows_.end()) {
+    const Flow flow = in->second;
+    set(into, flow.mass, flow.source);
+  } else if (const auto out = flows_.find(into); out != flows_.end()) {
+    const Flow flow = out->second;
+    set(from, flow.mass, flow.source);
   }
 }
 

@@ -38,6 +38,7 @@ class AirFlows {
   };
   void set(const std::string& state, double mass, const FlowSource& source);
   void carry(const ProcessInput& p);
+  void link(const std::string& from, const std::string& into);
 
   const std::vector<ProcessInput>& processes_;
   UnitSystem units_;

@@ -9,6 +9,7 @@ std::string_view ProcessKey(ProcessKind kind) {
     case ProcessKind::Coil: return "coil";
     case ProcessKind::Humidify: return "humidify";
     case ProcessKind::Space: return "space";
+    case ProcessKind::Recover: return "recover";
   }
   return "heat";
 }

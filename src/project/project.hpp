@@ -105,8 +105,20 @@ struct SpaceFigures {
   std::optional<double> sensible, latent, supplyTdb, supplyMass, supplyVolume;
 };
 
+// Heat recovery between a supply stream and an exhaust stream (a wheel or a plate): `from` the
+// supply side's inlet and the exhaust side's, by their effectivenesses [-]; the flows as for a
+// mix (else those carried through the project, else balanced). It makes `into` on the supply
+// side and `exhaustInto` on the exhaust side.
+struct RecoverFigures {
+  std::vector<std::string> from;
+  std::optional<double> sensibleEffectiveness, latentEffectiveness;
+  std::vector<double> flows;
+  std::vector<double> massFlows;
+  std::string exhaustInto;
+};
+
 // In the order of the variant's alternatives.
-enum class ProcessKind { Mix, Heat, Coil, Humidify, Space };
+enum class ProcessKind { Mix, Heat, Coil, Humidify, Space, Recover };
 
 // A figure of a process taken from a state known before it runs (`x = "supply.x"`).
 struct FigureReference {
@@ -116,7 +128,7 @@ struct FigureReference {
 };
 
 struct ProcessInput {
-  std::variant<MixFigures, HeatFigures, CoilFigures, HumidifyFigures, SpaceFigures> figures;
+  std::variant<MixFigures, HeatFigures, CoilFigures, HumidifyFigures, SpaceFigures, RecoverFigures> figures;
   std::string into;
   std::vector<FigureReference> references;
   EntryPlace place;
@@ -129,11 +141,11 @@ struct ProcessInput {
   }
 
   ProcessKind kind() const { return static_cast<ProcessKind>(figures.index()); }
-  // The states it starts from: a mix's, or the one of any other kind.
+  // The states it starts from: a mix's, a recovery's two, or the one of any other kind.
   std::vector<std::string> from() const {
     return std::visit(
         [](const auto& f) -> std::vector<std::string> {
-          if constexpr (std::is_same_v<std::decay_t<decltype(f)>, MixFigures>) {
+          if constexpr (std::is_same_v<decltype(f.from), std::vector<std::string>>) {
             return f.from;
           } else {
             return {f.from};
@@ -141,17 +153,22 @@ struct ProcessInput {
         },
         figures);
   }
-  // The one state a process of any kind but a mix starts from; none for a mix.
+  // The one state a process starts from; none for a mix or a recovery.
   std::string* source() {
     return std::visit(
         [](auto& f) -> std::string* {
-          if constexpr (std::is_same_v<std::decay_t<decltype(f)>, MixFigures>) {
+          if constexpr (std::is_same_v<decltype(f.from), std::vector<std::string>>) {
             return nullptr;
           } else {
             return &f.from;
           }
         },
         figures);
+  }
+  // The states it makes: `into`, and a recovery's exhaust.
+  std::vector<std::string> made() const {
+    if (const auto* recover = std::get_if<RecoverFigures>(&figures)) return {into, recover->exhaustInto};
+    return {into};
   }
   // Whether it starts from the state or takes a figure from it.
   bool uses(const std::string& state) const {
@@ -166,7 +183,7 @@ struct ProcessInput {
     for (FigureReference& r : references) r.state = r.state == was ? is : r.state;
     std::visit(
         [&](auto& f) {
-          if constexpr (std::is_same_v<std::decay_t<decltype(f)>, MixFigures>) {
+          if constexpr (std::is_same_v<decltype(f.from), std::vector<std::string>>) {
             for (std::string& name : f.from) name = name == was ? is : name;
           } else {
             f.from = f.from == was ? is : f.from;
@@ -200,7 +217,7 @@ struct Project {
   EntryPlace processesPlace;
 };
 
-// The key a process is written with ("mix", "heat", "coil", "humidify", "space").
+// The key a process is written with ("mix", "heat", "coil", "humidify", "space", "recover").
 std::string_view ProcessKey(ProcessKind kind);
 
 }  // namespace vaporel

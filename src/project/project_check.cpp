@@ -85,6 +85,32 @@ std::optional<ProjectError> CheckFigures(const EntryPlace& place, const CoilFigu
   return std::nullopt;
 }
 
+bool Effectiveness(std::optional<double> e) { return !e || (*e >= 0 && *e <= 1); }
+
+std::optional<ProjectError> CheckFigures(const EntryPlace& place, const RecoverFigures& r, bool /*arrives*/) {
+  if (!r.sensibleEffectiveness) return Error(EntryOf(place), "a recovery needs its \"sensible_effectiveness\"");
+  if (!Effectiveness(r.sensibleEffectiveness)) {
+    return Error(ValueOf(place, "sensible_effectiveness"), "\"sensible_effectiveness\" must lie in [0, 1]");
+  }
+  if (!Effectiveness(r.latentEffectiveness)) {
+    return Error(ValueOf(place, "latent_effectiveness"), "\"latent_effectiveness\" must lie in [0, 1]");
+  }
+  if (!r.flows.empty() && !r.massFlows.empty()) {
+    return Error(EntryOf(place), "a recovery takes \"flows\" or \"mass_flows\", not both");
+  }
+  const std::string_view key = r.flows.empty() ? "mass_flows" : "flows";
+  const std::vector<double>& flows = r.flows.empty() ? r.massFlows : r.flows;
+  if (flows.empty()) return std::nullopt;
+  if (flows.size() != 2) {
+    return Error(ValueOf(place, key),
+                 "\"" + std::string(key) + "\" must give two flows: the supply side's and the exhaust side's");
+  }
+  for (std::size_t i = 0; i < flows.size(); ++i) {
+    if (!(flows[i] > 0)) return Error(ValueOf(place, key, i), "a flow must be positive");
+  }
+  return std::nullopt;
+}
+
 std::optional<ProjectError> CheckFigures(const EntryPlace& place, const SpaceFigures& s, bool /*arrives*/) {
   if (!s.sensible || !s.latent) return Error(EntryOf(place), "a space needs its loads, \"sensible\" and \"latent\"");
   if (s.supplyTdb.has_value() + s.supplyMass.has_value() + s.supplyVolume.has_value() != 1) {
@@ -185,10 +211,16 @@ class Checker {
   std::optional<ProjectError> process(const ProcessInput& p) {
     const std::string key(ProcessKey(p.kind()));
     const std::vector<std::string> from = p.from();
-    const bool mixing = p.kind() == ProcessKind::Mix;
-    if (mixing && from.size() < 2) return Error(ValueOf(p.place, key), "\"mix\" must list two or more states");
+    const bool listing = p.kind() == ProcessKind::Mix || p.kind() == ProcessKind::Recover;
+    if (p.kind() == ProcessKind::Mix && from.size() < 2) {
+      return Error(ValueOf(p.place, key), "\"mix\" must list two or more states");
+    }
+    if (p.kind() == ProcessKind::Recover && from.size() != 2) {
+      return Error(ValueOf(p.place, key),
+                   "\"recover\" must list two states: the supply side's inlet and the exhaust side's");
+    }
     for (std::size_t i = 0; i < from.size(); ++i) {
-      if (auto e = use(from[i], ValueOf(p.place, key, mixing ? i : SIZE_MAX))) return e;
+      if (auto e = use(from[i], ValueOf(p.place, key, listing ? i : SIZE_MAX))) return e;
     }
     for (const FigureReference& r : p.references) {
       if (!names_.contains(r.state)) {
@@ -200,7 +232,15 @@ class Checker {
     auto e = std::visit([&](const auto& figures) { return CheckFigures(p.place, figures, arrives); },
                         withReferencesGiven(p).figures);
     if (e) return e;
-    return arrives ? std::nullopt : define(p.into, ValueOf(p.place, "into"));
+    const std::vector<std::string> made = p.made();
+    if (made.size() == 2 && made[0] == made[1]) {
+      return Error(ValueOf(p.place, "into"), "the supply side and the exhaust side must make two states");
+    }
+    for (std::size_t i = 0; i < made.size(); ++i) {
+      if (names_.contains(made[i])) continue;  // a state already known: the process must arrive there
+      if (auto defined = define(made[i], ValueOf(p.place, "into", made.size() == 1 ? SIZE_MAX : i))) return defined;
+    }
+    return std::nullopt;
   }
 
   // The process with each figure it takes from a state standing as given.

@@ -55,6 +55,12 @@ std::vector<LoadFigure> LoadFigures(const SolvedProcess& process) {
                {"shr", "SHR", Quantity::Ratio, l.shr, "0.000"},
                {"water_per_kg", "water", Quantity::HumidityRatio, l.water, "0.000000"}};
   }
+  if (process.exhaustCondensate) {
+    figures.push_back(l.massFlow ? LoadFigure{"exhaust_condensate", "drained", Quantity::WaterFlow,
+                                              *process.exhaustCondensate, "0.000"}
+                                 : LoadFigure{"exhaust_condensate_per_kg", "drained", Quantity::HumidityRatio,
+                                              *process.exhaustCondensate, "0.000000"});
+  }
   if (process.coil) {
     figures.push_back({"adp", "adp", Quantity::Temperature, process.coil->adp, "0.00"});
     figures.push_back({"bypass", "bypass", Quantity::Ratio, process.coil->bypass, "0.000"});
@@ -82,6 +88,12 @@ process::ProcessDrawing DrawingOf(const SolvedProject& project) {
       if (const auto end = process::SaturationBeyond(project.pressure, {room.tdb, room.x}, {into.tdb, into.x})) {
         drawing.arrows.push_back({into.tdb, into.x, end->tdb, end->x, true});
       }
+      continue;
+    }
+    if (p.kind == ProcessKind::Recover) {  // both streams
+      const AirState& exhaust = *at.at(p.exhaustInto);
+      drawing.arrows.push_back({at.at(p.from[0])->tdb, at.at(p.from[0])->x, into.tdb, into.x, false});
+      drawing.arrows.push_back({at.at(p.from[1])->tdb, at.at(p.from[1])->x, exhaust.tdb, exhaust.x, false});
       continue;
     }
     for (const std::string& from : p.from) {
@@ -122,8 +134,8 @@ TextTable StatesTable(const SolvedProject& project, const Numbers& numbers, Unit
 
 namespace {
 
-constexpr std::string_view kLoadColumns[] = {"flow", "volume", "total", "sensible", "latent",
-                                             "SHR",  "water",  "adp",   "bypass",   "condensate"};
+constexpr std::string_view kLoadColumns[] = {"flow",  "volume",  "total", "sensible", "latent",    "SHR",
+                                             "water", "drained", "adp",   "bypass",   "condensate"};
 
 std::size_t ColumnOf(const LoadFigure& f) {
   return static_cast<std::size_t>(std::find(std::begin(kLoadColumns), std::end(kLoadColumns), f.column) -
@@ -168,7 +180,8 @@ TextTable ProcessesTable(const SolvedProject& project, const Numbers& numbers, U
   for (const SolvedProcess& p : project.processes) {
     std::string from;
     for (const std::string& name : p.from) from += (from.empty() ? "" : " + ") + name;
-    std::vector<std::string> row = {std::string(ProcessKey(p.kind)), from, p.into};
+    std::vector<std::string> row = {std::string(ProcessKey(p.kind)), from,
+                                    p.exhaustInto.empty() ? p.into : p.into + " + " + p.exhaustInto};
     row.resize(3 + shown.size(), "");
     row[3] = "per kg";
     for (const LoadFigure& f : LoadFigures(p)) {

@@ -70,9 +70,16 @@ inline constexpr ProcessFigure kSpaceFigures[] = {
     {"supply_volume", Slot<SpaceFigures, &SpaceFigures::supplyVolume>, Quantity::VolumeFlow, "or supply volume flow"},
 };
 
+inline constexpr ProcessFigure kRecoverFigures[] = {
+    {"sensible_effectiveness", Slot<RecoverFigures, &RecoverFigures::sensibleEffectiveness>, Quantity::Ratio,
+     "Sensible effectiveness"},
+    {"latent_effectiveness", Slot<RecoverFigures, &RecoverFigures::latentEffectiveness>, Quantity::Ratio,
+     "Latent effectiveness (0 for a plate)"},
+};
+
 // Every kind, in the order of ProcessKind.
-inline constexpr ProcessKind kProcessKinds[] = {ProcessKind::Mix, ProcessKind::Heat, ProcessKind::Coil,
-                                                ProcessKind::Humidify, ProcessKind::Space};
+inline constexpr ProcessKind kProcessKinds[] = {ProcessKind::Mix,      ProcessKind::Heat,  ProcessKind::Coil,
+                                                ProcessKind::Humidify, ProcessKind::Space, ProcessKind::Recover};
 
 // A figure that may be taken from a state ("NAME.PROPERTY"): one of a state's own quantities.
 inline bool MayReferToState(const ProcessFigure& figure) {
@@ -89,6 +96,7 @@ inline ProcessInput ProcessOfKind(ProcessKind kind) {
     case ProcessKind::Coil: process.figures = CoilFigures{}; break;
     case ProcessKind::Humidify: process.figures = HumidifyFigures{}; break;
     case ProcessKind::Space: process.figures = SpaceFigures{}; break;
+    case ProcessKind::Recover: process.figures = RecoverFigures{}; break;
   }
   return process;
 }
@@ -101,6 +109,7 @@ inline std::span<const ProcessFigure> FiguresOf(ProcessKind kind) {
     case ProcessKind::Coil: return kCoilFigures;
     case ProcessKind::Humidify: return kHumidifyFigures;
     case ProcessKind::Space: return kSpaceFigures;
+    case ProcessKind::Recover: return kRecoverFigures;
     case ProcessKind::Mix: break;
   }
   return {};
@@ -111,6 +120,7 @@ inline std::span<const ProcessFigure> FiguresOf(ProcessKind kind) {
 inline std::vector<std::string_view> KeysOf(ProcessKind kind) {
   std::vector<std::string_view> keys = {ProcessKey(kind)};
   if (kind == ProcessKind::Mix) keys.insert(keys.end(), {"fractions", "flows", "mass_flows"});
+  if (kind == ProcessKind::Recover) keys.insert(keys.end(), {"flows", "mass_flows"});
   if (kind == ProcessKind::Humidify) keys.push_back("method");
   for (const ProcessFigure& figure : FiguresOf(kind)) keys.push_back(figure.key);
   keys.push_back("into");

@@ -274,12 +274,13 @@ class Reader {
       if (table.contains("mass_flows")) mix->massFlows = numbers(table.at("mass_flows"), "mass_flows");
       return;
     }
-    std::visit(
-        [&](auto& f) {
-          if constexpr (!std::is_same_v<std::decay_t<decltype(f)>, MixFigures>)
-            f.from = name(from, ProcessKey(p.kind()));
-        },
-        p.figures);
+    if (auto* recover = std::get_if<RecoverFigures>(&p.figures)) {
+      recover->from =
+          twoNames(from, "\"recover\" must list two states: the supply side's inlet and the exhaust side's");
+      if (table.contains("flows")) recover->flows = numbers(table.at("flows"), "flows");
+      if (table.contains("mass_flows")) recover->massFlows = numbers(table.at("mass_flows"), "mass_flows");
+    }
+    if (std::string* source = p.source()) *source = name(from, ProcessKey(p.kind()));
     if (auto* humidifier = std::get_if<HumidifyFigures>(&p.figures)) {
       humidifier->method = name(required(table, "method", "a humidifier"), "method");
     }
@@ -293,6 +294,11 @@ class Reader {
         figure.of(p) = number(value, figure.key);
       }
     }
+  }
+
+  std::vector<std::string> twoNames(const Node& node, const std::string& cause) const {
+    if (!node.is_array() || node.as_array().size() != 2) places_.fail(node, cause);
+    return {name(node.as_array()[0], "recover"), name(node.as_array()[1], "recover")};
   }
 
   // "NAME.PROPERTY": a property of a state, of the figure's own quantity.
@@ -323,12 +329,20 @@ class Reader {
         ++kinds;
       }
     }
-    if (kinds != 1) places_.fail(node, "a process needs one of \"mix\", \"heat\", \"coil\", \"humidify\" or \"space\"");
+    if (kinds != 1)
+      places_.fail(node, "a process needs one of \"mix\", \"heat\", \"coil\", \"humidify\", \"space\" or \"recover\"");
     ProcessInput p = ProcessOfKind(*kind);
     p.place = places_.entry(node);
     only(p.place, KeysOf(*kind), "a " + std::string(ProcessKey(*kind)) + " process");
     figures(node, p);
-    p.into = name(required(node, "into", "a process"), "into");
+    const Node& into = required(node, "into", "a process");
+    if (auto* recover = std::get_if<RecoverFigures>(&p.figures)) {
+      const auto made = twoNames(into, "\"into\" must name two states: the supply side's and the exhaust side's");
+      p.into = made[0];
+      recover->exhaustInto = made[1];
+    } else {
+      p.into = name(into, "into");
+    }
     return p;
   }
 

@@ -20,10 +20,14 @@ void EachValue(Project& project, Convert convert) {
   }
   for (ProcessInput& p : project.processes) {
     for (const ProcessFigure& figure : FiguresOf(p.kind())) optional(figure.quantity, figure.of(p));
-    if (auto* mix = std::get_if<MixFigures>(&p.figures)) {
-      for (double& flow : mix->flows) flow = convert(Quantity::VolumeFlow, flow);
-      for (double& flow : mix->massFlows) flow = convert(Quantity::MassFlow, flow);
-    }
+    std::visit(
+        [&](auto& f) {
+          if constexpr (requires { f.flows; }) {
+            for (double& flow : f.flows) flow = convert(Quantity::VolumeFlow, flow);
+            for (double& flow : f.massFlows) flow = convert(Quantity::MassFlow, flow);
+          }
+        },
+        p.figures);
   }
   if (project.airflow) {
     optional(Quantity::VolumeFlow, project.airflow->volume);

@@ -88,6 +88,10 @@ KeyValues ProcessValues(const ProcessInput& p) {
     if (!mix->fractions.empty()) out.push_back({"fractions", FloatList(mix->fractions), std::nullopt});
     if (!mix->flows.empty()) out.push_back({"flows", FloatList(mix->flows), std::nullopt});
     if (!mix->massFlows.empty()) out.push_back({"mass_flows", FloatList(mix->massFlows), std::nullopt});
+  } else if (const auto* recover = std::get_if<RecoverFigures>(&p.figures)) {
+    out.push_back({key, NameList(recover->from), std::nullopt});
+    if (!recover->flows.empty()) out.push_back({"flows", FloatList(recover->flows), std::nullopt});
+    if (!recover->massFlows.empty()) out.push_back({"mass_flows", FloatList(recover->massFlows), std::nullopt});
   } else {
     out.push_back({key, Quoted(p.from().front()), std::nullopt});
   }
@@ -102,7 +106,8 @@ KeyValues ProcessValues(const ProcessInput& p) {
       Number(out, figure.key, figure.of(p));
     }
   }
-  out.push_back({"into", Quoted(p.into), std::nullopt});
+  const std::vector<std::string> made = p.made();
+  out.push_back({"into", made.size() == 1 ? Quoted(p.into) : NameList(made), std::nullopt});
   return out;
 }
 

@@ -11,6 +11,7 @@
 #include "process/coil.hpp"
 #include "process/humidifier.hpp"
 #include "process/mixing.hpp"
+#include "process/recovery.hpp"
 #include "process/sensible.hpp"
 #include "process/space.hpp"
 #include "project/air_flows.hpp"
@@ -103,6 +104,7 @@ class Solver {
       if (auto e = fix(project_.airflow->state, *project_.airflow->mass, airflowSource())) return *e;
     }
     coils_.resize(project_.processes.size());
+    recoveries_.resize(project_.processes.size());
     for (std::size_t i = 0; i < project_.processes.size(); ++i) {
       if (auto e = seedVolumeFlow()) return *e;
       if (auto refusal = run(i)) return *refusal;
@@ -114,6 +116,12 @@ class Solver {
   }
 
  private:
+  struct Recovery {
+    double condensate;        // [kg per kg of exhaust air]
+    double exhaustPerSupply;  // the dry-air flows' ratio m_e / m_s
+    bool frost;
+  };
+
   std::optional<ProjectError> resolveUserState(const StateInput& input) {
     const InputPair pair = WindowPair(input.first.property, input.second.property);
     const std::string p = Typed(project_.pressure), first = Typed(input.first.value),
@@ -231,6 +239,33 @@ class Solver {
     return process::AdiabaticHumidifier(in, target);
   }
 
+  // Both streams of a recovery, by the flows it gives, else those the project carries to its
+  // inlets, else balanced.
+  Outcome leaving(const RecoverFigures& r, std::size_t index) {
+    const AirState& supplyIn = state(r.from[0]);
+    const AirState& exhaustIn = state(r.from[1]);
+    std::optional<double> supplyFlow = flows_.at(r.from[0]), exhaustFlow = flows_.at(r.from[1]);
+    if (!r.flows.empty()) {
+      supplyFlow = process::DryAirMassFlow(supplyIn, r.flows[0]);
+      exhaustFlow = process::DryAirMassFlow(exhaustIn, r.flows[1]);
+    } else if (!r.massFlows.empty()) {
+      supplyFlow = r.massFlows[0];
+      exhaustFlow = r.massFlows[1];
+    }
+    const double ms = supplyFlow.value_or(exhaustFlow.value_or(1)), me = exhaustFlow.value_or(ms);
+    const process::RecoveryOutcome out =
+        process::Recover(supplyIn, exhaustIn, *r.sensibleEffectiveness, r.latentEffectiveness.value_or(0), ms, me);
+    if (const auto* refusal = std::get_if<process::ProcessRefusal>(&out)) return *refusal;
+    const auto& recovered = std::get<process::Recovered>(out);
+    recoveries_[index] = Recovery{recovered.condensate, me / ms, recovered.frost};
+    exhaust_ = {r.exhaustInto, recovered.exhaust};
+    if (!r.flows.empty() || !r.massFlows.empty()) {
+      const std::string& into = project_.processes[index].into;
+      pending_ = {{r.from[0], ms}, {into, ms}, {r.from[1], me}, {r.exhaustInto, me}};
+    }
+    return process::Leaving{recovered.supply, std::nullopt};
+  }
+
   // The supply air for a room's loads, its flow fixed at the supply.
   Outcome leaving(const SpaceFigures& s, std::size_t index) {
     const AirState& room = state(s.from);
@@ -264,15 +299,20 @@ class Solver {
   std::optional<ProjectError> run(std::size_t index) {
     const ProcessInput p = withTarget(withReferences(project_.processes[index]));
     pending_.clear();
+    exhaust_.reset();
     const Outcome outcome = std::visit([&](const auto& figures) { return leaving(figures, index); }, p.figures);
     if (const auto* refusal = std::get_if<process::ProcessRefusal>(&outcome)) return refuse(index, refusal->cause);
     const auto& leaving = std::get<process::Leaving>(outcome);
-    if (const auto known = index_.find(p.into); known != index_.end()) {
-      if (auto missed = Missed(leaving.state, solved_.states[known->second], asGiven_.units)) {
-        return refuse(index, *missed);
+    std::vector<std::pair<std::string, AirState>> made = {{p.into, leaving.state}};
+    if (exhaust_) made.push_back(*exhaust_);
+    for (const auto& [name, made_state] : made) {
+      if (const auto known = index_.find(name); known != index_.end()) {
+        if (auto missed = Missed(made_state, solved_.states[known->second], asGiven_.units)) {
+          return refuse(index, *missed);
+        }
+      } else {
+        add(name, made_state);
       }
-    } else {
-      add(p.into, leaving.state);
     }
     coils_[index] = leaving.coil;
     const FlowSource source{Describe(p, index + 1), p.place.inFile ? std::optional(p.place.at) : std::nullopt};
@@ -312,7 +352,7 @@ class Solver {
 
   void addLoads(std::size_t index) {
     const ProcessInput& p = project_.processes[index];
-    SolvedProcess solved{p.kind(), p.from(), p.into, {}, coils_[index], {}};
+    SolvedProcess solved{p.kind(), p.from(), p.into, {}, coils_[index], {}, {}, {}, {}};
     if (p.kind() == ProcessKind::Mix) {
       solved.loads = process::MixingLoads(flows_.at(p.into));
       double volume = 0;
@@ -321,6 +361,8 @@ class Solver {
         volume = v ? volume + *v : std::numeric_limits<double>::quiet_NaN();
       }
       if (std::isfinite(volume)) solved.volumeFlow = volume;
+    } else if (const auto& recovery = recoveries_[index]) {
+      recover(solved, *recovery, index);
     } else {
       // A space's air enters at its supply and leaves at the room.
       const bool space = p.kind() == ProcessKind::Space;
@@ -332,14 +374,31 @@ class Solver {
     solved_.processes.push_back(std::move(solved));
   }
 
+  // A recovery's loads are its supply side's; its exhaust side's condensate, per hour with a
+  // flow at the exhaust inlet, else per kg of supply air.
+  void recover(SolvedProcess& solved, const Recovery& recovery, std::size_t index) const {
+    const auto& figures = std::get<RecoverFigures>(project_.processes[index].figures);
+    solved.exhaustInto = figures.exhaustInto;
+    const std::string& in = solved.from.front();
+    solved.loads = process::ProcessLoads(state(in), process::Leaving{state(solved.into), std::nullopt}, flows_.at(in));
+    solved.volumeFlow = volumeAt(in);
+    const auto exhaustFlow = flows_.at(solved.from.back());
+    solved.exhaustCondensate = exhaustFlow && solved.loads.massFlow ? *exhaustFlow * recovery.condensate * 3600
+                                                                    : recovery.condensate * recovery.exhaustPerSupply;
+    if (recovery.frost)
+      solved.warnings.emplace_back("frost forms on the exhaust side (its water condenses below 0 oC)");
+  }
+
   const Project& asGiven_;  // in the file's units
   const Project project_;   // in SI
   std::string_view fileName_;
   AirFlows flows_;
   SolvedProject solved_;
   std::map<std::string, std::size_t> index_;
-  std::vector<std::optional<process::CoilPoint>> coils_;  // by process
-  std::vector<std::pair<std::string, double>> pending_;   // the flows a process fixes
+  std::vector<std::optional<process::CoilPoint>> coils_;     // by process
+  std::vector<std::pair<std::string, double>> pending_;      // the flows a process fixes
+  std::vector<std::optional<Recovery>> recoveries_;          // by process
+  std::optional<std::pair<std::string, AirState>> exhaust_;  // a recovery's exhaust side, as it runs
   bool volumeSeeded_ = false;
 };
 

@@ -31,7 +31,10 @@ struct SolvedProcess {
   std::string into;
   process::Loads loads;
   std::optional<process::CoilPoint> coil;
-  std::optional<double> volumeFlow;  // [m³/h] of humid air entering (a space's: its supply)
+  std::optional<double> volumeFlow;         // [m³/h] of humid air entering (a space's: its supply)
+  std::string exhaustInto;                  // a recovery's exhaust side
+  std::optional<double> exhaustCondensate;  // a recovery's: [kg/h], or per kg of supply air
+  std::vector<std::string> warnings;        // what the engineer should know of the result
 };
 
 struct SolvedProject {

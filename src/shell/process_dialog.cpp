@@ -36,15 +36,7 @@ ProcessDialog::ProcessDialog(QWidget* parent, ProcessRequest request, const Numb
   setObjectName(QStringLiteral("ProcessDialog"));
   setWindowTitle(QString::fromUtf8(ProcessCaption(request_.kind)));
   auto* form = new QFormLayout;
-  if (request_.kind == ProcessKind::Mix) {
-    addFractions(form);
-  } else {
-    from_ = new QComboBox(this);
-    from_->setObjectName(QStringLiteral("from"));
-    for (const std::string& name : request_.names) from_->addItem(QString::fromStdString(name));
-    if (request_.existing) from_->setCurrentText(QString::fromStdString(request_.existing->from().front()));
-    form->addRow(request_.kind == ProcessKind::Space ? QStringLiteral("Room") : QStringLiteral("From"), from_);
-  }
+  addFrom(form);
   if (request_.kind == ProcessKind::Humidify) {
     method_ = new QComboBox(this);
     method_->setObjectName(QStringLiteral("method"));
@@ -53,19 +45,18 @@ ProcessDialog::ProcessDialog(QWidget* parent, ProcessRequest request, const Numb
     if (existing) method_->setCurrentText(QString::fromStdString(existing->method));
     form->addRow(QStringLiteral("Method"), method_);
   }
-  for (const ProcessFigure& figure : FiguresOf(request_.kind)) {
-    auto* edit = new QLineEdit(this);
-    edit->setObjectName(QString::fromUtf8(figure.key.data(), static_cast<qsizetype>(figure.key.size())));
-    if (request_.existing && request_.existing->kind() == request_.kind) {
-      const FigureReference* r = request_.existing->reference(figure.key);
-      edit->setText(r ? QString::fromStdString(r->state + "." + std::string(PropertyName(r->property)))
-                      : shown(figure.of(*request_.existing)));
-    }
-    form->addRow(Caption(figure, request_.units), edit);
-  }
+  addFigures(form);
   into_ = new QLineEdit(QString::fromStdString(request_.existing ? request_.existing->into : request_.into), this);
   into_->setObjectName(QStringLiteral("into"));
-  form->addRow(QStringLiteral("Into state"), into_);
+  form->addRow(
+      request_.kind == ProcessKind::Recover ? QStringLiteral("Supply side into state") : QStringLiteral("Into state"),
+      into_);
+  if (request_.kind == ProcessKind::Recover) {
+    exhaustInto_ = new QLineEdit(
+        QString::fromStdString(recover_.exhaustInto.empty() ? request_.into + "-exhaust" : recover_.exhaustInto), this);
+    exhaustInto_->setObjectName(QStringLiteral("exhaustInto"));
+    form->addRow(QStringLiteral("Exhaust side into state"), exhaustInto_);
+  }
   problem_ = new QLabel(this);
   problem_->setObjectName(QStringLiteral("Problem"));
   problem_->setStyleSheet(QStringLiteral("color: #b00000"));
@@ -77,6 +68,45 @@ ProcessDialog::ProcessDialog(QWidget* parent, ProcessRequest request, const Numb
   layout->addLayout(form);
   layout->addWidget(problem_);
   layout->addWidget(buttons);
+}
+
+// The states it starts from: a choice of the states there are (a mix's: its fractions or flows).
+void ProcessDialog::addFrom(QFormLayout* form) {
+  const std::vector<std::string> from = request_.existing ? request_.existing->from() : std::vector<std::string>{};
+  const auto stateBox = [&](const QString& objectName, const QString& caption, std::size_t given) {
+    auto* box = new QComboBox(this);
+    box->setObjectName(objectName);
+    for (const std::string& name : request_.names) box->addItem(QString::fromStdString(name));
+    if (given < from.size()) box->setCurrentText(QString::fromStdString(from[given]));
+    form->addRow(caption, box);
+    return box;
+  };
+  if (request_.kind == ProcessKind::Mix) {
+    addFractions(form);
+  } else if (request_.kind == ProcessKind::Recover) {
+    if (const auto* existing = request_.existing ? std::get_if<RecoverFigures>(&request_.existing->figures) : nullptr) {
+      recover_ = *existing;
+    }
+    from_ = stateBox(QStringLiteral("from"), QStringLiteral("Supply side from"), 0);
+    exhaustFrom_ = stateBox(QStringLiteral("exhaustFrom"), QStringLiteral("Exhaust side from"), 1);
+  } else {
+    from_ = stateBox(QStringLiteral("from"),
+                     request_.kind == ProcessKind::Space ? QStringLiteral("Room") : QStringLiteral("From"), 0);
+  }
+}
+
+// Each figure of the kind: a number in the worksheet's units, or a state's property.
+void ProcessDialog::addFigures(QFormLayout* form) {
+  for (const ProcessFigure& figure : FiguresOf(request_.kind)) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QString::fromUtf8(figure.key.data(), static_cast<qsizetype>(figure.key.size())));
+    if (request_.existing && request_.existing->kind() == request_.kind) {
+      const FigureReference* r = request_.existing->reference(figure.key);
+      edit->setText(r ? QString::fromStdString(r->state + "." + std::string(PropertyName(r->property)))
+                      : shown(figure.of(*request_.existing)));
+    }
+    form->addRow(Caption(figure, request_.units), edit);
+  }
 }
 
 QString ProcessDialog::shown(std::optional<double> value) const {
@@ -159,6 +189,10 @@ std::variant<ProcessInput, std::string> ProcessDialog::input() const {
   ProcessInput p = ProcessOfKind(request_.kind);
   if (auto* mix = std::get_if<MixFigures>(&p.figures)) {
     if (auto problem = readMix(*mix)) return *problem;
+  } else if (auto* recover = std::get_if<RecoverFigures>(&p.figures)) {
+    *recover = recover_;  // its flows as the file gives them
+    recover->from = {from_->currentText().toStdString(), exhaustFrom_->currentText().toStdString()};
+    recover->exhaustInto = exhaustInto_->text().trimmed().toStdString();
   } else {
     *p.source() = from_->currentText().toStdString();
   }

@@ -48,6 +48,8 @@ class ProcessDialog : public QDialog {
 
  private:
   QString shown(std::optional<double> value) const;
+  void addFrom(QFormLayout* form);
+  void addFigures(QFormLayout* form);
   void addFractions(QFormLayout* form);
   std::optional<FigureReference> referenceIn(const ProcessFigure& figure) const;
   std::optional<std::string> read(const QString& key, std::optional<double>& value) const;
@@ -55,7 +57,10 @@ class ProcessDialog : public QDialog {
 
   ProcessRequest request_;
   Numbers numbers_;
-  MixFigures mix_;  // the mix edited: whether by fractions, flows or dry-air flows
+  MixFigures mix_;          // the mix edited: whether by fractions, flows or dry-air flows
+  RecoverFigures recover_;  // the recovery edited, with its flows
+  QComboBox* exhaustFrom_ = nullptr;
+  QLineEdit* exhaustInto_ = nullptr;
   QComboBox* from_ = nullptr;
   QComboBox* method_ = nullptr;
   QLineEdit* into_ = nullptr;

@@ -48,8 +48,8 @@ TEST(Design, MixingByVolumeFlowsMatchesTheHandbooksExample) {
   EXPECT_NEAR(*Named(both, "m").massFlow, *Named(both, "a").massFlow + *Named(both, "b").massFlow, 1e-12);
   // The second inlet left out takes the rest of the flow fixed downstream.
   const double total = *Named(both, "m").massFlow;
-  const SolvedProject rest = Solved(inlets + "flows = [7200.0]\ninto = \"m\"\n[airflow]\nstate = \"m\"\nmass = " +
-                                    std::to_string(total) + "\n");
+  const SolvedProject rest = Solved(
+      inlets + "flows = [7200.0]\ninto = \"m\"\n[airflow]\nstate = \"m\"\nmass = " + std::to_string(total) + "\n");
   EXPECT_NEAR(Named(rest, "m").state.tdb, m.tdb, 1e-6);
 }
 
@@ -70,8 +70,8 @@ TEST(Design, SupplyAirTakesUpTheRoomsLoads) {
     if (supply.starts_with("supply_volume")) EXPECT_NEAR(*p.processes.front().volumeFlow, 4500, 1e-6);
   }
   // Winter: heat lost, the supply warmer than the room.
-  const SolvedProject winter =
-      Solved(kRoom + "[[processes]]\nspace = \"room\"\nsensible = -10.0\nlatent = 1.0\nsupply_tdb = 35.0\ninto = \"s\"\n");
+  const SolvedProject winter = Solved(
+      kRoom + "[[processes]]\nspace = \"room\"\nsensible = -10.0\nlatent = 1.0\nsupply_tdb = 35.0\ninto = \"s\"\n");
   EXPECT_NEAR(winter.processes.front().loads.sensible, -10, 1e-9);
 }
 
@@ -91,6 +91,38 @@ TEST(Design, TheChainClosesOnTheSupply) {
   EXPECT_NEAR(*Named(p, "mixed").massFlow, supply, 1e-12);
   EXPECT_NEAR(*Named(p, "outdoor").massFlow + *Named(p, "office").massFlow, supply, 1e-12);
   EXPECT_NEAR(*Named(p, "outdoor").massFlow * process::SpecificVolume(Named(p, "outdoor").state) * 3600, 2000, 1e-9);
+}
+
+// Both streams of a recovery keep their water and energy; what the exhaust cannot hold is
+// drained, and below 0 °C it freezes.
+TEST(Design, RecoveryBalancesBothStreamsAndDrainsTheExhaust) {
+  const std::string states =
+      "pressure = 1.01325\n[states.out]\ntdb = -20.0\nRH = 80.0\n[states.room]\ntdb = 22.0\nRH = 45.0\n";
+  const SolvedProject p = Solved(states +
+                                 "[[processes]]\nrecover = [\"out\", \"room\"]\nsensible_effectiveness = 0.8\n"
+                                 "latent_effectiveness = 0.3\nmass_flows = [1.0, 0.9]\ninto = [\"s\", \"e\"]\n");
+  const AirState &s1 = Named(p, "out").state, &e1 = Named(p, "room").state;
+  const AirState &s2 = Named(p, "s").state, &e2 = Named(p, "e").state;
+  const SolvedProcess& recovery = p.processes.front();
+  const double condensedPerSecond = *recovery.exhaustCondensate / 3600;
+  EXPECT_NEAR(1.0 * (s2.h - s1.h), 0.9 * (e1.h - e2.h), 1e-9);
+  EXPECT_NEAR(1.0 * (s2.x - s1.x) + condensedPerSecond, 0.9 * (e1.x - e2.x), 1e-12);
+  EXPECT_GT(condensedPerSecond, 0);
+  EXPECT_NEAR(e2.RH, 100, 1e-6);
+  EXPECT_LT(e2.tdb, 0);
+  ASSERT_EQ(recovery.warnings.size(), 1u);
+  EXPECT_NE(recovery.warnings.front().find("frost"), std::string::npos);
+  EXPECT_NEAR(recovery.loads.total, s2.h - s1.h, 1e-12);
+
+  // Without flows of its own it carries the project's through its supply side; the exhaust
+  // side, reached by none, counts as balanced.
+  const SolvedProject carried = Solved(states +
+                                       "[[processes]]\nrecover = [\"out\", \"room\"]\nsensible_effectiveness = 0.6\n"
+                                       "into = [\"s\", \"e\"]\n[airflow]\nstate = \"s\"\nmass = 2.0\n");
+  EXPECT_EQ(*Named(carried, "out").massFlow, 2.0);
+  EXPECT_FALSE(Named(carried, "room").massFlow);
+  EXPECT_NEAR(Named(carried, "s").state.tdb, -20 + 0.6 * 42, 1e-9);
+  EXPECT_EQ(Named(carried, "s").state.x, Named(carried, "out").state.x);
 }
 
 // Each refusal names its cause at the key or process that causes it.
@@ -120,6 +152,12 @@ TEST(Design, RefusalsSayWhereAndWhy) {
        "p.toml:7:1: unknown key \"RH\" in a heat process"},
       {kRoom + "[[processes]]\nheat = \"room\"\ntdb = \"room.x\"\ninto = \"c\"\n",
        "p.toml:7:7: \"tdb\" cannot take \"room.x\": x is another kind of value"},
+      {kRoom + "[states.out]\ntdb = -10.0\nRH = 50.0\n[[processes]]\nrecover = [\"out\", \"room\"]\n"
+               "sensible_effectiveness = 0.2\nlatent_effectiveness = 0.95\ninto = [\"s\", \"e\"]\n",
+       "p.toml:8:1: process 1 (recover \"out\", \"room\" into \"s\"): the supply side would lie beyond saturation: the "
+       "latent effectiveness is too high for the sensible one at these states"},
+      {kRoom + "[[processes]]\nrecover = [\"room\", \"room\"]\nsensible_effectiveness = 1.2\ninto = [\"s\", \"e\"]\n",
+       "p.toml:7:26: \"sensible_effectiveness\" must lie in [0, 1]"},
       {space + "latent = 4.5\nsupply_tdb = 14.0\ninto = \"s\"\n[airflow]\nstate = \"s\"\nmass = 1.0\n",
        "p.toml:5:1: the air flow at \"s\" is fixed twice: 1 kg/s by [airflow] and 1.76402 kg/s by process 1 (space "
        "\"room\" into \"s\")"},

@@ -15,8 +15,10 @@ constexpr int kMostStates = 26 * 100;  // names A to Z, then A2 to Z99
 bool Defines(const Project& project, const std::string& name) {
   const auto given =
       std::any_of(project.states.begin(), project.states.end(), [&](const StateInput& s) { return s.name == name; });
-  return given || std::any_of(project.processes.begin(), project.processes.end(),
-                              [&](const ProcessInput& p) { return p.into == name; });
+  return given || std::any_of(project.processes.begin(), project.processes.end(), [&](const ProcessInput& p) {
+           const std::vector<std::string> made = p.made();
+           return std::find(made.begin(), made.end(), name) != made.end();
+         });
 }
 
 std::string NameAt(int index) {
@@ -97,6 +99,7 @@ EditRefusal Worksheet::rename(const std::string& from, const std::string& to) {
   for (ProcessInput& p : candidate.processes) {
     p.renameFrom(from, to);
     Rename(p.into, from, to);
+    if (auto* recover = std::get_if<RecoverFigures>(&p.figures)) Rename(recover->exhaustInto, from, to);
   }
   if (candidate.airflow) Rename(candidate.airflow->state, from, to);
   return apply(candidate);
@@ -106,7 +109,8 @@ EditRefusal Worksheet::remove(const std::string& name) {
   for (std::size_t i = 0; i < project_.processes.size(); ++i) {
     const ProcessInput& p = project_.processes[i];
     const bool uses = p.uses(name);
-    if (uses || p.into == name) {
+    const std::vector<std::string> made = p.made();
+    if (uses || std::find(made.begin(), made.end(), name) != made.end()) {
       return "The state \"" + name + "\" is " + (uses ? "used" : "made") + " by " + ProcessName(p, i) +
              ": remove the process first";
     }
