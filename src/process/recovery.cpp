@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "calculation/shared_relations.hpp"
 #include "process/resolved.hpp"
 #include "properties/humid_air.hpp"
 
@@ -13,8 +14,9 @@ RecoveryOutcome Recover(const AirState& supplyIn, const AirState& exhaustIn, dou
   const double tdb = supplyIn.tdb + sensibleEffectiveness * r * (exhaustIn.tdb - supplyIn.tdb);
   const double x = supplyIn.x + latentEffectiveness * r * (exhaustIn.x - supplyIn.x);
   if (x > SaturatedAbsHumidity(tdb, supplyIn.p)) {
-    return ProcessRefusal{"the supply side would lie beyond saturation: the latent effectiveness is too high for the "
-                          "sensible one at these states"};
+    return ProcessRefusal{
+        "the supply side would lie beyond saturation: the latent effectiveness is too high for the "
+        "sensible one at these states"};
   }
   const Outcome supply = FromDryBulbAbsHumidity(supplyIn.p, tdb, x);
   if (const auto* refusal = std::get_if<ProcessRefusal>(&supply)) return *refusal;
@@ -23,12 +25,13 @@ RecoveryOutcome Recover(const AirState& supplyIn, const AirState& exhaustIn, dou
   const double ratio = supplyFlow / exhaustFlow;
   const double exhaustX = exhaustIn.x - ratio * (out.supply.x - supplyIn.x);
   const double exhaustH = exhaustIn.h - ratio * (out.supply.h - supplyIn.h);
-  const Outcome saturated = SaturatedAtEnthalpy(exhaustIn.p, exhaustH);
-  if (const auto* refusal = std::get_if<ProcessRefusal>(&saturated)) return *refusal;
-  const AirState& wet = std::get<Leaving>(saturated).state;
-  if (exhaustX > wet.x) {
+  // Beyond saturation at the dry bulb of its x and h, it leaves saturated at h.
+  if (exhaustX > SaturatedAbsHumidity(DryBulbFromAbsHumidityEnthalpy(exhaustX, exhaustH), exhaustIn.p)) {
+    const Outcome saturated = SaturatedAtEnthalpy(exhaustIn.p, exhaustH);
+    if (const auto* refusal = std::get_if<ProcessRefusal>(&saturated)) return *refusal;
+    const AirState& wet = std::get<Leaving>(saturated).state;
     out.exhaust = wet;
-    out.condensate = exhaustX - wet.x;
+    out.condensate = std::max(0.0, exhaustX - wet.x);
     out.frost = wet.tdb < 0;
     return out;
   }

@@ -12,6 +12,14 @@ constexpr double kAgreement = 1e-9;
 
 }  // namespace
 
+AirFlows::AirFlows(const std::vector<ProcessInput>& processes, UnitSystem units)
+    : processes_(processes), units_(units) {
+  for (std::size_t i = 0; i < processes.size(); ++i) {
+    for (const std::string& name : processes[i].from()) touching_[name].push_back(i);
+    for (const std::string& name : processes[i].made()) touching_[name].push_back(i);
+  }
+}
+
 std::optional<double> AirFlows::at(const std::string& state) const {
   const auto found = flows_.find(state);
   return found == flows_.end() ? std::nullopt : std::optional(found->second.mass);
@@ -19,17 +27,22 @@ std::optional<double> AirFlows::at(const std::string& state) const {
 
 std::optional<ProjectError> AirFlows::fix(const std::string& state, double mass, const FlowSource& source) {
   set(state, mass, source);
-  // A pass that reaches no new state ends it; one pass per process reaches them all.
-  for (std::size_t pass = 0, reached = ~std::size_t{0};
-       pass <= processes_.size() && reached != flows_.size() && !conflict_; ++pass) {
-    reached = flows_.size();
-    for (const ProcessInput& p : processes_) carry(p);
+  // Each state reached carries its flow on through the processes it takes part in; a state is
+  // reached once, so this ends after as many steps as the processes have links.
+  while (!reached_.empty() && !conflict_) {
+    const std::string name = std::move(reached_.back());
+    reached_.pop_back();
+    const auto touching = touching_.find(name);
+    if (touching == touching_.end()) continue;
+    for (const std::size_t i : touching->second) carry(processes_[i]);
   }
+  reached_.clear();
   return conflict_;
 }
 
 void AirFlows::set(const std::string& state, double mass, const FlowSource& source) {
   const auto [found, added] = flows_.try_emplace(state, Flow{mass, source});
+  if (added) reached_.push_back(state);
   if (added || conflict_) return;
   const Flow& was = found->second;
   if (std::fabs(was.mass - mass) <= kAgreement * std::fmax(std::fabs(was.mass), std::fabs(mass))) return;
@@ -63,14 +76,15 @@ void AirFlows::carry(const ProcessInput& p) {
     return;
   }
   if (mix->fractions.empty()) return;
+  // A flow's reference outlives inserting others: the table's nodes never move.
   if (const auto out = flows_.find(p.into); out != flows_.end()) {
-    const Flow flow = out->second;
+    const Flow& flow = out->second;
     for (std::size_t i = 0; i < mix->from.size(); ++i) set(mix->from[i], mix->fractions[i] * flow.mass, flow.source);
     return;
   }
   for (std::size_t i = 0; i < mix->from.size(); ++i) {
     if (const auto in = flows_.find(mix->from[i]); in != flows_.end()) {
-      const Flow flow = in->second;
+      const Flow& flow = in->second;
       set(p.into, flow.mass / mix->fractions[i], flow.source);
       return;
     }
@@ -80,10 +94,10 @@ void AirFlows::carry(const ProcessInput& p) {
 // The same flow at both ends of a stream, from whichever end has it.
 void AirFlows::link(const std::string& from, const std::string& into) {
   if (const auto in = flows_.find(from); in != flows_.end()) {
-    const Flow flow = in->second;
+    const Flow& flow = in->second;
     set(into, flow.mass, flow.source);
   } else if (const auto out = flows_.find(into); out != flows_.end()) {
-    const Flow flow = out->second;
+    const Flow& flow = out->second;
     set(from, flow.mass, flow.source);
   }
 }

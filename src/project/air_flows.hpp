@@ -3,9 +3,9 @@
 // table, a space's supply, a mix by flows) and carried on through the processes' links in
 // either direction (a mix by fractions splits it). A flow fixed twice must agree.
 
-#include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "project/project.hpp"
@@ -22,7 +22,7 @@ struct FlowSource {
 class AirFlows {
  public:
   // processes in SI; `units` those the file's messages speak in.
-  AirFlows(const std::vector<ProcessInput>& processes, UnitSystem units) : processes_(processes), units_(units) {}
+  AirFlows(const std::vector<ProcessInput>& processes, UnitSystem units);
 
   // [kg/s of dry air] at a state, where a flow reaches it.
   std::optional<double> at(const std::string& state) const;
@@ -42,7 +42,9 @@ class AirFlows {
 
   const std::vector<ProcessInput>& processes_;
   UnitSystem units_;
-  std::map<std::string, Flow> flows_;
+  std::unordered_map<std::string, std::vector<std::size_t>> touching_;  // the processes each state takes part in
+  std::unordered_map<std::string, Flow> flows_;
+  std::vector<std::string> reached_;  // states given a flow, their processes still to carry it on
   std::optional<ProjectError> conflict_;
 };
 

@@ -161,6 +161,14 @@ ColumnUnits UnitsOfColumns(const SolvedProject& project) {
 
 bool Unitless(Quantity q) { return q == Quantity::Ratio; }
 
+// A load as its cell shows it: in the units shown, with its unit where its column's rows differ.
+std::string Cell(const LoadFigure& f, bool mixed, const Numbers& numbers, UnitSystem units) {
+  const double value = ToUnits(f.quantity, units, f.value);
+  std::string text = std::isfinite(value) ? numbers.format(value, f.pattern) : std::string("-");
+  if (mixed && std::isfinite(value) && !Unitless(f.quantity)) text += " " + std::string(UnitName(f.quantity, units));
+  return text;
+}
+
 }  // namespace
 
 TextTable ProcessesTable(const SolvedProject& project, const Numbers& numbers, UnitSystem units) {
@@ -187,12 +195,7 @@ TextTable ProcessesTable(const SolvedProject& project, const Numbers& numbers, U
     for (const LoadFigure& f : LoadFigures(p)) {
       const std::size_t c = ColumnOf(f);
       const std::size_t cell = 3 + static_cast<std::size_t>(std::find(shown.begin(), shown.end(), c) - shown.begin());
-      const double value = ToUnits(f.quantity, units, f.value);
-      std::string text = std::isfinite(value) ? numbers.format(value, f.pattern) : std::string("-");
-      if (columns.mixed[c] && std::isfinite(value) && !Unitless(f.quantity)) {
-        text += " " + std::string(UnitName(f.quantity, units));
-      }
-      row[cell] = text;
+      row[cell] = Cell(f, columns.mixed[c], numbers, units);
     }
     table.rows.push_back(std::move(row));
   }
