@@ -3,8 +3,11 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -105,35 +108,89 @@ void ProcessDialog::addFigures(QFormLayout* form) {
       edit->setText(r ? QString::fromStdString(r->state + "." + std::string(PropertyName(r->property)))
                       : shown(figure.of(*request_.existing)));
     }
-    form->addRow(Caption(figure, request_.units), edit);
+    if (!MayReferToState(figure)) {
+      form->addRow(Caption(figure, request_.units), edit);
+      continue;
+    }
+    auto* row = new QHBoxLayout;
+    row->addWidget(edit);
+    row->addWidget(stateFigureButton(figure, edit));
+    form->addRow(Caption(figure, request_.units), row);
   }
+}
+
+// "From state ▸ NAME ▸ PROPERTY": the figure taken from a state, each of the figure's kind.
+QToolButton* ProcessDialog::stateFigureButton(const ProcessFigure& figure, QLineEdit* edit) {
+  auto* button = new QToolButton(this);
+  button->setObjectName(edit->objectName() + QStringLiteral("FromState"));
+  button->setText(QStringLiteral("From state"));
+  button->setPopupMode(QToolButton::InstantPopup);
+  auto* menu = new QMenu(button);
+  for (const std::string& name : request_.names) {
+    QMenu* state = menu->addMenu(QString::fromStdString(name));
+    for (const std::string_view property : kStateKeys) {
+      if (QuantityOf(*PropertyNamed(property)) != figure.quantity) continue;
+      const QString text = QString::fromStdString(name + "." + std::string(property));
+      state->addAction(QString::fromUtf8(property.data(), static_cast<qsizetype>(property.size())),
+                       [edit, text] { edit->setText(text); });
+    }
+  }
+  button->setMenu(menu);
+  return button;
 }
 
 QString ProcessDialog::shown(std::optional<double> value) const {
   return value ? QString::fromStdString(numbers_.format(*value, "0.##########")) : QString();
 }
 
-// One fraction per state (or, for a mix given by its flows, one flow); a state left empty is
-// not mixed. A mix by flows whose last state takes the rest shows that state's field empty.
+// A mix by fractions of the dry-air flow, by volume flows or by dry-air flows: one field per
+// state, a state left empty not mixed; with flows, the state chosen for the rest of the flow
+// fixed downstream comes last, without a flow of its own.
 void ProcessDialog::addFractions(QFormLayout* form) {
   const auto* existing = request_.existing ? std::get_if<MixFigures>(&request_.existing->figures) : nullptr;
   if (existing) mix_ = *existing;
+  mixBy_ = new QComboBox(this);
+  mixBy_->setObjectName(QStringLiteral("mixBy"));
+  mixBy_->addItems({QStringLiteral("fractions of the dry-air flow"), QStringLiteral("volume flows"),
+                    QStringLiteral("dry-air flows")});
+  mixBy_->setCurrentIndex(!mix_.flows.empty() ? 1 : !mix_.massFlows.empty() ? 2 : 0);
+  form->addRow(QStringLiteral("Mix by"), mixBy_);
   const std::vector<double>& values = !mix_.flows.empty()       ? mix_.flows
                                       : !mix_.massFlows.empty() ? mix_.massFlows
                                                                 : mix_.fractions;
-  const QString caption = !mix_.flows.empty()       ? QStringLiteral("Volume flow of %1 [%2]")
-                          : !mix_.massFlows.empty() ? QStringLiteral("Dry-air flow of %1 [%2]")
-                                                    : QStringLiteral("Fraction of %1");
-  const Quantity quantity = !mix_.flows.empty() ? Quantity::VolumeFlow : Quantity::MassFlow;
+  const bool takesRest = !mix_.from.empty() && mix_.fractions.empty() && mix_.from.size() > values.size();
   for (const std::string& name : request_.names) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromStdString(name));
     const auto at = std::find(mix_.from.begin(), mix_.from.end(), name);
     const auto i = static_cast<std::size_t>(at - mix_.from.begin());
     if (at != mix_.from.end() && i < values.size()) edit->setText(shown(values[i]));
-    form->addRow(
-        caption.arg(QString::fromStdString(name), QString::fromUtf8(UnitName(quantity, request_.units).data())), edit);
+    auto* label = new QLabel(this);
+    mixLabels_.push_back(label);
+    form->addRow(label, edit);
   }
+  rest_ = new QComboBox(this);
+  rest_->setObjectName(QStringLiteral("rest"));
+  rest_->addItem(QStringLiteral("none"));
+  for (const std::string& name : request_.names) rest_->addItem(QString::fromStdString(name));
+  if (takesRest) rest_->setCurrentText(QString::fromStdString(mix_.from.back()));
+  form->addRow(QStringLiteral("Rest of the flow downstream from"), rest_);
+  connect(mixBy_, &QComboBox::currentIndexChanged, this, &ProcessDialog::relabelMix);
+  relabelMix();
+}
+
+// Each state's field named for what the mix is given by, in its unit.
+void ProcessDialog::relabelMix() {
+  const int by = mixBy_->currentIndex();
+  const QString unit =
+      QString::fromUtf8(UnitName(by == 1 ? Quantity::VolumeFlow : Quantity::MassFlow, request_.units).data());
+  for (std::size_t i = 0; i < mixLabels_.size(); ++i) {
+    const QString name = QString::fromStdString(request_.names[i]);
+    mixLabels_[i]->setText(by == 0   ? QStringLiteral("Fraction of %1").arg(name)
+                           : by == 1 ? QStringLiteral("Volume flow of %1 [%2]").arg(name, unit)
+                                     : QStringLiteral("Dry-air flow of %1 [%2]").arg(name, unit));
+  }
+  rest_->setEnabled(by != 0);
 }
 
 QLineEdit* ProcessDialog::field(const QString& key) const { return findChild<QLineEdit*>(key); }
@@ -164,24 +221,19 @@ std::optional<std::string> ProcessDialog::read(const QString& key, std::optional
 }
 
 std::optional<std::string> ProcessDialog::readMix(MixFigures& mix) const {
-  std::vector<double>& values = !mix_.flows.empty()       ? mix.flows
-                                : !mix_.massFlows.empty() ? mix.massFlows
-                                                          : mix.fractions;
-  // The state that takes the rest of a mix by flows stays last, without a flow.
-  const std::size_t flows = mix_.flows.size() + mix_.massFlows.size();
-  const std::string restOf = flows > 0 && mix_.from.size() > flows ? mix_.from.back() : std::string();
-  std::optional<std::string> rest;
+  const int by = mixBy_->currentIndex();
+  std::vector<double>& values = by == 1 ? mix.flows : by == 2 ? mix.massFlows : mix.fractions;
+  const std::string rest = by != 0 && rest_->currentIndex() > 0 ? rest_->currentText().toStdString() : std::string();
   for (const std::string& name : request_.names) {
     std::optional<double> value;
     if (auto problem = read(QString::fromStdString(name), value)) return problem;
+    if (value && name == rest) return "\"" + rest + "\" takes the rest of the flow: leave its flow empty";
     if (value) {
       mix.from.push_back(name);
       values.push_back(*value);
-    } else if (!restOf.empty() && name == restOf) {
-      rest = name;
     }
   }
-  if (rest) mix.from.push_back(*rest);
+  if (!rest.empty()) mix.from.push_back(rest);
   return std::nullopt;
 }
 

@@ -21,6 +21,7 @@ class QComboBox;
 class QFormLayout;
 class QLabel;
 class QLineEdit;
+class QToolButton;
 
 namespace vaporel {
 
@@ -51,13 +52,18 @@ class ProcessDialog : public QDialog {
   void addFrom(QFormLayout* form);
   void addFigures(QFormLayout* form);
   void addFractions(QFormLayout* form);
+  void relabelMix();
   std::optional<FigureReference> referenceIn(const ProcessFigure& figure) const;
+  QToolButton* stateFigureButton(const ProcessFigure& figure, QLineEdit* edit);
   std::optional<std::string> read(const QString& key, std::optional<double>& value) const;
   std::optional<std::string> readMix(MixFigures& mix) const;
 
   ProcessRequest request_;
   Numbers numbers_;
-  MixFigures mix_;          // the mix edited: whether by fractions, flows or dry-air flows
+  MixFigures mix_;  // the mix edited
+  QComboBox* mixBy_ = nullptr;
+  QComboBox* rest_ = nullptr;
+  std::vector<QLabel*> mixLabels_;
   RecoverFigures recover_;  // the recovery edited, with its flows
   QComboBox* exhaustFrom_ = nullptr;
   QLineEdit* exhaustInto_ = nullptr;

@@ -5,12 +5,15 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QUndoStack>
 #include <cstdio>
 #include <fstream>
@@ -185,6 +188,68 @@ TEST(ProcessDialogTest, ChecksAsTheFileDoes) {
   const auto input = std::get<ProcessInput>(dialog.input());
   EXPECT_EQ(std::get<CoilFigures>(input.figures).bypass, 0.1);
   EXPECT_EQ(input.into, "P1");
+}
+
+// The design chain built in the dialogs: the supply air for the office's loads, outdoor air by
+// volume with return air for the rest, a coil to the supply's moisture picked from the state's
+// menu, and a reheat that ends on the supply.
+TEST(ProcessDialogTest, DesignsFromTheRoom) {
+  Worksheet sheet;
+  for (const auto& [tdb, RH] : {std::pair{32.0, 40.0}, {24.0, 50.0}}) {
+    ASSERT_EQ(sheet.pin(std::get<AirState>(ResolveState(InputPair::DryBulbHumidity, 1.01325, tdb, RH))), std::nullopt);
+  }
+  const auto names = [&sheet] {
+    std::vector<std::string> out;
+    for (const SolvedState& s : sheet.solved().states) out.push_back(s.name);
+    return out;
+  };
+  const auto add = [&](ProcessKind kind, const std::string& into, const auto& fill,
+                       std::optional<std::size_t> edited = std::nullopt) {
+    ProcessRequest request{kind, names(), into, std::nullopt, UnitSystem::SI, {}};
+    if (edited) request.existing = sheet.project().processes[*edited];
+    request.check = [&sheet, edited](const ProcessInput& p) {
+      return edited ? sheet.replaceProcess(*edited, p) : sheet.addProcess(p);
+    };
+    ProcessDialog dialog(nullptr, request, Numbers('.'));
+    fill(dialog);
+    dialog.accept();
+    EXPECT_EQ(dialog.problem()->text().toStdString(), "") << into;
+  };
+  add(ProcessKind::Space, "supply", [](ProcessDialog& d) {
+    d.fromBox()->setCurrentText("B");
+    d.field("sensible")->setText("18");
+    d.field("latent")->setText("4.5");
+    d.field("supply_tdb")->setText("14");
+  });
+  add(ProcessKind::Mix, "mixed", [](ProcessDialog& d) {
+    d.field("A")->setText("0.4");
+    d.field("B")->setText("0.6");
+  });
+  add(ProcessKind::Coil, "off-coil", [](ProcessDialog& d) {
+    d.fromBox()->setCurrentText("mixed");
+    QMenu* states = d.findChild<QToolButton*>("xFromState")->menu();
+    for (QAction* state : states->actions()) {
+      if (state->text() == "supply") state->menu()->actions().front()->trigger();
+    }
+    d.field("RH")->setText("95");
+  });
+  add(ProcessKind::Heat, "supply", [](ProcessDialog& d) { d.fromBox()->setCurrentText("off-coil"); });
+  // Once the chain reaches the supply, the mix takes its outdoor air by volume, the rest return air.
+  add(
+      ProcessKind::Mix, "mixed",
+      [](ProcessDialog& d) {
+        d.findChild<QComboBox*>("mixBy")->setCurrentIndex(1);
+        d.field("A")->setText("2000");
+        d.field("B")->clear();
+        d.findChild<QComboBox*>("rest")->setCurrentText("B");
+      },
+      1);
+  ASSERT_EQ(sheet.project().processes.size(), 4u);
+  EXPECT_EQ(sheet.project().processes[2].references.front().state, "supply");
+  const auto& mix = std::get<MixFigures>(sheet.project().processes[1].figures);
+  EXPECT_EQ(mix.from, (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(mix.flows, std::vector<double>{2000});
+  EXPECT_EQ(sheet.solved().states.size(), 5u);
 }
 
 // A commented project opened, its air flow changed in the real dialog by the keyboard and
