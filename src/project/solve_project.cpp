@@ -83,8 +83,13 @@ std::optional<std::string> Missed(const AirState& arrived, const SolvedState& ta
     std::snprintf(text, sizeof text, "%.6g", value);
     return std::string(text);
   };
+  char off[96];
+  std::snprintf(
+      off, sizeof off, "%.6g %s and %.6g kg/kg",
+      ToUnits(Quantity::Temperature, units, arrived.tdb) - ToUnits(Quantity::Temperature, units, target.state.tdb),
+      units == UnitSystem::IP ? "oF" : "K", arrived.x - target.state.x);
   return "it arrives at " + tdb(arrived.tdb) + " and x = " + x(arrived.x) + ", not at \"" + target.name + "\" (" +
-         tdb(target.state.tdb) + " and x = " + x(target.state.x) + ")";
+         tdb(target.state.tdb) + " and x = " + x(target.state.x) + "): off by " + off;
 }
 
 class Solver {
