@@ -2,22 +2,26 @@
 // "Psychrometric chart": a non-modal window beside the main one that draws the state of
 // the results on display and follows every Calculate and every hiding of the results; and
 // the worksheet: states pinned from the main window, processes between them, their tables,
-// kept in a project file, every edit undoable.
+// kept in a project file, every edit undoable. The window wires its parts, each a class of
+// its own: the chart view (ChartCanvas), the worksheet's commands (WorksheetCommands), the
+// project files (ProjectFiles) and undo (WorksheetUndo).
 
 #include <QWidget>
-#include <functional>
+#include <memory>
 #include <optional>
 
 #include "chart/geometry/chart_geometry.hpp"
 #include "chart/render/chart_renderer.hpp"
 #include "numbers/numbers.hpp"
+#include "shell/chart_canvas.hpp"
+#include "shell/project_files.hpp"
 #include "shell/report_window.hpp"
-#include "shell/shell_texts.hpp"
+#include "shell/worksheet_commands.hpp"
 #include "shell/worksheet_services.hpp"
 #include "shell/worksheet_tables.hpp"
+#include "shell/worksheet_undo.hpp"
 #include "window/chart/chart_subject_of.hpp"
 #include "window/model/main_window_model.hpp"
-#include "window/worksheet/worksheet.hpp"
 
 class QComboBox;
 class QLabel;
@@ -25,8 +29,6 @@ class QMenuBar;
 class QUndoStack;
 
 namespace vaporel {
-
-class ChartCanvas;
 
 class ChartWindow : public QWidget {
  public:
@@ -40,43 +42,40 @@ class ChartWindow : public QWidget {
   void present();
 
   const ChartSubject& subject() const { return subject_; }
-  const ChartGeometry& geometry() const { return geometry_; }
-  ChartStyle style() const;
+  const ChartGeometry& geometry() const { return canvas_->geometry(); }
+  ChartStyle style() const { return canvas_->style(); }
   ChartCanvas* canvas() const { return canvas_; }
   QLabel* statusLine() const { return status_; }
+  // SI or IP: the chart, the tables, the dialogs and the hover texts; never the file.
+  UnitSystem units() const { return units_; }
 
-  UnitSystem units() const { return geometry_.units; }
-
-  // The commands, as the window's controls run them.
   void setStyle(ChartStyle style);
   // SI or IP, remembered for the next session.
   void setUnits(UnitSystem units);
+  // The view asked for (zoomed or panned); "Fit to worksheet"; "Standard view".
+  void setView(const ChartView& view);
+  void fitToWorksheet();
+  void standardView();
 
-  // The worksheet's commands. Each edit is checked and refused with a message box, or made
-  // as one step of the undo stack.
-  void addState();        // the main window's state, pinned
-  void removeSelected();  // the process or state selected in the tables
-  void addProcess(ProcessKind kind);
-  void editSelectedProcess();
-  void setAirFlow();
-  void renameState(const std::string& from, const std::string& to);
-  void copyTables() const;
-  void openProject();
-  bool saveProject();  // false when not saved (cancelled or failed)
-  bool saveProjectAs();
-  // A project file opened in place of the worksheet; false, the worksheet unchanged and the
-  // cause shown, when it cannot be read or solved.
-  bool openProjectFile(const QString& path);
+  // The worksheet's commands and files, as the menus run them.
+  void addState() { commands_->addState(); }
+  void removeSelected() { commands_->removeSelected(); }
+  void addProcess(ProcessKind kind) { commands_->addProcess(kind); }
+  void editSelectedProcess() { commands_->editSelectedProcess(); }
+  void setAirFlow() { commands_->setAirFlow(); }
+  void copyTables() const { commands_->copyTables(); }
+  void openProject() { files_->open(); }
+  bool saveProject() { return files_->save(); }
+  bool saveProjectAs() { return files_->saveAs(); }
+  bool openProjectFile(const QString& path) { return files_->openFile(path); }
 
-  const Worksheet& worksheet() const { return sheet_; }
-  void setWorksheetServices(WorksheetServices services) { worksheetServices_ = std::move(services); }
+  const Worksheet& worksheet() const { return undo_->sheet(); }
+  void setWorksheetServices(WorksheetServices services);
   WorksheetTables* tables() const { return tables_; }
-  QUndoStack* undoStack() const { return undo_; }
+  QUndoStack* undoStack() const { return undo_->stack(); }
   QMenuBar* menus() const { return menus_; }
-  bool isModified() const;
-  const QString& projectPath() const { return path_; }
-  // The worksheet as a step of the undo stack shows it.
-  void showWorksheet(const Worksheet& sheet);
+  bool isModified() const { return files_->isModified(); }
+  const QString& projectPath() const { return files_->path(); }
   void saveAs();
   void print();
 
@@ -84,60 +83,29 @@ class ChartWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void showWorksheet(const Worksheet& sheet);
   void rebuild();
   void restorePlacement();
   void savePlacement() const;
   void buildMenus();
-  void updateTitle();
-  // The change tried on a copy; refused with its message, or pushed onto the undo stack.
-  bool edit(const QString& what, const std::function<EditRefusal(Worksheet&)>& change);
-  // Unsaved changes saved, dropped or kept (false: the user went back).
-  bool settleUnsaved();
-  std::optional<ProcessInput> askProcess(ProcessKind kind, const std::optional<ProcessInput>& existing,
-                                         std::optional<std::size_t> replacing);
 
   const MainWindowModel& model_;
   Numbers numbers_;
   ReportWindowServices services_;
+  WorksheetServices worksheetServices_;
   ChartSubject subject_;
-  ChartGeometry geometry_;
+  UnitSystem units_ = UnitSystem::SI;
+  std::optional<ChartView> view_;  // zoomed or panned; else the standard view
   ChartCanvas* canvas_ = nullptr;
   QComboBox* styleBox_ = nullptr;
   QComboBox* unitsBox_ = nullptr;
   QLabel* status_ = nullptr;
   bool placed_ = false;
-  WorksheetServices worksheetServices_;
-  Worksheet sheet_;
   WorksheetTables* tables_ = nullptr;
-  QUndoStack* undo_ = nullptr;
+  std::unique_ptr<WorksheetUndo> undo_;
+  std::unique_ptr<WorksheetCommands> commands_;
+  std::unique_ptr<ProjectFiles> files_;
   QMenuBar* menus_ = nullptr;
-  QString path_;
-};
-
-// The chart drawn to the widget's size; the status line names the state under the mouse.
-class ChartCanvas : public QWidget {
- public:
-  ChartCanvas(ChartWindow* window, QLabel* status, const Numbers& numbers);
-  void setStyle(ChartStyle style);
-  ChartStyle style() const { return style_; }
-  // The state under a point of the canvas, as the status line names it ("" outside the plot).
-  QString textAt(QPointF at) const;
-  // Where a state is drawn on the canvas as it stands.
-  std::optional<QPointF> canvasPointOf(ChartPoint point) const;
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void leaveEvent(QEvent* event) override;
-
- private:
-  QString worksheetTextAt(QPointF at) const;
-
-  ChartWindow* window_;
-  QLabel* status_;
-  const Numbers& numbers_;
-  ChartStyle style_ = ChartStyle::Psychrometric;
-  std::optional<RenderedChart> rendered_;
 };
 
 }  // namespace vaporel

@@ -57,10 +57,10 @@ WorksheetTables::WorksheetTables(QWidget* parent) : QWidget(parent) {
   connect(states_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) { edited(item); });
 }
 
-void WorksheetTables::display(const Worksheet& sheet, const Numbers& numbers) {
+void WorksheetTables::display(const Worksheet& sheet, const Numbers& numbers, UnitSystem units) {
   filling_ = true;
-  Fill(states_, sheet.statesTable(numbers), true);
-  Fill(processes_, sheet.processesTable(numbers), false);
+  Fill(states_, sheet.statesTable(numbers, units), true);
+  Fill(processes_, sheet.processesTable(numbers, units), false);
   filling_ = false;
 }
 

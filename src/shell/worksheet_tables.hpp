@@ -19,7 +19,8 @@ class WorksheetTables : public QWidget {
  public:
   explicit WorksheetTables(QWidget* parent);
 
-  void display(const Worksheet& sheet, const Numbers& numbers);
+  // In the units the window shows.
+  void display(const Worksheet& sheet, const Numbers& numbers, UnitSystem units);
 
   QTableWidget* states() const { return states_; }
   QTableWidget* processes() const { return processes_; }

@@ -138,14 +138,15 @@ double DensitySpacing(double lowest, double highest) {
 
 double EnthalpyStep(UnitSystem units) { return units == UnitSystem::IP ? 5 : 10; }
 
-ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states, UnitSystem units) {
+ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states, UnitSystem units,
+                                 std::optional<ChartView> view) {
   ChartGeometry g;
   g.p = p;
   g.units = units;
   // A value of a kind shown in the chart's units, and back.
   const auto shown = [units](Quantity q, double si) { return ToUnits(q, units, si); };
   const auto si = [units](Quantity q, double value) { return FromUnits(q, units, value); };
-  g.view = ViewFor(p, states);
+  g.view = view ? DrawableView(p, *view) : ViewFor(p, states);
   g.boiling = SatTemperature(p);
   const std::vector<double> temperatures = SampleTemperatures(g.view, g.boiling);
 
@@ -188,7 +189,8 @@ ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states, U
 }
 
 ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named, const std::vector<ChartArrow>& arrows,
-                                        UnitSystem units, std::span<const ChartPoint> live) {
+                                        UnitSystem units, std::span<const ChartPoint> live,
+                                        std::optional<ChartView> view) {
   std::vector<ChartPoint> all(live.begin(), live.end());
   all.reserve(live.size() + named.size() + 2 * arrows.size());
   for (const NamedPoint& point : named) all.push_back(point.at);
@@ -196,7 +198,7 @@ ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named,
     all.push_back(arrow.from);
     all.push_back(arrow.to);
   }
-  ChartGeometry g = BuildChartGeometry(p, all, units);
+  ChartGeometry g = BuildChartGeometry(p, all, units, view);
   const auto finite = [](ChartPoint at) { return std::isfinite(at.t) && std::isfinite(at.x); };
   g.states.clear();
   for (const ChartPoint& point : live) {

@@ -69,11 +69,14 @@ double EnthalpyStep(UnitSystem units);
 inline constexpr double kIsothermStep = 10;
 
 // The chart's lines, every value of each kind a round one in `units`; every vertex SI.
-ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states, UnitSystem units = UnitSystem::SI);
+// Over `view` when one is given (made drawable), else over the view that holds the states.
+ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states, UnitSystem units = UnitSystem::SI,
+                                 std::optional<ChartView> view = std::nullopt);
 // The chart of a project: the view takes in every state and every arrow's ends, and the live
 // points, drawn as the chart's states.
 ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named, const std::vector<ChartArrow>& arrows,
-                                        UnitSystem units = UnitSystem::SI, std::span<const ChartPoint> live = {});
+                                        UnitSystem units = UnitSystem::SI, std::span<const ChartPoint> live = {},
+                                        std::optional<ChartView> view = std::nullopt);
 // The zones' regions within the geometry's view.
 void AddZones(ChartGeometry& geometry, std::span<const Zone> zones);
 

@@ -37,4 +37,48 @@ ChartView ViewFor(double p, std::span<const ChartPoint> points) {
   return view;
 }
 
+ChartView FitView(double p, std::span<const ChartPoint> points) {
+  constexpr double kLeastTemperatureMargin = 2, kLeastHumidityMargin = 0.001, kSpreadMargin = 0.1;
+  double tLow = INFINITY, tHigh = -INFINITY, xLow = INFINITY, xHigh = -INFINITY;
+  for (const ChartPoint& point : points) {
+    if (!std::isfinite(point.t) || !std::isfinite(point.x)) continue;
+    tLow = std::min(tLow, point.t);
+    tHigh = std::max(tHigh, point.t);
+    xLow = std::min(xLow, point.x);
+    xHigh = std::max(xHigh, point.x);
+  }
+  if (!(tLow <= tHigh)) return ViewFor(p, points);
+  const double tMargin = std::max(kLeastTemperatureMargin, (tHigh - tLow) * kSpreadMargin);
+  const double xMargin = std::max(kLeastHumidityMargin, (xHigh - xLow) * kSpreadMargin);
+  return DrawableView(p, {tLow - tMargin, tHigh + tMargin, xLow - xMargin, xHigh + xMargin});
+}
+
+ChartView DrawableView(double p, ChartView view) {
+  constexpr double kLowest = -100, kLeastSpan = 1, kMostSpan = 400, kLeastHumidity = 0.0005, kMostHumidity = 1;
+  const auto spanned = [](double& low, double& high, double least, double most) {
+    if (!std::isfinite(low) || !std::isfinite(high) || !(high > low)) high = low + least;
+    const double middle = low + (high - low) / 2;
+    const double span = std::clamp(high - low, least, most);
+    low = middle - span / 2;
+    high = middle + span / 2;
+  };
+  const auto bounded = [](double& low, double& high, double floor, double ceiling) {
+    if (low < floor) {
+      high += floor - low;
+      low = floor;
+    }
+    if (high > ceiling) {
+      low = std::max(floor, low - (high - ceiling));
+      high = ceiling;
+    }
+  };
+  if (!std::isfinite(view.tMin)) view = ChartView{};
+  spanned(view.tMin, view.tMax, kLeastSpan, kMostSpan);
+  spanned(view.xMin, view.xMax, kLeastHumidity, kMostHumidity);
+  const double boiling = SatTemperature(p);
+  bounded(view.tMin, view.tMax, kLowest, std::isfinite(boiling) ? std::max(boiling, kLowest + kLeastSpan) : 100);
+  bounded(view.xMin, view.xMax, 0, kMostHumidity);
+  return view;
+}
+
 }  // namespace vaporel

@@ -21,4 +21,12 @@ struct ChartView {
 // to just above saturation where saturated air holds less (high pressures).
 ChartView ViewFor(double p, std::span<const ChartPoint> points);
 
+// The smallest view that holds every finite point with a margin (a tenth of their spread, at
+// least 2 K and 1 g/kg), made drawable.
+ChartView FitView(double p, std::span<const ChartPoint> points);
+
+// A view asked for (zoomed, panned) kept drawable: at least 1 K by 0.5 g/kg, at most 400 K by
+// 1 kg/kg, within -100 °C and the boiling temperature of p [bar], at x >= 0.
+ChartView DrawableView(double p, ChartView view);
+
 }  // namespace vaporel

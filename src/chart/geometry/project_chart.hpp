@@ -10,8 +10,10 @@
 
 namespace vaporel {
 
-// `live`: points drawn apart from the drawing's (the main window's state), inside the view.
+// `live`: points drawn apart from the drawing's (the main window's state), inside the view;
+// `view`: the view asked for, else one that holds every state and arrow.
 ChartGeometry BuildProcessDrawingGeometry(const process::ProcessDrawing& drawing, UnitSystem units,
-                                          std::span<const ChartPoint> live = {});
+                                          std::span<const ChartPoint> live = {},
+                                          std::optional<ChartView> view = std::nullopt);
 
 }  // namespace vaporel

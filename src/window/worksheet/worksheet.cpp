@@ -160,17 +160,32 @@ EditRefusal Worksheet::setAirFlow(const std::optional<AirFlowInput>& flow) {
 
 EditRefusal Worksheet::load(const Project& project) { return apply(project); }
 
-TextTable Worksheet::statesTable(const Numbers& numbers) const {
-  return StatesTable(solved_, numbers, solved_.units, false);
+TextTable Worksheet::statesTable(const Numbers& numbers, std::optional<UnitSystem> units) const {
+  TextTable table = StatesTable(solved_, numbers, units.value_or(solved_.units), true);
+  // The units' row joined to the heads: "tdb [oC]".
+  if (!table.rows.empty()) {
+    for (std::size_t c = 1; c < table.header.size() && c < table.rows.front().size(); ++c) {
+      if (table.rows.front()[c] != "[-]") table.header[c] += " " + table.rows.front()[c];
+    }
+    table.rows.erase(table.rows.begin());
+  }
+  if (project_.zones.empty()) return table;
+  table.header.emplace_back("in zones");
+  for (std::size_t r = 0; r < table.rows.size() && r < solved_.states.size(); ++r) {
+    std::string zones;
+    for (const std::string& zone : solved_.states[r].zones) zones += (zones.empty() ? "" : ", ") + zone;
+    table.rows[r].push_back(zones.empty() ? "-" : zones);
+  }
+  return table;
 }
 
-TextTable Worksheet::processesTable(const Numbers& numbers) const {
-  return ProcessesTable(solved_, numbers, solved_.units);
+TextTable Worksheet::processesTable(const Numbers& numbers, std::optional<UnitSystem> units) const {
+  return ProcessesTable(solved_, numbers, units.value_or(solved_.units));
 }
 
-std::string Worksheet::tablesText(const Numbers& numbers) const {
-  std::string out = TabSeparated(statesTable(numbers));
-  if (!solved_.processes.empty()) out += '\n' + TabSeparated(processesTable(numbers));
+std::string Worksheet::tablesText(const Numbers& numbers, std::optional<UnitSystem> units) const {
+  std::string out = TabSeparated(statesTable(numbers, units));
+  if (!solved_.processes.empty()) out += '\n' + TabSeparated(processesTable(numbers, units));
   return out;
 }
 

@@ -41,12 +41,13 @@ class Worksheet {
   // Why the last edit was refused, with where its file gives the cause (a loaded project's).
   const std::optional<ProjectError>& lastError() const { return lastError_; }
 
-  // The states with their 13 results as the result labels show them; the processes with their
-  // dry-air flow and loads (per kg of dry air without an air flow).
-  TextTable statesTable(const Numbers& numbers) const;
-  TextTable processesTable(const Numbers& numbers) const;
+  // The states with their 13 results as the result labels show them (each head with its unit;
+  // with zones, the zones each state lies in); the processes with their dry-air flow and loads
+  // (per kg of dry air without an air flow). In `units`, by default the project's.
+  TextTable statesTable(const Numbers& numbers, std::optional<UnitSystem> units = std::nullopt) const;
+  TextTable processesTable(const Numbers& numbers, std::optional<UnitSystem> units = std::nullopt) const;
   // Both, as tab-separated lines with a blank line between (a spreadsheet pastes them as cells).
-  std::string tablesText(const Numbers& numbers) const;
+  std::string tablesText(const Numbers& numbers, std::optional<UnitSystem> units = std::nullopt) const;
 
  private:
   // The candidate checked by the project's one check, then solved; kept when both accept it.

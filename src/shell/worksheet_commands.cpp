@@ -1,0 +1,121 @@
+#include "shell/worksheet_commands.hpp"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTableWidget>
+#include <algorithm>
+
+#include "shell/error_box.hpp"
+
+namespace vaporel {
+namespace {
+
+std::vector<std::string> Names(const Worksheet& sheet) {
+  std::vector<std::string> names;
+  for (const SolvedState& s : sheet.solved().states) names.push_back(s.name);
+  return names;
+}
+
+// The first of P1, P2, ... no state has.
+std::string FreeName(const Worksheet& sheet) {
+  const std::vector<std::string> names = Names(sheet);
+  for (int i = 1;; ++i) {
+    std::string name = "P" + std::to_string(i);
+    if (std::find(names.begin(), names.end(), name) == names.end()) return name;
+  }
+}
+
+}  // namespace
+
+WorksheetCommands::WorksheetCommands(QWidget* parent, WorksheetUndo& undo, WorksheetTables* tables,
+                                     const WorksheetServices& services, const Numbers& numbers,
+                                     std::function<std::optional<AirState>()> live, std::function<UnitSystem()> units)
+    : parent_(parent),
+      undo_(undo),
+      tables_(tables),
+      numbers_(numbers),
+      live_(std::move(live)),
+      units_(std::move(units)),
+      services_(services) {}
+
+bool WorksheetCommands::edit(const QString& what, const std::function<EditRefusal(Worksheet&)>& change) {
+  if (const EditRefusal refusal = undo_.edit(what, change)) {
+    ShowError(parent_, QString::fromStdString(*refusal));
+    return false;
+  }
+  return true;
+}
+
+void WorksheetCommands::addState() {
+  const std::optional<AirState> state = live_();
+  if (!state) {
+    ShowError(parent_, QStringLiteral("Calculate a state in the main window first: the worksheet pins the state shown."));
+    return;
+  }
+  edit(QStringLiteral("Add state"), [&state](Worksheet& sheet) { return sheet.pin(*state); });
+}
+
+void WorksheetCommands::renameState(const std::string& from, const std::string& to) {
+  if (!edit(QStringLiteral("Rename state"), [&](Worksheet& sheet) { return sheet.rename(from, to); })) {
+    tables_->display(undo_.sheet(), numbers_, units_());  // the name as it was
+  }
+}
+
+void WorksheetCommands::removeSelected() {
+  if (const auto index = tables_->selectedProcess(); index && tables_->processes()->hasFocus()) {
+    edit(QStringLiteral("Remove process"), [&](Worksheet& sheet) { return sheet.removeProcess(*index); });
+  } else if (const auto name = tables_->selectedState()) {
+    edit(QStringLiteral("Remove state"), [&](Worksheet& sheet) { return sheet.remove(*name); });
+  } else if (index) {
+    edit(QStringLiteral("Remove process"), [&](Worksheet& sheet) { return sheet.removeProcess(*index); });
+  }
+}
+
+std::optional<ProcessInput> WorksheetCommands::askProcess(ProcessKind kind, const std::optional<ProcessInput>& existing,
+                                                          std::optional<std::size_t> replacing) {
+  if (!services_.editProcess) return std::nullopt;
+  const Worksheet& sheet = undo_.sheet();
+  if (sheet.solved().states.empty()) {
+    ShowError(parent_, QStringLiteral("Add a state first: a process starts from the worksheet's states."));
+    return std::nullopt;
+  }
+  ProcessRequest request{kind, Names(sheet), FreeName(sheet), existing, sheet.project().units, {}};
+  request.check = [&sheet, replacing](const ProcessInput& process) {
+    Worksheet trial = sheet;
+    return replacing ? trial.replaceProcess(*replacing, process) : trial.addProcess(process);
+  };
+  return services_.editProcess(parent_, request);
+}
+
+void WorksheetCommands::addProcess(ProcessKind kind) {
+  const auto process = askProcess(kind, std::nullopt, std::nullopt);
+  if (!process) return;
+  edit(QString::fromUtf8(ProcessCaption(kind)), [&](Worksheet& sheet) { return sheet.addProcess(*process); });
+}
+
+void WorksheetCommands::editSelectedProcess() {
+  const auto index = tables_->selectedProcess();
+  if (!index) {
+    ShowError(parent_, QStringLiteral("Select a process in the table first."));
+    return;
+  }
+  const ProcessInput existing = undo_.sheet().project().processes.at(*index);
+  const auto process = askProcess(existing.kind(), existing, index);
+  if (!process) return;
+  edit(QStringLiteral("Edit process"), [&](Worksheet& sheet) { return sheet.replaceProcess(*index, *process); });
+}
+
+void WorksheetCommands::setAirFlow() {
+  if (!services_.editAirFlow) return;
+  const Worksheet& sheet = undo_.sheet();
+  const auto flow = services_.editAirFlow(parent_, Names(sheet), sheet.project().airflow);
+  if (!flow) return;
+  const std::optional<AirFlowInput> set = flow->volume || flow->mass ? flow : std::nullopt;
+  edit(QStringLiteral("Air flow"), [&](Worksheet& s) { return s.setAirFlow(set); });
+}
+
+void WorksheetCommands::copyTables() const {
+  QApplication::clipboard()->setText(QString::fromStdString(undo_.sheet().tablesText(numbers_, units_())));
+}
+
+}  // namespace vaporel
