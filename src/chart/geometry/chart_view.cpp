@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "properties/humid_air.hpp"
 #include "properties/saturation.hpp"
@@ -39,7 +40,8 @@ ChartView ViewFor(double p, std::span<const ChartPoint> points) {
 
 ChartView FitView(double p, std::span<const ChartPoint> points) {
   constexpr double kLeastTemperatureMargin = 2, kLeastHumidityMargin = 0.001, kSpreadMargin = 0.1;
-  double tLow = INFINITY, tHigh = -INFINITY, xLow = INFINITY, xHigh = -INFINITY;
+  constexpr double kNone = std::numeric_limits<double>::infinity();
+  double tLow = kNone, tHigh = -kNone, xLow = kNone, xHigh = -kNone;
   for (const ChartPoint& point : points) {
     if (!std::isfinite(point.t) || !std::isfinite(point.x)) continue;
     tLow = std::min(tLow, point.t);
