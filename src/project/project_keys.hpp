@@ -47,10 +47,10 @@ inline constexpr ProcessFigure kHeatFigures[] = {
 };
 inline constexpr ProcessFigure kCoilFigures[] = {
     {"adp", Slot<CoilFigures, &CoilFigures::adp>, Quantity::Temperature, "Apparatus dew point"},
-    {"bypass", Slot<CoilFigures, &CoilFigures::bypass>, Quantity::Ratio, "and bypass factor"},
-    {"tdb", Slot<CoilFigures, &CoilFigures::tdb>, Quantity::Temperature, "or leaving dry bulb temperature"},
-    {"RH", Slot<CoilFigures, &CoilFigures::RH>, Quantity::Percent, "with leaving relative humidity"},
-    {"x", Slot<CoilFigures, &CoilFigures::x>, Quantity::HumidityRatio, "or leaving absolute humidity"},
+    {"bypass", Slot<CoilFigures, &CoilFigures::bypass>, Quantity::Ratio, "Bypass factor"},
+    {"tdb", Slot<CoilFigures, &CoilFigures::tdb>, Quantity::Temperature, "Leaving dry bulb (with RH or x)"},
+    {"RH", Slot<CoilFigures, &CoilFigures::RH>, Quantity::Percent, "Leaving relative humidity"},
+    {"x", Slot<CoilFigures, &CoilFigures::x>, Quantity::HumidityRatio, "Leaving absolute humidity"},
 };
 inline constexpr ProcessFigure kHumidifyFigures[] = {
     {"RH", Slot<HumidifyFigures, &HumidifyFigures::RH>, Quantity::Percent, "Target relative humidity"},

@@ -6,6 +6,28 @@
 namespace vaporel {
 namespace {
 
+// One conversion, applied to every value of a process.
+template <class Convert>
+void EachValue(ProcessInput& p, Convert convert) {
+  for (const ProcessFigure& figure : FiguresOf(p.kind())) {
+    if (auto& value = figure.of(p)) value = convert(figure.quantity, *value);
+  }
+  std::visit(
+      [&](auto& f) {
+        if constexpr (requires { f.flows; }) {
+          for (double& flow : f.flows) flow = convert(Quantity::VolumeFlow, flow);
+          for (double& flow : f.massFlows) flow = convert(Quantity::MassFlow, flow);
+        }
+      },
+      p.figures);
+}
+
+template <class Convert>
+void EachValue(AirFlowInput& flow, Convert convert) {
+  if (flow.volume) flow.volume = convert(Quantity::VolumeFlow, *flow.volume);
+  if (flow.mass) flow.mass = convert(Quantity::MassFlow, *flow.mass);
+}
+
 // One conversion, applied to every value of a project.
 template <class Convert>
 void EachValue(Project& project, Convert convert) {
@@ -18,21 +40,8 @@ void EachValue(Project& project, Convert convert) {
     s.first.value = convert(QuantityOf(s.first.property), s.first.value);
     s.second.value = convert(QuantityOf(s.second.property), s.second.value);
   }
-  for (ProcessInput& p : project.processes) {
-    for (const ProcessFigure& figure : FiguresOf(p.kind())) optional(figure.quantity, figure.of(p));
-    std::visit(
-        [&](auto& f) {
-          if constexpr (requires { f.flows; }) {
-            for (double& flow : f.flows) flow = convert(Quantity::VolumeFlow, flow);
-            for (double& flow : f.massFlows) flow = convert(Quantity::MassFlow, flow);
-          }
-        },
-        p.figures);
-  }
-  if (project.airflow) {
-    optional(Quantity::VolumeFlow, project.airflow->volume);
-    optional(Quantity::MassFlow, project.airflow->mass);
-  }
+  for (ProcessInput& p : project.processes) EachValue(p, convert);
+  if (project.airflow) EachValue(*project.airflow, convert);
   for (Zone& zone : project.zones) {
     for (ZoneBound& bound : zone.bounds) {
       optional(QuantityOf(bound.property), bound.min);
@@ -52,6 +61,25 @@ Project InSi(const Project& asRead) {
     if (zone.bounds.empty()) zone = BuiltInZone(zone.name).value_or(zone);
   }
   return project;
+}
+
+namespace {
+
+// A value in `from` units, in `to` units.
+auto Between(UnitSystem from, UnitSystem to) {
+  return [from, to](Quantity q, double value) { return ToUnits(q, to, FromUnits(q, from, value)); };
+}
+
+}  // namespace
+
+ProcessInput ProcessInUnits(ProcessInput process, UnitSystem from, UnitSystem to) {
+  if (from != to) EachValue(process, Between(from, to));
+  return process;
+}
+
+AirFlowInput AirFlowInUnits(AirFlowInput flow, UnitSystem from, UnitSystem to) {
+  if (from != to) EachValue(flow, Between(from, to));
+  return flow;
 }
 
 }  // namespace vaporel

@@ -11,4 +11,9 @@ namespace vaporel {
 // where the file gives one, and each zone named only given the known zone's bounds.
 Project InSi(const Project& asRead);
 
+// A process's or an air flow's figures given in `from` units, in `to` units; unchanged when
+// the two are the same.
+ProcessInput ProcessInUnits(ProcessInput process, UnitSystem from, UnitSystem to);
+AirFlowInput AirFlowInUnits(AirFlowInput flow, UnitSystem from, UnitSystem to);
+
 }  // namespace vaporel

@@ -88,8 +88,8 @@ QString ChartCanvas::worksheetTextAt(QPointF at) const {
     const QPointF dot = *canvasPointOf({s.state.tdb, s.state.x});
     dots[s.name] = dot;
     if (QLineF(dot, at).length() <= kNear) {
-      return QString::fromStdString(
-          s.name + ":   " + HoverText({s.state.tdb, s.state.x}, project_.pressure, numbers_, geometry_.units));
+      return QString::fromStdString(s.name + ":   " +
+                                    HoverText({s.state.tdb, s.state.x}, project_.pressure, numbers_, geometry_.units));
     }
   }
   for (const SolvedProcess& p : project_.processes) {

@@ -100,7 +100,10 @@ void ProcessDialog::addFrom(QFormLayout* form) {
 
 // Each figure of the kind: a number in the worksheet's units, or a state's property.
 void ProcessDialog::addFigures(QFormLayout* form) {
+  form_ = form;
+  if (request_.kind == ProcessKind::Coil) addCoilWay(form);
   for (const ProcessFigure& figure : FiguresOf(request_.kind)) {
+    figureRows_.emplace_back(figure.key, form->rowCount());
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromUtf8(figure.key.data(), static_cast<qsizetype>(figure.key.size())));
     if (request_.existing && request_.existing->kind() == request_.kind) {
@@ -117,6 +120,33 @@ void ProcessDialog::addFigures(QFormLayout* form) {
     row->addWidget(stateFigureButton(figure, edit));
     form->addRow(Caption(figure, request_.units), row);
   }
+  showCoilWay();
+}
+
+// A coil's two ways, one at a time: by its apparatus dew point and bypass factor, or to a
+// leaving state (tdb with RH or x, or x with RH).
+void ProcessDialog::addCoilWay(QFormLayout* form) {
+  coilWay_ = new QComboBox(this);
+  coilWay_->setObjectName(QStringLiteral("way"));
+  coilWay_->addItems(
+      {QStringLiteral("By apparatus dew point and bypass factor"), QStringLiteral("To a leaving state")});
+  const auto* existing = request_.existing ? std::get_if<CoilFigures>(&request_.existing->figures) : nullptr;
+  const bool leaving = existing && !existing->adp && !existing->bypass;
+  coilWay_->setCurrentIndex(leaving ? 1 : 0);
+  form->addRow(QStringLiteral("Way"), coilWay_);
+  connect(coilWay_, &QComboBox::currentIndexChanged, this, &ProcessDialog::showCoilWay);
+}
+
+void ProcessDialog::showCoilWay() {
+  if (!coilWay_) return;
+  for (const auto& [key, row] : figureRows_) form_->setRowVisible(row, figureShown(key));
+}
+
+// Whether a figure's field is part of what the dialog asks (a coil's: of the way chosen).
+bool ProcessDialog::figureShown(std::string_view key) const {
+  if (!coilWay_) return true;
+  const bool byPoint = key == "adp" || key == "bypass";
+  return byPoint == (coilWay_->currentIndex() == 0);
 }
 
 // "From state ▸ NAME ▸ PROPERTY": the figure taken from a state, each of the figure's kind.
@@ -252,6 +282,7 @@ std::variant<ProcessInput, std::string> ProcessDialog::input() const {
     humidifier->method = method_->currentText().toStdString();
   for (const ProcessFigure& figure : FiguresOf(p.kind())) {
     const QString key = QString::fromUtf8(figure.key.data(), static_cast<qsizetype>(figure.key.size()));
+    if (!figureShown(figure.key)) continue;
     if (auto r = referenceIn(figure)) {
       p.references.push_back(*r);
       continue;

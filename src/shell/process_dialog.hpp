@@ -51,6 +51,9 @@ class ProcessDialog : public QDialog {
   QString shown(std::optional<double> value) const;
   void addFrom(QFormLayout* form);
   void addFigures(QFormLayout* form);
+  void addCoilWay(QFormLayout* form);
+  void showCoilWay();
+  bool figureShown(std::string_view key) const;
   void addFractions(QFormLayout* form);
   void relabelMix();
   std::optional<FigureReference> referenceIn(const ProcessFigure& figure) const;
@@ -66,6 +69,9 @@ class ProcessDialog : public QDialog {
   std::vector<QLabel*> mixLabels_;
   RecoverFigures recover_;  // the recovery edited, with its flows
   QComboBox* exhaustFrom_ = nullptr;
+  QComboBox* coilWay_ = nullptr;
+  QFormLayout* form_ = nullptr;
+  std::vector<std::pair<std::string_view, int>> figureRows_;
   QLineEdit* exhaustInto_ = nullptr;
   QComboBox* from_ = nullptr;
   QComboBox* method_ = nullptr;

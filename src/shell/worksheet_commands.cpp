@@ -4,7 +4,10 @@
 #include <QClipboard>
 #include <QTableWidget>
 #include <algorithm>
+#include <cmath>
 
+#include "project/project_keys.hpp"
+#include "project/project_units.hpp"
 #include "shell/error_box.hpp"
 
 namespace vaporel {
@@ -23,6 +26,25 @@ std::string FreeName(const Worksheet& sheet) {
     std::string name = "P" + std::to_string(i);
     if (std::find(names.begin(), names.end(), name) == names.end()) return name;
   }
+}
+
+// Whether a figure came back from a dialog as it was shown (to one part in 10⁹: the text a
+// dialog shows of a converted value reads back a hair away from it).
+bool AsShown(const std::optional<double>& typed, const std::optional<double>& shown) {
+  return typed && shown && std::fabs(*typed - *shown) <= 1e-9 * std::fabs(*shown);
+}
+
+// A process typed in the window's units, in the file's; a figure the user left as shown keeps
+// the file's own value, so that showing a file in other units never changes it.
+ProcessInput InFileUnits(const ProcessInput& typed, UnitSystem shownIn, UnitSystem fileUnits,
+                         const std::optional<ProcessInput>& original) {
+  ProcessInput out = ProcessInUnits(typed, shownIn, fileUnits);
+  if (!original || original->kind() != typed.kind()) return out;
+  const ProcessInput shown = ProcessInUnits(*original, fileUnits, shownIn);
+  for (const ProcessFigure& figure : FiguresOf(typed.kind())) {
+    if (AsShown(figure.of(typed), figure.of(shown))) figure.of(out) = figure.of(*original);
+  }
+  return out;
 }
 
 }  // namespace
@@ -49,7 +71,8 @@ bool WorksheetCommands::edit(const QString& what, const std::function<EditRefusa
 void WorksheetCommands::addState() {
   const std::optional<AirState> state = live_();
   if (!state) {
-    ShowError(parent_, QStringLiteral("Calculate a state in the main window first: the worksheet pins the state shown."));
+    ShowError(parent_,
+              QStringLiteral("Calculate a state in the main window first: the worksheet pins the state shown."));
     return;
   }
   edit(QStringLiteral("Add state"), [&state](Worksheet& sheet) { return sheet.pin(*state); });
@@ -79,12 +102,18 @@ std::optional<ProcessInput> WorksheetCommands::askProcess(ProcessKind kind, cons
     ShowError(parent_, QStringLiteral("Add a state first: a process starts from the worksheet's states."));
     return std::nullopt;
   }
-  ProcessRequest request{kind, Names(sheet), FreeName(sheet), existing, sheet.project().units, {}};
-  request.check = [&sheet, replacing](const ProcessInput& process) {
+  const UnitSystem shownIn = units_(), fileUnits = sheet.project().units;
+  const std::optional<ProcessInput> shown =
+      existing ? std::optional(ProcessInUnits(*existing, fileUnits, shownIn)) : std::nullopt;
+  ProcessRequest request{kind, Names(sheet), FreeName(sheet), shown, shownIn, {}};
+  request.check = [&sheet, replacing, shownIn, fileUnits, &existing](const ProcessInput& typed) {
     Worksheet trial = sheet;
+    const ProcessInput process = InFileUnits(typed, shownIn, fileUnits, existing);
     return replacing ? trial.replaceProcess(*replacing, process) : trial.addProcess(process);
   };
-  return services_.editProcess(parent_, request);
+  const auto typed = services_.editProcess(parent_, request);
+  if (!typed) return std::nullopt;
+  return InFileUnits(*typed, shownIn, fileUnits, existing);
 }
 
 void WorksheetCommands::addProcess(ProcessKind kind) {
@@ -108,9 +137,15 @@ void WorksheetCommands::editSelectedProcess() {
 void WorksheetCommands::setAirFlow() {
   if (!services_.editAirFlow) return;
   const Worksheet& sheet = undo_.sheet();
-  const auto flow = services_.editAirFlow(parent_, Names(sheet), sheet.project().airflow);
-  if (!flow) return;
-  const std::optional<AirFlowInput> set = flow->volume || flow->mass ? flow : std::nullopt;
+  const UnitSystem shownIn = units_(), fileUnits = sheet.project().units;
+  const std::optional<AirFlowInput>& current = sheet.project().airflow;
+  const auto shown = current ? std::optional(AirFlowInUnits(*current, fileUnits, shownIn)) : std::nullopt;
+  const auto typed = services_.editAirFlow(parent_, Names(sheet), shown, shownIn);
+  if (!typed) return;
+  AirFlowInput flow = AirFlowInUnits(*typed, shownIn, fileUnits);
+  if (current && AsShown(typed->volume, shown->volume)) flow.volume = current->volume;
+  if (current && AsShown(typed->mass, shown->mass)) flow.mass = current->mass;
+  const std::optional<AirFlowInput> set = flow.volume || flow.mass ? std::optional(flow) : std::nullopt;
   edit(QStringLiteral("Air flow"), [&](Worksheet& s) { return s.setAirFlow(set); });
 }
 

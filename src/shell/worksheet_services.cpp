@@ -20,14 +20,18 @@ std::optional<QString> Chosen(const QString& path) {
 
 // State, amount and unit; an empty amount takes the air flow away.
 std::optional<AirFlowInput> AirFlowDialog(QWidget* parent, const std::vector<std::string>& names,
-                                          const std::optional<AirFlowInput>& current, const Numbers& numbers) {
+                                          const std::optional<AirFlowInput>& current, UnitSystem units,
+                                          const Numbers& numbers) {
   QDialog dialog(parent);
   dialog.setWindowTitle(QStringLiteral("Air flow"));
   auto* state = new QComboBox(&dialog);
   for (const std::string& name : names) state->addItem(QString::fromStdString(name));
   auto* amount = new QLineEdit(&dialog);
   auto* unit = new QComboBox(&dialog);
-  unit->addItems({QStringLiteral("m3/h of humid air"), QStringLiteral("kg/s of dry air")});
+  unit->setObjectName(QStringLiteral("unit"));
+  amount->setObjectName(QStringLiteral("amount"));
+  unit->addItems({QString::fromUtf8(UnitName(Quantity::VolumeFlow, units).data()) + QStringLiteral(" of humid air"),
+                  QString::fromUtf8(UnitName(Quantity::MassFlow, units).data()) + QStringLiteral(" of dry air")});
   if (current) {
     state->setCurrentText(QString::fromStdString(current->state));
     const double value = current->volume.value_or(current->mass.value_or(0));
@@ -75,9 +79,8 @@ WorksheetServices DesktopWorksheetServices(const Numbers& numbers) {
     return std::get<ProcessInput>(dialog.input());
   };
   services.editAirFlow = [&numbers](QWidget* parent, const std::vector<std::string>& names,
-                                    const std::optional<AirFlowInput>& current) {
-    return AirFlowDialog(parent, names, current, numbers);
-  };
+                                    const std::optional<AirFlowInput>& current,
+                                    UnitSystem units) { return AirFlowDialog(parent, names, current, units, numbers); };
   return services;
 }
 

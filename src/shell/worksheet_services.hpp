@@ -27,9 +27,10 @@ struct WorksheetServices {
   std::function<UnsavedAnswer(QWidget* parent)> askUnsaved;
   // A process's figures from its dialog; nullopt on cancel.
   std::function<std::optional<ProcessInput>(QWidget* parent, const ProcessRequest& request)> editProcess;
-  // The air flow: a state and a volume [m³/h] or a mass [kg/s]; nullopt on cancel.
+  // The air flow: a state and a volume or a mass, in `units` (m³/h or kg/s; cfm or lb/min);
+  // nullopt on cancel.
   std::function<std::optional<AirFlowInput>(QWidget* parent, const std::vector<std::string>& names,
-                                            const std::optional<AirFlowInput>& current)>
+                                            const std::optional<AirFlowInput>& current, UnitSystem units)>
       editAirFlow;
 };
 

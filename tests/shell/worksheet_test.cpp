@@ -78,7 +78,7 @@ TEST(WorksheetSession, BuildUndoSaveReopen) {
     EXPECT_EQ(request.check(*next), std::nullopt);  // the dialog's verdict before OK
     return next;
   };
-  fake.editAirFlow = [](QWidget*, const std::vector<std::string>&, const std::optional<AirFlowInput>&) {
+  fake.editAirFlow = [](QWidget*, const std::vector<std::string>&, const std::optional<AirFlowInput>&, UnitSystem) {
     return std::optional(AirFlowInput{"S", 10000.0, std::nullopt, {}});
   };
   fake.chooseProjectTarget = [&](QWidget*, const QString&) { return std::optional(file); };
@@ -178,10 +178,15 @@ TEST(ProcessDialogTest, ChecksAsTheFileDoes) {
   dialog.accept();
   EXPECT_EQ(dialog.problem()->text(), QStringLiteral("\"bypass\" must lie in [0, 1)"));
   EXPECT_NE(dialog.result(), QDialog::Accepted);
+  // The other way's fields are hidden and not read, until that way is chosen.
   dialog.field("x")->setText("a");
   dialog.accept();
+  EXPECT_EQ(dialog.problem()->text(), QStringLiteral("\"bypass\" must lie in [0, 1)"));
+  dialog.findChild<QComboBox*>("way")->setCurrentIndex(1);
+  EXPECT_TRUE(dialog.field("adp")->isHidden());
+  dialog.accept();
   EXPECT_EQ(dialog.problem()->text(), QStringLiteral("\"x\" must be a number"));
-  dialog.field("x")->clear();
+  dialog.findChild<QComboBox*>("way")->setCurrentIndex(0);
   dialog.field("bypass")->setText("0,1");
   dialog.accept();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -227,6 +232,7 @@ TEST(ProcessDialogTest, DesignsFromTheRoom) {
   });
   add(ProcessKind::Coil, "off-coil", [](ProcessDialog& d) {
     d.fromBox()->setCurrentText("mixed");
+    d.findChild<QComboBox*>("way")->setCurrentIndex(1);
     QMenu* states = d.findChild<QToolButton*>("xFromState")->menu();
     for (QAction* state : states->actions()) {
       if (state->text() == "supply") state->menu()->actions().front()->trigger();
