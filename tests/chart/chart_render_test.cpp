@@ -36,15 +36,22 @@ TEST(ChartRender, TheStatePointIsDrawnWhereTheGeometryPutsIt) {
   }
 }
 
-// Every number and name on the chart can be read: none lies on another or on the legend, and a
-// legend inside the plot hides no part of the saturation curve, at the pressures' extremes, in
-// both styles and both units, with a zone and a project drawn over it.
+// Every number and name on the chart can be read: none lies on another, on the legend or on a
+// process line, and a legend inside the plot hides no part of the saturation curve, at the
+// pressures' extremes, in both styles and both units, with a zone and a project drawn over it
+// (states close together, arrows and a dashed line crossing the chart).
 TEST(ChartRender, NoLabelLiesOnAnotherOrOnTheLegend) {
   const Zone zone = *BuiltInZone("datacenter-recommended");
   for (const double p : {0.1, 1.01325, 10.0}) {
     for (const UnitSystem units : {UnitSystem::SI, UnitSystem::IP}) {
-      ChartGeometry geometry = BuildProjectChartGeometry(p, {{{20, 0.004}, "room"}, {{30, 0.006}, "outdoor"}},
-                                                         {{{30, 0.006}, {20, 0.004}, false}}, units);
+      ChartGeometry geometry = BuildProjectChartGeometry(
+          p, {{{20, 0.004}, "room"}, {{30, 0.006}, "outdoor"}, {{24, 0.005}, "mixed"}, {{21, 0.0042}, "supply"}},
+          {{{30, 0.006}, {24, 0.005}, false},
+           {{20, 0.004}, {24, 0.005}, false},
+           {{24, 0.005}, {21, 0.0042}, false},
+           {{-5, 0.001}, {45, 0.009}, false},
+           {{21, 0.0042}, {2, 0.0035}, true}},
+          units);
       AddZones(geometry, std::span(&zone, 1));
       for (const ChartStyle style : {ChartStyle::Psychrometric, ChartStyle::Mollier}) {
         QImage image(1200, 800, QImage::Format_RGB32);
@@ -56,6 +63,15 @@ TEST(ChartRender, NoLabelLiesOnAnotherOrOnTheLegend) {
         for (std::size_t i = 0; i < labels.size(); ++i) {
           EXPECT_FALSE(labels[i].intersects(rendered.legend)) << p << " " << static_cast<int>(style) << " " << i;
           for (std::size_t j = i + 1; j < labels.size(); ++j) EXPECT_FALSE(labels[i].intersects(labels[j])) << i << j;
+          // A line is over a label where one of its sampled points lies inside the label.
+          const QRectF inPlot = labels[i].intersected(rendered.frame.plot());
+          for (const ChartArrow& arrow : geometry.arrows) {
+            const QPointF a = rendered.frame.toPage(arrow.from), b = rendered.frame.toPage(arrow.to);
+            for (int k = 0; k <= 200; ++k) {
+              EXPECT_FALSE(inPlot.contains(a + (b - a) * (k / 200.0)))
+                  << p << " " << static_cast<int>(style) << " " << i;
+            }
+          }
         }
         if (rendered.frame.plot().intersects(rendered.legend)) {
           for (const ChartPoint& point : geometry.saturation) {

@@ -141,7 +141,7 @@ class Painter {
   bool text(QPointF at, const QString& text, const QColor& colour, int pixels, Qt::Alignment align) {
     p_.setFont(Font(pixels));
     const QRectF box = boxAt(at, QFontMetricsF(p_.font()).size(0, text), align);
-    if (box.intersects(rendered_.legend)) return false;
+    if (box.intersects(rendered_.legend) || OverProcessLine(box, frame_, g_)) return false;
     for (const QRectF& placed : rendered_.labels) {
       if (box.intersects(placed)) return false;
     }

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QLineF>
 #include <QPolygonF>
 #include <QString>
 #include <algorithm>
@@ -28,7 +29,26 @@ void Arrow(QPainter& painter, QPointF from, QPointF to) {
   painter.setBrush(Qt::NoBrush);
 }
 
+bool Crosses(const QLineF& line, const QRectF& box) {
+  if (box.contains(line.p1()) || box.contains(line.p2())) return true;
+  const QLineF edges[] = {{box.topLeft(), box.topRight()},
+                          {box.topRight(), box.bottomRight()},
+                          {box.bottomRight(), box.bottomLeft()},
+                          {box.bottomLeft(), box.topLeft()}};
+  return std::any_of(std::begin(edges), std::end(edges),
+                     [&](const QLineF& edge) { return line.intersects(edge, nullptr) == QLineF::BoundedIntersection; });
+}
+
 }  // namespace
+
+bool OverProcessLine(const QRectF& box, const ChartFrame& frame, const ChartGeometry& geometry) {
+  // The lines are drawn inside the plot only.
+  const QRectF shown = box.intersected(frame.plot());
+  if (shown.isEmpty()) return false;
+  return std::any_of(geometry.arrows.begin(), geometry.arrows.end(), [&](const ChartArrow& arrow) {
+    return Crosses(QLineF(frame.toPage(arrow.from), frame.toPage(arrow.to)), shown);
+  });
+}
 
 void DrawProject(QPainter& painter, const ChartFrame& frame, const ChartGeometry& geometry, std::vector<QRectF>& placed,
                  const QRectF& legend) {
@@ -55,18 +75,25 @@ void DrawProject(QPainter& painter, const ChartFrame& frame, const ChartGeometry
     painter.drawEllipse(at, kDotRadius, kDotRadius);
     painter.setBrush(Qt::NoBrush);
   }
-  // Each name beside its dot on a white ground, in the first corner where it covers no label
-  // already placed and not the legend.
+  // Each name beside its dot on a white ground, in the first place around it (the four
+  // corners, then the four sides, then the same farther out) where it covers no label already
+  // placed, not the legend and no process line.
   for (const NamedPoint& point : geometry.named) {
     const QPointF at = frame.toPage(point.at);
     const QString name = QString::fromStdString(point.name);
     const QSizeF size(metrics.horizontalAdvance(name) + 6, metrics.height());
-    const QPointF corners[] = {at + QPointF(8, -8 - size.height()), at + QPointF(8, 8),
-                               at + QPointF(-8 - size.width(), -8 - size.height()), at + QPointF(-8 - size.width(), 8)};
+    std::vector<QPointF> corners;
+    for (const double gap : {8.0, 20.0, 36.0}) {
+      const double w = size.width(), h = size.height();
+      corners.insert(corners.end(),
+                     {at + QPointF(gap, -gap - h), at + QPointF(gap, gap), at + QPointF(-gap - w, -gap - h),
+                      at + QPointF(-gap - w, gap), at + QPointF(gap, -h / 2), at + QPointF(-gap - w, -h / 2),
+                      at + QPointF(-w / 2, -gap - h), at + QPointF(-w / 2, gap)});
+    }
     QRectF box(corners[0], size);
     for (const QPointF& corner : corners) {
       const QRectF candidate(corner, size);
-      if (!candidate.intersects(legend) &&
+      if (!candidate.intersects(legend) && !OverProcessLine(candidate, frame, geometry) &&
           std::none_of(placed.begin(), placed.end(), [&](const QRectF& r) { return r.intersects(candidate); })) {
         box = candidate;
         break;

@@ -13,9 +13,12 @@ namespace vaporel {
 
 inline const QColor kProjectColour(150, 0, 120);
 
-// The names are placed beside their dots clear of the labels in `placed` and of the legend,
-// where a corner allows, and added to `placed`.
+// The names are placed beside their dots clear of the labels in `placed`, of the legend and of
+// every process line, where a place around the dot allows, and added to `placed`.
 void DrawProject(QPainter& painter, const ChartFrame& frame, const ChartGeometry& geometry, std::vector<QRectF>& placed,
                  const QRectF& legend);
+
+// Whether a box on the page lies over one of the project's lines (an arrow or a dashed line).
+bool OverProcessLine(const QRectF& box, const ChartFrame& frame, const ChartGeometry& geometry);
 
 }  // namespace vaporel
