@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <string>
 
 #include "calculation/zone.hpp"
 #include "chart/geometry/chart_geometry.hpp"
@@ -36,6 +37,32 @@ TEST(ChartRender, TheStatePointIsDrawnWhereTheGeometryPutsIt) {
   }
 }
 
+// Whether a line drawn between two points runs through a box (in the plot, where lines are
+// drawn), sampled at 200 points along it.
+bool LineThrough(const RenderedChart& rendered, const ChartArrow& arrow, const QRectF& box) {
+  const QRectF inPlot = box.intersected(rendered.frame.plot());
+  const QPointF a = rendered.frame.toPage(arrow.from), b = rendered.frame.toPage(arrow.to);
+  for (int k = 0; k <= 200; ++k) {
+    if (inPlot.contains(a + (b - a) * (k / 200.0))) return true;
+  }
+  return false;
+}
+
+void ExpectLegible(const RenderedChart& rendered, const ChartGeometry& geometry, const std::string& where) {
+  const auto& labels = rendered.labels;
+  ASSERT_GT(labels.size(), 20u) << where;
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    EXPECT_FALSE(labels[i].intersects(rendered.legend)) << where << " " << i;
+    for (std::size_t j = i + 1; j < labels.size(); ++j) EXPECT_FALSE(labels[i].intersects(labels[j])) << i << j;
+    for (const ChartArrow& arrow : geometry.arrows) EXPECT_FALSE(LineThrough(rendered, arrow, labels[i])) << where << i;
+  }
+  if (rendered.frame.plot().intersects(rendered.legend)) {
+    for (const ChartPoint& point : geometry.saturation) {
+      EXPECT_FALSE(rendered.legend.contains(rendered.frame.toPage(point))) << where;
+    }
+  }
+}
+
 // Every number and name on the chart can be read: none lies on another, on the legend or on a
 // process line, and a legend inside the plot hides no part of the saturation curve, at the
 // pressures' extremes, in both styles and both units, with a zone and a project drawn over it
@@ -58,26 +85,7 @@ TEST(ChartRender, NoLabelLiesOnAnotherOrOnTheLegend) {
         QPainter painter(&image);
         const RenderedChart rendered = RenderChart(painter, QRectF(image.rect()), geometry, style, Numbers('.'));
         painter.end();
-        const auto& labels = rendered.labels;
-        ASSERT_GT(labels.size(), 20u);
-        for (std::size_t i = 0; i < labels.size(); ++i) {
-          EXPECT_FALSE(labels[i].intersects(rendered.legend)) << p << " " << static_cast<int>(style) << " " << i;
-          for (std::size_t j = i + 1; j < labels.size(); ++j) EXPECT_FALSE(labels[i].intersects(labels[j])) << i << j;
-          // A line is over a label where one of its sampled points lies inside the label.
-          const QRectF inPlot = labels[i].intersected(rendered.frame.plot());
-          for (const ChartArrow& arrow : geometry.arrows) {
-            const QPointF a = rendered.frame.toPage(arrow.from), b = rendered.frame.toPage(arrow.to);
-            for (int k = 0; k <= 200; ++k) {
-              EXPECT_FALSE(inPlot.contains(a + (b - a) * (k / 200.0)))
-                  << p << " " << static_cast<int>(style) << " " << i;
-            }
-          }
-        }
-        if (rendered.frame.plot().intersects(rendered.legend)) {
-          for (const ChartPoint& point : geometry.saturation) {
-            EXPECT_FALSE(rendered.legend.contains(rendered.frame.toPage(point))) << p << " " << static_cast<int>(style);
-          }
-        }
+        ExpectLegible(rendered, geometry, std::to_string(p) + " " + std::to_string(static_cast<int>(style)));
       }
     }
   }
