@@ -4,6 +4,7 @@
 #include <QLineF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPicture>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -110,10 +111,27 @@ std::optional<QPointF> ChartCanvas::canvasPointOf(ChartPoint point) const {
   return rendered_->pageToDevice.map(rendered_->frame.toPage(point));
 }
 
+// The view asked for, then moved so that `point` is drawn at `at`: the plot's frame changes
+// when the legend moves under the plot (as it does in any view the user asks for), and the
+// point held under the cursor must stay there.
+void ChartCanvas::askKeeping(const ChartView& view, ChartPoint point, QPointF at) {
+  onViewAsked(view);
+  QPicture picture;
+  QPainter painter(&picture);
+  const RenderedChart now = RenderChart(painter, QRectF(rect()), geometry_, style_, numbers_);
+  painter.end();
+  const auto under = chartPointAt(now, at);
+  constexpr double kClose = 1e-9;
+  if (under && (std::fabs(under->t - point.t) > kClose * (geometry_.view.tMax - geometry_.view.tMin) ||
+                std::fabs(under->x - point.x) > kClose * (geometry_.view.xMax - geometry_.view.xMin))) {
+    onViewAsked(PannedView(geometry_.view, point, *under));
+  }
+}
+
 void ChartCanvas::mouseMoveEvent(QMouseEvent* event) {
   if (grabbed_ && (event->buttons() & Qt::LeftButton) && onViewAsked) {
     if (const auto to = chartPointAt(*grabbed_, event->position())) {
-      onViewAsked(PannedView(grabbedView_, grabbedAt_, *to));
+      askKeeping(PannedView(grabbedView_, grabbedAt_, *to), grabbedAt_, event->position());
     }
   }
   status_->setText(textAt(event->position()));
@@ -139,7 +157,7 @@ void ChartCanvas::wheelEvent(QWheelEvent* event) {
   const double notches = event->angleDelta().y() / kNotch;
   const auto about = rendered_ ? chartPointAt(*rendered_, event->position()) : std::nullopt;
   if (!about || notches == 0 || !onViewAsked) return;
-  onViewAsked(ZoomedView(geometry_.view, *about, std::pow(kNotchZoom, notches)));
+  askKeeping(ZoomedView(geometry_.view, *about, std::pow(kNotchZoom, notches)), *about, event->position());
   event->accept();
 }
 

@@ -44,6 +44,7 @@ class ChartCanvas : public QWidget {
 
  private:
   QString worksheetTextAt(QPointF at) const;
+  void askKeeping(const ChartView& view, ChartPoint point, QPointF at);
   std::optional<ChartPoint> chartPointAt(const RenderedChart& rendered, QPointF at) const;
 
   QLabel* status_;

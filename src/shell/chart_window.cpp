@@ -76,7 +76,11 @@ ChartWindow::ChartWindow(const MainWindowModel& model, const Numbers& numbers, R
       this, *undo_, tables_, worksheetServices_, numbers_, [this] { return subject_.state; },
       [this] { return units_; });
   files_ = std::make_unique<ProjectFiles>(
-      this, *undo_, worksheetServices_, [this](const Project& project) { setUnits(project.units); },
+      this, *undo_, worksheetServices_,
+      [this](const Project& project) {
+        view_.reset();  // a project opens in the standard view, in its own units
+        setUnits(project.units);
+      },
       [this] { setWindowTitle(files_->title()); });
   tables_->onRename = [this](const std::string& from, const std::string& to) { commands_->renameState(from, to); };
   connect(undo_->stack(), &QUndoStack::cleanChanged, this, [this] { setWindowTitle(files_->title()); });
@@ -140,6 +144,8 @@ void ChartWindow::rebuild() {
   ChartGeometry geometry = sheet ? BuildProcessDrawingGeometry(DrawingOf(solved), units_, points, view_)
                                  : BuildChartGeometry(subject_.p, points, units_, view_);
   if (sheet) AddZones(geometry, InSi(worksheet().project()).zones);
+  // In a view the user moves, the plot keeps its size: the legend stays inside it.
+  geometry.legendInside = view_.has_value();
   canvas_->draw(geometry, solved);
 }
 

@@ -30,7 +30,7 @@ QT = {
     "numbers": ("QLocale", "QString"),
     "report": ("QDir", "QFile", "QStandardPaths"),
     # Qt Gui and Qt Svg, never Qt Widgets; the geometry uses no Qt at all.
-    "chart": ("QFont", "QImage", "QPage", "QPainter", "QPdfWriter", "QPoint", "QPolygon", "QRect", "QBuffer",
+    "chart": ("QFont", "QImage", "QPage", "QPainter", "QPdfWriter", "QPoint", "QLine", "QPolygon", "QRect", "QBuffer",
               "QSize", "QString", "QSvgGenerator", "QTransform", "QColor"),
     # The batch calculator draws its chart on Qt's offscreen platform, without Widgets.
     "batch": ("QGuiApplication",),

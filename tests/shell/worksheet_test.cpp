@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineF>
 #include <QMenu>
 #include <QSettings>
 #include <QTableWidget>
@@ -15,6 +16,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QUndoStack>
+#include <QWheelEvent>
 #include <cstdio>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -300,5 +302,84 @@ TEST(WorksheetSession, SavingChangesOnlyTheEditedLine) {
   expected.replace(expected.find(line), line.size(), "volume = 12500.0              # m3/h of supply air");
   EXPECT_EQ(saved.str(), expected);
   EXPECT_TRUE(watchdog.boxes().empty());
+  QSettings("Vaporel", "Vaporel").clear();
+}
+
+namespace {
+
+// Where the chart window's canvas draws a state, once drawn as on the screen.
+QPointF DrawnAt(ChartWindow& chart, ChartPoint point) {
+  chart.canvas()->grab();
+  return *chart.canvas()->canvasPointOf(point);
+}
+
+double Span(const ChartView& view) { return view.tMax - view.tMin; }
+
+}  // namespace
+
+// The chart zooms by the wheel about the cursor, pans by a drag and fits the worksheet by
+// Ctrl+0, through real events on the window; an IP project opens in IP, its tables in its units,
+// its zones drawn and listed. Each fitted window is saved for a person to look at.
+TEST(ChartWindowView, ZoomsPansAndFits) {
+  QSettings("Vaporel", "Vaporel").clear();
+  QTemporaryDir folder;
+  const QString tenBar = folder.filePath("ten-bar.vaporel.toml");
+  std::ofstream(tenBar.toStdString())
+      << "units = \"ip\"\npressure = 145.0377\n[states.outdoor]\ntdb = 95.0\nRH = 40.0\n"
+         "[states.room]\ntdb = 75.0\nRH = 50.0\n[[processes]]\nmix = [\"outdoor\", "
+         "\"room\"]\nfractions = [0.3, 0.7]\ninto = \"mixed\"\n[[processes]]\ncoil = "
+         "\"mixed\"\nadp = 35.0\nbypass = 0.1\ninto = \"cold\"\n";
+  MainWindowModel model;
+  ChartWindow chart(model, Numbers('.'), {nullptr, nullptr});
+  chart.resize(1000, 900);
+  chart.show();
+  const std::pair<QString, std::string> projects[] = {{VAPOREL_EXAMPLES "/summer-ahu.toml", "si-1bar"},
+                                                      {VAPOREL_EXAMPLES "/datacenter-ip.toml", "ip-1bar"},
+                                                      {tenBar, "ip-10bar"},
+                                                      {VAPOREL_EXAMPLES "/office-design.toml", "si-design"}};
+  for (const auto& [file, name] : projects) {
+    ASSERT_TRUE(chart.openProjectFile(file)) << name;
+    EXPECT_EQ(chart.units(), chart.worksheet().project().units) << name;
+    const SolvedState& first = chart.worksheet().solved().states.front();
+    const ChartPoint point{first.state.tdb, first.state.x};
+    const ChartView standard = chart.geometry().view;
+    // One notch of the wheel over the state zooms in about it: the state stays under the cursor.
+    const QPointF at = DrawnAt(chart, point);
+    QWheelEvent wheel(at, chart.canvas()->mapToGlobal(at), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(chart.canvas(), &wheel);
+    EXPECT_NEAR(Span(chart.geometry().view), 0.8 * Span(standard), 1e-9) << name;
+    EXPECT_LT(QLineF(DrawnAt(chart, point), at).length(), 1.5) << name;
+    // A drag carries the state with the cursor.
+    QTest::mousePress(chart.canvas(), Qt::LeftButton, {}, at.toPoint());
+    const QPointF to = at + QPointF(120, 40);
+    QMouseEvent move(QEvent::MouseMove, to, chart.canvas()->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(chart.canvas(), &move);
+    QTest::mouseRelease(chart.canvas(), Qt::LeftButton, {}, to.toPoint());
+    EXPECT_LT(QLineF(DrawnAt(chart, point), to).length(), 1.5) << name;
+    // Ctrl+0 fits every state, closer than the standard view.
+    chart.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&chart));
+    QTest::keyClick(&chart, Qt::Key_0, Qt::ControlModifier);
+    const ChartView fitted = chart.geometry().view;
+    for (const SolvedState& s : chart.worksheet().solved().states) {
+      EXPECT_TRUE(s.state.tdb > fitted.tMin && s.state.tdb < fitted.tMax && s.state.x > fitted.xMin &&
+                  s.state.x < fitted.xMax)
+          << name << " " << s.name;
+    }
+    EXPECT_LT(Span(fitted), Span(standard)) << name;
+    chart.grab().save(QString::fromStdString(VAPOREL_ARTIFACT_DIR "/shell-chart-fitted-" + name + ".png"), "PNG");
+  }
+  // The IP project's tables are in its units, its zones listed.
+  ASSERT_TRUE(chart.openProjectFile(VAPOREL_EXAMPLES "/datacenter-ip.toml"));
+  const TextTable states = chart.worksheet().statesTable(Numbers('.'), chart.units());
+  EXPECT_EQ(states.header[2], "tdb [oF]");
+  EXPECT_EQ(states.header.back(), "in zones");
+  EXPECT_EQ(chart.geometry().zones.size(), 2u);
+  // Shown in SI, the file is saved in its own units.
+  chart.setUnits(UnitSystem::SI);
+  EXPECT_EQ(chart.worksheet().statesTable(Numbers('.'), chart.units()).header[2], "tdb [oC]");
+  EXPECT_EQ(chart.worksheet().project().units, UnitSystem::IP);
   QSettings("Vaporel", "Vaporel").clear();
 }

@@ -62,6 +62,7 @@ struct ChartGeometry {
   std::vector<NamedPoint> named;     // a project's states
   std::vector<ChartArrow> arrows;    // a project's processes
   std::vector<ChartZone> zones;      // tinted regions
+  bool legendInside = false;         // the legend kept inside the plot, even over a curve (a view moved by hand)
 };
 
 // Enthalpy lines are this far apart [kJ/kg, or Btu/lb]; isotherms every this many degrees.

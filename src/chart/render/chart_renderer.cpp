@@ -561,12 +561,13 @@ RenderedChart RenderChart(QPainter& painter, const QRectF& target, const ChartGe
   pageToDevice.translate(offset.x(), offset.y());
   pageToDevice.scale(scale, scale);
   RenderedChart rendered{ChartFrame(geometry, style), pageToDevice, {}, {}};
-  // A legend that would hide a curve anywhere in the plot goes under it, the plot made shorter.
+  // A legend that would hide a curve anywhere in the plot goes under it, the plot made shorter
+  // (unless the geometry keeps it inside: the plot then keeps its size as the view moves).
   bool below = false;
   {
     RenderedChart trial = rendered;
     Painter inside(painter, trial.frame, geometry, numbers, trial, false);
-    if (!inside.legendFitsInPlot()) {
+    if (!geometry.legendInside && !inside.legendFitsInPlot()) {
       below = true;
       const double band = Painter(painter, trial.frame, geometry, numbers, trial, true).legendBand();
       rendered.frame = ChartFrame(geometry, style, band);
