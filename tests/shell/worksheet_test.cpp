@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineF>
+#include <QMenuBar>
 #include <QMenu>
 #include <QSettings>
 #include <QTableWidget>
@@ -371,6 +372,12 @@ TEST(ChartWindowView, ZoomsPansAndFits) {
     EXPECT_LT(Span(fitted), Span(standard)) << name;
     chart.grab().save(QString::fromStdString(VAPOREL_ARTIFACT_DIR "/shell-chart-fitted-" + name + ".png"), "PNG");
   }
+  // "Standard view" returns to the view that holds the project on round values.
+  for (QAction* action : chart.menus()->findChildren<QAction*>()) {
+    if (action->text() == QStringLiteral("&Standard view")) action->trigger();
+  }
+  EXPECT_EQ(chart.geometry().view.tMin, -10);
+  EXPECT_EQ(chart.geometry().view.tMax, 50);
   // The IP project's tables are in its units, its zones listed.
   ASSERT_TRUE(chart.openProjectFile(VAPOREL_EXAMPLES "/datacenter-ip.toml"));
   const TextTable states = chart.worksheet().statesTable(Numbers('.'), chart.units());
