@@ -9,8 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineF>
-#include <QMenuBar>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>

@@ -68,5 +68,18 @@ TEST(Worksheet, ASessionOfEditsEachCheckedAndSolved) {
   EXPECT_EQ(sheet.solved().states.size(), 1u);
 }
 
+// A process that ends on a state already known is removed without taking that state's air flow.
+TEST(Worksheet, RemovingAProcessKeepsTheAirFlowOfAStateItDidNotMake) {
+  Worksheet sheet;
+  ASSERT_EQ(sheet.pin(At(1.01325, 30, 40)), std::nullopt);  // A
+  ASSERT_EQ(sheet.pin(At(1.01325, 20, 40)), std::nullopt);  // B
+  ASSERT_EQ(sheet.addProcess({HeatFigures{"B", 30.0, {}}, "H", {}}), std::nullopt);
+  ASSERT_EQ(sheet.addProcess({HeatFigures{"H", {}, {}}, "B", {}}), std::nullopt);  // back to B, known
+  ASSERT_EQ(sheet.setAirFlow(AirFlowInput{"B", 5000.0, std::nullopt, {}}), std::nullopt);
+  ASSERT_EQ(sheet.removeProcess(1), std::nullopt);
+  ASSERT_TRUE(sheet.project().airflow);
+  EXPECT_EQ(sheet.project().airflow->state, "B");
+}
+
 }  // namespace
 }  // namespace vaporel

@@ -139,15 +139,23 @@ EditRefusal Worksheet::replaceProcess(std::size_t index, const ProcessInput& pro
 
 EditRefusal Worksheet::removeProcess(std::size_t index) {
   if (index >= project_.processes.size()) return std::string("There is no such process");
-  const std::string& made = project_.processes[index].into;
-  for (std::size_t i = index + 1; i < project_.processes.size(); ++i) {
-    const ProcessInput& p = project_.processes[i];
-    if (p.uses(made)) {
-      return "The state \"" + made + "\" is used by " + ProcessName(p, i) + ": remove that process first";
-    }
+  // The states it makes that were not known before it (a process may end on a known one).
+  Project before = project_;
+  before.processes.resize(index);
+  std::vector<std::string> made;
+  for (const std::string& name : project_.processes[index].made()) {
+    if (!Defines(before, name)) made.push_back(name);
   }
   Project candidate = project_;
-  if (candidate.airflow && candidate.airflow->state == made) candidate.airflow.reset();
+  for (const std::string& name : made) {
+    for (std::size_t i = index + 1; i < project_.processes.size(); ++i) {
+      const ProcessInput& p = project_.processes[i];
+      if (p.uses(name)) {
+        return "The state \"" + name + "\" is used by " + ProcessName(p, i) + ": remove that process first";
+      }
+    }
+    if (candidate.airflow && candidate.airflow->state == name) candidate.airflow.reset();
+  }
   candidate.processes.erase(candidate.processes.begin() + static_cast<std::ptrdiff_t>(index));
   return apply(candidate);
 }
