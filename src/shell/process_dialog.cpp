@@ -30,6 +30,7 @@ const char* ProcessCaption(ProcessKind kind) {
     case ProcessKind::Coil: return "Coil";
     case ProcessKind::Humidify: return "Humidify";
     case ProcessKind::Space: return "Supply air for a room";
+    case ProcessKind::Recover: return "Recover heat";
   }
   return "";
 }

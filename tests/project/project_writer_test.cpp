@@ -137,7 +137,7 @@ void ExpectEveryEditTouchesOnlyItsLines(const std::string& text, const std::stri
   // Additions: lines added, none of the file's changed.
   Project added = read;
   added.states.push_back({"new state", {Property::Tdb, 21.5}, {Property::RH, 40}, {}});
-  ProcessInput heat{HeatFigures{"new state", 30.0, std::nullopt}, "heated", {}};
+  ProcessInput heat{HeatFigures{"new state", 30.0, std::nullopt}, "heated", {}, {}};
   added.processes.push_back(heat);
   const std::string addedText = ProjectText(added);
   const Diff diff = LineDiff(text, addedText);

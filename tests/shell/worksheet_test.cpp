@@ -97,11 +97,11 @@ TEST(WorksheetSession, BuildUndoSaveReopen) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(chart));
   QTest::keyClick(chart, Qt::Key_D, Qt::ControlModifier);
   ASSERT_EQ(chart->worksheet().solved().states.size(), 2u);
-  next = ProcessInput{MixFigures{{"A", "B"}, {0.3, 0.7}}, "M", {}};
+  next = ProcessInput{MixFigures{{"A", "B"}, {0.3, 0.7}, {}, {}}, "M", {}, {}};
   chart->addProcess(ProcessKind::Mix);
-  next = ProcessInput{CoilFigures{"M", 10.0, 0.1, {}, {}, {}}, "C", {}};
+  next = ProcessInput{CoilFigures{"M", 10.0, 0.1, {}, {}, {}}, "C", {}, {}};
   chart->addProcess(ProcessKind::Coil);
-  next = ProcessInput{HeatFigures{"C", 16.0, {}}, "S", {}};
+  next = ProcessInput{HeatFigures{"C", 16.0, {}}, "S", {}, {}};
   chart->addProcess(ProcessKind::Heat);
   chart->setAirFlow();
   ASSERT_TRUE(s.watchdog.boxes().empty()) << s.watchdog.boxes().front().text.toStdString();

@@ -17,7 +17,7 @@ AirState At(double p, double tdb, double RH) {
 }
 
 ProcessInput Mix(std::vector<std::string> from, std::vector<double> fractions, std::string into) {
-  return {MixFigures{std::move(from), std::move(fractions)}, std::move(into), {}};
+  return {MixFigures{std::move(from), std::move(fractions), {}, {}}, std::move(into), {}, {}};
 }
 
 std::vector<std::vector<std::string>> Cells(const std::string& text) {
@@ -42,7 +42,7 @@ TEST(Worksheet, ASessionOfEditsEachCheckedAndSolved) {
   EXPECT_NE(sheet.pin(At(2, 20, 50)).value_or("").find("one pressure"), std::string::npos);
 
   ASSERT_EQ(sheet.addProcess(Mix({"A", "B"}, {0.3, 0.7}, "M")), std::nullopt);
-  const ProcessInput coil{CoilFigures{"M", 10.0, 1.5, {}, {}, {}}, "C", {}};
+  const ProcessInput coil{CoilFigures{"M", 10.0, 1.5, {}, {}, {}}, "C", {}, {}};
   EXPECT_EQ(sheet.addProcess(coil), "\"bypass\" must lie in [0, 1)");
   EXPECT_EQ(sheet.project().processes.size(), 1u);
   EXPECT_EQ(sheet.remove("A"), "The state \"A\" is used by process 1 (mix): remove the process first");
@@ -73,8 +73,8 @@ TEST(Worksheet, RemovingAProcessKeepsTheAirFlowOfAStateItDidNotMake) {
   Worksheet sheet;
   ASSERT_EQ(sheet.pin(At(1.01325, 30, 40)), std::nullopt);  // A
   ASSERT_EQ(sheet.pin(At(1.01325, 20, 40)), std::nullopt);  // B
-  ASSERT_EQ(sheet.addProcess({HeatFigures{"B", 30.0, {}}, "H", {}}), std::nullopt);
-  ASSERT_EQ(sheet.addProcess({HeatFigures{"H", {}, {}}, "B", {}}), std::nullopt);  // back to B, known
+  ASSERT_EQ(sheet.addProcess({HeatFigures{"B", 30.0, {}}, "H", {}, {}}), std::nullopt);
+  ASSERT_EQ(sheet.addProcess({HeatFigures{"H", {}, {}}, "B", {}, {}}), std::nullopt);  // back to B, known
   ASSERT_EQ(sheet.setAirFlow(AirFlowInput{"B", 5000.0, std::nullopt, {}}), std::nullopt);
   ASSERT_EQ(sheet.removeProcess(1), std::nullopt);
   ASSERT_TRUE(sheet.project().airflow);
