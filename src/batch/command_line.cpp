@@ -15,6 +15,7 @@ constexpr const char* kUsageLines =
     "                    [--chart OUT [--chart-style STYLE]] < rows.csv\n"
     "       vaporel-calc [--locale NAME] [--units si|ip] --project FILE [--json] [--chart OUT [--chart-style STYLE]]\n"
     "       vaporel-calc [--units si|ip] --zones\n"
+    "       vaporel-calc [--units si|ip] --weather FILE... [--zone NAME|FILE] [--json]\n"
     "       vaporel-calc --help | --version\n";
 
 constexpr const char* kHelpBody =
@@ -90,6 +91,13 @@ constexpr const char* kHelpBody =
     "and column.\n"
     "  vaporel-calc --project summer-ahu.toml --chart summer.png\n"
     "\n"
+    "\n"
+    "--weather FILE... sums up hourly weather files (EPW): the hours read, accepted and refused\n"
+    "(each refused row with its line and cause), with --zone the hours inside the zone and what\n"
+    "the others need (cool, heat, humidify, dehumidify), and the design conditions of the file's\n"
+    "header beside those computed from its hours. --json prints one JSON object a file.\n"
+    "  vaporel-calc --weather chicago.epw --zone datacenter-recommended\n"
+    "\n"
     "Exit status: 0 done, 1 input refused or a file not written, 2 bad usage or a malformed project.\n"
     "The manual page vaporel-calc(1) says more.\n";
 
@@ -107,6 +115,7 @@ struct Valued {
 constexpr Flag kFlags[] = {
     {"--precise", &CalcOptions::precise}, {"--csv", &CalcOptions::csv},         {"--json", &CalcOptions::json},
     {"-h,--help", &CalcOptions::help},    {"--version", &CalcOptions::version}, {"--zones", &CalcOptions::zones},
+    {"--weather", &CalcOptions::weather},
 };
 constexpr Valued kValued[] = {
     {"--locale", &CalcOptions::locale, "a locale name"},

@@ -17,6 +17,7 @@ struct CalcOptions {
   bool help = false;
   bool version = false;
   bool zones = false;
+  bool weather = false;  // the positional arguments are weather files
   std::optional<std::string> locale;
   std::optional<std::string> report;
   std::optional<std::string> chart;

@@ -61,7 +61,10 @@ TEST(VaporelCalc, HelpExamplesRunAndVersionIsTheProjects) {
   ASSERT_EQ(help.code, 0);
   EXPECT_EQ(Calc("--version").out, "vaporel-calc " VAPOREL_VERSION "\n");
   const std::string folder = ::testing::TempDir() + "help_examples_" + std::to_string(getpid());
-  ASSERT_EQ(std::system(("mkdir -p '" + folder + "' && cp " VAPOREL_EXAMPLES "/*.toml '" + folder + "'").c_str()), 0);
+  ASSERT_EQ(
+      std::system(
+          ("mkdir -p '" + folder + "' && cp " VAPOREL_EXAMPLES "/*.toml " VAPOREL_WEATHER " '" + folder + "'").c_str()),
+      0);
   std::istringstream lines(help.out);
   int examples = 0;
   for (std::string line; std::getline(lines, line);) {

@@ -16,6 +16,7 @@
 #include "batch/csv.hpp"
 #include "batch/project_mode.hpp"
 #include "batch/report_mode.hpp"
+#include "batch/weather_mode.hpp"
 #include "batch/zone_option.hpp"
 #include "calculation/input_pair.hpp"
 #include "calculation/result_texts.hpp"
@@ -51,12 +52,23 @@ int Usage(const std::string& problem) {
 
 // What is wrong with an option that belongs to one mode only, if anything.
 std::optional<std::string> MisplacedOption(const CalcOptions& options) {
-  if (options.zone && !options.csv) return "--zone is for --csv (a project has its own zones)";
+  if (options.zone && !options.csv && !options.weather) {
+    return "--zone is for --csv and --weather (a project has its own zones)";
+  }
   if (options.csv && options.report) return "--report writes one state and cannot be combined with --csv";
   if (options.report && options.units == "ip") return "--report writes the window's report, in SI: not with --units ip";
   if (options.altitude && (options.csv || options.project)) {
     return "--altitude is for one state (a project has its own altitude)";
   }
+  return std::nullopt;
+}
+
+// What is wrong with --weather and its files, if anything.
+std::optional<std::string> WeatherProblem(const CalcOptions& options) {
+  if (options.csv || options.project || options.report || options.chart || options.precise || options.altitude) {
+    return "--weather takes weather files, --zone, --units and --json";
+  }
+  if (options.positional.empty()) return "--weather needs the weather files";
   return std::nullopt;
 }
 
@@ -69,6 +81,7 @@ std::optional<std::string> ModeProblem(const CalcOptions& options) {
     }
     return std::nullopt;
   }
+  if (options.weather) return WeatherProblem(options);
   if (options.project) {
     if (options.project->empty()) return "--project needs the project file";
     if (options.csv || options.report || options.precise || !options.positional.empty()) {
@@ -248,6 +261,11 @@ int Run(int argc, char** argv) {
   if (options.zones) {
     std::fputs(ZoneList(Units(request), request.numbers).c_str(), stdout);
     return 0;
+  }
+  if (options.weather) {
+    std::vector<Zone> zones;
+    if (request.zone) zones.push_back(*request.zone);
+    return RunWeather(options.positional, zones, options.json, Units(request), request.numbers);
   }
   return options.csv ? RunCsv(request) : RunState(options, request);
 }

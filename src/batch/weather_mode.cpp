@@ -1,0 +1,152 @@
+#include "batch/weather_mode.hpp"
+
+#include <array>
+#include <cstdio>
+
+#include "batch/json_output.hpp"
+#include "project/project_file.hpp"
+#include "weather/epw_reader.hpp"
+
+namespace vaporel {
+namespace {
+
+constexpr int kUnreadable = 2;
+
+// The design conditions under their JSON keys, each with its quantity.
+struct DesignFigure {
+  std::string_view key;
+  std::optional<double> DesignConditions::*field;
+  Quantity quantity;
+};
+constexpr std::array<DesignFigure, 12> kDesignFigures = {{
+    {"heating_db_99_6", &DesignConditions::heatingDb996, Quantity::Temperature},
+    {"heating_db_99", &DesignConditions::heatingDb99, Quantity::Temperature},
+    {"cooling_db_0_4", &DesignConditions::coolingDb04, Quantity::Temperature},
+    {"cooling_mcwb_0_4", &DesignConditions::coolingMcwb04, Quantity::Temperature},
+    {"cooling_db_1", &DesignConditions::coolingDb1, Quantity::Temperature},
+    {"cooling_mcwb_1", &DesignConditions::coolingMcwb1, Quantity::Temperature},
+    {"cooling_db_2", &DesignConditions::coolingDb2, Quantity::Temperature},
+    {"cooling_mcwb_2", &DesignConditions::coolingMcwb2, Quantity::Temperature},
+    {"dew_point_0_4", &DesignConditions::dewPoint04, Quantity::Temperature},
+    {"dew_point_mcdb_0_4", &DesignConditions::dewPointMcdb04, Quantity::Temperature},
+    {"enthalpy_0_4", &DesignConditions::enthalpy04, Quantity::Enthalpy},
+    {"enthalpy_mcdb_0_4", &DesignConditions::enthalpyMcdb04, Quantity::Temperature},
+}};
+
+std::string Location(const WeatherLocation& l) {
+  std::string out = l.name;
+  for (const std::string* part : {&l.region, &l.country}) {
+    if (!part->empty()) out += ", " + *part;
+  }
+  return out;
+}
+
+Json DesignJson(const std::optional<DesignConditions>& design, UnitSystem units) {
+  if (!design) return nullptr;
+  Json out = Json::object();
+  for (const DesignFigure& f : kDesignFigures) {
+    const auto& value = (*design).*f.field;
+    out[std::string(f.key)] = value ? JsonNumber(ToUnits(f.quantity, units, *value)) : Json(nullptr);
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string WeatherText(const std::string& file, const WeatherYear& year, const WeatherSummary& summary,
+                        UnitSystem units, const Numbers& numbers) {
+  std::string out = file + ": " + Location(year.location) + "\n";
+  out += "hours " + std::to_string(summary.hours) + ", accepted " + std::to_string(summary.accepted) + ", refused " +
+         std::to_string(summary.refused) + "\n";
+  for (const WeatherHour& hour : year.hours) {
+    if (!hour.state) out += "  line " + std::to_string(hour.line) + ": " + hour.refusal + "\n";
+  }
+  for (const ZoneHours& z : summary.zones) {
+    out += "zone " + z.zone + ": inside " + std::to_string(z.inside) + ", cool " + std::to_string(z.cool) + ", heat " +
+           std::to_string(z.heat) + ", humidify " + std::to_string(z.humidify) + ", dehumidify " +
+           std::to_string(z.dehumidify) + "\n";
+  }
+  // Three columns: the key with its unit, then the file's value and the computed one.
+  constexpr std::size_t kKeyWidth = 28, kValueWidth = 10;
+  const auto right = [](const std::string& text, std::size_t width) {
+    return std::string(width > text.size() ? width - text.size() : 1, ' ') + text;
+  };
+  std::string head = "design conditions";
+  head.resize(kKeyWidth, ' ');
+  out += head + right("file", kValueWidth) + right("computed", kValueWidth) + "\n";
+  for (const DesignFigure& f : kDesignFigures) {
+    const auto shown = [&](const std::optional<DesignConditions>& d) {
+      const auto& value = d ? (*d).*f.field : std::nullopt;
+      return value ? numbers.format(ToUnits(f.quantity, units, *value), "0.0") : std::string("-");
+    };
+    std::string key = std::string(f.key) + " [" + std::string(UnitName(f.quantity, units)) + "]";
+    key.resize(std::max(key.size(), kKeyWidth), ' ');
+    out += key + right(shown(year.fileDesign), kValueWidth) + right(shown(summary.computed), kValueWidth) + "\n";
+  }
+  return out;
+}
+
+std::string WeatherJson(const std::string& file, const WeatherYear& year, const WeatherSummary& summary,
+                        UnitSystem units) {
+  std::vector<std::pair<std::string_view, Quantity>> keys;
+  keys.reserve(kDesignFigures.size());
+  for (const DesignFigure& f : kDesignFigures) keys.emplace_back(f.key, f.quantity);
+  Json doc = JsonDocument(units, keys);
+  doc["file"] = file;
+  const WeatherLocation& l = year.location;
+  Json location = {{"name", l.name}, {"region", l.region}, {"country", l.country}};
+  const auto optional = [](const std::optional<double>& v) { return v ? JsonNumber(*v) : Json(nullptr); };
+  location["latitude"] = optional(l.latitude);
+  location["longitude"] = optional(l.longitude);
+  location["time_zone"] = optional(l.timeZone);
+  location["elevation"] = l.elevation ? JsonNumber(ToUnits(Quantity::Altitude, units, *l.elevation)) : Json(nullptr);
+  doc["location"] = location;
+  doc["hours"] = summary.hours;
+  doc["accepted"] = summary.accepted;
+  Json refused = Json::array();
+  for (const WeatherHour& hour : year.hours) {
+    if (!hour.state) refused.push_back({{"line", hour.line}, {"cause", hour.refusal}});
+  }
+  doc["refused"] = refused;
+  Json zones = Json::object();
+  for (const ZoneHours& z : summary.zones) {
+    zones[z.zone] = {{"inside", z.inside},
+                     {"cool", z.cool},
+                     {"heat", z.heat},
+                     {"humidify", z.humidify},
+                     {"dehumidify", z.dehumidify}};
+  }
+  doc["zones"] = zones;
+  doc["design_conditions"] = {{"file", DesignJson(year.fileDesign, units)},
+                              {"computed", DesignJson(summary.computed, units)}};
+  std::string line = JsonText(doc, -1);
+  return line;
+}
+
+int RunWeather(const std::vector<std::string>& files, const std::vector<Zone>& zones, bool json, UnitSystem units,
+               const Numbers& numbers) {
+  int status = 0;
+  for (const std::string& file : files) {
+    std::string cause;
+    const auto text = ReadProjectText(file, cause);
+    if (!text) {
+      std::fprintf(stderr, "vaporel-calc: %s: cannot be read (%s)\n", file.c_str(), cause.c_str());
+      status = kUnreadable;
+      continue;
+    }
+    const auto read = ReadEpw(*text);
+    if (const auto* problem = std::get_if<std::string>(&read)) {
+      std::fprintf(stderr, "vaporel-calc: %s:%s\n", file.c_str(), problem->substr(5).c_str());
+      status = kUnreadable;
+      continue;
+    }
+    const WeatherYear& year = std::get<WeatherYear>(read);
+    const WeatherSummary summary = Summarize(year, zones);
+    const std::string out =
+        json ? WeatherJson(file, year, summary, units) : WeatherText(file, year, summary, units, numbers);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+  }
+  return status;
+}
+
+}  // namespace vaporel

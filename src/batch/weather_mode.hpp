@@ -1,0 +1,29 @@
+#pragma once
+// vaporel-calc --weather FILE...: each hourly weather file summed up (hours read, accepted and
+// refused; the hours in each zone given and what the others need; the design conditions of
+// the file's header and those computed from its hours), as text or as one JSON object a file
+// (JSON Lines, --json).
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calculation/zone.hpp"
+#include "numbers/numbers.hpp"
+#include "units/units.hpp"
+#include "weather/weather_summary.hpp"
+
+namespace vaporel {
+
+// Exit status: 0 every file read, 2 a file that cannot be read or is no weather file (the
+// others are still summed up). Zones in SI.
+int RunWeather(const std::vector<std::string>& files, const std::vector<Zone>& zones, bool json, UnitSystem units,
+               const Numbers& numbers);
+
+// One file's summary as text, and as one line of JSON.
+std::string WeatherText(const std::string& file, const WeatherYear& year, const WeatherSummary& summary,
+                        UnitSystem units, const Numbers& numbers);
+std::string WeatherJson(const std::string& file, const WeatherYear& year, const WeatherSummary& summary,
+                        UnitSystem units);
+
+}  // namespace vaporel

@@ -1,0 +1,33 @@
+#pragma once
+// A year of hours summed up: how many were read, accepted and refused; for each zone the
+// hours inside it and, of those outside, what they need (an hour may need two): cooling above
+// the zone's dry bulb, heating below it, dehumidifying above its other bounds (moisture),
+// humidifying below them; and the design conditions computed from the hours.
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "calculation/zone.hpp"
+#include "weather/weather_year.hpp"
+
+namespace vaporel {
+
+struct ZoneHours {
+  std::string zone;
+  int inside = 0, cool = 0, heat = 0, humidify = 0, dehumidify = 0;
+};
+
+struct WeatherSummary {
+  int hours = 0, accepted = 0, refused = 0;
+  std::vector<ZoneHours> zones;
+  DesignConditions computed;
+};
+
+// Zones in SI. A cooling, dew-point or enthalpy value of p % is the one at rank ⌈p/100·N⌉ of
+// the N accepted hours from the highest; a heating value of q % the one at rank
+// ⌈(1 − q/100)·N⌉ from the lowest; a mean coincident value is the mean over the hours within
+// 0.25 K of the dry bulb (or dew point), or 0.5 kJ/kg of the enthalpy.
+WeatherSummary Summarize(const WeatherYear& year, std::span<const Zone> zones);
+
+}  // namespace vaporel

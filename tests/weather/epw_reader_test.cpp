@@ -1,0 +1,78 @@
+// A real year of weather read whole, its header's design conditions as printed, the design
+// conditions computed from its hours; and the untidy files real stations write.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "weather/epw_reader.hpp"
+#include "weather/weather_summary.hpp"
+
+namespace vaporel {
+namespace {
+
+std::string Chicago() {
+  std::ostringstream text;
+  text << std::ifstream(VAPOREL_CHICAGO, std::ios::binary).rdbuf();
+  return text.str();
+}
+
+WeatherYear Read(const std::string& text) {
+  auto read = ReadEpw(text);
+  if (auto* problem = std::get_if<std::string>(&read)) ADD_FAILURE() << *problem;
+  return std::get<WeatherYear>(std::move(read));
+}
+
+// Chicago O'Hare's typical year: every hour resolved (143 of them saturated), its header's
+// design conditions as the file prints them, and the cooling 0.4 % dry bulb of the year's own
+// hours (32.2 °C) beside the header's longer record (33.3 °C).
+TEST(EpwReader, ChicagosYearWhole) {
+  const WeatherYear year = Read(Chicago());
+  EXPECT_EQ(year.location.name, "Chicago Ohare Intl Ap");
+  EXPECT_EQ(year.location.elevation, 201.0);
+  const WeatherSummary summary = Summarize(year, {});
+  EXPECT_EQ(summary.hours, 8760);
+  EXPECT_EQ(summary.refused, 0);
+  ASSERT_TRUE(year.fileDesign);
+  const DesignConditions& file = *year.fileDesign;
+  EXPECT_EQ(file.heatingDb996, -20.0);
+  EXPECT_EQ(file.heatingDb99, -16.6);
+  EXPECT_EQ(file.coolingDb04, 33.3);
+  EXPECT_EQ(file.coolingMcwb04, 23.7);
+  EXPECT_EQ(file.coolingDb2, 30.1);
+  EXPECT_EQ(file.dewPoint04, 23.8);
+  EXPECT_EQ(file.dewPointMcdb04, 28.9);
+  EXPECT_EQ(file.enthalpy04, 79.2);
+  EXPECT_EQ(file.enthalpyMcdb04, 31.4);
+  EXPECT_NEAR(*summary.computed.coolingDb04, 32.2, 1e-9);
+  EXPECT_NEAR(*summary.computed.heatingDb996, -20.0, 1e-9);
+}
+
+// A station's file as real ones come: CRLF, a Latin-1 name in quotes with a comma, dates
+// written 2015/12/31, no design
+// conditions, a missing dew point (RH used), a missing pressure (the elevation's), and a row
+// with neither dew point nor RH, refused with its line.
+TEST(EpwReader, UntidyFilesAreRead) {
+  const std::string text =
+      "LOCATION,\"M\xfcnchen, Flughafen\",BY,DEU,IWEC,108660,48.35,11.78,1.0,446.0\r\n"
+      "DATA PERIODS,1,1,Data,Thursday,2015/1/1,2015/12/31\r\n"
+      "2015,1,1,1,0,?9?9,5.0,2.0,81,96000,0\r\n"
+      "2015,1,1,2,0,?9?9,5.0,99.9,80,96000,0\r\n"
+      "2015,1,1,3,0,?9?9,5.0,2.0,81,999999,0\r\n"
+      "2015,1,1,4,0,?9?9,5.0,99.9,999,96000,0\r\n";
+  const WeatherYear year = Read(text);
+  EXPECT_EQ(year.location.name, "M\xfcnchen, Flughafen");
+  EXPECT_FALSE(year.fileDesign);
+  ASSERT_EQ(year.hours.size(), 4u);
+  EXPECT_NEAR(year.hours[0].state->tdp, 2.0, 1e-9);
+  EXPECT_NEAR(year.hours[1].state->RH, 80, 1e-9);
+  EXPECT_NEAR(year.hours[2].state->p, 0.9608, 1e-4);  // 446 m in the standard atmosphere: 96.08 kPa
+  EXPECT_FALSE(year.hours[3].state);
+  EXPECT_EQ(year.hours[3].line, 6);
+  EXPECT_EQ(year.hours[3].refusal, "the dew point and the relative humidity are missing");
+  // Not a weather file at all.
+  EXPECT_EQ(std::get<std::string>(ReadEpw("tdb,RH\n20,50\n")), "line 1: an EPW file begins with \"LOCATION,\"");
+}
+
+}  // namespace
+}  // namespace vaporel
