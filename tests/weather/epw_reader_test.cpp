@@ -1,11 +1,12 @@
 // A real year of weather read whole, its header's design conditions as printed, the design
 // conditions computed from its hours; and the untidy files real stations write.
+#include "weather/epw_reader.hpp"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
-#include "weather/epw_reader.hpp"
 #include "weather/weather_summary.hpp"
 
 namespace vaporel {
