@@ -15,7 +15,8 @@ constexpr const char* kUsageLines =
     "                    [--chart OUT [--chart-style STYLE]] < rows.csv\n"
     "       vaporel-calc [--locale NAME] [--units si|ip] --project FILE [--json] [--chart OUT [--chart-style STYLE]]\n"
     "       vaporel-calc [--units si|ip] --zones\n"
-    "       vaporel-calc [--units si|ip] --weather FILE... [--zone NAME|FILE] [--json]\n"
+    "       vaporel-calc [--units si|ip] --weather FILE... [--zone NAME|FILE]... [--zones-from FILE]\n"
+    "                    [--hours FROM-TO] [--json]\n"
     "       vaporel-calc --help | --version\n";
 
 constexpr const char* kHelpBody =
@@ -93,9 +94,11 @@ constexpr const char* kHelpBody =
     "\n"
     "\n"
     "--weather FILE... sums up hourly weather files (EPW): the hours read, accepted and refused\n"
-    "(each refused row with its line and cause), with --zone the hours inside the zone and what\n"
-    "the others need (cool, heat, humidify, dehumidify), and the design conditions of the file's\n"
-    "header beside those computed from its hours. --json prints one JSON object a file.\n"
+    "(each refused row with its line and cause), for each --zone (given again and again, or every\n"
+    "zone of a project or zone file with --zones-from) the hours inside it and what the others need\n"
+    "(cool, heat, humidify, dehumidify), and the design conditions of the file's header beside\n"
+    "those computed from its hours. --hours 8-18 counts only the hours that begin from 8:00 to\n"
+    "17:00. --json prints one JSON object a file.\n"
     "  vaporel-calc --weather chicago.epw --zone datacenter-recommended\n"
     "\n"
     "Exit status: 0 done, 1 input refused or a file not written, 2 bad usage or a malformed project.\n"
@@ -126,13 +129,26 @@ constexpr Valued kValued[] = {
     {"--project", &CalcOptions::project, "the project file"},
     {"--altitude", &CalcOptions::altitude, "the altitude"},
     {"--units", &CalcOptions::units, "si or ip"},
-    {"--zone", &CalcOptions::zone, "a zone's name or file"},
+    {"--zones-from", &CalcOptions::zonesFrom, "a project or zone file"},
+    {"--hours", &CalcOptions::hours, "hours of the day, FROM-TO"},
 };
 
 // A value like "-.5" or "-,5" is a number of the program's syntax, but CLI11 would read
 // it as a bundle of short options: it is hidden behind a mark no option starts with.
 constexpr char kValueMark = '\x01';
 bool LooksLikeANumber(const char* arg) { return arg[0] == '-' && (arg[1] == '.' || arg[1] == ','); }
+
+// An option without its value: CLI11 begins the message with the option's name
+// ("--chart: 1 required TEXT missing"), said as what the option needs.
+UsageProblem MissingValue(const std::string& what) {
+  for (const Valued& option : kValued) {
+    if (what.rfind(std::string(option.name) + ":", 0) == 0) {
+      return UsageProblem{std::string(option.name) + " needs " + option.needs};
+    }
+  }
+  if (what.rfind("--zone:", 0) == 0) return UsageProblem{"--zone needs a zone's name or file"};
+  return UsageProblem{what};
+}
 
 }  // namespace
 
@@ -146,6 +162,8 @@ std::variant<CalcOptions, UsageProblem> ParseCommandLine(int argc, const char* c
   for (std::size_t i = 0; i < std::size(kValued); ++i) {
     app.add_option(kValued[i].name, values[i])->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   }
+  // --zone may be given again and again: --weather counts each zone; the other modes take the last.
+  app.add_option("--zone", options.zoneList)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   app.add_option("arguments", options.positional);
 
   std::vector<std::string> args;
@@ -155,14 +173,7 @@ std::variant<CalcOptions, UsageProblem> ParseCommandLine(int argc, const char* c
   try {
     app.parse(args);
   } catch (const CLI::ArgumentMismatch& e) {
-    // CLI11 begins the message with the option's name: "--chart: 1 required TEXT missing".
-    const std::string what = e.what();
-    for (const Valued& option : kValued) {
-      if (what.rfind(std::string(option.name) + ":", 0) == 0) {
-        return UsageProblem{std::string(option.name) + " needs " + option.needs};
-      }
-    }
-    return UsageProblem{e.what()};
+    return MissingValue(e.what());
   } catch (const CLI::ParseError& e) {
     return UsageProblem{e.what()};
   }
@@ -178,6 +189,8 @@ std::variant<CalcOptions, UsageProblem> ParseCommandLine(int argc, const char* c
   for (std::size_t i = 0; i < std::size(kValued); ++i) {
     if (app.count(kValued[i].name) > 0) options.*kValued[i].field = unmarked(values[i]);
   }
+  for (std::string& zone : options.zoneList) zone = unmarked(zone);
+  if (!options.zoneList.empty()) options.zone = options.zoneList.back();
   return options;
 }
 

@@ -26,8 +26,11 @@ struct CalcOptions {
   std::optional<std::string> project;
   std::optional<std::string> altitude;
   std::optional<std::string> units;
-  std::optional<std::string> zone;
-  std::vector<std::string> positional;  // PAIR P FIRST SECOND
+  std::optional<std::string> zone;       // the last --zone given
+  std::vector<std::string> zoneList;     // every --zone given (--weather takes several)
+  std::optional<std::string> zonesFrom;  // --zones-from FILE
+  std::optional<std::string> hours;      // --hours FROM-TO
+  std::vector<std::string> positional;   // PAIR P FIRST SECOND
 };
 
 // What is wrong with a command line, said as "vaporel-calc: <problem>".

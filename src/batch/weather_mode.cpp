@@ -1,6 +1,7 @@
 #include "batch/weather_mode.hpp"
 
 #include <array>
+#include <charconv>
 #include <cstdio>
 
 #include "batch/json_output.hpp"
@@ -123,8 +124,18 @@ std::string WeatherJson(const std::string& file, const WeatherYear& year, const 
   return line;
 }
 
-int RunWeather(const std::vector<std::string>& files, const std::vector<Zone>& zones, bool json, UnitSystem units,
-               const Numbers& numbers) {
+std::optional<HoursOfDay> HoursOfDayNamed(const std::string& text) {
+  int from = -1, to = -1;
+  const char* end = text.data() + text.size();
+  const auto [afterFrom, e1] = std::from_chars(text.data(), end, from);
+  if (e1 != std::errc() || afterFrom == end || *afterFrom != '-') return std::nullopt;
+  const auto [afterTo, e2] = std::from_chars(afterFrom + 1, end, to);
+  if (e2 != std::errc() || afterTo != end || from < 0 || to > 24 || from >= to) return std::nullopt;
+  return HoursOfDay{from, to};
+}
+
+int RunWeather(const std::vector<std::string>& files, const std::vector<Zone>& zones,
+               std::optional<HoursOfDay> hoursOfDay, bool json, UnitSystem units, const Numbers& numbers) {
   int status = 0;
   for (const std::string& file : files) {
     std::string cause;
@@ -141,7 +152,7 @@ int RunWeather(const std::vector<std::string>& files, const std::vector<Zone>& z
       continue;
     }
     const WeatherYear& year = std::get<WeatherYear>(read);
-    const WeatherSummary summary = Summarize(year, zones);
+    const WeatherSummary summary = Summarize(year, zones, hoursOfDay);
     const std::string out =
         json ? WeatherJson(file, year, summary, units) : WeatherText(file, year, summary, units, numbers);
     std::fwrite(out.data(), 1, out.size(), stdout);

@@ -17,8 +17,11 @@ namespace vaporel {
 
 // Exit status: 0 every file read, 2 a file that cannot be read or is no weather file (the
 // others are still summed up). Zones in SI.
-int RunWeather(const std::vector<std::string>& files, const std::vector<Zone>& zones, bool json, UnitSystem units,
-               const Numbers& numbers);
+int RunWeather(const std::vector<std::string>& files, const std::vector<Zone>& zones,
+               std::optional<HoursOfDay> hoursOfDay, bool json, UnitSystem units, const Numbers& numbers);
+
+// --hours FROM-TO: whole hours 0 to 24, FROM before TO; none when the text is not that.
+std::optional<HoursOfDay> HoursOfDayNamed(const std::string& text);
 
 // One file's summary as text, and as one line of JSON.
 std::string WeatherText(const std::string& file, const WeatherYear& year, const WeatherSummary& summary,

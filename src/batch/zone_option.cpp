@@ -26,6 +26,17 @@ std::variant<Zone, std::string> ZoneNamedOrRead(const std::string& nameOrFile) {
   return std::move(zones.front());
 }
 
+std::variant<std::vector<Zone>, std::string> ZonesOfFile(const std::string& file) {
+  std::string cause;
+  const auto text = ReadProjectText(file, cause);
+  if (!text) return "--zones-from " + file + ": cannot be read (" + cause + ")";
+  auto read = ReadZones(*text, file);
+  if (const auto* error = std::get_if<ProjectError>(&read)) return error->message();
+  auto& zones = std::get<std::vector<Zone>>(read);
+  if (zones.empty()) return "--zones-from " + file + " defines no zone";
+  return std::move(zones);
+}
+
 std::string ZoneList(UnitSystem units, const Numbers& numbers) {
   std::string out;
   for (const Zone& zone : BuiltInZones()) {

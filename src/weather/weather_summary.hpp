@@ -4,6 +4,7 @@
 // the zone's dry bulb, heating below it, dehumidifying above its other bounds (moisture),
 // humidifying below them; and the design conditions computed from the hours.
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -24,10 +25,17 @@ struct WeatherSummary {
   DesignConditions computed;
 };
 
-// Zones in SI. A cooling, dew-point or enthalpy value of p % is the one at rank ⌈p/100·N⌉ of
-// the N accepted hours from the highest; a heating value of q % the one at rank
-// ⌈(1 − q/100)·N⌉ from the lowest; a mean coincident value is the mean over the hours within
-// 0.25 K of the dry bulb (or dew point), or 0.5 kJ/kg of the enthalpy.
-WeatherSummary Summarize(const WeatherYear& year, std::span<const Zone> zones);
+// The hours of the day counted: those that begin at `from` o'clock up to the one that begins
+// before `to` (8 to 18: 8:00 to 17:00, the rows an EPW file numbers 9 to 18).
+struct HoursOfDay {
+  int from = 0, to = 24;
+};
+
+// Zones in SI; with `hoursOfDay` only those hours count. A cooling, dew-point or enthalpy value of p % is the one at
+// rank ⌈p/100·N⌉ of the N accepted hours from the highest; a heating value of q % the one at rank ⌈(1 − q/100)·N⌉ from
+// the lowest; a mean coincident value is the mean over the hours within 0.25 K of the dry bulb (or dew point), or 0.5
+// kJ/kg of the enthalpy.
+WeatherSummary Summarize(const WeatherYear& year, std::span<const Zone> zones,
+                         std::optional<HoursOfDay> hoursOfDay = std::nullopt);
 
 }  // namespace vaporel

@@ -36,6 +36,8 @@ struct Request {
   Numbers numbers{'.'};
   std::optional<UnitSystem> units;  // as asked; a project's own otherwise
   std::optional<Zone> zone;
+  std::vector<Zone> zones;  // --weather's: every --zone, and every zone of --zones-from
+  std::optional<HoursOfDay> hours;
   std::optional<ChartRequest> chart;
   bool json = false;
   int jobs = 1;
@@ -55,6 +57,7 @@ std::optional<std::string> MisplacedOption(const CalcOptions& options) {
   if (options.zone && !options.csv && !options.weather) {
     return "--zone is for --csv and --weather (a project has its own zones)";
   }
+  if ((options.zonesFrom || options.hours) && !options.weather) return "--zones-from and --hours are for --weather";
   if (options.csv && options.report) return "--report writes one state and cannot be combined with --csv";
   if (options.report && options.units == "ip") return "--report writes the window's report, in SI: not with --units ip";
   if (options.altitude && (options.csv || options.project)) {
@@ -65,6 +68,9 @@ std::optional<std::string> MisplacedOption(const CalcOptions& options) {
 
 // What is wrong with --weather and its files, if anything.
 std::optional<std::string> WeatherProblem(const CalcOptions& options) {
+  if (options.hours && !HoursOfDayNamed(*options.hours)) {
+    return "--hours must be FROM-TO, whole hours of 0 to 24 with FROM before TO (8-18)";
+  }
   if (options.csv || options.project || options.report || options.chart || options.precise || options.altitude) {
     return "--weather takes weather files, --zone, --units and --json";
   }
@@ -132,6 +138,22 @@ std::optional<std::string> ReadJobs(const CalcOptions& options, int& jobs) {
   return std::nullopt;
 }
 
+// Every --zone and the zones of --zones-from; the problem with one, if any.
+std::optional<std::string> ReadZoneOptions(const CalcOptions& options, Request& request) {
+  for (const std::string& named : options.zoneList) {
+    auto zone = ZoneNamedOrRead(named);
+    if (const auto* problem = std::get_if<std::string>(&zone)) return *problem;
+    request.zones.push_back(std::get<Zone>(std::move(zone)));
+  }
+  if (!request.zones.empty()) request.zone = request.zones.back();  // the other modes take the last
+  if (options.zonesFrom) {
+    auto zones = ZonesOfFile(*options.zonesFrom);
+    if (const auto* problem = std::get_if<std::string>(&zones)) return *problem;
+    for (Zone& zone : std::get<std::vector<Zone>>(zones)) request.zones.push_back(std::move(zone));
+  }
+  return std::nullopt;
+}
+
 std::variant<Request, std::string> Check(const CalcOptions& options) {
   Request request;
   if (options.locale) {
@@ -152,11 +174,8 @@ std::variant<Request, std::string> Check(const CalcOptions& options) {
     if (!request.units) return "--units must be si or ip, not " + *options.units;
   }
   if (auto problem = ModeProblem(options)) return *problem;
-  if (options.zone) {
-    auto zone = ZoneNamedOrRead(*options.zone);
-    if (const auto* problem = std::get_if<std::string>(&zone)) return *problem;
-    request.zone = std::get<Zone>(std::move(zone));
-  }
+  if (auto problem = ReadZoneOptions(options, request)) return *problem;
+  if (options.hours) request.hours = HoursOfDayNamed(*options.hours);
   request.state = options.positional;
   request.json = options.json;
   if (options.altitude) {
@@ -263,9 +282,7 @@ int Run(int argc, char** argv) {
     return 0;
   }
   if (options.weather) {
-    std::vector<Zone> zones;
-    if (request.zone) zones.push_back(*request.zone);
-    return RunWeather(options.positional, zones, options.json, Units(request), request.numbers);
+    return RunWeather(options.positional, request.zones, request.hours, options.json, Units(request), request.numbers);
   }
   return options.csv ? RunCsv(request) : RunState(options, request);
 }
