@@ -1,4 +1,5 @@
-// Any bytes as a weather file: a year or a message naming its line, never a crash; every hour
+// Any bytes as a weather file (EPW, or CSV in SI or IP at a site's pressure): a year or a
+// message naming its line, never a crash; every hour
 // either a state or the cause it was refused for; the summary counts every hour once, and
 // its JSON is one valid object.
 #include <cstdint>
@@ -9,11 +10,12 @@
 
 #include "batch/weather_mode.hpp"
 #include "calculation/zone.hpp"
-#include "weather/epw_reader.hpp"
+#include "weather/csv_weather.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  const auto read = vaporel::ReadEpw(text);
+  const auto units = size % 2 == 0 ? vaporel::UnitSystem::SI : vaporel::UnitSystem::IP;
+  const auto read = vaporel::ReadWeather(text, units, 1.01325);
   if (const auto* problem = std::get_if<std::string>(&read)) {
     if (problem->rfind("line ", 0) != 0) std::abort();
     return 0;

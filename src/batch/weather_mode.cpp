@@ -6,7 +6,7 @@
 
 #include "batch/json_output.hpp"
 #include "project/project_file.hpp"
-#include "weather/epw_reader.hpp"
+#include "weather/csv_weather.hpp"
 
 namespace vaporel {
 namespace {
@@ -56,7 +56,8 @@ Json DesignJson(const std::optional<DesignConditions>& design, UnitSystem units)
 
 std::string WeatherText(const std::string& file, const WeatherYear& year, const WeatherSummary& summary,
                         UnitSystem units, const Numbers& numbers) {
-  std::string out = file + ": " + Location(year.location) + "\n";
+  const std::string where = Location(year.location);
+  std::string out = file + (where.empty() ? "" : ": " + where) + "\n";
   out += "hours " + std::to_string(summary.hours) + ", accepted " + std::to_string(summary.accepted) + ", refused " +
          std::to_string(summary.refused) + "\n";
   for (const WeatherHour& hour : year.hours) {
@@ -135,7 +136,8 @@ std::optional<HoursOfDay> HoursOfDayNamed(const std::string& text) {
 }
 
 int RunWeather(const std::vector<std::string>& files, const std::vector<Zone>& zones,
-               std::optional<HoursOfDay> hoursOfDay, bool json, UnitSystem units, const Numbers& numbers) {
+               std::optional<HoursOfDay> hoursOfDay, std::optional<double> sitePressure, bool json, UnitSystem units,
+               const Numbers& numbers) {
   int status = 0;
   for (const std::string& file : files) {
     std::string cause;
@@ -145,7 +147,7 @@ int RunWeather(const std::vector<std::string>& files, const std::vector<Zone>& z
       status = kUnreadable;
       continue;
     }
-    const auto read = ReadEpw(*text);
+    const auto read = ReadWeather(*text, units, sitePressure);
     if (const auto* problem = std::get_if<std::string>(&read)) {
       std::fprintf(stderr, "vaporel-calc: %s:%s\n", file.c_str(), problem->substr(5).c_str());
       status = kUnreadable;

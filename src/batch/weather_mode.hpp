@@ -1,5 +1,5 @@
 #pragma once
-// vaporel-calc --weather FILE...: each hourly weather file summed up (hours read, accepted and
+// vaporel-calc --weather FILE...: each hourly weather file (EPW or CSV) summed up (hours read, accepted and
 // refused; the hours in each zone given and what the others need; the design conditions of
 // the file's header and those computed from its hours), as text or as one JSON object a file
 // (JSON Lines, --json).
@@ -17,8 +17,10 @@ namespace vaporel {
 
 // Exit status: 0 every file read, 2 a file that cannot be read or is no weather file (the
 // others are still summed up). Zones in SI.
+// `sitePressure` [bar]: for CSV files without a p column.
 int RunWeather(const std::vector<std::string>& files, const std::vector<Zone>& zones,
-               std::optional<HoursOfDay> hoursOfDay, bool json, UnitSystem units, const Numbers& numbers);
+               std::optional<HoursOfDay> hoursOfDay, std::optional<double> sitePressure, bool json, UnitSystem units,
+               const Numbers& numbers);
 
 // --hours FROM-TO: whole hours 0 to 24, FROM before TO; none when the text is not that.
 std::optional<HoursOfDay> HoursOfDayNamed(const std::string& text);

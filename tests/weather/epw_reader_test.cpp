@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "weather/csv_weather.hpp"
 #include "weather/weather_summary.hpp"
 
 namespace vaporel {
@@ -73,6 +74,24 @@ TEST(EpwReader, UntidyFilesAreRead) {
   EXPECT_EQ(year.hours[3].refusal, "the dew point and the relative humidity are missing");
   // Not a weather file at all.
   EXPECT_EQ(std::get<std::string>(ReadEpw("tdb,RH\n20,50\n")), "line 1: an EPW file begins with \"LOCATION,\"");
+}
+
+// A CSV year by its header: the columns found by name among others, the site's pressure where
+// the rows give none, the hour a row ends; in IP, °F and psia.
+TEST(CsvWeather, ColumnsByTheirNames) {
+  const std::string rows = "time,tdb,RH,hour\n2024-07-01 14:00,32,40,15\n2024-07-01 15:00,,40,16\n";
+  const WeatherYear year = std::get<WeatherYear>(ReadWeather(rows, UnitSystem::SI, 1.0));
+  ASSERT_EQ(year.hours.size(), 2u);
+  EXPECT_EQ(year.hours[0].hour, 15);
+  EXPECT_EQ(year.hours[0].state->p, 1.0);
+  EXPECT_NEAR(year.hours[0].state->RH, 40, 1e-9);
+  EXPECT_EQ(year.hours[1].line, 3);
+  EXPECT_FALSE(year.hours[1].state);
+  EXPECT_EQ(std::get<std::string>(ReadWeather(rows, UnitSystem::SI, std::nullopt)),
+            "line 1: the header names no column p: give the site's --altitude");
+  const WeatherYear ip = std::get<WeatherYear>(ReadWeather("tdb,tdp,p\n95,59,14.696\n", UnitSystem::IP, {}));
+  EXPECT_NEAR(ip.hours[0].state->tdb, 35, 1e-9);
+  EXPECT_NEAR(ip.hours[0].state->tdp, 15, 1e-9);
 }
 
 }  // namespace

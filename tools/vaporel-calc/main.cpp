@@ -38,6 +38,7 @@ struct Request {
   std::optional<Zone> zone;
   std::vector<Zone> zones;  // --weather's: every --zone, and every zone of --zones-from
   std::optional<HoursOfDay> hours;
+  std::optional<double> sitePressure;  // [bar], --weather's from --altitude
   std::optional<ChartRequest> chart;
   bool json = false;
   int jobs = 1;
@@ -60,7 +61,7 @@ std::optional<std::string> MisplacedOption(const CalcOptions& options) {
   if ((options.zonesFrom || options.hours) && !options.weather) return "--zones-from and --hours are for --weather";
   if (options.csv && options.report) return "--report writes one state and cannot be combined with --csv";
   if (options.report && options.units == "ip") return "--report writes the window's report, in SI: not with --units ip";
-  if (options.altitude && (options.csv || options.project)) {
+  if (options.altitude && (options.csv || options.project) && !options.weather) {
     return "--altitude is for one state (a project has its own altitude)";
   }
   return std::nullopt;
@@ -71,8 +72,8 @@ std::optional<std::string> WeatherProblem(const CalcOptions& options) {
   if (options.hours && !HoursOfDayNamed(*options.hours)) {
     return "--hours must be FROM-TO, whole hours of 0 to 24 with FROM before TO (8-18)";
   }
-  if (options.csv || options.project || options.report || options.chart || options.precise || options.altitude) {
-    return "--weather takes weather files, --zone, --units and --json";
+  if (options.csv || options.project || options.report || options.chart || options.precise) {
+    return "--weather takes weather files, --zone, --zones-from, --hours, --altitude, --units and --json";
   }
   if (options.positional.empty()) return "--weather needs the weather files";
   return std::nullopt;
@@ -181,7 +182,11 @@ std::variant<Request, std::string> Check(const CalcOptions& options) {
   if (options.altitude) {
     const AltitudePressure at = PressureAtAltitude(*options.altitude, Units(request), request.numbers);
     if (at.p.empty()) return at.problem;
-    request.state.insert(request.state.begin() + 1, at.p);
+    if (options.weather) {
+      request.sitePressure = FromUnits(Quantity::Pressure, Units(request), *request.numbers.parse(at.p));
+    } else {
+      request.state.insert(request.state.begin() + 1, at.p);
+    }
   }
   if (request.chart) {
     request.chart->units = request.units.value_or(UnitSystem::SI);
@@ -282,7 +287,8 @@ int Run(int argc, char** argv) {
     return 0;
   }
   if (options.weather) {
-    return RunWeather(options.positional, request.zones, request.hours, options.json, Units(request), request.numbers);
+    return RunWeather(options.positional, request.zones, request.hours, request.sitePressure, options.json,
+                      Units(request), request.numbers);
   }
   return options.csv ? RunCsv(request) : RunState(options, request);
 }
