@@ -16,7 +16,7 @@ constexpr const char* kUsageLines =
     "       vaporel-calc [--locale NAME] [--units si|ip] --project FILE [--json] [--chart OUT [--chart-style STYLE]]\n"
     "       vaporel-calc [--units si|ip] --zones\n"
     "       vaporel-calc [--units si|ip] --weather FILE... [--zone NAME|FILE]... [--zones-from FILE]\n"
-    "                    [--hours FROM-TO] [--altitude Z] [--json]\n"
+    "                    [--hours FROM-TO] [--altitude Z] [--jobs N] [--json]\n"
     "       vaporel-calc --help | --version\n";
 
 constexpr const char* kHelpBody =
@@ -100,7 +100,7 @@ constexpr const char* kHelpBody =
     "--zones-from) the hours inside it and what the others need (cool, heat, humidify,\n"
     "dehumidify), and the design conditions of the file's header beside those computed from its\n"
     "hours. --hours 8-18 counts only the hours that begin from 8:00 to 17:00. --json prints one\n"
-    "JSON object a file.\n"
+    "JSON object a file. Files are read on --jobs threads (default: one per core), in order.\n"
     "  vaporel-calc --weather chicago.epw --zone datacenter-recommended\n"
     "\n"
     "Exit status: 0 done, 1 input refused or a file not written, 2 bad usage or a malformed project.\n"

@@ -1,8 +1,10 @@
 #include "batch/weather_mode.hpp"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
+#include <thread>
 
 #include "batch/json_output.hpp"
 #include "project/project_file.hpp"
@@ -135,29 +137,53 @@ std::optional<HoursOfDay> HoursOfDayNamed(const std::string& text) {
   return HoursOfDay{from, to};
 }
 
+namespace {
+
+// One file summed up: what goes to stdout, or what is wrong with it.
+struct FileSummary {
+  std::string out, problem;
+};
+
+FileSummary SumUp(const std::string& file, const std::vector<Zone>& zones, std::optional<HoursOfDay> hoursOfDay,
+                  std::optional<double> sitePressure, bool json, UnitSystem units, const Numbers& numbers) {
+  std::string cause;
+  const auto text = ReadProjectText(file, cause);
+  if (!text) return {{}, file + ": cannot be read (" + cause + ")"};
+  const auto read = ReadWeather(*text, units, sitePressure);
+  if (const auto* problem = std::get_if<std::string>(&read)) return {{}, file + ":" + problem->substr(5)};
+  const WeatherYear& year = std::get<WeatherYear>(read);
+  const WeatherSummary summary = Summarize(year, zones, hoursOfDay);
+  return {json ? WeatherJson(file, year, summary, units) : WeatherText(file, year, summary, units, numbers), {}};
+}
+
+}  // namespace
+
 int RunWeather(const std::vector<std::string>& files, const std::vector<Zone>& zones,
                std::optional<HoursOfDay> hoursOfDay, std::optional<double> sitePressure, bool json, UnitSystem units,
-               const Numbers& numbers) {
+               const Numbers& numbers, int jobs) {
   int status = 0;
-  for (const std::string& file : files) {
-    std::string cause;
-    const auto text = ReadProjectText(file, cause);
-    if (!text) {
-      std::fprintf(stderr, "vaporel-calc: %s: cannot be read (%s)\n", file.c_str(), cause.c_str());
-      status = kUnreadable;
-      continue;
+  // The files in rounds of `jobs`, one thread a file, each round printed in the files' order
+  // before the next begins: the output is the same on any number of threads, and only one
+  // round's summaries are held at a time.
+  const auto perRound = static_cast<std::size_t>(std::max(1, jobs));
+  for (std::size_t first = 0; first < files.size(); first += perRound) {
+    const std::size_t count = std::min(perRound, files.size() - first);
+    std::vector<FileSummary> round(count);
+    {
+      std::vector<std::jthread> threads;
+      for (std::size_t i = 1; i < count; ++i) {
+        threads.emplace_back(
+            [&, i] { round[i] = SumUp(files[first + i], zones, hoursOfDay, sitePressure, json, units, numbers); });
+      }
+      round[0] = SumUp(files[first], zones, hoursOfDay, sitePressure, json, units, numbers);
     }
-    const auto read = ReadWeather(*text, units, sitePressure);
-    if (const auto* problem = std::get_if<std::string>(&read)) {
-      std::fprintf(stderr, "vaporel-calc: %s:%s\n", file.c_str(), problem->substr(5).c_str());
-      status = kUnreadable;
-      continue;
+    for (const FileSummary& summary : round) {
+      if (!summary.problem.empty()) {
+        std::fprintf(stderr, "vaporel-calc: %s\n", summary.problem.c_str());
+        status = kUnreadable;
+      }
+      std::fwrite(summary.out.data(), 1, summary.out.size(), stdout);
     }
-    const WeatherYear& year = std::get<WeatherYear>(read);
-    const WeatherSummary summary = Summarize(year, zones, hoursOfDay);
-    const std::string out =
-        json ? WeatherJson(file, year, summary, units) : WeatherText(file, year, summary, units, numbers);
-    std::fwrite(out.data(), 1, out.size(), stdout);
   }
   return status;
 }

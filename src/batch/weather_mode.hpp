@@ -17,10 +17,11 @@ namespace vaporel {
 
 // Exit status: 0 every file read, 2 a file that cannot be read or is no weather file (the
 // others are still summed up). Zones in SI.
-// `sitePressure` [bar]: for CSV files without a p column.
+// `sitePressure` [bar]: for CSV files without a p column. Files are read on `jobs` threads,
+// their summaries printed in the files' order.
 int RunWeather(const std::vector<std::string>& files, const std::vector<Zone>& zones,
                std::optional<HoursOfDay> hoursOfDay, std::optional<double> sitePressure, bool json, UnitSystem units,
-               const Numbers& numbers);
+               const Numbers& numbers, int jobs = 1);
 
 // --hours FROM-TO: whole hours 0 to 24, FROM before TO; none when the text is not that.
 std::optional<HoursOfDay> HoursOfDayNamed(const std::string& text);

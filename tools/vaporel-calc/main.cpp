@@ -131,7 +131,7 @@ AltitudePressure PressureAtAltitude(const std::string& altitude, UnitSystem unit
 std::optional<std::string> ReadJobs(const CalcOptions& options, int& jobs) {
   jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   if (!options.jobs) return std::nullopt;
-  if (!options.csv) return "--jobs is for --csv";
+  if (!options.csv && !options.weather) return "--jobs is for --csv and --weather";
   char* end = nullptr;
   const long n = std::strtol(options.jobs->c_str(), &end, 10);
   if (options.jobs->empty() || *end != '\0' || n < 1 || n > kMaxJobs) return "--jobs must be 1 to 256";
@@ -288,7 +288,7 @@ int Run(int argc, char** argv) {
   }
   if (options.weather) {
     return RunWeather(options.positional, request.zones, request.hours, request.sitePressure, options.json,
-                      Units(request), request.numbers);
+                      Units(request), request.numbers, request.jobs);
   }
   return options.csv ? RunCsv(request) : RunState(options, request);
 }
