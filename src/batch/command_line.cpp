@@ -98,7 +98,7 @@ constexpr const char* kHelpBody =
     "prints the hours read, accepted and refused (each refused row with its line and cause), for\n"
     "each --zone (given again and again, or every zone of a project or zone file with\n"
     "--zones-from) the hours inside it and what the others need (cool, heat, humidify,\n"
-    "dehumidify), and the design conditions of the file's header beside those computed from its\n"
+    "dehumidify), and the sizing conditions of the file's header beside those computed from its\n"
     "hours. --hours 8-18 counts only the hours that begin from 8:00 to 17:00. --json prints one\n"
     "JSON object a file. Files are read on --jobs threads (default: one per core), in order.\n"
     "  vaporel-calc --weather chicago.epw --zone datacenter-recommended\n"

@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kUnreadable = 2;
 
-// The design conditions under their JSON keys, each with its quantity.
+// The sizing conditions under their JSON keys, each with its quantity.
 struct DesignFigure {
   std::string_view key;
   std::optional<double> DesignConditions::*field;
@@ -75,7 +75,7 @@ std::string WeatherText(const std::string& file, const WeatherYear& year, const 
   const auto right = [](const std::string& text, std::size_t width) {
     return std::string(width > text.size() ? width - text.size() : 1, ' ') + text;
   };
-  std::string head = "design conditions";
+  std::string head = "sizing conditions";
   head.resize(kKeyWidth, ' ');
   out += head + right("file", kValueWidth) + right("computed", kValueWidth) + "\n";
   for (const DesignFigure& f : kDesignFigures) {

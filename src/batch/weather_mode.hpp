@@ -1,6 +1,6 @@
 #pragma once
 // vaporel-calc --weather FILE...: each hourly weather file (EPW or CSV) summed up (hours read, accepted and
-// refused; the hours in each zone given and what the others need; the design conditions of
+// refused; the hours in each zone given and what the others need; the sizing conditions of
 // the file's header and those computed from its hours), as text or as one JSON object a file
 // (JSON Lines, --json).
 

@@ -74,7 +74,7 @@ WeatherLocation LocationOf(const std::vector<std::string_view>& f) {
   return location;
 }
 
-// The design-conditions line as the Handbook's tables lay it out: after "Heating", the month
+// The sizing-conditions line as the Handbook's tables lay it out: after "Heating", the month
 // and the 99.6 % and 99 % dry bulbs; after "Cooling", the month, the daily range, then the
 // 0.4, 1 and 2 % dry bulbs each with its mean coincident wet bulb, the evaporation wet bulbs
 // (six), the wind (two), the 0.4 % dew point, its humidity ratio and mean coincident dry bulb,

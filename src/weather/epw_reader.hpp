@@ -1,6 +1,6 @@
 #pragma once
 // EnergyPlus weather files (recognised by their first line, "LOCATION,"): the location line,
-// the design-conditions line where there is one, and the hourly rows. An hour's state is its
+// the sizing-conditions line where there is one, and the hourly rows. An hour's state is its
 // dry bulb and dew point at the row's station pressure; without a dew point (99.9) its dry
 // bulb and RH; without a pressure (999999) the standard atmosphere's at the file's
 // elevation. An hour that cannot be resolved is kept as refused, with its line and cause.

@@ -2,7 +2,7 @@
 // A year of hours summed up: how many were read, accepted and refused; for each zone the
 // hours inside it and, of those outside, what they need (an hour may need two): cooling above
 // the zone's dry bulb, heating below it, dehumidifying above its other bounds (moisture),
-// humidifying below them; and the design conditions computed from the hours.
+// humidifying below them; and the sizing conditions computed from the hours.
 
 #include <optional>
 #include <span>

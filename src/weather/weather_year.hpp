@@ -1,5 +1,5 @@
 #pragma once
-// A year of weather as a file gives it: where, the design conditions its header carries, and
+// A year of weather as a file gives it: where, the sizing conditions its header carries, and
 // its hours, each a state of humid air or the reason it was refused.
 
 #include <optional>
@@ -16,7 +16,7 @@ struct WeatherLocation {
   std::optional<double> elevation;                      // [m]
 };
 
-// The design conditions of a climate (SI: °C, kJ/kg), each where known: heating dry bulbs
+// The sizing conditions of a climate (SI: °C, kJ/kg), each where known: heating dry bulbs
 // of 99.6 % and 99 %; cooling dry bulbs of 0.4, 1 and 2 % with their mean coincident wet
 // bulbs; the 0.4 % dew point with its mean coincident dry bulb; the 0.4 % enthalpy with its
 // mean coincident dry bulb.

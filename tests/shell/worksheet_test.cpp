@@ -198,7 +198,7 @@ TEST(ProcessDialogTest, ChecksAsTheFileDoes) {
   EXPECT_EQ(input.into, "P1");
 }
 
-// The design chain built in the dialogs: the supply air for the office's loads, outdoor air by
+// The chain built in the dialogs: the supply air for the office's loads, outdoor air by
 // volume with return air for the rest, a coil to the supply's moisture picked from the state's
 // menu, and a reheat that ends on the supply.
 TEST(ProcessDialogTest, DesignsFromTheRoom) {

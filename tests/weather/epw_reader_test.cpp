@@ -1,4 +1,4 @@
-// A real year of weather read whole, its header's design conditions as printed, the design
+// A real year of weather read whole, its header's sizing conditions as printed, the sizing
 // conditions computed from its hours; and the untidy files real stations write.
 #include "weather/epw_reader.hpp"
 
@@ -26,7 +26,7 @@ WeatherYear Read(const std::string& text) {
 }
 
 // Chicago O'Hare's typical year: every hour resolved (143 of them saturated), its header's
-// design conditions as the file prints them, and the cooling 0.4 % dry bulb of the year's own
+// sizing conditions as the file prints them, and the cooling 0.4 % dry bulb of the year's own
 // hours (32.2 °C) beside the header's longer record (33.3 °C).
 TEST(EpwReader, ChicagosYearWhole) {
   const WeatherYear year = Read(Chicago());
@@ -51,9 +51,8 @@ TEST(EpwReader, ChicagosYearWhole) {
 }
 
 // A station's file as real ones come: CRLF, a Latin-1 name in quotes with a comma, dates
-// written 2015/12/31, no design
-// conditions, a missing dew point (RH used), a missing pressure (the elevation's), and a row
-// with neither dew point nor RH, refused with its line.
+// written 2015/12/31, no sizing conditions, a missing dew point (RH used), a missing pressure (the elevation's), and a
+// row with neither dew point nor RH, refused with its line.
 TEST(EpwReader, UntidyFilesAreRead) {
   const std::string text =
       "LOCATION,\"M\xfcnchen, Flughafen\",BY,DEU,IWEC,108660,48.35,11.78,1.0,446.0\r\n"
