@@ -44,11 +44,11 @@ std::string Location(const WeatherLocation& l) {
   return out;
 }
 
-Json DesignJson(const std::optional<DesignConditions>& design, UnitSystem units) {
-  if (!design) return nullptr;
+Json DesignJson(const std::optional<DesignConditions>& conditions, UnitSystem units) {
+  if (!conditions) return nullptr;
   Json out = Json::object();
   for (const DesignFigure& f : kDesignFigures) {
-    const auto& value = (*design).*f.field;
+    const auto& value = (*conditions).*f.field;
     out[std::string(f.key)] = value ? JsonNumber(ToUnits(f.quantity, units, *value)) : Json(nullptr);
   }
   return out;
