@@ -38,4 +38,8 @@ double DryAirMassFlow(const AirState& at, double volumePerHour) {
 
 double SpecificVolume(const AirState& at) { return (1 + at.x) / at.ro; }
 
+double VolumeFlow(const AirState& at, double massFlow) { return massFlow * SpecificVolume(at) * kSecondsPerHour; }
+
+double PerHour(double perSecond) { return perSecond * kSecondsPerHour; }
+
 }  // namespace vaporel::process

@@ -35,4 +35,10 @@ double DryAirMassFlow(const AirState& at, double volumePerHour);
 // its density.
 double SpecificVolume(const AirState& at);
 
+// The volume flow [m³/h] of humid air at a state for a dry-air mass flow [kg/s].
+double VolumeFlow(const AirState& at, double massFlow);
+
+// A flow per second [kg/s] as per hour [kg/h].
+double PerHour(double perSecond);
+
 }  // namespace vaporel::process

@@ -32,7 +32,8 @@ std::vector<LoadFigure> VolumeFigures(const SolvedState& state) {
   const double v = process::SpecificVolume(state.state);
   std::vector<LoadFigure> figures = {{"v", "v", Quantity::SpecificVolume, v, "0.0000"}};
   if (state.massFlow)
-    figures.push_back({"volume_flow", "volume", Quantity::VolumeFlow, *state.massFlow * v * 3600, "0.0"});
+    figures.push_back(
+        {"volume_flow", "volume", Quantity::VolumeFlow, process::VolumeFlow(state.state, *state.massFlow), "0.0"});
   return figures;
 }
 

@@ -351,8 +351,7 @@ class Solver {
   std::optional<double> volumeAt(const std::string& name) const {
     const auto mass = flows_.at(name);
     if (!mass) return std::nullopt;
-    const AirState& s = state(name);
-    return *mass * process::SpecificVolume(s) * 3600;
+    return process::VolumeFlow(state(name), *mass);
   }
 
   void addLoads(std::size_t index) {
@@ -388,8 +387,9 @@ class Solver {
     solved.loads = process::ProcessLoads(state(in), process::Leaving{state(solved.into), std::nullopt}, flows_.at(in));
     solved.volumeFlow = volumeAt(in);
     const auto exhaustFlow = flows_.at(solved.from.back());
-    solved.exhaustCondensate = exhaustFlow && solved.loads.massFlow ? *exhaustFlow * recovery.condensate * 3600
-                                                                    : recovery.condensate * recovery.exhaustPerSupply;
+    solved.exhaustCondensate = exhaustFlow && solved.loads.massFlow
+                                   ? process::PerHour(*exhaustFlow * recovery.condensate)
+                                   : recovery.condensate * recovery.exhaustPerSupply;
     if (recovery.frost)
       solved.warnings.emplace_back("frost forms on the exhaust side (its water condenses below 0 oC)");
   }

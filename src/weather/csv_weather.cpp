@@ -7,6 +7,7 @@
 
 #include "calculation/any_pair.hpp"
 #include "weather/epw_reader.hpp"
+#include "weather/field_number.hpp"
 
 namespace vaporel {
 namespace {
@@ -23,13 +24,6 @@ std::vector<std::string_view> Split(std::string_view line) {
     start = i + 1;
   }
   return cells;
-}
-
-std::optional<double> Number(std::string_view text) {
-  double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
-  return value;
 }
 
 // The second property a file may give beside the dry bulb, in the order looked for.
@@ -68,7 +62,7 @@ WeatherHour HourOf(const std::vector<std::string_view>& cells, const Columns& c,
                    std::optional<double> sitePressure) {
   WeatherHour hour;
   hour.line = line;
-  const auto at = [&](std::size_t i) { return i < cells.size() ? Number(cells[i]) : std::nullopt; };
+  const auto at = [&](std::size_t i) { return i < cells.size() ? FieldNumber(cells[i]) : std::nullopt; };
   if (c.hour) {
     const auto h = at(*c.hour);
     hour.hour = h && *h >= 0 && *h <= 24 ? static_cast<int>(*h) : 0;

@@ -6,6 +6,7 @@
 
 #include "calculation/any_pair.hpp"
 #include "properties/standard_atmosphere.hpp"
+#include "weather/field_number.hpp"
 
 namespace vaporel {
 namespace {
@@ -35,16 +36,8 @@ std::vector<std::string_view> Fields(std::string_view line) {
   return fields;
 }
 
-std::optional<double> Number(std::string_view text) {
-  double value = 0;
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
-  return value;
-}
-
 std::optional<double> At(const std::vector<std::string_view>& fields, std::size_t index) {
-  return index < fields.size() ? Number(fields[index]) : std::nullopt;
+  return index < fields.size() ? FieldNumber(fields[index]) : std::nullopt;
 }
 
 // The lines of the text, without their line ends (LF, CRLF or CR).
@@ -151,7 +144,7 @@ WeatherHour HourOf(const std::vector<std::string_view>& f, int line, std::option
 
 // An hourly row begins with its year (however the date is written) and its month.
 bool IsDataRow(const std::vector<std::string_view>& f) {
-  return f.size() >= 10 && !f[0].empty() && f[0][0] >= '0' && f[0][0] <= '9' && Number(f[1]);
+  return f.size() >= 10 && !f[0].empty() && f[0][0] >= '0' && f[0][0] <= '9' && FieldNumber(f[1]);
 }
 
 }  // namespace
