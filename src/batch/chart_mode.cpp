@@ -6,6 +6,7 @@
 
 #include "chart/geometry/chart_geometry.hpp"
 #include "chart/geometry/project_chart.hpp"
+#include "chart/geometry/weather_chart.hpp"
 #include "chart/render/chart_file.hpp"
 #include "project/project_figures.hpp"
 
@@ -17,6 +18,13 @@ ChartRequestOrProblem MakeChartRequest(const std::string& out, const std::string
   const auto style = ChartStyleNamed(styleName);
   if (!style) return {std::nullopt, "--chart-style must be psychrometric or mollier, not " + styleName};
   return {ChartRequest{out, *style, UnitSystem::SI, {}}, {}};
+}
+
+std::optional<ChartAs> ChartAsNamed(std::string_view name) {
+  if (name == "line") return ChartAs::Line;
+  if (name == "points") return ChartAs::Points;
+  if (name == "density") return ChartAs::Density;
+  return std::nullopt;
 }
 
 void ProcessLine::add(const AirState& state) {
@@ -54,7 +62,19 @@ bool WriteChart(const ChartRequest& request, const ChartGeometry& geometry, cons
 bool WriteBatchChart(const ChartRequest& request, double p, const std::vector<ChartPoint>& points,
                      const Numbers& numbers) {
   ChartGeometry geometry = BuildChartGeometry(p, points, request.units);
+  if (request.as == ChartAs::Points) geometry.statesJoined = false;
+  if (request.as == ChartAs::Density) {
+    geometry.states.clear();
+    geometry.stateCells = CountInCells(points, request.units, "rows");
+  }
   AddZones(geometry, request.zones);
+  return WriteChart(request, geometry, numbers);
+}
+
+bool WriteWeatherChart(const ChartRequest& request, const WeatherDrawing& drawing, const std::vector<int>& inside,
+                       const Numbers& numbers) {
+  ChartGeometry geometry = BuildWeatherGeometry(drawing, request.units);
+  AddZones(geometry, request.zones, inside);
   return WriteChart(request, geometry, numbers);
 }
 

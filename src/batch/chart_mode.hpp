@@ -1,9 +1,11 @@
 #pragma once
-// vaporel-calc --chart OUT: the chart of the state (or of a CSV batch's accepted rows,
-// joined in row order) written as PNG, SVG or PDF, drawn without a display.
+// vaporel-calc --chart OUT: the chart of the state (or of a CSV batch's accepted rows, joined
+// in row order, as points or as a density; of a project; of a year of weather) written as
+// PNG, SVG or PDF, drawn without a display.
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calculation/air_state.hpp"
@@ -13,14 +15,20 @@
 #include "numbers/numbers.hpp"
 #include "project/solve_project.hpp"
 #include "units/units.hpp"
+#include "weather/weather_drawing.hpp"
 
 namespace vaporel {
+
+// How a CSV batch's states are drawn: joined in row order, as points, or counted in cells.
+enum class ChartAs { Line, Points, Density };
+std::optional<ChartAs> ChartAsNamed(std::string_view name);  // "line", "points", "density"
 
 struct ChartRequest {
   std::string out;
   ChartStyle style = ChartStyle::Psychrometric;
   UnitSystem units = UnitSystem::SI;
   std::vector<Zone> zones;  // drawn as tinted regions
+  ChartAs as = ChartAs::Line;
 };
 
 // The request for --chart OUT and --chart-style NAME, or the usage problem to report.
@@ -53,5 +61,10 @@ bool WriteBatchChart(const ChartRequest& request, double p, const std::vector<Ch
 
 // The same for a solved project: its states by name and its processes as arrows.
 bool WriteProjectChart(const ChartRequest& request, const SolvedProject& project, const Numbers& numbers);
+
+// The same for a year of weather: its hours as a density, the request's zones with the hours
+// inside each (`inside`, in the zones' order), its sizing conditions marked.
+bool WriteWeatherChart(const ChartRequest& request, const WeatherDrawing& drawing, const std::vector<int>& inside,
+                       const Numbers& numbers);
 
 }  // namespace vaporel

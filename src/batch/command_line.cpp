@@ -12,11 +12,11 @@ constexpr const char* kUsageLines =
     "       vaporel-calc [--locale NAME] --report OUT.xls PAIR P FIRST SECOND\n"
     "       vaporel-calc [--locale NAME] [--units si|ip] --chart OUT [--chart-style STYLE] PAIR P FIRST SECOND\n"
     "       vaporel-calc [--locale NAME] [--units si|ip] --csv [--json] [--zone NAME|FILE] [--jobs N]\n"
-    "                    [--chart OUT [--chart-style STYLE]] < rows.csv\n"
+    "                    [--chart OUT [--chart-style STYLE] [--chart-as line|points|density]] < rows.csv\n"
     "       vaporel-calc [--locale NAME] [--units si|ip] --project FILE [--json] [--chart OUT [--chart-style STYLE]]\n"
     "       vaporel-calc [--units si|ip] --zones\n"
     "       vaporel-calc [--units si|ip] --weather FILE... [--zone NAME|FILE]... [--zones-from FILE]\n"
-    "                    [--hours FROM-TO] [--altitude Z] [--jobs N] [--json]\n"
+    "                    [--hours FROM-TO] [--altitude Z] [--jobs N] [--json] [--chart OUT [--chart-style STYLE]]\n"
     "       vaporel-calc --help | --version\n";
 
 constexpr const char* kHelpBody =
@@ -73,7 +73,9 @@ constexpr const char* kHelpBody =
     "a refused state draws none. --chart-style mollier draws the h-x diagram instead of the\n"
     "default psychrometric chart. With --csv every accepted row becomes a point, joined in row\n"
     "order; rows at another pressure than the first accepted row's are not plotted, and their\n"
-    "count is said on stderr. Drawing needs no display.\n"
+    "count is said on stderr. --chart-as points draws them unjoined, --chart-as density counts\n"
+    "them in cells of 1 K x 0.5 g/kg (2 oF x 5 gr/lb in IP), coloured by the rows each holds.\n"
+    "Drawing needs no display.\n"
     "  vaporel-calc --chart state.svg 1 1.01325 20 50\n"
     "  printf '5,1.01325,30,0.010\\n5,1.01325,20,0.010\\n' | vaporel-calc --csv --chart-style mollier --chart "
     "process.png\n"
@@ -101,7 +103,12 @@ constexpr const char* kHelpBody =
     "dehumidify), and the sizing conditions of the file's header beside those computed from its\n"
     "hours. --hours 8-18 counts only the hours that begin from 8:00 to 17:00. --json prints one\n"
     "JSON object a file. Files are read on --jobs threads (default: one per core), in order.\n"
+    "--chart OUT draws one file's year: its hours counted in cells of 1 K x 0.5 g/kg (2 oF x\n"
+    "5 gr/lb in IP), coloured by the hours each holds, the zones with their hours inside, the\n"
+    "0.4 % sizing points (filled: from the hours, hollow: from the header) and the 99.6 %\n"
+    "heating dry bulb as a dashed line.\n"
     "  vaporel-calc --weather chicago.epw --zone datacenter-recommended\n"
+    "  vaporel-calc --weather chicago.epw --zone datacenter-a1 --chart chicago.png\n"
     "\n"
     "Exit status: 0 done, 1 input refused or a file not written, 2 bad usage or a malformed project.\n"
     "The manual page vaporel-calc(1) says more.\n";
@@ -127,6 +134,7 @@ constexpr Valued kValued[] = {
     {"--report", &CalcOptions::report, "the workbook to write"},
     {"--chart", &CalcOptions::chart, "the file to write"},
     {"--chart-style", &CalcOptions::chartStyle, "a style"},
+    {"--chart-as", &CalcOptions::chartAs, "line, points or density"},
     {"--jobs", &CalcOptions::jobs, "a number of threads"},
     {"--project", &CalcOptions::project, "the project file"},
     {"--altitude", &CalcOptions::altitude, "the altitude"},

@@ -9,6 +9,7 @@
 #include "batch/json_output.hpp"
 #include "project/project_file.hpp"
 #include "weather/csv_weather.hpp"
+#include "weather/weather_drawing.hpp"
 
 namespace vaporel {
 namespace {
@@ -139,13 +140,16 @@ std::optional<HoursOfDay> HoursOfDayNamed(const std::string& text) {
 
 namespace {
 
-// One file summed up: what goes to stdout, or what is wrong with it.
+// One file summed up: what goes to stdout, or what is wrong with it; whether its chart, when
+// asked for, was written.
 struct FileSummary {
   std::string out, problem;
+  bool charted = true;
 };
 
 FileSummary SumUp(const std::string& file, const std::vector<Zone>& zones, std::optional<HoursOfDay> hoursOfDay,
-                  std::optional<double> sitePressure, bool json, UnitSystem units, const Numbers& numbers) {
+                  std::optional<double> sitePressure, bool json, UnitSystem units, const Numbers& numbers,
+                  const ChartRequest* chart) {
   std::string cause;
   const auto text = ReadProjectText(file, cause);
   if (!text) return {{}, file + ": cannot be read (" + cause + ")"};
@@ -153,14 +157,21 @@ FileSummary SumUp(const std::string& file, const std::vector<Zone>& zones, std::
   if (const auto* problem = std::get_if<std::string>(&read)) return {{}, file + ":" + problem->substr(5)};
   const WeatherYear& year = std::get<WeatherYear>(read);
   const WeatherSummary summary = Summarize(year, zones, hoursOfDay);
-  return {json ? WeatherJson(file, year, summary, units) : WeatherText(file, year, summary, units, numbers), {}};
+  FileSummary done{json ? WeatherJson(file, year, summary, units) : WeatherText(file, year, summary, units, numbers),
+                   {}};
+  if (chart) {
+    std::vector<int> inside;
+    for (const ZoneHours& z : summary.zones) inside.push_back(z.inside);
+    done.charted = WriteWeatherChart(*chart, DrawingOf(year, summary, hoursOfDay), inside, numbers);
+  }
+  return done;
 }
 
 }  // namespace
 
 int RunWeather(const std::vector<std::string>& files, const std::vector<Zone>& zones,
                std::optional<HoursOfDay> hoursOfDay, std::optional<double> sitePressure, bool json, UnitSystem units,
-               const Numbers& numbers, int jobs) {
+               const Numbers& numbers, int jobs, const ChartRequest* chart) {
   int status = 0;
   // The files in rounds of `jobs`, one thread a file, each round printed in the files' order
   // before the next begins: the output is the same on any number of threads, and only one
@@ -172,10 +183,12 @@ int RunWeather(const std::vector<std::string>& files, const std::vector<Zone>& z
     {
       std::vector<std::jthread> threads;
       for (std::size_t i = 1; i < count; ++i) {
-        threads.emplace_back(
-            [&, i] { round[i] = SumUp(files[first + i], zones, hoursOfDay, sitePressure, json, units, numbers); });
+        threads.emplace_back([&, i] {
+          round[i] = SumUp(files[first + i], zones, hoursOfDay, sitePressure, json, units, numbers, chart);
+        });
       }
-      round[0] = SumUp(files[first], zones, hoursOfDay, sitePressure, json, units, numbers);
+      // The first on this thread: a chart (one file only) is drawn on the program's main thread.
+      round[0] = SumUp(files[first], zones, hoursOfDay, sitePressure, json, units, numbers, chart);
     }
     for (const FileSummary& summary : round) {
       if (!summary.problem.empty()) {
@@ -183,6 +196,7 @@ int RunWeather(const std::vector<std::string>& files, const std::vector<Zone>& z
         status = kUnreadable;
       }
       std::fwrite(summary.out.data(), 1, summary.out.size(), stdout);
+      if (!summary.charted && status == 0) status = 1;
     }
   }
   return status;

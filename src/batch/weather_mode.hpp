@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "batch/chart_mode.hpp"
 #include "calculation/zone.hpp"
 #include "numbers/numbers.hpp"
 #include "units/units.hpp"
@@ -19,9 +20,10 @@ namespace vaporel {
 // others are still summed up). Zones in SI.
 // `sitePressure` [bar]: for CSV files without a p column. Files are read on `jobs` threads,
 // their summaries printed in the files' order.
+// With `chart` (one file), its year is drawn too; a chart not written exits 1.
 int RunWeather(const std::vector<std::string>& files, const std::vector<Zone>& zones,
                std::optional<HoursOfDay> hoursOfDay, std::optional<double> sitePressure, bool json, UnitSystem units,
-               const Numbers& numbers, int jobs = 1);
+               const Numbers& numbers, int jobs = 1, const ChartRequest* chart = nullptr);
 
 // --hours FROM-TO: whole hours 0 to 24, FROM before TO; none when the text is not that.
 std::optional<HoursOfDay> HoursOfDayNamed(const std::string& text);

@@ -93,14 +93,17 @@ void Count(ZoneHours& hours, const Zone& zone, const AirState& state) {
 
 }  // namespace
 
+bool Counted(const WeatherHour& hour, std::optional<HoursOfDay> hoursOfDay) {
+  return !hoursOfDay || (hour.hour - 1 >= hoursOfDay->from && hour.hour - 1 < hoursOfDay->to);
+}
+
 WeatherSummary Summarize(const WeatherYear& year, std::span<const Zone> zones, std::optional<HoursOfDay> hoursOfDay) {
   WeatherSummary summary;
   for (const Zone& zone : zones) summary.zones.push_back({zone.name});
   std::vector<AirState> states;
   states.reserve(year.hours.size());
   for (const WeatherHour& hour : year.hours) {
-    // An EPW row's hour is the one it ends: row 9 is the hour that begins at 8:00.
-    if (hoursOfDay && !(hour.hour - 1 >= hoursOfDay->from && hour.hour - 1 < hoursOfDay->to)) continue;
+    if (!Counted(hour, hoursOfDay)) continue;
     ++summary.hours;
     if (!hour.state) {
       ++summary.refused;

@@ -31,6 +31,10 @@ struct HoursOfDay {
   int from = 0, to = 24;
 };
 
+// Whether an hour is one of those counted (an EPW row's hour is the one it ends: row 9 is the
+// hour that begins at 8:00); every hour without `hoursOfDay`.
+bool Counted(const WeatherHour& hour, std::optional<HoursOfDay> hoursOfDay);
+
 // Zones in SI; with `hoursOfDay` only those hours count. A cooling, dew-point or enthalpy value of p % is the one at
 // rank ⌈p/100·N⌉ of the N accepted hours from the highest; a heating value of q % the one at rank ⌈(1 − q/100)·N⌉ from
 // the lowest; a mean coincident value is the mean over the hours within 0.25 K of the dry bulb (or dew point), or 0.5

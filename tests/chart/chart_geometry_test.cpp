@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <span>
 
 #include "calculation/resolve_state.hpp"
 #include "calculation/shared_relations.hpp"
@@ -135,6 +137,53 @@ TEST(ChartGeometry, AZoneOutlineKeepsToItsBounds) {
   }
   EXPECT_EQ(left, 18);
   EXPECT_EQ(right, 27);
+}
+
+}  // namespace
+}  // namespace vaporel
+
+namespace vaporel {
+namespace {
+
+// Every finite point is counted once, in the cell that holds it; cells are 1 K × 0.5 g/kg, or
+// 2 oF × 5 gr/lb in IP, on round values of the units shown.
+TEST(HourDensity, EachPointInTheCellThatHoldsIt) {
+  const std::vector<ChartPoint> points = {{20.2, 0.0071}, {20.9, 0.0074}, {21.0, 0.0071},
+                                          {-3.5, 0.0021}, {NAN, 0.004},   {20, INFINITY}};
+  for (const UnitSystem units : {UnitSystem::SI, UnitSystem::IP}) {
+    const HourDensity density = CountInCells(points, units, "hours");
+    long total = 0;
+    for (const DensityCell& cell : density.cells) {
+      total += cell.count;
+      const double width = ToUnits(Quantity::Temperature, units, cell.corners[1].t) -
+                           ToUnits(Quantity::Temperature, units, cell.corners[0].t);
+      EXPECT_NEAR(width, units == UnitSystem::SI ? 1 : 2, 1e-9);
+      EXPECT_NEAR(cell.corners[3].x - cell.corners[0].x, units == UnitSystem::SI ? 0.0005 : 5 / 7000.0, 1e-12);
+    }
+    EXPECT_EQ(total, 4);
+    for (const ChartPoint& point : std::span(points).first(4)) {
+      const auto holds = [&](const DensityCell& c) {
+        return c.corners[0].t <= point.t && point.t < c.corners[1].t && c.corners[0].x <= point.x &&
+               point.x < c.corners[3].x;
+      };
+      EXPECT_EQ(std::count_if(density.cells.begin(), density.cells.end(), holds), 1) << point.t;
+    }
+  }
+  // In SI the first two share the cell 20 to 21 °C, 7.0 to 7.5 g/kg; 21.0 °C begins the next.
+  const HourDensity si = CountInCells(points, UnitSystem::SI, "hours");
+  EXPECT_EQ(si.most, 2);
+  EXPECT_EQ(si.cells.size(), 3u);
+}
+
+TEST(HourDensity, ClassesRiseOneTwoFiveAndTheLastIsOpen) {
+  EXPECT_EQ(DensityClassStarts(1), std::vector<long>({1}));
+  EXPECT_EQ(DensityClassStarts(150), std::vector<long>({1, 2, 5, 10, 20, 50, 100}));
+  EXPECT_EQ(DensityClassStarts(1000000).size(), static_cast<std::size_t>(kDensityClasses));
+  const std::vector<long> starts = DensityClassStarts(150);
+  EXPECT_EQ(DensityClassOf(1, starts), 0u);
+  EXPECT_EQ(DensityClassOf(4, starts), 1u);
+  EXPECT_EQ(DensityClassOf(5, starts), 2u);
+  EXPECT_EQ(DensityClassOf(150, starts), 6u);
 }
 
 }  // namespace

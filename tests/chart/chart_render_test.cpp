@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "calculation/zone.hpp"
 #include "chart/geometry/chart_geometry.hpp"
+#include "chart/geometry/weather_chart.hpp"
 #include "chart/render/chart_renderer.hpp"
+#include "weather/epw_reader.hpp"
 
 namespace vaporel {
 namespace {
@@ -87,6 +91,57 @@ TEST(ChartRender, NoLabelLiesOnAnotherOrOnTheLegend) {
         painter.end();
         ExpectLegible(rendered, geometry, std::to_string(p) + " " + std::to_string(static_cast<int>(style)));
       }
+    }
+  }
+}
+
+// Chicago's year: the densest cell in the darkest colour of the scale, each sizing point from
+// the hours a dark diamond where the geometry puts it, every label legible, in both styles and
+// both units; the pictures are left in the build folder to be looked at.
+TEST(ChartRender, AYearIsDrawnAsHoursPerCell) {
+  std::ostringstream text;
+  text << std::ifstream(VAPOREL_CHICAGO, std::ios::binary).rdbuf();
+  const auto read = ReadEpw(text.str());
+  ASSERT_TRUE(std::holds_alternative<WeatherYear>(read));
+  const WeatherYear& year = std::get<WeatherYear>(read);
+  const Zone zone = *BuiltInZone("datacenter-recommended");
+  const WeatherSummary summary = Summarize(year, std::span(&zone, 1));
+  const WeatherDrawing drawing = DrawingOf(year, summary);
+  ASSERT_EQ(drawing.hours.size(), 8760u);
+  for (const UnitSystem units : {UnitSystem::SI, UnitSystem::IP}) {
+    ChartGeometry geometry = BuildWeatherGeometry(drawing, units);
+    AddZones(geometry, std::span(&zone, 1), std::vector<int>{summary.zones[0].inside});
+    const auto densest = std::max_element(geometry.stateCells.cells.begin(), geometry.stateCells.cells.end(),
+                                          [](const DensityCell& a, const DensityCell& b) { return a.count < b.count; });
+    for (const ChartStyle style : {ChartStyle::Psychrometric, ChartStyle::Mollier}) {
+      const std::string where = std::string(units == UnitSystem::SI ? "si" : "ip") +
+                                (style == ChartStyle::Mollier ? "-mollier" : "-psychrometric");
+      QImage image(1200, 800, QImage::Format_RGB32);
+      QPainter painter(&image);
+      const RenderedChart rendered = RenderChart(painter, QRectF(image.rect()), geometry, style, Numbers('.'));
+      painter.end();
+      image.save(QString::fromStdString(VAPOREL_ARTIFACT_DIR "/chart-weather-" + where + ".png"));
+      const auto pixel = [&](ChartPoint at) {
+        return image.pixelColor(rendered.pageToDevice.map(rendered.frame.toPage(at)).toPoint());
+      };
+      // Most of the densest cell (its inner part, where a curve may cross) is the darkest colour.
+      int darkest = 0;
+      for (int i = 1; i <= 5; ++i) {
+        for (int j = 1; j <= 5; ++j) {
+          const ChartPoint at{densest->corners[0].t + (densest->corners[2].t - densest->corners[0].t) * i / 6,
+                              densest->corners[0].x + (densest->corners[2].x - densest->corners[0].x) * j / 6};
+          darkest += pixel(at) == QColor(8, 29, 88);
+        }
+      }
+      EXPECT_GE(darkest, 13) << where << " " << densest->count;
+      int filled = 0;
+      for (const ChartMark& mark : geometry.marks) {
+        if (mark.hollow) continue;
+        ++filled;
+        EXPECT_EQ(pixel(mark.at), QColor(20, 20, 20)) << where << " " << mark.name;
+      }
+      EXPECT_EQ(filled, 3) << where;
+      ExpectLegible(rendered, geometry, where);
     }
   }
 }

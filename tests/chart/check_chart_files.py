@@ -4,6 +4,7 @@ independent readers (an XML parser, the PNG header, pdfinfo), a refused state an
 failed request leaving an existing file as it was.
 
 usage: check_chart_files.py VAPOREL_CALC"""
+import json
 import os
 import struct
 import subprocess
@@ -70,6 +71,21 @@ with tempfile.TemporaryDirectory() as folder:
     expect(sorted(os.listdir(folder)) == sorted(["keep.svg", "process.svg"] + [
         "state-%s.%s" % (s, e) for s in ("psychrometric", "mollier") for e in ("svg", "png", "pdf")]),
         "left behind: %r" % os.listdir(folder))
+
+    # The same rows as points, and counted in cells.
+    for kind, wanted in (("points", "States, 50"), ("density", "Rows per cell of 1 K × 0.5 g/kg:")):
+        done = run("--csv", "--chart", path(kind + ".svg"), "--chart-as", kind, stdin=rows)
+        texts = " ".join(t.strip() for t in ET.parse(path(kind + ".svg")).getroot().itertext())
+        expect(done.returncode == 0 and wanted in texts, "--chart-as %s: %r" % (kind, done.stderr))
+
+    # A year of weather: the legend's hours inside the zone are the summary's.
+    epw = os.path.join(os.path.dirname(__file__), "..", "..", "..", "shared", "weather", "chicago.epw")
+    year = run("--weather", epw, "--zone", "datacenter-a1", "--json", "--units", "ip", "--chart", path("year.svg"))
+    inside = json.loads(year.stdout)["zones"]["datacenter-a1"]["inside"]
+    texts = " ".join(t.strip() for t in ET.parse(path("year.svg")).getroot().itertext())
+    for wanted in ("Hours per cell of 2 oF × 5 gr/lb:", "datacenter-a1: %d hours inside" % inside, "cooling 0.4 %",
+                   "The same from the file's header", "100+"):
+        expect(wanted in texts, "the year's chart lacks %r" % wanted)
 
 for p in problems:
     print(p)

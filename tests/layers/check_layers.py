@@ -19,11 +19,11 @@ ALLOWED = {
     "files": {"files"},
     "workbook": {"workbook", "files"},
     "report": {"report", "workbook", "files"},
-    "chart/geometry": {"chart/geometry", "units", "project", "process"} | CALCULATION,
-    "chart": {"chart", "chart/geometry", "files", "units", "project", "process"} | CALCULATION,
-    "window": {"window", "project", "process"} | DRAWING,
+    "chart/geometry": {"chart/geometry", "units", "project", "process", "weather"} | CALCULATION,
+    "chart": {"chart", "chart/geometry", "files", "units", "project", "process", "weather"} | CALCULATION,
+    "window": {"window", "project", "process", "weather"} | DRAWING,
     "batch": {"batch", "project", "process", "weather"} | DRAWING,
-    "shell": {"shell", "window", "project", "process"} | DRAWING,
+    "shell": {"shell", "window", "project", "process", "weather"} | DRAWING,
     "app": {"app", "shell", "window", "project", "process"} | DRAWING,
 }
 # Qt headers a layer may include (by prefix); the shell and the app may include any.

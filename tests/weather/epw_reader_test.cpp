@@ -7,7 +7,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "calculation/pairs.hpp"
 #include "weather/csv_weather.hpp"
+#include "weather/weather_drawing.hpp"
 #include "weather/weather_summary.hpp"
 
 namespace vaporel {
@@ -91,6 +93,30 @@ TEST(CsvWeather, ColumnsByTheirNames) {
   const WeatherYear ip = std::get<WeatherYear>(ReadWeather("tdb,tdp,p\n95,59,14.696\n", UnitSystem::IP, {}));
   EXPECT_NEAR(ip.hours[0].state->tdb, 35, 1e-9);
   EXPECT_NEAR(ip.hours[0].state->tdp, 15, 1e-9);
+}
+
+// The year as the chart draws it: the hours of the day asked for, at the hours' middle pressure,
+// and each sizing point where its two figures meet (read back from its dry bulb and humidity).
+TEST(WeatherDrawing, SizingPointsLieWhereTheirFiguresMeet) {
+  const WeatherYear year = Read(Chicago());
+  const WeatherSummary summary = Summarize(year, {}, HoursOfDay{8, 18});
+  const WeatherDrawing drawing = DrawingOf(year, summary, HoursOfDay{8, 18});
+  EXPECT_EQ(drawing.hours.size(), static_cast<std::size_t>(summary.accepted));
+  EXPECT_EQ(drawing.hours.size(), 3650u);
+  EXPECT_NEAR(drawing.p, 0.99, 0.01);
+  ASSERT_EQ(drawing.conditions.size(), 6u);  // three from the hours, three from the header
+  const DesignConditions& c = summary.computed;
+  const auto state = [&](std::size_t i) {
+    return std::get<AirState>(ResolveDryBulbAbsHumidity(drawing.p, drawing.conditions[i].tdb, drawing.conditions[i].x));
+  };
+  EXPECT_NEAR(state(0).tdb, *c.coolingDb04, 1e-9);
+  EXPECT_NEAR(state(0).twb, *c.coolingMcwb04, 1e-3);
+  EXPECT_NEAR(state(1).tdp, *c.dewPoint04, 1e-3);
+  EXPECT_NEAR(state(1).tdb, *c.dewPointMcdb04, 1e-9);
+  EXPECT_NEAR(state(2).h, *c.enthalpy04, 1e-3);
+  EXPECT_NEAR(state(3).tdb, *year.fileDesign->coolingDb04, 1e-9);
+  EXPECT_TRUE(drawing.conditions[3].fromFile && drawing.conditions[3].name.empty());
+  EXPECT_EQ(drawing.heatingDb, c.heatingDb996);
 }
 
 }  // namespace

@@ -72,10 +72,11 @@ std::optional<std::string> WeatherProblem(const CalcOptions& options) {
   if (options.hours && !HoursOfDayNamed(*options.hours)) {
     return "--hours must be FROM-TO, whole hours of 0 to 24 with FROM before TO (8-18)";
   }
-  if (options.csv || options.project || options.report || options.chart || options.precise) {
-    return "--weather takes weather files, --zone, --zones-from, --hours, --altitude, --units and --json";
+  if (options.csv || options.project || options.report || options.precise) {
+    return "--weather takes weather files, --zone, --zones-from, --hours, --altitude, --units, --json and --chart";
   }
   if (options.positional.empty()) return "--weather needs the weather files";
+  if (options.chart && options.positional.size() > 1) return "--chart draws one weather file's year: give one file";
   return std::nullopt;
 }
 
@@ -155,6 +156,24 @@ std::optional<std::string> ReadZoneOptions(const CalcOptions& options, Request& 
   return std::nullopt;
 }
 
+// --chart, --chart-style and --chart-as; the problem with them, if any.
+std::optional<std::string> ReadChartOptions(const CalcOptions& options, Request& request) {
+  if (options.chart) {
+    auto made = MakeChartRequest(*options.chart, options.chartStyle.value_or("psychrometric"));
+    if (!made.request) return made.problem;
+    request.chart = std::move(made.request);
+  } else if (options.chartStyle || options.chartAs) {
+    return std::string(options.chartStyle ? "--chart-style needs --chart" : "--chart-as needs --chart");
+  }
+  if (options.chartAs) {
+    const auto as = ChartAsNamed(*options.chartAs);
+    if (!as) return "--chart-as must be line, points or density, not " + *options.chartAs;
+    if (!options.csv) return std::string("--chart-as is for --csv");
+    request.chart->as = *as;
+  }
+  return std::nullopt;
+}
+
 std::variant<Request, std::string> Check(const CalcOptions& options) {
   Request request;
   if (options.locale) {
@@ -162,13 +181,7 @@ std::variant<Request, std::string> Check(const CalcOptions& options) {
     if (!named) return "unknown locale " + *options.locale;
     request.numbers = *named;
   }
-  if (options.chart) {
-    auto made = MakeChartRequest(*options.chart, options.chartStyle.value_or("psychrometric"));
-    if (!made.request) return made.problem;
-    request.chart = std::move(made.request);
-  } else if (options.chartStyle) {
-    return std::string("--chart-style needs --chart");
-  }
+  if (auto problem = ReadChartOptions(options, request)) return *problem;
   if (auto problem = ReadJobs(options, request.jobs)) return *problem;
   if (options.units) {
     request.units = UnitSystemNamed(*options.units);
@@ -191,6 +204,7 @@ std::variant<Request, std::string> Check(const CalcOptions& options) {
   if (request.chart) {
     request.chart->units = request.units.value_or(UnitSystem::SI);
     if (request.zone) request.chart->zones = {*request.zone};
+    if (options.weather) request.chart->zones = request.zones;
   }
   return request;
 }
@@ -288,7 +302,7 @@ int Run(int argc, char** argv) {
   }
   if (options.weather) {
     return RunWeather(options.positional, request.zones, request.hours, request.sitePressure, options.json,
-                      Units(request), request.numbers, request.jobs);
+                      Units(request), request.numbers, request.jobs, request.chart ? &*request.chart : nullptr);
   }
   return options.csv ? RunCsv(request) : RunState(options, request);
 }

@@ -213,9 +213,12 @@ ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named,
   return g;
 }
 
-void AddZones(ChartGeometry& geometry, std::span<const Zone> zones) {
+void AddZones(ChartGeometry& geometry, std::span<const Zone> zones, std::span<const int> counts) {
   const double top = std::min(geometry.view.tMax, geometry.boiling);
-  for (const Zone& zone : zones) geometry.zones.push_back(ZoneRegions(zone, geometry.p, geometry.view, top));
+  for (std::size_t i = 0; i < zones.size(); ++i) {
+    geometry.zones.push_back(ZoneRegions(zones[i], geometry.p, geometry.view, top));
+    if (i < counts.size()) geometry.zones.back().count = counts[i];
+  }
 }
 
 }  // namespace vaporel

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "chart/geometry/chart_view.hpp"
+#include "chart/geometry/hour_density.hpp"
 #include "chart/geometry/zone_regions.hpp"
 #include "units/units.hpp"
 
@@ -47,6 +48,22 @@ struct ChartArrow {
   bool toApparatusDewPoint = false;  // dashed, without a head
 };
 
+// A point marked with its name (a sizing condition of a climate), filled or hollow as its
+// source is; a dry bulb marked across the chart with its name.
+struct ChartMark {
+  ChartPoint at;
+  std::string name;
+  bool hollow = false;
+};
+struct TemperatureMark {
+  double t = 0;  // [°C]
+  std::string name;
+};
+// What the legend says of the marks of each kind (none: the kind is not in the legend).
+struct MarkCaptions {
+  std::string filled, hollow, temperature;
+};
+
 struct ChartGeometry {
   double p = 0;                       // [bar]
   UnitSystem units = UnitSystem::SI;  // of the labels, and of the round values the lines are drawn at
@@ -59,10 +76,15 @@ struct ChartGeometry {
   std::vector<ChartLine> density;
   std::vector<ChartLine> isotherms;  // every 10 °C (10 °F)
   Polyline states;                   // the state points in order (a process line when more than one)
-  std::vector<NamedPoint> named;     // a project's states
-  std::vector<ChartArrow> arrows;    // a project's processes
-  std::vector<ChartZone> zones;      // tinted regions
-  bool legendInside = false;         // the legend kept inside the plot, even over a curve (a view moved by hand)
+  bool statesJoined = true;          // drawn as a line; otherwise as points only
+  HourDensity stateCells;            // many states counted in cells, drawn under the curves
+  std::vector<ChartMark> marks;
+  std::vector<TemperatureMark> temperatureMarks;
+  MarkCaptions markCaptions;
+  std::vector<NamedPoint> named;   // a project's states
+  std::vector<ChartArrow> arrows;  // a project's processes
+  std::vector<ChartZone> zones;    // tinted regions
+  bool legendInside = false;       // the legend kept inside the plot, even over a curve (a view moved by hand)
 };
 
 // Enthalpy lines are this far apart [kJ/kg, or Btu/lb]; isotherms every this many degrees.
@@ -78,8 +100,9 @@ ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states, U
 ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named, const std::vector<ChartArrow>& arrows,
                                         UnitSystem units = UnitSystem::SI, std::span<const ChartPoint> live = {},
                                         std::optional<ChartView> view = std::nullopt);
-// The zones' regions within the geometry's view.
-void AddZones(ChartGeometry& geometry, std::span<const Zone> zones);
+// The zones' regions within the geometry's view; with `counts`, the states inside each (for
+// the legend), in the zones' order.
+void AddZones(ChartGeometry& geometry, std::span<const Zone> zones, std::span<const int> counts = {});
 
 // The dry-bulb temperatures a curve is sampled at across the view: an even grid, plus the
 // last temperature below 0 °C and 0 °C itself, so that the step between the fits over ice

@@ -40,7 +40,7 @@ std::pair<double, double> RangeAt(const Zone& zone, double t, double p, const Ch
 }  // namespace
 
 ChartZone ZoneRegions(const Zone& zone, double p, const ChartView& view, double top) {
-  ChartZone chart{zone.name, {}};
+  ChartZone chart{zone.name, {}, std::nullopt};
   double tLow = view.tMin, tHigh = top;
   for (const ZoneBound& bound : zone.bounds) {
     if (bound.property != Property::Tdb) continue;

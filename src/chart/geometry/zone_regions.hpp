@@ -3,6 +3,7 @@
 // dry-bulb temperature from the program's own functions (the humidity at a dew point, at a
 // relative humidity, on a line of constant enthalpy), below saturation.
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@ using ZoneOutline = std::vector<ChartPoint>;
 struct ChartZone {
   std::string name;
   std::vector<ZoneOutline> regions;  // none when the zone lies outside the view
+  std::optional<long> count;         // the states inside it, for the legend, where counted
 };
 
 // The zone's regions at p [bar] within the view, up to `top` [°C] (the view's top or boiling).

@@ -7,7 +7,9 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "calculation/result_texts.hpp"
 #include "calculation/shared_relations.hpp"
@@ -28,6 +30,13 @@ const QColor kIsotherm(120, 120, 120);
 const QColor kState(210, 0, 0);
 
 const QColor kZoneColours[] = {QColor(150, 60, 170), QColor(0, 140, 140), QColor(190, 140, 0), QColor(200, 60, 90)};
+const QColor kMark(20, 20, 20);
+
+// The colour scale of counts per cell, light to dark (yellow over green to blue), one colour a
+// class.
+const QColor kCellColours[kDensityClasses] = {QColor(255, 255, 204), QColor(237, 248, 177), QColor(199, 233, 180),
+                                              QColor(127, 205, 187), QColor(65, 182, 196),  QColor(29, 145, 192),
+                                              QColor(34, 94, 168),   QColor(37, 52, 148),   QColor(8, 29, 88)};
 
 // The humidity axis in IP counts grains per pound, as printed IP charts do.
 Quantity HumidityAxis(UnitSystem units) {
@@ -95,17 +104,21 @@ class Painter {
     grid();
     p_.save();
     p_.setClipRect(frame_.plot());
+    stateCells();
     zones();
     curves();
     states();
+    temperatureMarks();
     p_.restore();
     axes();
     placeLegend();
     p_.save();
     p_.setClipRect(frame_.plot());
     DrawProject(p_, frame_, g_, rendered_.labels, rendered_.legend);
+    marks();
     p_.restore();
     zoneLabels();
+    temperatureMarkLabels();
     labels();
     title();
     legend();
@@ -137,7 +150,8 @@ class Painter {
     if (align & Qt::AlignVCenter) corner.ry() -= size.height() / 2;
     return {corner, size};
   }
-  // A label, unless it would lie on one already written or on the legend.
+  // A label, unless it would lie on one already written or on the legend; on a white ground
+  // where it would lie over the cells of a density.
   bool text(QPointF at, const QString& text, const QColor& colour, int pixels, Qt::Alignment align) {
     p_.setFont(Font(pixels));
     const QRectF box = boxAt(at, QFontMetricsF(p_.font()).size(0, text), align);
@@ -145,7 +159,11 @@ class Painter {
     for (const QRectF& placed : rendered_.labels) {
       if (box.intersects(placed)) return false;
     }
+    for (const QRectF& mark : markBoxes_) {
+      if (box.intersects(mark)) return false;
+    }
     rendered_.labels.push_back(box);
+    if (!g_.stateCells.cells.empty()) p_.fillRect(box.adjusted(-2, 0, 2, 0), QColor(255, 255, 255, 210));
     p_.setPen(colour);
     p_.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
     return true;
@@ -229,13 +247,77 @@ class Painter {
   }
 
   void states() {
-    stroke(g_.states, kState, 2);
-    p_.setPen(QPen(Qt::white, 1.5));
+    if (g_.statesJoined) stroke(g_.states, kState, 2);
+    // A long process line is a trail of small dots; a few states are marked boldly; points
+    // alone are small and without a rim, so that a crowd of them stays a cloud.
+    const double radius = !g_.statesJoined ? 2 : g_.states.size() > 20 ? 3.5 : 6;
+    p_.setPen(g_.statesJoined ? QPen(Qt::white, 1.5) : QPen(Qt::NoPen));
     p_.setBrush(kState);
-    // A long process line is a trail of small dots; a few states are marked boldly.
-    const double radius = g_.states.size() > 20 ? 3.5 : 6;
     for (const ChartPoint& state : g_.states) p_.drawEllipse(frame_.toPage(state), radius, radius);
     p_.setBrush(Qt::NoBrush);
+  }
+
+  // The colour of a density's class among `classes`: the scale spread over them, so that the
+  // first is always the lightest colour and the last the darkest.
+  static QColor classColour(std::size_t index, std::size_t classes) {
+    if (classes <= 1) return kCellColours[kDensityClasses - 1];
+    return kCellColours[index * (kDensityClasses - 1) / (classes - 1)];
+  }
+  // Each cell of a density filled with its class's colour.
+  void stateCells() {
+    const std::vector<long> starts = DensityClassStarts(g_.stateCells.most);
+    p_.setPen(Qt::NoPen);
+    for (const DensityCell& cell : g_.stateCells.cells) {
+      QPolygonF quad;
+      for (const ChartPoint& corner : cell.corners) quad << frame_.toPage(corner);
+      p_.setBrush(classColour(DensityClassOf(cell.count, starts), starts.size()));
+      p_.drawPolygon(quad);
+    }
+    p_.setBrush(Qt::NoBrush);
+  }
+
+  static QPolygonF diamond(QPointF at, double r) {
+    return QPolygonF({at + QPointF(0, -r), at + QPointF(r, 0), at + QPointF(0, r), at + QPointF(-r, 0)});
+  }
+  // The marked points, each a diamond, then their names beside them where there is room.
+  void marks() {
+    for (const ChartMark& mark : g_.marks) {
+      const QPointF at = frame_.toPage(mark.at);
+      p_.setPen(QPen(mark.hollow ? kMark : Qt::white, mark.hollow ? 1.8 : 1.2));
+      p_.setBrush(mark.hollow ? QBrush(Qt::NoBrush) : QBrush(kMark));
+      p_.drawPolygon(diamond(at, 6));
+      p_.setBrush(Qt::NoBrush);
+      markBoxes_.push_back(QRectF(at - QPointF(7, 7), QSizeF(14, 14)));
+    }
+    for (const ChartMark& mark : g_.marks) {
+      const QPointF at = frame_.toPage(mark.at);
+      if (mark.name.empty()) continue;
+      const QString name = QString::fromStdString(mark.name);
+      const QPointF beside[] = {{9, 0}, {-9, 0}, {0, -9}, {0, 9}};
+      const Qt::Alignment aligns[] = {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignVCenter,
+                                      Qt::AlignHCenter | Qt::AlignBottom, Qt::AlignHCenter | Qt::AlignTop};
+      for (std::size_t i = 0; i < std::size(beside); ++i) {
+        if (text(at + beside[i], name, kMark, 12, aligns[i])) break;
+      }
+    }
+  }
+  // A marked dry bulb: a dashed line across the whole view.
+  void temperatureMarks() {
+    for (const TemperatureMark& mark : g_.temperatureMarks) {
+      stroke({{mark.t, g_.view.xMin}, {mark.t, g_.view.xMax}}, kMark, 1.6, Qt::DashLine);
+    }
+  }
+  void temperatureMarkLabels() {
+    for (const TemperatureMark& mark : g_.temperatureMarks) {
+      // At the top of the chart's vertical line; at the dry end of the diagram's isotherm.
+      const QString name = QString::fromStdString(mark.name);
+      if (mollier()) {
+        const QPointF dry = frame_.toPage({mark.t, g_.view.xMin});
+        text(dry + QPointF(6, -4), name, kMark, 12, Qt::AlignLeft | Qt::AlignBottom);
+      } else {
+        text(frame_.toPage({mark.t, g_.view.xMax}) + QPointF(4, 6), name, kMark, 12, Qt::AlignLeft | Qt::AlignTop);
+      }
+    }
   }
 
   // The last vertex of a line that lies inside the plot.
@@ -390,12 +472,51 @@ class Painter {
                 name + QStringLiteral("    ") + pressure);
   }
 
+  // A legend's entry: its line (or its mark, or a zone's swatch) and its text, and after the
+  // text the swatches of a colour scale, each with its text.
+  enum class Sample { Line, Mark, HollowMark, Swatch };
   struct Entry {
+    Entry(QColor lineColour, double lineWidth, Qt::PenStyle lineStyle, QString caption, Sample kind = Sample::Line,
+          std::vector<std::pair<QColor, QString>> classes = {})
+        : colour(lineColour),
+          width(lineWidth),
+          style(lineStyle),
+          text(std::move(caption)),
+          sample(kind),
+          scale(std::move(classes)) {}
     QColor colour;
     double width;
     Qt::PenStyle style;
     QString text;
+    Sample sample;
+    std::vector<std::pair<QColor, QString>> scale;
   };
+  static constexpr double kSwatch = 16, kSwatchGap = 6;
+  static QString upperFirst(QString text) {
+    if (!text.isEmpty()) text[0] = text[0].toUpper();
+    return text;
+  }
+  static double entryWidth(const Entry& entry) {
+    const QFontMetricsF metrics(Font(12));
+    double width = metrics.horizontalAdvance(entry.text);
+    for (const auto& [colour, text] : entry.scale) width += kSwatchGap * 2 + kSwatch + metrics.horizontalAdvance(text);
+    return width;
+  }
+  // The density's classes as swatches: "1", "2–4", ..., "500+".
+  std::vector<std::pair<QColor, QString>> densityScale() const {
+    const std::vector<long> starts = DensityClassStarts(g_.stateCells.most);
+    std::vector<std::pair<QColor, QString>> scale;
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+      QString text = QString::number(starts[i]);
+      if (i + 1 == starts.size()) {
+        if (g_.stateCells.most > starts[i]) text += QStringLiteral("+");
+      } else if (starts[i + 1] - 1 > starts[i]) {
+        text += QStringLiteral("–") + QString::number(starts[i + 1] - 1);
+      }
+      scale.emplace_back(classColour(i, starts.size()), text);
+    }
+    return scale;
+  }
   std::vector<Entry> legendEntries() const {
     const QString every = Text(numbers_, g_.densityStep, DecimalsFor(g_.densityStep));
     std::vector<Entry> entries = {
@@ -414,10 +535,40 @@ class Painter {
            QStringLiteral("Processes; - - on to saturation (a coil's apparatus dew point, a room's condition line)")});
     }
     if (!g_.states.empty()) {
-      entries.push_back({kState, 2, Qt::SolidLine,
-                         g_.states.size() == 1 ? QStringLiteral("State")
-                                               : QStringLiteral("Process line, %1 states").arg(g_.states.size())});
+      const QString what = !g_.statesJoined        ? QStringLiteral("States, %1").arg(g_.states.size())
+                           : g_.states.size() == 1 ? QStringLiteral("State")
+                                                   : QStringLiteral("Process line, %1 states").arg(g_.states.size());
+      entries.push_back({kState, 2, g_.statesJoined ? Qt::SolidLine : Qt::NoPen, what});
     }
+    if (!g_.stateCells.cells.empty()) {
+      Entry cells{
+          kInk,
+          0,
+          Qt::NoPen,
+          upperFirst(QString::fromStdString(g_.stateCells.counted + " per cell of " + g_.stateCells.cell + ":")),
+          Sample::Swatch,
+          densityScale()};
+      cells.colour = kCellColours[kDensityClasses / 2];
+      entries.push_back(cells);
+    }
+    for (std::size_t i = 0; i < g_.zones.size(); ++i) {
+      const ChartZone& zone = g_.zones[i];
+      if (!zone.count) continue;
+      entries.push_back({kZoneColours[i % std::size(kZoneColours)], 1.5, Qt::SolidLine,
+                         QString::fromStdString(zone.name + ": " + std::to_string(*zone.count) + " " +
+                                                g_.stateCells.counted + " inside"),
+                         Sample::Swatch});
+    }
+    const MarkCaptions& captions = g_.markCaptions;
+    const auto any = [&](bool hollow) {
+      return std::any_of(g_.marks.begin(), g_.marks.end(), [&](const ChartMark& m) { return m.hollow == hollow; });
+    };
+    if (any(false) && !captions.filled.empty())
+      entries.push_back({kMark, 1.2, Qt::NoPen, QString::fromStdString(captions.filled), Sample::Mark});
+    if (any(true) && !captions.hollow.empty())
+      entries.push_back({kMark, 1.8, Qt::NoPen, QString::fromStdString(captions.hollow), Sample::HollowMark});
+    if (!g_.temperatureMarks.empty() && !captions.temperature.empty())
+      entries.push_back({kMark, 1.6, Qt::DashLine, QString::fromStdString(captions.temperature)});
     return entries;
   }
   static double legendRow() { return QFontMetricsF(Font(12)).height() + 4; }
@@ -440,11 +591,20 @@ class Painter {
       for (const ChartLine& l : g_.isotherms) line(l.points, 1);
     }
     for (const ZoneOutline& region : zoneOutlines()) line(region, 2);
-    for (const ChartPoint& state : g_.states) score += box.contains(frame_.toPage(state)) ? 20 : 0;
-    for (const NamedPoint& point : g_.named)
-      score += box.adjusted(-40, -20, 40, 20).contains(frame_.toPage(point.at)) ? 20 : 0;
+    score += pointsCovered(box);
     for (const ChartArrow& arrow : g_.arrows) line(std::vector<ChartPoint>{arrow.from, arrow.to}, 20);
     for (const EnthalpyLine& l : g_.enthalpy) score += box.contains(frame_.toPage(l.atSaturation)) ? 3 : 0;
+    return score;
+  }
+  // The points a box would hide: states, a project's states (with room for their names), the
+  // cells of a density and the marks.
+  double pointsCovered(const QRectF& box) const {
+    double score = 0;
+    for (const ChartPoint& state : g_.states) score += box.contains(frame_.toPage(state)) ? 20 : 0;
+    for (const DensityCell& cell : g_.stateCells.cells) score += box.contains(frame_.toPage(cell.corners[0])) ? 3 : 0;
+    for (const ChartMark& mark : g_.marks) score += box.contains(frame_.toPage(mark.at)) ? 20 : 0;
+    for (const NamedPoint& point : g_.named)
+      score += box.adjusted(-40, -20, 40, 20).contains(frame_.toPage(point.at)) ? 20 : 0;
     return score;
   }
   std::vector<ZoneOutline> zoneOutlines() const {
@@ -463,9 +623,8 @@ class Painter {
   };
   Layout belowLayout() const {
     const std::vector<Entry> entries = legendEntries();
-    const QFontMetricsF metrics(Font(12));
     double widest = 0;
-    for (const Entry& entry : entries) widest = std::max(widest, metrics.horizontalAdvance(entry.text));
+    for (const Entry& entry : entries) widest = std::max(widest, entryWidth(entry));
     const double column = widest + 64, width = frame_.plot().width();
     const std::size_t columns = std::clamp<std::size_t>(static_cast<std::size_t>(width / column), 1, entries.size());
     const std::size_t rows = (entries.size() + columns - 1) / columns;
@@ -498,9 +657,8 @@ class Painter {
       return;
     }
     const std::vector<Entry> entries = legendEntries();
-    const QFontMetricsF metrics(Font(12));
     double widest = 0;
-    for (const Entry& entry : entries) widest = std::max(widest, metrics.horizontalAdvance(entry.text));
+    for (const Entry& entry : entries) widest = std::max(widest, entryWidth(entry));
     const QSizeF size(widest + 56, legendRow() * static_cast<double>(entries.size()) + 12);
     const QRectF inner = frame_.plot().adjusted(12, 12, -12, -12);
     const double right = inner.right() - size.width(), bottom = inner.bottom() - size.height();
@@ -530,16 +688,46 @@ class Painter {
     p_.setBrush(QColor(255, 255, 255, 235));
     p_.drawRect(layout.box);
     p_.setBrush(Qt::NoBrush);
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-      const QPointF at = layout.lines[i];
-      p_.setPen(QPen(entries[i].colour, entries[i].width, entries[i].style));
-      p_.drawLine(at + QPointF(8, 0), at + QPointF(40, 0));
-      if (entries[i].colour == kState) {
-        p_.setBrush(kState);
-        p_.drawEllipse(at + QPointF(24, 0), 4.5, 4.5);
-        p_.setBrush(Qt::NoBrush);
+    for (std::size_t i = 0; i < entries.size(); ++i) legendEntry(entries[i], layout.lines[i]);
+  }
+  void legendEntry(const Entry& entry, QPointF at) {
+    switch (entry.sample) {
+      case Sample::Line:
+        p_.setPen(QPen(entry.colour, entry.width, entry.style));
+        if (entry.style != Qt::NoPen) p_.drawLine(at + QPointF(8, 0), at + QPointF(40, 0));
+        break;
+      case Sample::Mark:
+      case Sample::HollowMark: {
+        const bool hollow = entry.sample == Sample::HollowMark;
+        p_.setPen(QPen(hollow ? kMark : Qt::white, entry.width));
+        p_.setBrush(hollow ? QBrush(Qt::NoBrush) : QBrush(kMark));
+        p_.drawPolygon(diamond(at + QPointF(24, 0), 6));
+        break;
       }
-      caption(at + QPointF(48, 0), entries[i].text, kInk, 12, Qt::AlignLeft | Qt::AlignVCenter);
+      case Sample::Swatch: {
+        QColor fill = entry.colour;
+        if (entry.scale.empty()) fill.setAlpha(90);
+        p_.setPen(QPen(entry.colour, 1.5));
+        p_.setBrush(fill);
+        p_.drawRect(QRectF(at + QPointF(14, -6), QSizeF(20, 12)));
+        break;
+      }
+    }
+    if (entry.colour == kState && entry.sample == Sample::Line) {
+      p_.setPen(Qt::NoPen);
+      p_.setBrush(kState);
+      p_.drawEllipse(at + QPointF(24, 0), 4.5, 4.5);
+    }
+    p_.setBrush(Qt::NoBrush);
+    caption(at + QPointF(48, 0), entry.text, kInk, 12, Qt::AlignLeft | Qt::AlignVCenter);
+    double x = at.x() + 48 + QFontMetricsF(Font(12)).horizontalAdvance(entry.text) + kSwatchGap * 2;
+    for (const auto& [colour, text] : entry.scale) {
+      p_.setPen(QPen(QColor(150, 150, 150), 0.8));
+      p_.setBrush(colour);
+      p_.drawRect(QRectF(x, at.y() - 6, kSwatch, 12));
+      p_.setBrush(Qt::NoBrush);
+      caption(QPointF(x + kSwatch + 3, at.y()), text, kInk, 12, Qt::AlignLeft | Qt::AlignVCenter);
+      x += kSwatch + kSwatchGap * 2 + QFontMetricsF(Font(12)).horizontalAdvance(text);
     }
   }
 
@@ -549,6 +737,7 @@ class Painter {
   const Numbers& numbers_;
   RenderedChart& rendered_;
   bool legendBelow_;
+  std::vector<QRectF> markBoxes_;  // the marks' diamonds, which no label may hide
 };
 
 }  // namespace
