@@ -1,16 +1,22 @@
 // What one chart costs: its geometry, and the geometry drawn and encoded as the 1200 x 800
-// PNG that vaporel-calc --chart writes, for one state and for a 10 000-point process line.
+// PNG that vaporel-calc --chart writes, for one state and for a 10 000-point process line; and
+// a year of weather (Chicago's 8 760 hours) counted in cells, drawn and encoded: target at
+// most 200 ms.
 #include <benchmark/benchmark.h>
 
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "chart/geometry/chart_geometry.hpp"
+#include "chart/geometry/weather_chart.hpp"
 #include "chart/render/chart_file.hpp"
 #include "chart/render/chart_renderer.hpp"
+#include "weather/epw_reader.hpp"
 
 namespace {
 
@@ -47,6 +53,34 @@ void BmChartPng(benchmark::State& state) {
   }
 }
 BENCHMARK(BmChartPng)->Arg(1)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BmYearDensityPng(benchmark::State& state) {
+  std::ostringstream text;
+  text << std::ifstream(VAPOREL_CHICAGO, std::ios::binary).rdbuf();
+  const auto read = vaporel::ReadEpw(text.str());
+  if (!std::holds_alternative<vaporel::WeatherYear>(read)) {
+    state.SkipWithError("Chicago's year cannot be read");
+    return;
+  }
+  const auto& year = std::get<vaporel::WeatherYear>(read);
+  const vaporel::Zone zone = *vaporel::BuiltInZone("datacenter-recommended");
+  const auto summary = vaporel::Summarize(year, std::span(&zone, 1));
+  const auto drawing = vaporel::DrawingOf(year, summary);
+  const vaporel::Numbers numbers('.');
+  for (auto _ : state) {
+    auto geometry = vaporel::BuildWeatherGeometry(drawing, vaporel::UnitSystem::SI);
+    vaporel::AddZones(geometry, std::span(&zone, 1), std::vector<int>{summary.zones[0].inside});
+    QImage image(vaporel::kChartImageWidth, vaporel::kChartImageHeight, QImage::Format_RGB32);
+    QPainter painter(&image);
+    vaporel::RenderChart(painter, QRectF(image.rect()), geometry, vaporel::ChartStyle::Psychrometric, numbers);
+    painter.end();
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    image.save(&png, "PNG");
+    benchmark::DoNotOptimize(png.size());
+  }
+}
+BENCHMARK(BmYearDensityPng)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -37,14 +37,6 @@ constexpr std::array<DesignFigure, 12> kDesignFigures = {{
     {"enthalpy_mcdb_0_4", &DesignConditions::enthalpyMcdb04, Quantity::Temperature},
 }};
 
-std::string Location(const WeatherLocation& l) {
-  std::string out = l.name;
-  for (const std::string* part : {&l.region, &l.country}) {
-    if (!part->empty()) out += ", " + *part;
-  }
-  return out;
-}
-
 Json DesignJson(const std::optional<DesignConditions>& conditions, UnitSystem units) {
   if (!conditions) return nullptr;
   Json out = Json::object();
@@ -59,7 +51,7 @@ Json DesignJson(const std::optional<DesignConditions>& conditions, UnitSystem un
 
 std::string WeatherText(const std::string& file, const WeatherYear& year, const WeatherSummary& summary,
                         UnitSystem units, const Numbers& numbers) {
-  const std::string where = Location(year.location);
+  const std::string where = LocationText(year.location);
   std::string out = file + (where.empty() ? "" : ": " + where) + "\n";
   out += "hours " + std::to_string(summary.hours) + ", accepted " + std::to_string(summary.accepted) + ", refused " +
          std::to_string(summary.refused) + "\n";

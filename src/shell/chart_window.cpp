@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -15,8 +16,10 @@
 #include <array>
 
 #include "chart/geometry/project_chart.hpp"
+#include "chart/geometry/weather_chart.hpp"
 #include "chart/render/chart_file.hpp"
 #include "project/project_figures.hpp"
+#include "project/project_file.hpp"
 #include "project/project_keys.hpp"
 #include "project/project_units.hpp"
 #include "shell/command_guard.hpp"
@@ -129,6 +132,10 @@ void ChartWindow::follow() {
 
 void ChartWindow::showWorksheet(const Worksheet& sheet) {
   tables_->display(sheet, numbers_, units_);
+  if (weather_) {
+    CountInZones(*weather_, InSi(sheet.project()).zones);
+    tables_->displayWeather(&*weather_);
+  }
   rebuild();
   setWindowTitle(files_->title());
 }
@@ -141,9 +148,23 @@ void ChartWindow::rebuild() {
   if (subject_.state && (!sheet || subject_.state->p == solved.pressure)) {
     points.push_back({subject_.state->tdb, subject_.state->x});
   }
-  ChartGeometry geometry = sheet ? BuildProcessDrawingGeometry(DrawingOf(solved), units_, points, view_)
-                                 : BuildChartGeometry(subject_.p, points, units_, view_);
-  if (sheet) AddZones(geometry, InSi(worksheet().project()).zones);
+  const double p = sheet ? solved.pressure : subject_.p;
+  std::optional<ChartView> view = view_;
+  if (weather_ && !view) {
+    // The standard view holds the year's hours too.
+    std::vector<ChartPoint> all = HourPoints(weather_->drawing);
+    for (const SolvedState& s : solved.states) all.push_back({s.state.tdb, s.state.x});
+    all.insert(all.end(), points.begin(), points.end());
+    view = ViewFor(p, all);
+  }
+  ChartGeometry geometry = sheet ? BuildProcessDrawingGeometry(DrawingOf(solved), units_, points, view)
+                                 : BuildChartGeometry(p, points, units_, view);
+  std::vector<int> inside;
+  if (weather_) {
+    AddWeather(geometry, weather_->drawing);
+    for (const ZoneHours& z : weather_->summary.zones) inside.push_back(z.inside);
+  }
+  if (sheet) AddZones(geometry, InSi(worksheet().project()).zones, inside);
   // In a view the user moves, the plot keeps its size: the legend stays inside it.
   geometry.legendInside = view_.has_value();
   canvas_->draw(geometry, solved);
@@ -163,6 +184,9 @@ void ChartWindow::buildMenus() {
   add(file, QStringLiteral("&Save project"), QKeySequence::Save, [this] { saveProject(); });
   add(file, QStringLiteral("Save project &as…"), QKeySequence(QStringLiteral("Ctrl+Shift+S")),
       [this] { saveProjectAs(); });
+  file->addSeparator();
+  add(file, QStringLiteral("Open &weather file…"), QKeySequence(), [this] { openWeather(); });
+  add(file, QStringLiteral("&Close weather file"), QKeySequence(), [this] { closeWeather(); });
   QMenu* editMenu = menus_->addMenu(QStringLiteral("&Edit"));
   QAction* undo = undo_->stack()->createUndoAction(this, QStringLiteral("&Undo"));
   undo->setShortcut(QKeySequence::Undo);
@@ -187,6 +211,41 @@ void ChartWindow::buildMenus() {
   add(states, QStringLiteral("&Edit process…"), QKeySequence(QStringLiteral("Ctrl+E")),
       [this] { editSelectedProcess(); });
   add(states, QStringLiteral("Air &flow…"), QKeySequence(QStringLiteral("Ctrl+F")), [this] { setAirFlow(); });
+}
+
+void ChartWindow::openWeather() {
+  if (!worksheetServices_.chooseWeather) return;
+  const QString folder = weather_ ? QString() : QSettings().value(QStringLiteral("Chart/WeatherFolder")).toString();
+  if (const auto path = worksheetServices_.chooseWeather(this, folder)) openWeatherFile(*path);
+}
+
+bool ChartWindow::openWeatherFile(const QString& path) {
+  std::string cause;
+  const auto text = ReadProjectText(path.toStdString(), cause);
+  const std::string name = QFileInfo(path).fileName().toStdString();
+  if (!text) {
+    ShowError(this, QString::fromStdString(name + ": cannot be read (" + cause + ")"));
+    return false;
+  }
+  const SolvedProject& solved = worksheet().solved();
+  const double p = solved.states.empty() ? subject_.p : solved.pressure;
+  auto layer = MakeWeatherLayer(name, *text, units_, p, InSi(worksheet().project()).zones);
+  if (const auto* problem = std::get_if<std::string>(&layer)) {
+    ShowError(this, QString::fromStdString(*problem));
+    return false;
+  }
+  QSettings().setValue(QStringLiteral("Chart/WeatherFolder"), QFileInfo(path).absolutePath());
+  weather_ = std::get<WeatherLayer>(std::move(layer));
+  view_.reset();  // the standard view, which holds the year
+  tables_->displayWeather(&*weather_);
+  rebuild();
+  return true;
+}
+
+void ChartWindow::closeWeather() {
+  weather_.reset();
+  tables_->displayWeather(nullptr);
+  rebuild();
 }
 
 void ChartWindow::setUnits(UnitSystem units) {

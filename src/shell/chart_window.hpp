@@ -21,6 +21,7 @@
 #include "shell/worksheet_tables.hpp"
 #include "shell/worksheet_undo.hpp"
 #include "window/chart/chart_subject_of.hpp"
+#include "window/chart/weather_layer.hpp"
 #include "window/model/main_window_model.hpp"
 
 class QComboBox;
@@ -68,6 +69,12 @@ class ChartWindow : public QWidget {
   bool saveProject() { return files_->save(); }
   bool saveProjectAs() { return files_->saveAs(); }
   bool openProjectFile(const QString& path) { return files_->openFile(path); }
+  // "Open weather file…": a year laid under the worksheet, its hours per zone under the tables;
+  // false, the chart as it was and the cause shown, when the file cannot be read.
+  void openWeather();
+  bool openWeatherFile(const QString& path);
+  void closeWeather();
+  const std::optional<WeatherLayer>& weather() const { return weather_; }
 
   const Worksheet& worksheet() const { return undo_->sheet(); }
   void setWorksheetServices(WorksheetServices services);
@@ -96,6 +103,7 @@ class ChartWindow : public QWidget {
   ChartSubject subject_;
   UnitSystem units_ = UnitSystem::SI;
   std::optional<ChartView> view_;  // zoomed or panned; else the standard view
+  std::optional<WeatherLayer> weather_;
   ChartCanvas* canvas_ = nullptr;
   QComboBox* styleBox_ = nullptr;
   QComboBox* unitsBox_ = nullptr;

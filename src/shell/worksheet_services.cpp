@@ -61,6 +61,10 @@ WorksheetServices DesktopWorksheetServices(const Numbers& numbers) {
     return Chosen(QFileDialog::getOpenFileName(parent, QStringLiteral("Open project"), folder,
                                                QString::fromUtf8(kProjectFilter)));
   };
+  services.chooseWeather = [](QWidget* parent, const QString& folder) {
+    return Chosen(QFileDialog::getOpenFileName(parent, QStringLiteral("Open weather file"), folder,
+                                               QStringLiteral("Weather files (*.epw *.csv);;All files (*)")));
+  };
   services.chooseProjectTarget = [](QWidget* parent, const QString& suggested) {
     return Chosen(QFileDialog::getSaveFileName(parent, QStringLiteral("Save project"), suggested,
                                                QString::fromUtf8(kProjectFilter)));

@@ -21,6 +21,8 @@ enum class UnsavedAnswer { Save, Discard, Cancel };
 struct WorksheetServices {
   // A project file to open, starting in `folder`; nullopt on cancel.
   std::function<std::optional<QString>(QWidget* parent, const QString& folder)> chooseProject;
+  // A weather file (EPW or CSV) to lay under the chart, starting in `folder`; nullopt on cancel.
+  std::function<std::optional<QString>(QWidget* parent, const QString& folder)> chooseWeather;
   // Where to save the project, proposing `suggested`; nullopt on cancel.
   std::function<std::optional<QString>(QWidget* parent, const QString& suggested)> chooseProjectTarget;
   // The worksheet has changes not saved: save them, drop them, or go back.

@@ -1,8 +1,10 @@
 #include "shell/worksheet_tables.hpp"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vaporel {
 namespace {
@@ -50,10 +52,16 @@ void Fill(QTableWidget* table, const TextTable& text, bool namesEditable) {
 WorksheetTables::WorksheetTables(QWidget* parent) : QWidget(parent) {
   states_ = Table(this, "States");
   processes_ = Table(this, "Processes");
+  weatherCaption_ = new QLabel(this);
+  weatherCaption_->setObjectName(QStringLiteral("WeatherCaption"));
+  weather_ = Table(this, "Weather");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(states_);
   layout->addWidget(processes_);
+  layout->addWidget(weatherCaption_);
+  layout->addWidget(weather_);
+  displayWeather(nullptr);
   connect(states_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) { edited(item); });
 }
 
@@ -62,6 +70,18 @@ void WorksheetTables::display(const Worksheet& sheet, const Numbers& numbers, Un
   Fill(states_, sheet.statesTable(numbers, units), true);
   Fill(processes_, sheet.processesTable(numbers, units), false);
   filling_ = false;
+}
+
+void WorksheetTables::displayWeather(const WeatherLayer* layer) {
+  weatherCaption_->setVisible(layer != nullptr);
+  weather_->setVisible(layer != nullptr);
+  if (layer == nullptr) return;
+  weatherCaption_->setText(QString::fromStdString("Hours per zone: " + WeatherCaption(*layer)));
+  Fill(weather_, WeatherZoneTable(*layer), false);
+  // As tall as its rows, so that the worksheet's tables keep the room.
+  weather_->setMaximumHeight(weather_->horizontalHeader()->sizeHint().height() +
+                             weather_->verticalHeader()->defaultSectionSize() * std::max(1, weather_->rowCount()) +
+                             2 * weather_->frameWidth());
 }
 
 void WorksheetTables::edited(QTableWidgetItem* item) {

@@ -16,6 +16,15 @@ struct WeatherLocation {
   std::optional<double> elevation;                      // [m]
 };
 
+// "Chicago Ohare Intl Ap, IL, USA": the parts the file names.
+inline std::string LocationText(const WeatherLocation& l) {
+  std::string out = l.name;
+  for (const std::string* part : {&l.region, &l.country}) {
+    if (!part->empty()) out += (out.empty() ? "" : ", ") + *part;
+  }
+  return out;
+}
+
 // The sizing conditions of a climate (SI: °C, kJ/kg), each where known: heating dry bulbs
 // of 99.6 % and 99 %; cooling dry bulbs of 0.4, 1 and 2 % with their mean coincident wet
 // bulbs; the 0.4 % dew point with its mean coincident dry bulb; the 0.4 % enthalpy with its

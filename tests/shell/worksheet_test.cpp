@@ -390,3 +390,55 @@ TEST(ChartWindowView, ZoomsPansAndFits) {
   EXPECT_EQ(chart.worksheet().project().units, UnitSystem::IP);
   QSettings("Vaporel", "Vaporel").clear();
 }
+
+// "Open weather file…" lays Chicago's year under an IP project: its hours per cell under the
+// states, each of the project's zones with its hours inside (609 in the recommended envelope, as
+// tests/tools/check_weather_zone.py recounts them from the file's own columns) in the table and
+// the legend; a file that is no weather file is refused and changes nothing; closing takes it
+// away. The window is saved for a person to look at.
+TEST(ChartWindowView, AYearOfWeatherUnderTheWorksheet) {
+  QSettings("Vaporel", "Vaporel").clear();
+  vaporel::testing::ModalWatchdog watchdog;
+  MainWindowModel model;
+  ChartWindow chart(model, Numbers('.'), {nullptr, nullptr});
+  QString chosen = QStringLiteral(VAPOREL_CHICAGO);
+  WorksheetServices fake;
+  fake.chooseWeather = [&](QWidget*, const QString&) { return std::optional(chosen); };
+  chart.setWorksheetServices(fake);
+  chart.resize(1000, 900);
+  chart.show();
+  ASSERT_TRUE(chart.openProjectFile(VAPOREL_EXAMPLES "/datacenter-ip.toml"));
+  const auto trigger = [&](const QString& text) {
+    for (QAction* action : chart.menus()->findChildren<QAction*>()) {
+      if (action->text() == text) action->trigger();
+    }
+  };
+  trigger(QStringLiteral("Open &weather file…"));
+  ASSERT_TRUE(chart.weather().has_value());
+  long hours = 0;
+  for (const DensityCell& cell : chart.geometry().stateCells.cells) hours += cell.count;
+  EXPECT_EQ(hours, 8760);
+  QTableWidget* table = chart.tables()->weather();
+  EXPECT_TRUE(table->isVisibleTo(&chart));
+  ASSERT_EQ(table->rowCount(), 2);
+  EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("datacenter-recommended"));
+  EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("609"));
+  ASSERT_EQ(chart.geometry().zones.size(), 2u);
+  EXPECT_EQ(chart.geometry().zones[0].count, 609);
+  EXPECT_EQ(chart.geometry().zones[1].count, table->item(1, 1)->text().toInt());
+  EXPECT_TRUE(chart.tables()->weatherCaption()->text().contains("8760 hours, 8760 accepted, 0 refused"));
+  chart.grab().save(QStringLiteral(VAPOREL_ARTIFACT_DIR "/shell-chart-weather.png"), "PNG");
+
+  chosen = QStringLiteral(VAPOREL_EXAMPLES "/summer-ahu.toml");
+  trigger(QStringLiteral("Open &weather file…"));
+  ASSERT_EQ(watchdog.boxes().size(), 1u);
+  EXPECT_TRUE(watchdog.boxes()[0].text.startsWith(QStringLiteral("summer-ahu.toml: line 1: ")))
+      << watchdog.boxes()[0].text.toStdString();
+  EXPECT_EQ(chart.weather()->file, "chicago.epw");
+
+  trigger(QStringLiteral("&Close weather file"));
+  EXPECT_FALSE(chart.weather().has_value());
+  EXPECT_TRUE(chart.geometry().stateCells.cells.empty());
+  EXPECT_FALSE(table->isVisibleTo(&chart));
+  QSettings("Vaporel", "Vaporel").clear();
+}
