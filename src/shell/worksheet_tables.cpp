@@ -57,8 +57,8 @@ WorksheetTables::WorksheetTables(QWidget* parent) : QWidget(parent) {
   weather_ = Table(this, "Weather");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(states_);
-  layout->addWidget(processes_);
+  layout->addWidget(states_, 1);
+  layout->addWidget(processes_, 1);
   layout->addWidget(weatherCaption_);
   layout->addWidget(weather_);
   displayWeather(nullptr);
