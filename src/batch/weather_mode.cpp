@@ -2,14 +2,16 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <thread>
 
 #include "batch/json_output.hpp"
-#include "project/project_file.hpp"
-#include "weather/csv_weather.hpp"
 #include "weather/weather_drawing.hpp"
+#include "weather/weather_stream.hpp"
 
 namespace vaporel {
 namespace {
@@ -55,9 +57,8 @@ std::string WeatherText(const std::string& file, const WeatherYear& year, const 
   std::string out = file + (where.empty() ? "" : ": " + where) + "\n";
   out += "hours " + std::to_string(summary.hours) + ", accepted " + std::to_string(summary.accepted) + ", refused " +
          std::to_string(summary.refused) + "\n";
-  for (const WeatherHour& hour : year.hours) {
-    if (!hour.state) out += "  line " + std::to_string(hour.line) + ": " + hour.refusal + "\n";
-  }
+  for (const RefusedHour& hour : summary.refusals)
+    out += "  line " + std::to_string(hour.line) + ": " + hour.cause + "\n";
   for (const ZoneHours& z : summary.zones) {
     out += "zone " + z.zone + ": inside " + std::to_string(z.inside) + ", cool " + std::to_string(z.cool) + ", heat " +
            std::to_string(z.heat) + ", humidify " + std::to_string(z.humidify) + ", dehumidify " +
@@ -101,9 +102,7 @@ std::string WeatherJson(const std::string& file, const WeatherYear& year, const 
   doc["hours"] = summary.hours;
   doc["accepted"] = summary.accepted;
   Json refused = Json::array();
-  for (const WeatherHour& hour : year.hours) {
-    if (!hour.state) refused.push_back({{"line", hour.line}, {"cause", hour.refusal}});
-  }
+  for (const RefusedHour& hour : summary.refusals) refused.push_back({{"line", hour.line}, {"cause", hour.cause}});
   doc["refused"] = refused;
   Json zones = Json::object();
   for (const ZoneHours& z : summary.zones) {
@@ -139,22 +138,44 @@ struct FileSummary {
   bool charted = true;
 };
 
-FileSummary SumUp(const std::string& file, const std::vector<Zone>& zones, std::optional<HoursOfDay> hoursOfDay,
-                  std::optional<double> sitePressure, bool json, UnitSystem units, const Numbers& numbers,
-                  const ChartRequest* chart) {
-  std::string cause;
-  const auto text = ReadProjectText(file, cause);
-  if (!text) return {{}, file + ": cannot be read (" + cause + ")"};
-  const auto read = ReadWeather(*text, units, sitePressure);
+// What every file is summed up with.
+struct SumUpRequest {
+  const std::vector<Zone>& zones;
+  std::optional<HoursOfDay> hoursOfDay;
+  std::optional<double> sitePressure;
+  bool json;
+  UnitSystem units;
+  const Numbers& numbers;
+  const ChartRequest* chart;
+  int threads;  // for the rows of one file
+};
+
+constexpr std::size_t kBlock = std::size_t{1} << 20;  // bytes read at a time
+
+// The file read a block at a time, each block's hours counted before the next is read: a
+// record of any length in little memory.
+FileSummary SumUp(const std::string& file, const SumUpRequest& r) {
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(file.c_str(), "rb"), &std::fclose);
+  if (!in) return {{}, file + ": cannot be read (" + std::strerror(errno) + ")"};
+  std::vector<char> buffer(kBlock);
+  const auto more = [&](std::string& text) {
+    const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), in.get());
+    text.append(buffer.data(), got);
+    return got > 0;
+  };
+  HourCounter counter(r.zones, r.hoursOfDay, r.chart != nullptr);
+  const auto read = CountWeather(more, r.units, r.sitePressure, counter, r.threads);
+  if (std::ferror(in.get())) return {{}, file + ": cannot be read (" + std::strerror(errno) + ")"};
   if (const auto* problem = std::get_if<std::string>(&read)) return {{}, file + ":" + problem->substr(5)};
   const WeatherYear& year = std::get<WeatherYear>(read);
-  const WeatherSummary summary = Summarize(year, zones, hoursOfDay);
-  FileSummary done{json ? WeatherJson(file, year, summary, units) : WeatherText(file, year, summary, units, numbers),
-                   {}};
-  if (chart) {
+  const WeatherSummary summary = counter.summary();
+  FileSummary done{
+      r.json ? WeatherJson(file, year, summary, r.units) : WeatherText(file, year, summary, r.units, r.numbers), {}};
+  if (r.chart) {
     std::vector<int> inside;
     for (const ZoneHours& z : summary.zones) inside.push_back(z.inside);
-    done.charted = WriteWeatherChart(*chart, DrawingOf(year, summary, hoursOfDay), inside, numbers);
+    done.charted =
+        WriteWeatherChart(*r.chart, DrawingOf(counter.points(), summary, year.fileDesign), inside, r.numbers);
   }
   return done;
 }
@@ -172,15 +193,16 @@ int RunWeather(const std::vector<std::string>& files, const std::vector<Zone>& z
   for (std::size_t first = 0; first < files.size(); first += perRound) {
     const std::size_t count = std::min(perRound, files.size() - first);
     std::vector<FileSummary> round(count);
+    // Threads a round leaves over read the rows of its files.
+    const SumUpRequest request{zones, hoursOfDay, sitePressure, json,
+                               units, numbers,    chart,        std::max(1, jobs / static_cast<int>(count))};
     {
       std::vector<std::jthread> threads;
       for (std::size_t i = 1; i < count; ++i) {
-        threads.emplace_back([&, i] {
-          round[i] = SumUp(files[first + i], zones, hoursOfDay, sitePressure, json, units, numbers, chart);
-        });
+        threads.emplace_back([&, i] { round[i] = SumUp(files[first + i], request); });
       }
       // The first on this thread: a chart (one file only) is drawn on the program's main thread.
-      round[0] = SumUp(files[first], zones, hoursOfDay, sitePressure, json, units, numbers, chart);
+      round[0] = SumUp(files[first], request);
     }
     for (const FileSummary& summary : round) {
       if (!summary.problem.empty()) {

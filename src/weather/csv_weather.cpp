@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "calculation/any_pair.hpp"
-#include "weather/epw_reader.hpp"
 #include "weather/field_number.hpp"
 
 namespace vaporel {
@@ -29,12 +28,6 @@ std::vector<std::string_view> Split(std::string_view line) {
 // The second property a file may give beside the dry bulb, in the order looked for.
 constexpr std::array<Property, 4> kSecond = {Property::Tdp, Property::RH, Property::Twb, Property::X};
 
-struct Columns {
-  std::size_t tdb = 0, second = 0;
-  Property property = Property::Tdp;
-  std::optional<std::size_t> p, hour;
-};
-
 std::optional<std::size_t> Find(const std::vector<std::string_view>& header, std::string_view name) {
   for (std::size_t i = 0; i < header.size(); ++i) {
     if (header[i] == name) return i;
@@ -42,8 +35,8 @@ std::optional<std::size_t> Find(const std::vector<std::string_view>& header, std
   return std::nullopt;
 }
 
-std::variant<Columns, std::string> ColumnsOf(const std::vector<std::string_view>& header, bool sitePressure) {
-  Columns c;
+std::variant<CsvColumns, std::string> ColumnsOf(const std::vector<std::string_view>& header, bool sitePressure) {
+  CsvColumns c;
   const auto tdb = Find(header, "tdb");
   if (!tdb) return std::string("line 1: neither an EPW file (its first line LOCATION,) nor CSV whose header names tdb");
   c.tdb = *tdb;
@@ -58,7 +51,7 @@ std::variant<Columns, std::string> ColumnsOf(const std::vector<std::string_view>
   return c;
 }
 
-WeatherHour HourOf(const std::vector<std::string_view>& cells, const Columns& c, int line, UnitSystem units,
+WeatherHour HourOf(const std::vector<std::string_view>& cells, const CsvColumns& c, int line, UnitSystem units,
                    std::optional<double> sitePressure) {
   WeatherHour hour;
   hour.line = line;
@@ -86,32 +79,14 @@ WeatherHour HourOf(const std::vector<std::string_view>& cells, const Columns& c,
 
 }  // namespace
 
-std::variant<WeatherYear, std::string> ReadWeatherCsv(std::string_view text, UnitSystem units,
-                                                      std::optional<double> sitePressure) {
-  if (text.starts_with("\xef\xbb\xbf")) text.remove_prefix(3);
-  std::size_t end = text.find('\n');
-  const auto header = Split(text.substr(0, end));
-  const auto columns = ColumnsOf(header, sitePressure.has_value());
-  if (const auto* problem = std::get_if<std::string>(&columns)) return *problem;
-  WeatherYear year;
-  int line = 1;
-  while (end != std::string_view::npos) {
-    const std::size_t start = end + 1;
-    end = text.find('\n', start);
-    const std::string_view row = text.substr(start, end == std::string_view::npos ? end : end - start);
-    ++line;
-    if (row.empty() || row == "\r") continue;
-    year.hours.push_back(HourOf(Split(row), std::get<Columns>(columns), line, units, sitePressure));
-  }
-  if (year.hours.empty()) return std::string("line ") + std::to_string(line) + ": the file has no rows";
-  return year;
+std::variant<CsvColumns, std::string> CsvColumnsOf(std::string_view header, bool sitePressure) {
+  return ColumnsOf(Split(header), sitePressure);
 }
 
-std::variant<WeatherYear, std::string> ReadWeather(std::string_view text, UnitSystem units,
-                                                   std::optional<double> sitePressure) {
-  const std::string_view bare = text.starts_with("\xef\xbb\xbf") ? text.substr(3) : text;
-  if (bare.starts_with("LOCATION,")) return ReadEpw(text);
-  return ReadWeatherCsv(text, units, sitePressure);
+void ReadCsvLine(std::string_view row, int number, const CsvColumns& columns, UnitSystem units,
+                 std::optional<double> sitePressure, WeatherYear& year) {
+  if (row.empty() || row == "\r") return;
+  year.hours.push_back(HourOf(Split(row), columns, number, units, sitePressure));
 }
 
 }  // namespace vaporel

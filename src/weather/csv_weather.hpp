@@ -10,18 +10,23 @@
 #include <string_view>
 #include <variant>
 
+#include "calculation/any_pair.hpp"
 #include "units/units.hpp"
 #include "weather/weather_year.hpp"
 
 namespace vaporel {
 
-// The year, or why the header cannot be read ("line 1: ..."). `sitePressure` [bar] serves
-// when there is no `p` column.
-std::variant<WeatherYear, std::string> ReadWeatherCsv(std::string_view text, UnitSystem units,
-                                                      std::optional<double> sitePressure);
+// Where the header names the columns read.
+struct CsvColumns {
+  std::size_t tdb = 0, second = 0;
+  Property property = Property::Tdp;
+  std::optional<std::size_t> p, hour;
+};
 
-// An EPW file (its first line "LOCATION,") or, else, a CSV file.
-std::variant<WeatherYear, std::string> ReadWeather(std::string_view text, UnitSystem units,
-                                                   std::optional<double> sitePressure);
+// The columns the header names, or why it names too few ("line 1: ...").
+std::variant<CsvColumns, std::string> CsvColumnsOf(std::string_view header, bool sitePressure);
+// One row after the header, numbered `number`: its hour appended to the year (a blank row: none).
+void ReadCsvLine(std::string_view row, int number, const CsvColumns& columns, UnitSystem units,
+                 std::optional<double> sitePressure, WeatherYear& year);
 
 }  // namespace vaporel

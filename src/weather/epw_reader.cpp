@@ -7,6 +7,7 @@
 #include "calculation/any_pair.hpp"
 #include "properties/standard_atmosphere.hpp"
 #include "weather/field_number.hpp"
+#include "weather/weather_stream.hpp"
 
 namespace vaporel {
 namespace {
@@ -38,20 +39,6 @@ std::vector<std::string_view> Fields(std::string_view line) {
 
 std::optional<double> At(const std::vector<std::string_view>& fields, std::size_t index) {
   return index < fields.size() ? FieldNumber(fields[index]) : std::nullopt;
-}
-
-// The lines of the text, without their line ends (LF, CRLF or CR).
-std::vector<std::string_view> Lines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\n' && text[i] != '\r') continue;
-    lines.push_back(text.substr(start, i - start));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.push_back(text.substr(start));
-  return lines;
 }
 
 WeatherLocation LocationOf(const std::vector<std::string_view>& f) {
@@ -149,25 +136,23 @@ bool IsDataRow(const std::vector<std::string_view>& f) {
 
 }  // namespace
 
+WeatherLocation EpwLocation(std::string_view firstLine) { return LocationOf(Fields(firstLine)); }
+
+void ReadEpwLine(std::string_view line, int number, std::optional<double> elevation, WeatherYear& year) {
+  const std::vector<std::string_view> fields = Fields(line);
+  if (fields.empty()) return;
+  if (fields.front() == "DESIGN CONDITIONS") {
+    // The last such line that carries conditions (a file read in pieces keeps the same).
+    if (auto design = DesignOf(fields)) year.fileDesign = design;
+  } else if (IsDataRow(fields)) {
+    year.hours.push_back(HourOf(fields, number, elevation));
+  }
+}
+
 std::variant<WeatherYear, std::string> ReadEpw(std::string_view text) {
-  if (text.starts_with("\xef\xbb\xbf")) text.remove_prefix(3);
-  const std::vector<std::string_view> lines = Lines(text);
-  if (lines.empty() || !lines.front().starts_with("LOCATION,")) {
-    return std::string("line 1: an EPW file begins with \"LOCATION,\"");
-  }
-  WeatherYear year;
-  year.location = LocationOf(Fields(lines.front()));
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    const std::vector<std::string_view> fields = Fields(lines[i]);
-    if (fields.empty()) continue;
-    if (fields.front() == "DESIGN CONDITIONS") {
-      year.fileDesign = DesignOf(fields);
-    } else if (IsDataRow(fields)) {
-      year.hours.push_back(HourOf(fields, static_cast<int>(i + 1), year.location.elevation));
-    }
-  }
-  if (year.hours.empty()) return std::string("line ") + std::to_string(lines.size()) + ": the file has no hourly rows";
-  return year;
+  const std::string_view bare = text.starts_with("\xef\xbb\xbf") ? text.substr(3) : text;
+  if (!bare.starts_with("LOCATION,")) return std::string("line 1: an EPW file begins with \"LOCATION,\"");
+  return ReadWeather(text, UnitSystem::SI, std::nullopt);
 }
 
 }  // namespace vaporel

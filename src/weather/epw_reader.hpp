@@ -17,4 +17,9 @@ namespace vaporel {
 // The year, or why the text is no weather file at all ("line 1: ...").
 std::variant<WeatherYear, std::string> ReadEpw(std::string_view text);
 
+// The location of the first line ("LOCATION,..."); one later line, numbered `number`: an hour
+// appended to the year, or its sizing conditions, or nothing (another header line).
+WeatherLocation EpwLocation(std::string_view firstLine);
+void ReadEpwLine(std::string_view line, int number, std::optional<double> elevation, WeatherYear& year);
+
 }  // namespace vaporel

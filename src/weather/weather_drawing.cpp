@@ -28,13 +28,15 @@ void AddConditions(WeatherDrawing& drawing, const DesignConditions& d, bool from
 
 }  // namespace
 
-WeatherDrawing DrawingOf(const WeatherYear& year, const WeatherSummary& summary, std::optional<HoursOfDay> hoursOfDay) {
+WeatherDrawing DrawingOf(const std::vector<HourPoint>& points, const WeatherSummary& summary,
+                         const std::optional<DesignConditions>& fileDesign) {
   WeatherDrawing drawing;
   std::vector<double> pressures;
-  for (const WeatherHour& hour : year.hours) {
-    if (!hour.state || !Counted(hour, hoursOfDay)) continue;
-    drawing.hours.push_back({hour.state->tdb, hour.state->x});
-    pressures.push_back(hour.state->p);
+  pressures.reserve(points.size());
+  drawing.hours.reserve(points.size());
+  for (const HourPoint& point : points) {
+    drawing.hours.push_back({point.tdb, point.x});
+    pressures.push_back(point.p);
   }
   drawing.p = kStandardPressure;
   if (!pressures.empty()) {
@@ -43,9 +45,17 @@ WeatherDrawing DrawingOf(const WeatherYear& year, const WeatherSummary& summary,
     drawing.p = *middle;
   }
   AddConditions(drawing, summary.computed, false);
-  if (year.fileDesign) AddConditions(drawing, *year.fileDesign, true);
+  if (fileDesign) AddConditions(drawing, *fileDesign, true);
   drawing.heatingDb = summary.computed.heatingDb996;
   return drawing;
+}
+
+WeatherDrawing DrawingOf(const WeatherYear& year, const WeatherSummary& summary, std::optional<HoursOfDay> hoursOfDay) {
+  std::vector<HourPoint> points;
+  for (const WeatherHour& hour : year.hours) {
+    if (hour.state && Counted(hour, hoursOfDay)) points.push_back({hour.state->tdb, hour.state->x, hour.state->p});
+  }
+  return DrawingOf(points, summary, year.fileDesign);
 }
 
 }  // namespace vaporel

@@ -33,5 +33,8 @@ struct WeatherDrawing {
 
 WeatherDrawing DrawingOf(const WeatherYear& year, const WeatherSummary& summary,
                          std::optional<HoursOfDay> hoursOfDay = std::nullopt);
+// The same from the points a counter kept and the header's sizing conditions.
+WeatherDrawing DrawingOf(const std::vector<HourPoint>& points, const WeatherSummary& summary,
+                         const std::optional<DesignConditions>& fileDesign);
 
 }  // namespace vaporel

@@ -4,6 +4,7 @@
 // the zone's dry bulb, heating below it, dehumidifying above its other bounds (moisture),
 // humidifying below them; and the sizing conditions computed from the hours.
 
+#include <deque>
 #include <optional>
 #include <span>
 #include <string>
@@ -19,8 +20,15 @@ struct ZoneHours {
   int inside = 0, cool = 0, heat = 0, humidify = 0, dehumidify = 0;
 };
 
+// A refused hour: its line and why.
+struct RefusedHour {
+  int line = 0;
+  std::string cause;
+};
+
 struct WeatherSummary {
   int hours = 0, accepted = 0, refused = 0;
+  std::vector<RefusedHour> refusals;
   std::vector<ZoneHours> zones;
   DesignConditions computed;
 };
@@ -41,5 +49,33 @@ bool Counted(const WeatherHour& hour, std::optional<HoursOfDay> hoursOfDay);
 // kJ/kg of the enthalpy.
 WeatherSummary Summarize(const WeatherYear& year, std::span<const Zone> zones,
                          std::optional<HoursOfDay> hoursOfDay = std::nullopt);
+
+// What an accepted hour leaves for the sizing conditions; and, where asked, where the chart
+// draws it.
+struct HourFigures {
+  double tdb = 0, twb = 0, tdp = 0, h = 0;
+};
+struct HourPoint {
+  double tdb = 0, x = 0, p = 0;
+};
+
+// The same counted hour by hour as a file is read, in its order, keeping of each hour only its
+// four figures (32 bytes) for the ranks, and with `keepPoints` its point on the chart.
+class HourCounter {
+ public:
+  explicit HourCounter(std::span<const Zone> zones, std::optional<HoursOfDay> hoursOfDay = std::nullopt,
+                       bool keepPoints = false);
+  void add(const WeatherHour& hour);
+  WeatherSummary summary() const;
+  const std::vector<HourPoint>& points() const { return points_; }
+
+ private:
+  std::vector<Zone> zones_;
+  std::optional<HoursOfDay> hoursOfDay_;
+  bool keepPoints_;
+  WeatherSummary summary_;
+  std::deque<HourFigures> figures_;  // in blocks: growing never copies them
+  std::vector<HourPoint> points_;
+};
 
 }  // namespace vaporel

@@ -8,8 +8,8 @@
 #include <sstream>
 
 #include "calculation/pairs.hpp"
-#include "weather/csv_weather.hpp"
 #include "weather/weather_drawing.hpp"
+#include "weather/weather_stream.hpp"
 #include "weather/weather_summary.hpp"
 
 namespace vaporel {

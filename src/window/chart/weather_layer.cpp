@@ -1,6 +1,6 @@
 #include "window/chart/weather_layer.hpp"
 
-#include "weather/csv_weather.hpp"
+#include "weather/weather_stream.hpp"
 
 namespace vaporel {
 
