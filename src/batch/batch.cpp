@@ -5,6 +5,7 @@
 
 #include "batch/json_output.hpp"
 #include "calculation/check_sequence.hpp"
+#include "calculation/formulation_state.hpp"
 #include "calculation/messages.hpp"
 #include "calculation/result_texts.hpp"
 #include "calculation/thermophysical.hpp"
@@ -60,15 +61,12 @@ std::optional<std::pair<Property, Property>> PairNamed(std::string_view text) {
   return std::pair{*a, *b};
 }
 
-BatchResult CalculateFromNamedPair(std::pair<Property, Property> pair, std::string_view p, std::string_view first,
-                                   std::string_view second, const Numbers& numbers) {
+namespace {
+
+// The two values read as numbers and resolved in the formulation, without the window's checks.
+BatchResult CalculateIn(const Formulation& formulation, std::pair<Property, Property> pair, std::string_view p,
+                        std::string_view first, std::string_view second, const Numbers& numbers) {
   const auto [a, b] = pair;
-  if (const InputPair window = WindowPair(a, b); window != InputPair::None) {
-    return CalculateFromTexts(window, p, first, second, numbers);
-  }
-  if (const InputPair window = WindowPair(b, a); window != InputPair::None) {
-    return CalculateFromTexts(window, p, second, first, numbers);
-  }
   BatchResult result;
   const auto pValue = numbers.parse(p), firstValue = numbers.parse(first), secondValue = numbers.parse(second);
   if (p.empty() || first.empty() || second.empty()) {
@@ -79,11 +77,26 @@ BatchResult CalculateFromNamedPair(std::pair<Property, Property> pair, std::stri
     result.refusal = kNumbersOnly;
     return result;
   }
-  return ResultOf(ResolveAnyPair(*pValue, {a, *firstValue}, {b, *secondValue}));
+  return ResultOf(ResolveIn(formulation, *pValue, {a, *firstValue}, {b, *secondValue}));
+}
+
+}  // namespace
+
+BatchResult CalculateFromNamedPair(std::pair<Property, Property> pair, std::string_view p, std::string_view first,
+                                   std::string_view second, const Numbers& numbers) {
+  const auto [a, b] = pair;
+  if (const InputPair window = WindowPair(a, b); window != InputPair::None) {
+    return CalculateFromTexts(window, p, first, second, numbers);
+  }
+  if (const InputPair window = WindowPair(b, a); window != InputPair::None) {
+    return CalculateFromTexts(window, p, second, first, numbers);
+  }
+  return CalculateIn(DesignFormulation(), pair, p, first, second, numbers);
 }
 
 std::optional<BatchResult> CalculateFromRow(std::string_view pair, std::string_view p, std::string_view first,
-                                            std::string_view second, const Numbers& numbers, UnitSystem units) {
+                                            std::string_view second, const Numbers& numbers, UnitSystem units,
+                                            const Formulation& formulation) {
   const auto named = PairNamed(pair);
   const InputPair numbered = pair.size() == 1 ? InputPairFromNumber(pair[0] - '0') : InputPair::None;
   if (!named && numbered == InputPair::None) return std::nullopt;
@@ -91,8 +104,11 @@ std::optional<BatchResult> CalculateFromRow(std::string_view pair, std::string_v
   const std::string pSi = TextInSi(p, Quantity::Pressure, units, numbers);
   const std::string firstSi = TextInSi(first, QuantityOf(a), units, numbers);
   const std::string secondSi = TextInSi(second, QuantityOf(b), units, numbers);
-  BatchResult result = named ? CalculateFromNamedPair(*named, pSi, firstSi, secondSi, numbers)
-                             : CalculateFromTexts(numbered, pSi, firstSi, secondSi, numbers);
+  BatchResult result = formulation.id() != FormulationId::Design
+                           ? CalculateIn(formulation, {a, b}, pSi, firstSi, secondSi, numbers)
+                       : named ? CalculateFromNamedPair(*named, pSi, firstSi, secondSi, numbers)
+                               : CalculateFromTexts(numbered, pSi, firstSi, secondSi, numbers);
+  result.ashrae = formulation.id() == FormulationId::Ashrae;
   if (units != UnitSystem::SI && !result.refusal) {
     result.typedPressure = numbers.parse(p);
     for (const auto& [property, text] : {std::pair{a, first}, std::pair{b, second}}) {
@@ -126,6 +142,7 @@ std::string StateJson(const BatchResult& result, UnitSystem units) {
   Json doc = JsonDocument(units, ResultKeys());
   const std::array<double, 13> values = ResultFigures(result, units);
   for (std::size_t i = 0; i < values.size(); ++i) doc[std::string(kResultFields[i].symbol)] = JsonNumber(values[i]);
+  if (result.ashrae) doc["formulation"] = "ashrae";
   return JsonText(doc, 2);
 }
 

@@ -14,6 +14,7 @@
 #include "calculation/any_pair.hpp"
 #include "calculation/input_pair.hpp"
 #include "numbers/numbers.hpp"
+#include "properties/formulation.hpp"
 #include "units/units.hpp"
 
 namespace vaporel {
@@ -25,6 +26,8 @@ struct BatchResult {
   // Typed in IP: the pressure and the two values as typed, which come back as typed.
   std::optional<double> typedPressure;
   std::vector<Given> typed;
+  // Resolved in the ASHRAE Handbook's equations rather than the design's: every output says so.
+  bool ashrae = false;
 };
 
 // pair 1 to 5; the three texts as they would be typed into Text2, Text3 and Text4. The entry
@@ -45,8 +48,11 @@ BatchResult CalculateFromNamedPair(std::pair<Property, Property> pair, std::stri
 // PAIR as 1 to 5 or as two symbols, with P, FIRST and SECOND typed in `units`: each number is
 // converted to SI first, in shortest round-trip form, for the checks to read; a text that is
 // no number is passed on unchanged, for them to refuse. nullopt for a PAIR of neither form.
+// In a formulation other than the design's, the values are resolved in it, without the
+// window's checks.
 std::optional<BatchResult> CalculateFromRow(std::string_view pair, std::string_view p, std::string_view first,
-                                            std::string_view second, const Numbers& numbers, UnitSystem units);
+                                            std::string_view second, const Numbers& numbers, UnitSystem units,
+                                            const Formulation& formulation = DesignFormulation());
 
 // The thirteen values in `units` (those typed as typed).
 std::array<double, 13> ResultFigures(const BatchResult& result, UnitSystem units);

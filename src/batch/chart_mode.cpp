@@ -72,8 +72,9 @@ bool WriteBatchChart(const ChartRequest& request, double p, const std::vector<Ch
 }
 
 bool WriteWeatherChart(const ChartRequest& request, const WeatherDrawing& drawing, const std::vector<int>& inside,
-                       const Numbers& numbers) {
+                       const Numbers& numbers, const Formulation& formulation) {
   ChartGeometry geometry = BuildWeatherGeometry(drawing, request.units);
+  if (formulation.id() != FormulationId::Design) geometry.formulation = std::string(formulation.name());
   AddZones(geometry, request.zones, inside);
   return WriteChart(request, geometry, numbers);
 }

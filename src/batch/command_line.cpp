@@ -17,6 +17,7 @@ constexpr const char* kUsageLines =
     "       vaporel-calc [--units si|ip] --zones\n"
     "       vaporel-calc [--units si|ip] --weather FILE... [--zone NAME|FILE]... [--zones-from FILE]\n"
     "                    [--hours FROM-TO] [--altitude Z] [--jobs N] [--json] [--chart OUT [--chart-style STYLE]]\n"
+    "       vaporel-calc --formulation ashrae [--precise | --json] [--units si|ip] PAIR P FIRST SECOND\n"
     "       vaporel-calc --help | --version\n";
 
 constexpr const char* kHelpBody =
@@ -110,6 +111,14 @@ constexpr const char* kHelpBody =
     "  vaporel-calc --weather chicago.epw --zone datacenter-recommended\n"
     "  vaporel-calc --weather chicago.epw --zone datacenter-a1 --chart chicago.png\n"
     "\n"
+    "--formulation ashrae resolves one state or --csv's rows in the ASHRAE Handbook's equations\n"
+    "(2017, SI, chapter 1: Hyland and Wexler's saturation pressure, the thermodynamic wet bulb of\n"
+    "the psychrometric equation) instead of the program's own correlations (design, the default\n"
+    "and the window's); PAIR may be any two of tdb, twb, tdp, x, h and RH but tdp+x, 1 to 5 as\n"
+    "their symbols, without the window's checks. Its output says so: a last line formulation\n"
+    "ashrae, a key \"formulation\", a last CSV column. cp, lam, mi and Pr are the program's.\n"
+    "  vaporel-calc --formulation ashrae --precise tdb+twb 1.01325 40 20\n"
+    "\n"
     "Exit status: 0 done, 1 input refused or a file not written, 2 bad usage or a malformed project.\n"
     "The manual page vaporel-calc(1) says more.\n";
 
@@ -135,6 +144,7 @@ constexpr Valued kValued[] = {
     {"--chart", &CalcOptions::chart, "the file to write"},
     {"--chart-style", &CalcOptions::chartStyle, "a style"},
     {"--chart-as", &CalcOptions::chartAs, "line, points or density"},
+    {"--formulation", &CalcOptions::formulation, "design or ashrae"},
     {"--jobs", &CalcOptions::jobs, "a number of threads"},
     {"--project", &CalcOptions::project, "the project file"},
     {"--altitude", &CalcOptions::altitude, "the altitude"},

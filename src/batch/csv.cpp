@@ -71,6 +71,7 @@ std::string JsonRow(const std::vector<std::string>& fields, const std::optional<
   }
   row["message"] = message;
   if (format.zone) row["in_zone"] = inZone.empty() ? Json(nullptr) : Json(inZone == "1");
+  if (format.formulation->id() == FormulationId::Ashrae) row["formulation"] = "ashrae";
   return JsonText(row, -1);
 }
 
@@ -126,7 +127,9 @@ std::string CsvHeader(const CsvFormat& format) {
     if (ip) header += " [" + std::string(UnitName(kResultFields[i].quantity, format.units)) + "]";
     header += delimiter;
   }
-  header += format.zone ? std::string("message") + delimiter + "in_zone\n" : std::string("message\n");
+  header += format.zone ? std::string("message") + delimiter + "in_zone" : std::string("message");
+  if (format.formulation->id() == FormulationId::Ashrae) header += delimiter + std::string("formulation");
+  header += '\n';
   return header;
 }
 
@@ -143,9 +146,9 @@ std::string CsvRow(std::string_view line, const CsvFormat& format, const Accepte
   std::string message;
   std::array<std::string, 13> values;
   std::string inZone;
-  const auto result = fields.size() == 4
-                          ? CalculateFromRow(fields[0], fields[1], fields[2], fields[3], numbers, format.units)
-                          : std::nullopt;
+  const auto result = fields.size() == 4 ? CalculateFromRow(fields[0], fields[1], fields[2], fields[3], numbers,
+                                                            format.units, *format.formulation)
+                                         : std::nullopt;
   if (fields.size() != 4) {
     message = std::string("Invalid row, expected pair") + delimiter + "p" + delimiter + "first" + delimiter + "second";
   } else if (!result) {
@@ -164,6 +167,7 @@ std::string CsvRow(std::string_view line, const CsvFormat& format, const Accepte
   }
   AppendCsvField(row, message, delimiter);
   if (format.zone) row += delimiter + inZone;
+  if (format.formulation->id() == FormulationId::Ashrae) row += delimiter + std::string("ashrae");
   row += '\n';
   return row;
 }
@@ -172,7 +176,8 @@ std::string TooLongRow(const CsvFormat& format) {
   if (format.json) return JsonRow({}, std::nullopt, "Invalid row, the line is too long", "", format);
   const char delimiter = CsvDelimiter(format.numbers);
   return std::string(4, delimiter) + std::string(13, delimiter) + "Invalid row, the line is too long" +
-         (format.zone ? std::string(1, delimiter) : std::string()) + "\n";
+         (format.zone ? std::string(1, delimiter) : std::string()) +
+         (format.formulation->id() == FormulationId::Ashrae ? delimiter + std::string("ashrae") : std::string()) + "\n";
 }
 
 void ReadCsvLines(std::FILE* input, const CsvLineSink& sink) {

@@ -13,6 +13,7 @@
 #include "calculation/air_state.hpp"
 #include "calculation/zone.hpp"
 #include "numbers/numbers.hpp"
+#include "properties/formulation.hpp"
 #include "units/units.hpp"
 
 namespace vaporel {
@@ -24,6 +25,9 @@ struct CsvFormat {
   UnitSystem units = UnitSystem::SI;
   std::optional<Zone> zone;
   bool json = false;  // JSON Lines: one object a row, no header
+  // The rows resolved in it; under the ASHRAE Handbook's equations a last column (a key)
+  // "formulation" says "ashrae".
+  const Formulation* formulation = &DesignFormulation();
 };
 
 char CsvDelimiter(const Numbers& numbers);

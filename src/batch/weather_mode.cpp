@@ -39,6 +39,13 @@ constexpr std::array<DesignFigure, 12> kDesignFigures = {{
     {"enthalpy_mcdb_0_4", &DesignConditions::enthalpyMcdb04, Quantity::Temperature},
 }};
 
+// What the computed wet bulbs are, in the formulation the hours were resolved in.
+std::string WetBulbsOf(const Formulation& formulation) {
+  return formulation.id() == FormulationId::Ashrae
+             ? "ashrae, the thermodynamic wet bulb of the Handbook's psychrometric equation"
+             : "design, the temperature of saturated air of the hour's enthalpy";
+}
+
 Json DesignJson(const std::optional<DesignConditions>& conditions, UnitSystem units) {
   if (!conditions) return nullptr;
   Json out = Json::object();
@@ -52,7 +59,7 @@ Json DesignJson(const std::optional<DesignConditions>& conditions, UnitSystem un
 }  // namespace
 
 std::string WeatherText(const std::string& file, const WeatherYear& year, const WeatherSummary& summary,
-                        UnitSystem units, const Numbers& numbers) {
+                        UnitSystem units, const Numbers& numbers, const Formulation& formulation) {
   const std::string where = LocationText(year.location);
   std::string out = file + (where.empty() ? "" : ": " + where) + "\n";
   out += "hours " + std::to_string(summary.hours) + ", accepted " + std::to_string(summary.accepted) + ", refused " +
@@ -72,6 +79,7 @@ std::string WeatherText(const std::string& file, const WeatherYear& year, const 
   std::string head = "sizing conditions";
   head.resize(kKeyWidth, ' ');
   out += head + right("file", kValueWidth) + right("computed", kValueWidth) + "\n";
+  out += "  (computed wet bulbs: " + WetBulbsOf(formulation) + ")\n";
   for (const DesignFigure& f : kDesignFigures) {
     const auto shown = [&](const std::optional<DesignConditions>& d) {
       const auto& value = d ? (*d).*f.field : std::nullopt;
@@ -85,12 +93,13 @@ std::string WeatherText(const std::string& file, const WeatherYear& year, const 
 }
 
 std::string WeatherJson(const std::string& file, const WeatherYear& year, const WeatherSummary& summary,
-                        UnitSystem units) {
+                        UnitSystem units, const Formulation& formulation) {
   std::vector<std::pair<std::string_view, Quantity>> keys;
   keys.reserve(kDesignFigures.size());
   for (const DesignFigure& f : kDesignFigures) keys.emplace_back(f.key, f.quantity);
   Json doc = JsonDocument(units, keys);
   doc["file"] = file;
+  doc["formulation"] = std::string(formulation.name());
   const WeatherLocation& l = year.location;
   Json location = {{"name", l.name}, {"region", l.region}, {"country", l.country}};
   const auto optional = [](const std::optional<double>& v) { return v ? JsonNumber(*v) : Json(nullptr); };
@@ -148,6 +157,7 @@ struct SumUpRequest {
   const Numbers& numbers;
   const ChartRequest* chart;
   int threads;  // for the rows of one file
+  const Formulation& formulation;
 };
 
 constexpr std::size_t kBlock = std::size_t{1} << 20;  // bytes read at a time
@@ -164,18 +174,19 @@ FileSummary SumUp(const std::string& file, const SumUpRequest& r) {
     return got > 0;
   };
   HourCounter counter(r.zones, r.hoursOfDay, r.chart != nullptr);
-  const auto read = CountWeather(more, r.units, r.sitePressure, counter, r.threads);
+  const auto read = CountWeather(more, r.units, r.sitePressure, counter, r.threads, r.formulation);
   if (std::ferror(in.get())) return {{}, file + ": cannot be read (" + std::strerror(errno) + ")"};
   if (const auto* problem = std::get_if<std::string>(&read)) return {{}, file + ":" + problem->substr(5)};
   const WeatherYear& year = std::get<WeatherYear>(read);
   const WeatherSummary summary = counter.summary();
-  FileSummary done{
-      r.json ? WeatherJson(file, year, summary, r.units) : WeatherText(file, year, summary, r.units, r.numbers), {}};
+  FileSummary done{r.json ? WeatherJson(file, year, summary, r.units, r.formulation)
+                          : WeatherText(file, year, summary, r.units, r.numbers, r.formulation),
+                   {}};
   if (r.chart) {
     std::vector<int> inside;
     for (const ZoneHours& z : summary.zones) inside.push_back(z.inside);
-    done.charted =
-        WriteWeatherChart(*r.chart, DrawingOf(counter.points(), summary, year.fileDesign), inside, r.numbers);
+    done.charted = WriteWeatherChart(*r.chart, DrawingOf(counter.points(), summary, year.fileDesign, r.formulation),
+                                     inside, r.numbers, r.formulation);
   }
   return done;
 }
@@ -184,7 +195,7 @@ FileSummary SumUp(const std::string& file, const SumUpRequest& r) {
 
 int RunWeather(const std::vector<std::string>& files, const std::vector<Zone>& zones,
                std::optional<HoursOfDay> hoursOfDay, std::optional<double> sitePressure, bool json, UnitSystem units,
-               const Numbers& numbers, int jobs, const ChartRequest* chart) {
+               const Numbers& numbers, int jobs, const ChartRequest* chart, const Formulation& formulation) {
   int status = 0;
   // The files in rounds of `jobs`, one thread a file, each round printed in the files' order
   // before the next begins: the output is the same on any number of threads, and only one
@@ -194,8 +205,9 @@ int RunWeather(const std::vector<std::string>& files, const std::vector<Zone>& z
     const std::size_t count = std::min(perRound, files.size() - first);
     std::vector<FileSummary> round(count);
     // Threads a round leaves over read the rows of its files.
-    const SumUpRequest request{zones, hoursOfDay, sitePressure, json,
-                               units, numbers,    chart,        std::max(1, jobs / static_cast<int>(count))};
+    const SumUpRequest request{zones,      hoursOfDay, sitePressure, json,
+                               units,      numbers,    chart,        std::max(1, jobs / static_cast<int>(count)),
+                               formulation};
     {
       std::vector<std::jthread> threads;
       for (std::size_t i = 1; i < count; ++i) {

@@ -23,15 +23,17 @@ namespace vaporel {
 // With `chart` (one file), its year is drawn too; a chart not written exits 1.
 int RunWeather(const std::vector<std::string>& files, const std::vector<Zone>& zones,
                std::optional<HoursOfDay> hoursOfDay, std::optional<double> sitePressure, bool json, UnitSystem units,
-               const Numbers& numbers, int jobs = 1, const ChartRequest* chart = nullptr);
+               const Numbers& numbers, int jobs = 1, const ChartRequest* chart = nullptr,
+               const Formulation& formulation = DesignFormulation());
 
 // --hours FROM-TO: whole hours 0 to 24, FROM before TO; none when the text is not that.
 std::optional<HoursOfDay> HoursOfDayNamed(const std::string& text);
 
 // One file's summary as text, and as one line of JSON.
+// Each says which formulation the wet bulbs follow (JSON "formulation": "design" or "ashrae").
 std::string WeatherText(const std::string& file, const WeatherYear& year, const WeatherSummary& summary,
-                        UnitSystem units, const Numbers& numbers);
+                        UnitSystem units, const Numbers& numbers, const Formulation& formulation = DesignFormulation());
 std::string WeatherJson(const std::string& file, const WeatherYear& year, const WeatherSummary& summary,
-                        UnitSystem units);
+                        UnitSystem units, const Formulation& formulation = DesignFormulation());
 
 }  // namespace vaporel

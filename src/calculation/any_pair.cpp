@@ -9,9 +9,9 @@
 
 #include "calculation/bisection.hpp"
 #include "calculation/pressure_range.hpp"
-#include "calculation/shared_relations.hpp"
 #include "properties/humid_air.hpp"
 #include "properties/saturation.hpp"
+#include "properties/shared_relations.hpp"
 
 namespace vaporel {
 namespace {
@@ -73,7 +73,13 @@ struct Values {
   }
 };
 
-std::optional<std::string> Unchecked(double p, const Values& v) {
+}  // namespace
+
+std::optional<std::string> GivenProblem(double p, Given a, Given b) {
+  if (a.property == b.property) return "Invalid entries, give two different properties";
+  Values v;
+  v.set(a);
+  v.set(b);
   if (!InPressureRange(p)) return "Invalid entries, pressure must lie in 0.1 to 10 bar";
   if (v.RH && !(*v.RH >= 0 && *v.RH <= 100)) return "Invalid entries, RH must lie in 0 to 100 %";
   if (v.x && !(*v.x >= 0)) return "Invalid entries, x must not be negative";
@@ -81,6 +87,8 @@ std::optional<std::string> Unchecked(double p, const Values& v) {
   if (v.tdb && v.twb && *v.twb > *v.tdb) return "Invalid entries, twb must not lie above tdb";
   return std::nullopt;
 }
+
+namespace {
 
 // The state from x and h, or from tdb and x, checked: finite, at or below saturation, below
 // boiling. The given values are put back as given.
@@ -159,10 +167,7 @@ Resolution ResolveAnyPair(double p, Given a, Given b) {
   // The window's pairs in the window's order of values.
   for (const auto& [first, second] : {std::pair{a, b}, std::pair{b, a}}) {
     if (const InputPair pair = WindowPair(first.property, second.property); pair != InputPair::None) {
-      Values given;
-      given.set(first);
-      given.set(second);
-      if (auto problem = Unchecked(p, given)) return Refused(*problem);
+      if (auto problem = GivenProblem(p, first, second)) return Refused(*problem);
       return ResolveState(pair, p, first.value, second.value);
     }
   }
@@ -173,7 +178,7 @@ Resolution ResolveAnyPair(double p, Given a, Given b) {
     return Refused(std::string("Invalid entries, ") + std::string(PropertyName(a.property)) + " and " +
                    std::string(PropertyName(b.property)) + " fix no state: in this program one follows from the other");
   }
-  if (auto problem = Unchecked(p, given)) return Refused(*problem);
+  if (auto problem = GivenProblem(p, a, b)) return Refused(*problem);
   return ResolveOther(p, given);
 }
 

@@ -33,4 +33,9 @@ InputPair WindowPair(Property a, Property b);
 // below saturation and below boiling.
 Resolution ResolveAnyPair(double p, Given a, Given b);
 
+// What is wrong with two given values before any state is sought, in any formulation: the
+// same property twice, p outside 0.1 to 10 bar, RH outside 0 to 100 %, a negative x, tdp or
+// twb above tdb.
+std::optional<std::string> GivenProblem(double p, Given a, Given b);
+
 }  // namespace vaporel

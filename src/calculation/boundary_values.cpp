@@ -3,9 +3,9 @@
 #include <cmath>
 #include <vector>
 
-#include "calculation/shared_relations.hpp"
 #include "properties/humid_air.hpp"
 #include "properties/saturation.hpp"
+#include "properties/shared_relations.hpp"
 
 namespace vaporel {
 namespace {

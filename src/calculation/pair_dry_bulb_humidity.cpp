@@ -1,9 +1,9 @@
 // Input pair 1: dry-bulb temperature and relative humidity.
 #include "calculation/pairs.hpp"
-#include "calculation/shared_relations.hpp"
 #include "calculation/wet_bulb_tolerance.hpp"
 #include "properties/humid_air.hpp"
 #include "properties/saturation.hpp"
+#include "properties/shared_relations.hpp"
 #include "properties/wet_bulb.hpp"
 
 namespace vaporel {

@@ -2,9 +2,9 @@
 // air at twb is the enthalpy of the state.
 #include "calculation/messages.hpp"
 #include "calculation/pairs.hpp"
-#include "calculation/shared_relations.hpp"
 #include "properties/humid_air.hpp"
 #include "properties/saturation.hpp"
+#include "properties/shared_relations.hpp"
 
 namespace vaporel {
 

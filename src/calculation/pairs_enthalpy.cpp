@@ -2,10 +2,10 @@
 #include <cmath>
 
 #include "calculation/pairs.hpp"
-#include "calculation/shared_relations.hpp"
 #include "calculation/wet_bulb_tolerance.hpp"
 #include "properties/humid_air.hpp"
 #include "properties/saturation.hpp"
+#include "properties/shared_relations.hpp"
 #include "properties/wet_bulb.hpp"
 
 namespace vaporel {

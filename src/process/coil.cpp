@@ -3,10 +3,10 @@
 #include <string>
 
 #include "calculation/bisection.hpp"
-#include "calculation/shared_relations.hpp"
 #include "process/process_messages.hpp"
 #include "process/resolved.hpp"
 #include "properties/humid_air.hpp"
+#include "properties/shared_relations.hpp"
 
 namespace vaporel::process {
 namespace {

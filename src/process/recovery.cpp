@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "calculation/shared_relations.hpp"
 #include "process/resolved.hpp"
 #include "properties/humid_air.hpp"
+#include "properties/shared_relations.hpp"
 
 namespace vaporel::process {
 

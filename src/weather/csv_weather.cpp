@@ -5,7 +5,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "calculation/any_pair.hpp"
+#include "calculation/formulation_state.hpp"
 #include "weather/field_number.hpp"
 
 namespace vaporel {
@@ -52,7 +52,7 @@ std::variant<CsvColumns, std::string> ColumnsOf(const std::vector<std::string_vi
 }
 
 WeatherHour HourOf(const std::vector<std::string_view>& cells, const CsvColumns& c, int line, UnitSystem units,
-                   std::optional<double> sitePressure) {
+                   std::optional<double> sitePressure, const Formulation& formulation) {
   WeatherHour hour;
   hour.line = line;
   const auto at = [&](std::size_t i) { return i < cells.size() ? FieldNumber(cells[i]) : std::nullopt; };
@@ -67,8 +67,8 @@ WeatherHour HourOf(const std::vector<std::string_view>& cells, const CsvColumns&
     return hour;
   }
   const double bar = p ? FromUnits(Quantity::Pressure, units, *p) : *sitePressure;
-  const Resolution r = ResolveAnyPair(bar, {Property::Tdb, FromUnits(Quantity::Temperature, units, *tdb)},
-                                      {c.property, FromUnits(QuantityOf(c.property), units, *second)});
+  const Resolution r = ResolveIn(formulation, bar, {Property::Tdb, FromUnits(Quantity::Temperature, units, *tdb)},
+                                 {c.property, FromUnits(QuantityOf(c.property), units, *second)});
   if (const auto* refused = std::get_if<Refusal>(&r)) {
     hour.refusal = refused->message;
   } else {
@@ -84,9 +84,9 @@ std::variant<CsvColumns, std::string> CsvColumnsOf(std::string_view header, bool
 }
 
 void ReadCsvLine(std::string_view row, int number, const CsvColumns& columns, UnitSystem units,
-                 std::optional<double> sitePressure, WeatherYear& year) {
+                 std::optional<double> sitePressure, const Formulation& formulation, WeatherYear& year) {
   if (row.empty() || row == "\r") return;
-  year.hours.push_back(HourOf(Split(row), columns, number, units, sitePressure));
+  year.hours.push_back(HourOf(Split(row), columns, number, units, sitePressure, formulation));
 }
 
 }  // namespace vaporel

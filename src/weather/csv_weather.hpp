@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "calculation/any_pair.hpp"
+#include "properties/formulation.hpp"
 #include "units/units.hpp"
 #include "weather/weather_year.hpp"
 
@@ -27,6 +28,6 @@ struct CsvColumns {
 std::variant<CsvColumns, std::string> CsvColumnsOf(std::string_view header, bool sitePressure);
 // One row after the header, numbered `number`: its hour appended to the year (a blank row: none).
 void ReadCsvLine(std::string_view row, int number, const CsvColumns& columns, UnitSystem units,
-                 std::optional<double> sitePressure, WeatherYear& year);
+                 std::optional<double> sitePressure, const Formulation& formulation, WeatherYear& year);
 
 }  // namespace vaporel

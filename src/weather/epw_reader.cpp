@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "calculation/any_pair.hpp"
+#include "calculation/formulation_state.hpp"
 #include "properties/standard_atmosphere.hpp"
 #include "weather/field_number.hpp"
 #include "weather/weather_stream.hpp"
@@ -87,7 +87,8 @@ std::optional<DesignConditions> DesignOf(const std::vector<std::string_view>& f)
 
 // One hourly row: year, month, day, hour, minute, the flags, then dry bulb, dew point, RH and
 // station pressure [Pa].
-WeatherHour HourOf(const std::vector<std::string_view>& f, int line, std::optional<double> elevation) {
+WeatherHour HourOf(const std::vector<std::string_view>& f, int line, std::optional<double> elevation,
+                   const Formulation& formulation) {
   WeatherHour hour;
   hour.line = line;
   // A date's field as a whole number; 0 where it is none a date could hold.
@@ -114,9 +115,9 @@ WeatherHour HourOf(const std::vector<std::string_view>& f, int line, std::option
   }
   Resolution resolution;
   if (tdp && *tdp < kMissingTemperature) {
-    resolution = ResolveAnyPair(p, {Property::Tdb, *tdb}, {Property::Tdp, *tdp});
+    resolution = ResolveIn(formulation, p, {Property::Tdb, *tdb}, {Property::Tdp, *tdp});
   } else if (rh && *rh < kMissingHumidity) {
-    resolution = ResolveAnyPair(p, {Property::Tdb, *tdb}, {Property::RH, *rh});
+    resolution = ResolveIn(formulation, p, {Property::Tdb, *tdb}, {Property::RH, *rh});
   } else {
     hour.refusal = "the dew point and the relative humidity are missing";
     return hour;
@@ -138,14 +139,15 @@ bool IsDataRow(const std::vector<std::string_view>& f) {
 
 WeatherLocation EpwLocation(std::string_view firstLine) { return LocationOf(Fields(firstLine)); }
 
-void ReadEpwLine(std::string_view line, int number, std::optional<double> elevation, WeatherYear& year) {
+void ReadEpwLine(std::string_view line, int number, std::optional<double> elevation, const Formulation& formulation,
+                 WeatherYear& year) {
   const std::vector<std::string_view> fields = Fields(line);
   if (fields.empty()) return;
   if (fields.front() == "DESIGN CONDITIONS") {
     // The last such line that carries conditions (a file read in pieces keeps the same).
     if (auto design = DesignOf(fields)) year.fileDesign = design;
   } else if (IsDataRow(fields)) {
-    year.hours.push_back(HourOf(fields, number, elevation));
+    year.hours.push_back(HourOf(fields, number, elevation, formulation));
   }
 }
 

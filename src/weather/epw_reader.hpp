@@ -10,6 +10,7 @@
 #include <string_view>
 #include <variant>
 
+#include "properties/formulation.hpp"
 #include "weather/weather_year.hpp"
 
 namespace vaporel {
@@ -20,6 +21,7 @@ std::variant<WeatherYear, std::string> ReadEpw(std::string_view text);
 // The location of the first line ("LOCATION,..."); one later line, numbered `number`: an hour
 // appended to the year, or its sizing conditions, or nothing (another header line).
 WeatherLocation EpwLocation(std::string_view firstLine);
-void ReadEpwLine(std::string_view line, int number, std::optional<double> elevation, WeatherYear& year);
+void ReadEpwLine(std::string_view line, int number, std::optional<double> elevation, const Formulation& formulation,
+                 WeatherYear& year);
 
 }  // namespace vaporel

@@ -2,34 +2,35 @@
 
 #include <algorithm>
 
-#include "calculation/any_pair.hpp"
+#include "calculation/formulation_state.hpp"
 #include "properties/constants.hpp"
 
 namespace vaporel {
 namespace {
 
 // The state of a sizing condition: a dry bulb with a wet bulb, dew point or enthalpy.
-std::optional<DrawnHour> At(double p, std::optional<double> tdb, Property property, std::optional<double> value) {
+std::optional<DrawnHour> At(const Formulation& f, double p, std::optional<double> tdb, Property property,
+                            std::optional<double> value) {
   if (!tdb || !value) return std::nullopt;
-  const Resolution resolved = ResolveAnyPair(p, {Property::Tdb, *tdb}, {property, *value});
+  const Resolution resolved = ResolveIn(f, p, {Property::Tdb, *tdb}, {property, *value});
   const auto* state = std::get_if<AirState>(&resolved);
   if (state == nullptr) return std::nullopt;
   return DrawnHour{state->tdb, state->x};
 }
 
-void AddConditions(WeatherDrawing& drawing, const DesignConditions& d, bool fromFile) {
+void AddConditions(WeatherDrawing& drawing, const DesignConditions& d, bool fromFile, const Formulation& f) {
   const auto add = [&](const char* name, std::optional<DrawnHour> at) {
     if (at) drawing.conditions.push_back({fromFile ? std::string() : std::string(name), at->tdb, at->x, fromFile});
   };
-  add("cooling 0.4 %", At(drawing.p, d.coolingDb04, Property::Twb, d.coolingMcwb04));
-  add("dew point 0.4 %", At(drawing.p, d.dewPointMcdb04, Property::Tdp, d.dewPoint04));
-  add("enthalpy 0.4 %", At(drawing.p, d.enthalpyMcdb04, Property::H, d.enthalpy04));
+  add("cooling 0.4 %", At(f, drawing.p, d.coolingDb04, Property::Twb, d.coolingMcwb04));
+  add("dew point 0.4 %", At(f, drawing.p, d.dewPointMcdb04, Property::Tdp, d.dewPoint04));
+  add("enthalpy 0.4 %", At(f, drawing.p, d.enthalpyMcdb04, Property::H, d.enthalpy04));
 }
 
 }  // namespace
 
 WeatherDrawing DrawingOf(const std::vector<HourPoint>& points, const WeatherSummary& summary,
-                         const std::optional<DesignConditions>& fileDesign) {
+                         const std::optional<DesignConditions>& fileDesign, const Formulation& formulation) {
   WeatherDrawing drawing;
   std::vector<double> pressures;
   pressures.reserve(points.size());
@@ -44,8 +45,8 @@ WeatherDrawing DrawingOf(const std::vector<HourPoint>& points, const WeatherSumm
     std::nth_element(pressures.begin(), middle, pressures.end());
     drawing.p = *middle;
   }
-  AddConditions(drawing, summary.computed, false);
-  if (fileDesign) AddConditions(drawing, *fileDesign, true);
+  AddConditions(drawing, summary.computed, false, formulation);
+  if (fileDesign) AddConditions(drawing, *fileDesign, true, formulation);
   drawing.heatingDb = summary.computed.heatingDb996;
   return drawing;
 }

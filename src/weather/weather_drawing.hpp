@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "properties/formulation.hpp"
 #include "weather/weather_summary.hpp"
 
 namespace vaporel {
@@ -33,8 +34,10 @@ struct WeatherDrawing {
 
 WeatherDrawing DrawingOf(const WeatherYear& year, const WeatherSummary& summary,
                          std::optional<HoursOfDay> hoursOfDay = std::nullopt);
-// The same from the points a counter kept and the header's sizing conditions.
+// The same from the points a counter kept and the header's sizing conditions, the points of the
+// sizing conditions resolved in the formulation the hours were.
 WeatherDrawing DrawingOf(const std::vector<HourPoint>& points, const WeatherSummary& summary,
-                         const std::optional<DesignConditions>& fileDesign);
+                         const std::optional<DesignConditions>& fileDesign,
+                         const Formulation& formulation = DesignFormulation());
 
 }  // namespace vaporel

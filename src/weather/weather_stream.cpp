@@ -59,8 +59,10 @@ int LineCount(std::string_view block) {
 }
 
 std::variant<WeatherStream, std::string> WeatherStream::open(std::string_view firstLine, UnitSystem units,
-                                                             std::optional<double> sitePressure) {
+                                                             std::optional<double> sitePressure,
+                                                             const Formulation& formulation) {
   WeatherStream stream;
+  stream.formulation_ = &formulation;
   stream.units_ = units;
   stream.sitePressure_ = sitePressure;
   if (firstLine.starts_with("LOCATION,")) {
@@ -78,9 +80,9 @@ int WeatherStream::readLines(std::string_view block, int line, WeatherYear& year
   int number = line;
   ForEachLine(block, [&](std::string_view text) {
     if (epw_) {
-      ReadEpwLine(text, number, location_.elevation, year);
+      ReadEpwLine(text, number, location_.elevation, *formulation_, year);
     } else {
-      ReadCsvLine(text, number, columns_, units_, sitePressure_, year);
+      ReadCsvLine(text, number, columns_, units_, sitePressure_, *formulation_, year);
     }
     ++number;
   });
@@ -117,7 +119,7 @@ std::string WeatherStream::noRows(int lastLine) const {
 
 std::variant<WeatherYear, std::string> CountWeather(const std::function<bool(std::string&)>& more, UnitSystem units,
                                                     std::optional<double> sitePressure, HourCounter& counter,
-                                                    int threads) {
+                                                    int threads, const Formulation& formulation) {
   std::string text;
   bool open = more(text);
   // The first line whole, and its end: a CR at the end of what is read may begin a CRLF.
@@ -127,7 +129,7 @@ std::variant<WeatherYear, std::string> CountWeather(const std::function<bool(std
   };
   while (open && !firstEnd()) open = more(text);
   const FirstLine first = FirstLineOf(text);
-  auto opened = WeatherStream::open(first.line, units, sitePressure);
+  auto opened = WeatherStream::open(first.line, units, sitePressure, formulation);
   if (const auto* problem = std::get_if<std::string>(&opened)) return *problem;
   const WeatherStream& stream = std::get<WeatherStream>(opened);
   WeatherYear year;  // the location and the header's conditions; the hours of one block at a time
@@ -154,9 +156,9 @@ std::variant<WeatherYear, std::string> CountWeather(const std::function<bool(std
 }
 
 std::variant<WeatherYear, std::string> ReadWeather(std::string_view text, UnitSystem units,
-                                                   std::optional<double> sitePressure) {
+                                                   std::optional<double> sitePressure, const Formulation& formulation) {
   const FirstLine first = FirstLineOf(text);
-  auto opened = WeatherStream::open(first.line, units, sitePressure);
+  auto opened = WeatherStream::open(first.line, units, sitePressure, formulation);
   if (auto* problem = std::get_if<std::string>(&opened)) return *problem;
   const WeatherStream& stream = std::get<WeatherStream>(opened);
   WeatherYear year;

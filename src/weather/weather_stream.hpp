@@ -22,7 +22,8 @@ class WeatherStream {
   // From the file's first line; or why it is no weather file ("line 1: ..."). CSV values are
   // in `units`; `sitePressure` [bar] serves CSV rows without a pressure.
   static std::variant<WeatherStream, std::string> open(std::string_view firstLine, UnitSystem units,
-                                                       std::optional<double> sitePressure);
+                                                       std::optional<double> sitePressure,
+                                                       const Formulation& formulation = DesignFormulation());
 
   const WeatherLocation& location() const { return location_; }
 
@@ -43,6 +44,7 @@ class WeatherStream {
   CsvColumns columns_;
   UnitSystem units_ = UnitSystem::SI;
   std::optional<double> sitePressure_;
+  const Formulation* formulation_ = &DesignFormulation();
 };
 
 // The first line of a text (without its line end and a byte-order mark) and where the next
@@ -62,11 +64,15 @@ int LineCount(std::string_view block);
 // hours), or why it is no weather file ("line 1: ...") or has no rows.
 std::variant<WeatherYear, std::string> CountWeather(const std::function<bool(std::string&)>& more, UnitSystem units,
                                                     std::optional<double> sitePressure, HourCounter& counter,
-                                                    int threads = 1);
+                                                    int threads = 1,
+                                                    const Formulation& formulation = DesignFormulation());
 
 // A whole file: an EPW file (its first line "LOCATION,") or, else, a CSV file; the year, or
 // why it is no weather file ("line 1: ...") or has no rows.
+// Each hour is resolved in the formulation (its wet bulb, and so the sizing conditions' mean
+// coincident wet bulbs, follow it).
 std::variant<WeatherYear, std::string> ReadWeather(std::string_view text, UnitSystem units,
-                                                   std::optional<double> sitePressure);
+                                                   std::optional<double> sitePressure,
+                                                   const Formulation& formulation = DesignFormulation());
 
 }  // namespace vaporel

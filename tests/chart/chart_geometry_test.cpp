@@ -9,11 +9,11 @@
 #include <span>
 
 #include "calculation/resolve_state.hpp"
-#include "calculation/shared_relations.hpp"
 #include "calculation/zone.hpp"
 #include "chart/geometry/mollier.hpp"
 #include "properties/humid_air.hpp"
 #include "properties/saturation.hpp"
+#include "properties/shared_relations.hpp"
 
 namespace vaporel {
 namespace {

@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "calculation/resolve_state.hpp"
-#include "calculation/shared_relations.hpp"
 #include "process/coil.hpp"
 #include "process/humidifier.hpp"
 #include "process/loads.hpp"
@@ -13,6 +12,7 @@
 #include "process/process_messages.hpp"
 #include "process/sensible.hpp"
 #include "properties/humid_air.hpp"
+#include "properties/shared_relations.hpp"
 
 namespace vaporel::process {
 namespace {

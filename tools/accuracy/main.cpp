@@ -13,8 +13,9 @@
 #include <vector>
 
 #include "calculation/resolve_state.hpp"
+#include "formulation_section.hpp"
+#include "properties/formulation.hpp"
 #include "properties/saturation.hpp"
-#include "reference.hpp"
 #include "saturation_table.hpp"
 
 namespace {
@@ -40,15 +41,16 @@ std::optional<Differences> Compare(double p, double tdb, double rh) {
   const Resolution r = ResolveState(InputPair::DryBulbHumidity, p, tdb, rh);
   const auto* s = std::get_if<AirState>(&r);
   if (!s) return std::nullopt;
-  const double ps = reference::SaturationPressure(tdb);
+  const Formulation& reference = AshraeFormulation();
+  const double ps = reference.saturationPressure(tdb);
   const double pw = rh / 100 * ps;
-  const double w = reference::HumidityRatio(pw, p);
+  const double w = reference.humidityRatio(pw, p);
   Differences d;
   d.ps = (SatPressure(tdb) / ps - 1) * 100;
   d.x = (s->x - w) * 1000;
-  d.twb = s->twb - reference::WetBulb(tdb, w, p);
-  d.tdp = s->tdp - reference::DewPoint(pw);
-  d.h = s->h - reference::Enthalpy(tdb, w);
+  d.twb = s->twb - reference.wetBulb(tdb, w, p);
+  d.tdp = s->tdp - reference.dewPoint(pw);
+  d.h = s->h - reference.enthalpy(tdb, w);
   return d;
 }
 
@@ -164,5 +166,6 @@ int main(int argc, char** argv) {
   Table("Dew point tdp", &Differences::tdp, "K");
   Table("Enthalpy h", &Differences::h, "kJ/kg");
   accuracy::PrintSaturationTable();
+  accuracy::PrintFormulationSection();
   return Picture(argv[1]) ? 0 : 1;
 }

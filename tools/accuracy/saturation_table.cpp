@@ -6,6 +6,7 @@
 
 #include <cstdio>
 
+#include "properties/formulation.hpp"
 #include "properties/humid_air.hpp"
 #include "properties/saturation.hpp"
 #include "reference.hpp"
@@ -41,7 +42,7 @@ void PrintSaturationTable() {
     const double xs = AbsHumidityAt(ps, 100, kStandard);
     const double f = reference::EnhancementFactor(row.t, kStandard);
     const double xsEnhanced = AbsHumidityAt(f * ps, 100, kStandard);
-    const double psReference = reference::SaturationPressure(row.t);
+    const double psReference = AshraeFormulation().saturationPressure(row.t);
     const double hsTable = HandbookEnthalpy(row.t, row.ws);
     const double hs = Enthalpy(row.t, xs);
     std::printf("| %g | %.7g | %.7g | %+.2f %% | %.7g | %+.2f %% | %.6g | %.6g | %+.3f %% | %.2f | %.2f | %+.2f |\n",

@@ -40,6 +40,7 @@ struct Request {
   std::optional<HoursOfDay> hours;
   std::optional<double> sitePressure;  // [bar], --weather's from --altitude
   std::optional<ChartRequest> chart;
+  const Formulation* formulation = &DesignFormulation();
   bool json = false;
   int jobs = 1;
   std::vector<std::string> state;  // PAIR P FIRST SECOND, P from --altitude where given
@@ -174,6 +175,19 @@ std::optional<std::string> ReadChartOptions(const CalcOptions& options, Request&
   return std::nullopt;
 }
 
+// --formulation; the problem with it, if any.
+std::optional<std::string> ReadFormulation(const CalcOptions& options, Request& request) {
+  if (!options.formulation) return std::nullopt;
+  request.formulation = FormulationNamed(*options.formulation);
+  if (request.formulation == nullptr) return "--formulation must be design or ashrae, not " + *options.formulation;
+  if (request.formulation->id() == FormulationId::Design) return std::nullopt;
+  if (options.report) return std::string("--report writes the window's report, in the design's formulation");
+  if (options.project || options.zones || (request.chart && !options.weather)) {
+    return std::string("--formulation ashrae is for one state, --csv and --weather (a chart of a year only)");
+  }
+  return std::nullopt;
+}
+
 std::variant<Request, std::string> Check(const CalcOptions& options) {
   Request request;
   if (options.locale) {
@@ -188,6 +202,7 @@ std::variant<Request, std::string> Check(const CalcOptions& options) {
     if (!request.units) return "--units must be si or ip, not " + *options.units;
   }
   if (auto problem = ModeProblem(options)) return *problem;
+  if (auto problem = ReadFormulation(options, request)) return *problem;
   if (auto problem = ReadZoneOptions(options, request)) return *problem;
   if (options.hours) request.hours = HoursOfDayNamed(*options.hours);
   request.state = options.positional;
@@ -221,7 +236,8 @@ int RunCsv(const Request& request) {
     };
   }
   const long rows = RunCsvInParallel(
-      stdin, stdout, CsvFormat{request.numbers, Units(request), request.zone, request.json}, request.jobs, collect);
+      stdin, stdout, CsvFormat{request.numbers, Units(request), request.zone, request.json, request.formulation},
+      request.jobs, collect);
   if (request.zone) {
     std::fprintf(stderr, "vaporel-calc: %ld of %ld %s inside zone %s\n", inside, rows,
                  rows == 1 ? "row lies" : "rows lie", request.zone->name.c_str());
@@ -244,7 +260,8 @@ int RunState(const CalcOptions& options, const Request& request) {
   const std::string& first = request.state[2];
   const std::string& second = request.state[3];
   const UnitSystem units = Units(request);
-  const BatchResult result = *CalculateFromRow(request.state[0], p, first, second, request.numbers, units);
+  const BatchResult result =
+      *CalculateFromRow(request.state[0], p, first, second, request.numbers, units, *request.formulation);
   if (result.refusal) {
     std::fprintf(stderr, "%s\n", result.refusal->c_str());
     return 1;
@@ -273,6 +290,7 @@ int RunState(const CalcOptions& options, const Request& request) {
       if (units != UnitSystem::SI) out += '\t' + std::string(UnitName(kResultFields[i].quantity, units));
       out += '\n';
     }
+    if (result.ashrae) out += "formulation\tashrae\n";
   }
   std::fwrite(out.data(), 1, out.size(), stdout);
   return 0;
@@ -302,7 +320,8 @@ int Run(int argc, char** argv) {
   }
   if (options.weather) {
     return RunWeather(options.positional, request.zones, request.hours, request.sitePressure, options.json,
-                      Units(request), request.numbers, request.jobs, request.chart ? &*request.chart : nullptr);
+                      Units(request), request.numbers, request.jobs, request.chart ? &*request.chart : nullptr,
+                      *request.formulation);
   }
   return options.csv ? RunCsv(request) : RunState(options, request);
 }

@@ -4,12 +4,12 @@
 #include <cmath>
 
 #include "calculation/input_pair.hpp"
-#include "calculation/shared_relations.hpp"
 #include "calculation/wet_bulb_tolerance.hpp"
 #include "chart/geometry/one_two_five.hpp"
 #include "properties/constants.hpp"
 #include "properties/humid_air.hpp"
 #include "properties/saturation.hpp"
+#include "properties/shared_relations.hpp"
 #include "properties/wet_bulb.hpp"
 
 namespace vaporel {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calculation/shared_relations.hpp"
 #include "properties/humid_air.hpp"
+#include "properties/shared_relations.hpp"
 
 namespace vaporel {
 namespace {

@@ -12,10 +12,10 @@
 #include <utility>
 
 #include "calculation/result_texts.hpp"
-#include "calculation/shared_relations.hpp"
 #include "chart/geometry/mollier.hpp"
 #include "chart/geometry/one_two_five.hpp"
 #include "chart/render/project_overlay.hpp"
+#include "properties/shared_relations.hpp"
 
 namespace vaporel {
 namespace {
@@ -468,8 +468,12 @@ class Painter {
                              QStringLiteral(" ") + QString::fromUtf8(UnitName(Quantity::Pressure, units()).data());
     p_.setFont(Font(20, true));
     p_.setPen(kInk);
+    const QString formulation =
+        g_.formulation.empty()
+            ? QString()
+            : QStringLiteral("    ") + QString::fromStdString(g_.formulation) + QStringLiteral(" formulation");
     p_.drawText(QRectF(0, 14, kChartPageSize.width(), 40), Qt::AlignHCenter | Qt::AlignVCenter,
-                name + QStringLiteral("    ") + pressure);
+                name + QStringLiteral("    ") + pressure + formulation);
   }
 
   // A legend's entry: its line (or its mark, or a zone's swatch) and its text, and after the

@@ -1,4 +1,4 @@
-#include "calculation/shared_relations.hpp"
+#include "properties/shared_relations.hpp"
 
 #include "properties/called_power.hpp"
 #include "properties/saturation.hpp"
