@@ -26,7 +26,8 @@ struct BatchResult {
   // Typed in IP: the pressure and the two values as typed, which come back as typed.
   std::optional<double> typedPressure;
   std::vector<Given> typed;
-  // Resolved in the ASHRAE Handbook's equations rather than the design's: every output says so.
+  // Resolved in the ASHRAE Handbook's equations rather than the program's own: every output
+  // says so.
   bool ashrae = false;
 };
 
@@ -48,8 +49,7 @@ BatchResult CalculateFromNamedPair(std::pair<Property, Property> pair, std::stri
 // PAIR as 1 to 5 or as two symbols, with P, FIRST and SECOND typed in `units`: each number is
 // converted to SI first, in shortest round-trip form, for the checks to read; a text that is
 // no number is passed on unchanged, for them to refuse. nullopt for a PAIR of neither form.
-// In a formulation other than the design's, the values are resolved in it, without the
-// window's checks.
+// In the "ashrae" formulation the values are resolved in it, without the window's checks.
 std::optional<BatchResult> CalculateFromRow(std::string_view pair, std::string_view p, std::string_view first,
                                             std::string_view second, const Numbers& numbers, UnitSystem units,
                                             const Formulation& formulation = DesignFormulation());

@@ -22,8 +22,8 @@ struct CalcOptions {
   std::optional<std::string> report;
   std::optional<std::string> chart;
   std::optional<std::string> chartStyle;
-  std::optional<std::string> chartAs;
-  std::optional<std::string> formulation;  // design or ashrae  // --csv's: line, points or density
+  std::optional<std::string> chartAs;      // --csv's: line, points or density
+  std::optional<std::string> formulation;  // "design" (the program's own) or "ashrae"
   std::optional<std::string> jobs;
   std::optional<std::string> project;
   std::optional<std::string> altitude;

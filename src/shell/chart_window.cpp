@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,7 +20,6 @@
 #include "chart/geometry/weather_chart.hpp"
 #include "chart/render/chart_file.hpp"
 #include "project/project_figures.hpp"
-#include "project/project_file.hpp"
 #include "project/project_keys.hpp"
 #include "project/project_units.hpp"
 #include "shell/command_guard.hpp"
@@ -220,16 +220,19 @@ void ChartWindow::openWeather() {
 }
 
 bool ChartWindow::openWeatherFile(const QString& path) {
-  std::string cause;
-  const auto text = ReadProjectText(path.toStdString(), cause);
+  // The whole file (a project's size limit is no weather file's: thirty years of hours are
+  // tens of megabytes).
+  QFile file(path);
   const std::string name = QFileInfo(path).fileName().toStdString();
-  if (!text) {
-    ShowError(this, QString::fromStdString(name + ": cannot be read (" + cause + ")"));
+  if (!file.open(QIODevice::ReadOnly)) {
+    ShowError(this, QString::fromStdString(name + ": cannot be read (") + file.errorString() + QStringLiteral(")"));
     return false;
   }
+  const QByteArray bytes = file.readAll();
+  const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
   const SolvedProject& solved = worksheet().solved();
   const double p = solved.states.empty() ? subject_.p : solved.pressure;
-  auto layer = MakeWeatherLayer(name, *text, units_, p, InSi(worksheet().project()).zones);
+  auto layer = MakeWeatherLayer(name, text, units_, p, InSi(worksheet().project()).zones);
   if (const auto* problem = std::get_if<std::string>(&layer)) {
     ShowError(this, QString::fromStdString(*problem));
     return false;

@@ -1,6 +1,6 @@
 // The Handbook's formulation beside the Handbook (ASHRAE Handbook — Fundamentals 2017, SI,
 // chapter 1): the figures its tables and its Example 1 print, and what the program computes
-// with `--formulation ashrae` (and, for the example, with the design's correlations).
+// with `--formulation ashrae` (and, for the example, with its own correlations).
 #include "formulation_section.hpp"
 
 #include <cstdio>

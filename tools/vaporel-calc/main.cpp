@@ -181,7 +181,7 @@ std::optional<std::string> ReadFormulation(const CalcOptions& options, Request& 
   request.formulation = FormulationNamed(*options.formulation);
   if (request.formulation == nullptr) return "--formulation must be design or ashrae, not " + *options.formulation;
   if (request.formulation->id() == FormulationId::Design) return std::nullopt;
-  if (options.report) return std::string("--report writes the window's report, in the design's formulation");
+  if (options.report) return std::string("--report writes the window's report, in the program's own formulation");
   if (options.project || options.zones || (request.chart && !options.weather)) {
     return std::string("--formulation ashrae is for one state, --csv and --weather (a chart of a year only)");
   }

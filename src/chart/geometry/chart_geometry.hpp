@@ -84,7 +84,7 @@ struct ChartGeometry {
   std::vector<NamedPoint> named;   // a project's states
   std::vector<ChartArrow> arrows;  // a project's processes
   std::vector<ChartZone> zones;    // tinted regions
-  std::string formulation;         // named in the title where it is not the design's ("ashrae")
+  std::string formulation;         // named in the title where it is not the program's own ("ashrae")
   bool legendInside = false;       // the legend kept inside the plot, even over a curve (a view moved by hand)
 };
 
