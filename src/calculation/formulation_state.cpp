@@ -42,15 +42,9 @@ class Resolver {
  public:
   Resolver(const Formulation& f, double p) : f_(f), p_(p) {}
 
-  double relativeHumidity(double t, double x) const {
-    return 100 * f_.vapourPressure(x, p_) / f_.saturationPressure(t);
-  }
-  // The humidity ratio at t of air whose enthalpy is h: the enthalpy is affine in x.
-  double humidityFromEnthalpy(double t, double h) const {
-    const double dry = f_.enthalpy(t, 0);
-    return (h - dry) / (f_.enthalpy(t, 1) - dry);
-  }
-  double humidityAtDewPoint(double tdp) const { return f_.humidityRatio(f_.saturationPressure(tdp), p_); }
+  double relativeHumidity(double t, double x) const { return f_.relativeHumidity(x, p_, f_.saturationPressure(t)); }
+  double humidityFromEnthalpy(double t, double h) const { return f_.humidityFromEnthalpy(h, t); }
+  double humidityAtDewPoint(double tdp) const { return f_.saturatedHumidity(tdp, p_); }
   double humidityAt(double t, double RH) const { return f_.humidityRatio(RH / 100 * f_.saturationPressure(t), p_); }
 
   // The humidity ratio, given the dry bulb and one other value.

@@ -5,8 +5,6 @@
 #include "calculation/bisection.hpp"
 #include "process/process_messages.hpp"
 #include "process/resolved.hpp"
-#include "properties/humid_air.hpp"
-#include "properties/shared_relations.hpp"
 
 namespace vaporel::process {
 namespace {
@@ -19,27 +17,29 @@ constexpr int kScanSteps = 400;
 struct Line {
   const AirState& in;
   const AirState& leaving;
+  const Formulation& f;
   double x(double s) const { return in.x + s * (leaving.x - in.x); }
   double h(double s) const { return in.h + s * (leaving.h - in.h); }
-  double tdb(double s) const { return DryBulbFromAbsHumidityEnthalpy(x(s), h(s)); }
-  double deficit(double s) const { return SaturatedAbsHumidity(tdb(s), in.p) - x(s); }
+  double tdb(double s) const { return f.dryBulb(x(s), h(s)); }
+  double deficit(double s) const { return f.saturatedHumidity(tdb(s), in.p) - x(s); }
 };
 
 }  // namespace
 
-Outcome CoilByApparatusDewPoint(const AirState& in, double adp, double bypass) {
+Outcome CoilByApparatusDewPoint(const AirState& in, double adp, double bypass, const Formulation& f) {
   if (!BypassInRange(bypass)) return ProcessRefusal{std::string(kBypassRange)};
   if (!(adp < in.tdp)) return ProcessRefusal{std::string(kNoDehumidification)};
-  const double xAdp = SaturatedAbsHumidity(adp, in.p);
-  const double hAdp = Enthalpy(adp, xAdp);
-  Outcome out = FromAbsHumidityEnthalpy(in.p, bypass * in.x + (1 - bypass) * xAdp, bypass * in.h + (1 - bypass) * hAdp);
+  const double xAdp = f.saturatedHumidity(adp, in.p);
+  const double hAdp = f.enthalpy(adp, xAdp);
+  Outcome out =
+      FromAbsHumidityEnthalpy(in.p, bypass * in.x + (1 - bypass) * xAdp, bypass * in.h + (1 - bypass) * hAdp, f);
   if (auto* leaving = std::get_if<Leaving>(&out)) leaving->coil = CoilPoint{adp, bypass};
   return out;
 }
 
-Outcome CoilToLeaving(const AirState& in, const AirState& leaving) {
+Outcome CoilToLeaving(const AirState& in, const AirState& leaving, const Formulation& f) {
   if (!(leaving.x < in.x)) return ProcessRefusal{std::string(kLeavingNotDrier)};
-  const Line line{in, leaving};
+  const Line line{in, leaving, f};
   // The line reaches x = 0 at sEnd; saturation must be met before.
   const double sEnd = in.x / (in.x - leaving.x);
   double lo = 1;

@@ -3,6 +3,7 @@
 // this program is the line of constant wet bulb) and steam.
 
 #include "process/outcome.hpp"
+#include "properties/formulation.hpp"
 
 namespace vaporel::process {
 
@@ -18,11 +19,12 @@ inline bool EfficiencyInRange(double efficiency) { return efficiency > 0 && effi
 
 // Along constant enthalpy to a target RH, x or tdb, or by a saturation efficiency η:
 // t_out = t_in − η·(t_in − twb_in).
-Outcome AdiabaticHumidifier(const AirState& in, Target target);
+Outcome AdiabaticHumidifier(const AirState& in, Target target, const Formulation& f = DesignFormulation());
 
 // Steam at steamTemperature [°C] to a target RH or x: the enthalpy rises by Δx times the
 // vapour's enthalpy at that temperature.
-Outcome SteamHumidifier(const AirState& in, Target target, double steamTemperature);
+Outcome SteamHumidifier(const AirState& in, Target target, double steamTemperature,
+                        const Formulation& f = DesignFormulation());
 
 inline constexpr double kDefaultSteamTemperature = 100;  // [°C]
 

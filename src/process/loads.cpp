@@ -2,8 +2,6 @@
 
 #include <limits>
 
-#include "properties/humid_air.hpp"
-
 namespace vaporel::process {
 namespace {
 
@@ -11,13 +9,13 @@ constexpr double kSecondsPerHour = 3600;
 
 }  // namespace
 
-Loads ProcessLoads(const AirState& in, const Leaving& out, std::optional<double> massFlow) {
+Loads ProcessLoads(const AirState& in, const Leaving& out, std::optional<double> massFlow, const Formulation& f) {
   const double m = massFlow.value_or(1);
   const double perHour = massFlow ? kSecondsPerHour : 1;
   Loads loads;
   loads.massFlow = massFlow;
   loads.total = m * (out.state.h - in.h);
-  loads.sensible = m * (Enthalpy(out.state.tdb, in.x) - Enthalpy(in.tdb, in.x));
+  loads.sensible = m * (f.enthalpy(out.state.tdb, in.x) - f.enthalpy(in.tdb, in.x));
   loads.latent = loads.total - loads.sensible;
   loads.shr = loads.total != 0 ? loads.sensible / loads.total : std::numeric_limits<double>::quiet_NaN();
   loads.water = m * (out.state.x - in.x) * perHour;

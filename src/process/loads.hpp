@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "process/outcome.hpp"
+#include "properties/formulation.hpp"
 
 namespace vaporel::process {
 
@@ -23,7 +24,8 @@ struct Loads {
 };
 
 // The loads of a process from in to out, with the coil's point for its condensate.
-Loads ProcessLoads(const AirState& in, const Leaving& out, std::optional<double> massFlow);
+Loads ProcessLoads(const AirState& in, const Leaving& out, std::optional<double> massFlow,
+                   const Formulation& f = DesignFormulation());
 
 // A mixture adds no heat and no water.
 Loads MixingLoads(std::optional<double> massFlow);

@@ -5,12 +5,11 @@
 
 #include "process/process_messages.hpp"
 #include "process/resolved.hpp"
-#include "properties/humid_air.hpp"
 
 namespace vaporel::process {
-Outcome Mix(double p, std::span<const AirState> streams, std::span<const double> fractions) {
-  for (const double f : fractions) {
-    if (!(f > 0)) return ProcessRefusal{std::string(kFractions)};
+Outcome Mix(double p, std::span<const AirState> streams, std::span<const double> fractions, const Formulation& f) {
+  for (const double fraction : fractions) {
+    if (!(fraction > 0)) return ProcessRefusal{std::string(kFractions)};
   }
   if (streams.size() != fractions.size() || streams.size() < 2 || !SumsToOne(fractions)) {
     return ProcessRefusal{std::string(kFractions)};
@@ -21,9 +20,9 @@ Outcome Mix(double p, std::span<const AirState> streams, std::span<const double>
     x += fractions[i] * streams[i].x;
     h += fractions[i] * streams[i].h;
   }
-  Outcome mixed = FromAbsHumidityEnthalpy(p, x, h);
+  Outcome mixed = FromAbsHumidityEnthalpy(p, x, h, f);
   if (const auto* leaving = std::get_if<Leaving>(&mixed);
-      leaving && leaving->state.x > SaturatedAbsHumidity(leaving->state.tdb, p)) {
+      leaving && leaving->state.x > f.saturatedHumidity(leaving->state.tdb, p)) {
     return ProcessRefusal{std::string(kFog)};
   }
   return mixed;

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "process/outcome.hpp"
+#include "properties/formulation.hpp"
 
 namespace vaporel::process {
 
@@ -17,6 +18,7 @@ inline bool SumsToOne(std::span<const double> fractions) {
 
 // The mixture of the streams at p [bar] by their fractions of the dry-air mass flow
 // (positive, summing to 1): x and h are the mass-weighted means. Fog is refused.
-Outcome Mix(double p, std::span<const AirState> streams, std::span<const double> fractions);
+Outcome Mix(double p, std::span<const AirState> streams, std::span<const double> fractions,
+            const Formulation& f = DesignFormulation());
 
 }  // namespace vaporel::process

@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "process/outcome.hpp"
+#include "properties/formulation.hpp"
 
 namespace vaporel::process {
 
@@ -23,6 +24,7 @@ using RecoveryOutcome = std::variant<Recovered, ProcessRefusal>;
 
 // Effectivenesses in [0, 1]; the dry-air flows' ratio is what counts (balanced: equal).
 RecoveryOutcome Recover(const AirState& supplyIn, const AirState& exhaustIn, double sensibleEffectiveness,
-                        double latentEffectiveness, double supplyFlow, double exhaustFlow);
+                        double latentEffectiveness, double supplyFlow, double exhaustFlow,
+                        const Formulation& f = DesignFormulation());
 
 }  // namespace vaporel::process

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "calculation/any_pair.hpp"
+#include "calculation/formulation_state.hpp"
 #include "calculation/pressure_range.hpp"
 #include "calculation/resolve_state.hpp"
 #include "process/process_messages.hpp"
@@ -38,16 +38,18 @@ Outcome Checked(const Resolution& r) {
 
 }  // namespace
 
-Outcome FromAbsHumidityEnthalpy(double p, double x, double h) {
+Outcome FromAbsHumidityEnthalpy(double p, double x, double h, const Formulation& f) {
+  if (f.id() != FormulationId::Design) return Checked(ResolveIn(f, p, {Property::X, x}, {Property::H, h}));
   return Checked(ResolveState(InputPair::AbsHumidityEnthalpy, p, x, h));
 }
 
-Outcome FromDryBulbAbsHumidity(double p, double tdb, double x) {
+Outcome FromDryBulbAbsHumidity(double p, double tdb, double x, const Formulation& f) {
+  if (f.id() != FormulationId::Design) return Checked(ResolveIn(f, p, {Property::Tdb, tdb}, {Property::X, x}));
   return Checked(ResolveState(InputPair::DryBulbAbsHumidity, p, tdb, x));
 }
 
-Outcome SaturatedAtEnthalpy(double p, double h) {
-  return Checked(ResolveAnyPair(p, {Property::H, h}, {Property::RH, 100}));
+Outcome SaturatedAtEnthalpy(double p, double h, const Formulation& f) {
+  return Checked(ResolveIn(f, p, {Property::H, h}, {Property::RH, 100}));
 }
 
 }  // namespace vaporel::process

@@ -17,14 +17,14 @@ Outcome AboveDewPoint(const AirState& in, Outcome out) {
 
 }  // namespace
 
-Outcome HeatToDryBulb(const AirState& in, double tdb) {
+Outcome HeatToDryBulb(const AirState& in, double tdb, const Formulation& f) {
   if (tdb < in.tdp) return ProcessRefusal{std::string(kBelowDewPoint)};
-  return FromDryBulbAbsHumidity(in.p, tdb, in.x);
+  return FromDryBulbAbsHumidity(in.p, tdb, in.x, f);
 }
 
-Outcome HeatByPower(const AirState& in, double kW, double massFlow) {
+Outcome HeatByPower(const AirState& in, double kW, double massFlow, const Formulation& f) {
   if (!(massFlow > 0)) return ProcessRefusal{std::string(kNeedsAirFlow)};
-  return AboveDewPoint(in, FromAbsHumidityEnthalpy(in.p, in.x, in.h + kW / massFlow));
+  return AboveDewPoint(in, FromAbsHumidityEnthalpy(in.p, in.x, in.h + kW / massFlow, f));
 }
 
 }  // namespace vaporel::process

@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "process/outcome.hpp"
+#include "properties/formulation.hpp"
 
 namespace vaporel::process {
 
@@ -25,14 +26,14 @@ using SupplyOutcome = std::variant<SupplyAir, ProcessRefusal>;
 // At a given supply dry bulb [°C], colder than the room for a positive sensible load, warmer
 // for a negative one: x_s and m in closed form.
 SupplyOutcome SupplyAtDryBulb(const AirState& room, double sensible, double latent, double tdb,
-                              const std::string& shown);
+                              const std::string& shown, const Formulation& f = DesignFormulation());
 // By its dry-air flow m [kg/s]: x_s from the latent load, h_s from the sensible one.
 SupplyOutcome SupplyByMassFlow(const AirState& room, double sensible, double latent, double massFlow,
-                               const std::string& shown);
+                               const std::string& shown, const Formulation& f = DesignFormulation());
 // By its volume flow [m³/h of humid air at the supply]: the dry-air flow whose supply state
 // has that volume, found by a bounded iteration.
 SupplyOutcome SupplyByVolumeFlow(const AirState& room, double sensible, double latent, double volumePerHour,
-                                 const std::string& shown);
+                                 const std::string& shown, const Formulation& f = DesignFormulation());
 
 // The point [tdb °C, x kg/kg] where the line from (tdb0, x0) through (tdb1, x1), beyond the
 // latter, meets saturation at p [bar]: a room's condition line through its supply; none
@@ -40,6 +41,7 @@ SupplyOutcome SupplyByVolumeFlow(const AirState& room, double sensible, double l
 struct ChartPoint {
   double tdb = 0, x = 0;
 };
-std::optional<ChartPoint> SaturationBeyond(double p, ChartPoint from, ChartPoint through);
+std::optional<ChartPoint> SaturationBeyond(double p, ChartPoint from, ChartPoint through,
+                                           const Formulation& f = DesignFormulation());
 
 }  // namespace vaporel::process

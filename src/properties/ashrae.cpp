@@ -65,7 +65,11 @@ double HumidityRatio(double pw, double p) { return kRatio * pw / (p - pw); }
 
 double VapourPressure(double w, double p) { return p * w / (kRatio + w); }
 
-double Enthalpy(double t, double w) { return 1.006 * t + w * (2501 + 1.86 * t); }
+double VapourEnthalpy(double t) { return 2501 + 1.86 * t; }
+
+double Enthalpy(double t, double w) { return 1.006 * t + w * VapourEnthalpy(t); }
+
+double HumidityFromEnthalpy(double h, double t) { return (h - 1.006 * t) / VapourEnthalpy(t); }
 
 double DryBulb(double w, double h) { return (h - 2501 * w) / (1.006 + 1.86 * w); }
 

@@ -20,6 +20,9 @@ double VapourPressure(double w, double p);
 // Enthalpy [kJ/kg dry air] at t and W (eq. 32); the dry bulb of W and h, eq. 32 read backwards.
 double Enthalpy(double t, double w);
 double DryBulb(double w, double h);
+// The vapour's term of eq. 32 per kg of vapour, 2501 + 1.86 t; W at t of enthalpy h.
+double VapourEnthalpy(double t);
+double HumidityFromEnthalpy(double h, double t);
 
 // Specific volume [m³/kg dry air] at t, W and p (eq. 26); density [kg/m³] of the moist air (eq. 28).
 double SpecificVolume(double t, double w, double p);

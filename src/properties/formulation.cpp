@@ -20,6 +20,10 @@ class Design final : public Formulation {
   double vapourPressure(double x, double p) const override { return VapourPressure(x, p); }
   double enthalpy(double t, double x) const override { return Enthalpy(t, x); }
   double dryBulb(double x, double h) const override { return DryBulbFromAbsHumidityEnthalpy(x, h); }
+  double vapourEnthalpy(double t) const override { return VapourEnthalpy(t); }
+  double humidityFromEnthalpy(double h, double t) const override { return AbsHumidityFromEnthalpy(h, t); }
+  double saturatedHumidity(double t, double p) const override { return SaturatedAbsHumidity(t, p); }
+  double relativeHumidity(double x, double p, double ps) const override { return RelativeHumidity(x, p, ps); }
   double density(double t, double x, double p) const override { return Density(x, p, t); }
   double wetBulb(double t, double x, double p) const override {
     constexpr double kTolerance = 1e-7;  // [kJ/kg] as the dry bulb + absolute humidity pair solves it
@@ -41,6 +45,14 @@ class Ashrae final : public Formulation {
   double vapourPressure(double x, double p) const override { return ashrae::VapourPressure(x, p); }
   double enthalpy(double t, double x) const override { return ashrae::Enthalpy(t, x); }
   double dryBulb(double x, double h) const override { return ashrae::DryBulb(x, h); }
+  double vapourEnthalpy(double t) const override { return ashrae::VapourEnthalpy(t); }
+  double humidityFromEnthalpy(double h, double t) const override { return ashrae::HumidityFromEnthalpy(h, t); }
+  double saturatedHumidity(double t, double p) const override {
+    return ashrae::HumidityRatio(ashrae::SaturationPressure(t), p);
+  }
+  double relativeHumidity(double x, double p, double ps) const override {
+    return 100 * ashrae::VapourPressure(x, p) / ps;
+  }
   double density(double t, double x, double p) const override { return ashrae::Density(t, x, p); }
   double wetBulb(double t, double x, double p) const override { return ashrae::WetBulb(t, x, p); }
   double humidityFromWetBulb(double t, double twb, double p) const override {

@@ -27,6 +27,13 @@ class Formulation {
   // Enthalpy [kJ/kg dry air] at t and x; the dry bulb of x and h.
   virtual double enthalpy(double t, double x) const = 0;
   virtual double dryBulb(double x, double h) const = 0;
+  // The enthalpy's slope in x at t [kJ/kg of vapour]; the humidity ratio at t of enthalpy h.
+  virtual double vapourEnthalpy(double t) const = 0;
+  virtual double humidityFromEnthalpy(double h, double t) const = 0;
+  // The humidity ratio of saturated air at t and p; the relative humidity [%] of air of humidity
+  // ratio x at p where the saturation pressure is ps.
+  virtual double saturatedHumidity(double t, double p) const = 0;
+  virtual double relativeHumidity(double x, double p, double ps) const = 0;
   // Density [kg/m³] of the humid air at t, x and p.
   virtual double density(double t, double x, double p) const = 0;
   // The wet bulb [°C] of air at t, x and p; the humidity ratio of air at t and p whose wet bulb is twb.
