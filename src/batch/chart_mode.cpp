@@ -81,6 +81,7 @@ bool WriteWeatherChart(const ChartRequest& request, const WeatherDrawing& drawin
 
 bool WriteProjectChart(const ChartRequest& request, const SolvedProject& project, const Numbers& numbers) {
   ChartGeometry geometry = BuildProcessDrawingGeometry(DrawingOf(project), request.units);
+  if (project.formulation != FormulationId::Design) geometry.formulation = std::string(AshraeFormulation().name());
   AddZones(geometry, request.zones);
   return WriteChart(request, geometry, numbers);
 }

@@ -15,6 +15,7 @@ std::string ProjectJson(const SolvedProject& project, UnitSystem units, bool wit
   }
   Json doc = JsonDocument(units, keys);
   doc["pressure"] = PressureFigure(project, units);
+  if (project.formulation != FormulationId::Design) doc["formulation"] = std::string(AshraeFormulation().name());
   Json& states = doc["states"] = Json::object();
   for (const SolvedState& s : project.states) {
     Json& state = states[s.name];

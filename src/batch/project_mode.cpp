@@ -14,7 +14,7 @@ constexpr int kMalformed = 2;
 }  // namespace
 
 int RunProject(const std::string& path, bool json, const std::optional<ChartRequest>& chart, const Numbers& numbers,
-               std::optional<UnitSystem> unitsAsked) {
+               std::optional<UnitSystem> unitsAsked, const Formulation* formulationAsked) {
   std::string cause;
   const auto text = ReadProjectText(path, cause);
   if (!text) {
@@ -26,7 +26,8 @@ int RunProject(const std::string& path, bool json, const std::optional<ChartRequ
     std::fprintf(stderr, "%s\n", error->message().c_str());
     return kMalformed;
   }
-  const Project& input = std::get<Project>(read);
+  Project input = std::get<Project>(read);
+  if (formulationAsked != nullptr) input.formulation = formulationAsked->id();
   const auto solved = SolveProject(input, path);
   if (const auto* refusal = std::get_if<ProjectError>(&solved)) {
     std::fprintf(stderr, "%s\n", refusal->message().c_str());
@@ -40,8 +41,8 @@ int RunProject(const std::string& path, bool json, const std::optional<ChartRequ
     drawn.zones = InSi(input).zones;
     if (!WriteProjectChart(drawn, project, numbers)) return kRefused;
   }
-  const std::string out =
-      json ? ProjectJson(project, units, !input.zones.empty()) : ProjectTables(project, numbers, units);
+  std::string out = json ? ProjectJson(project, units, !input.zones.empty()) : ProjectTables(project, numbers, units);
+  if (!json && project.formulation != FormulationId::Design) out.insert(0, "formulation ashrae\n");
   std::fwrite(out.data(), 1, out.size(), stdout);
   return 0;
 }

@@ -14,8 +14,10 @@ namespace vaporel {
 // Exit status: 0 done, 1 a refused state or process or a chart not written, 2 a file that
 // cannot be read or is malformed. Messages go to stderr, results to stdout.
 // Shown in `units` where given, else in the file's.
+// `formulationAsked`, where given, replaces the file's formulation; one other than the program's
+// own is named: a first line "formulation ashrae" over the tables, a JSON key, the chart's title.
 int RunProject(const std::string& path, bool json, const std::optional<ChartRequest>& chart, const Numbers& numbers,
-               std::optional<UnitSystem> units);
+               std::optional<UnitSystem> units, const Formulation* formulationAsked = nullptr);
 
 // The two tables: every state with its 13 results as the result labels show them, every
 // process with its flow, powers, sensible heat ratio and water (a coil also its apparatus dew

@@ -13,6 +13,7 @@
 
 #include "calculation/any_pair.hpp"
 #include "calculation/zone.hpp"
+#include "properties/formulation.hpp"
 #include "units/units.hpp"
 
 namespace vaporel {
@@ -203,6 +204,9 @@ struct AirFlowInput {
 // Every value as the file states it, in `units` (InSi gives the project in SI).
 struct Project {
   UnitSystem units = UnitSystem::SI;
+  // The relations its states are resolved with: the program's own unless the file says
+  // formulation = "ashrae".
+  FormulationId formulation = FormulationId::Design;
   double pressure = 0;             // [bar]; unset where the file gives the altitude instead
   std::optional<double> altitude;  // [m], when the file gives the site's altitude for the pressure
   std::vector<StateInput> states;

@@ -86,7 +86,8 @@ process::ProcessDrawing DrawingOf(const SolvedProject& project) {
       // The supply air into the room, on the room's condition line, drawn on to saturation.
       const AirState& room = *at.at(p.from.front());
       drawing.arrows.push_back({into.tdb, into.x, room.tdb, room.x, false});
-      if (const auto end = process::SaturationBeyond(project.pressure, {room.tdb, room.x}, {into.tdb, into.x})) {
+      if (const auto end = process::SaturationBeyond(project.pressure, {room.tdb, room.x}, {into.tdb, into.x},
+                                                     FormulationOf(project.formulation))) {
         drawing.arrows.push_back({into.tdb, into.x, end->tdb, end->x, true});
       }
       continue;
@@ -102,7 +103,8 @@ process::ProcessDrawing DrawingOf(const SolvedProject& project) {
     }
     if (p.coil) {
       const double adp = p.coil->adp;
-      drawing.arrows.push_back({into.tdb, into.x, adp, SaturatedAbsHumidity(adp, project.pressure), true});
+      drawing.arrows.push_back(
+          {into.tdb, into.x, adp, FormulationOf(project.formulation).saturatedHumidity(adp, project.pressure), true});
     }
   }
   return drawing;

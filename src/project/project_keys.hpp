@@ -12,8 +12,8 @@
 
 namespace vaporel {
 
-inline constexpr std::array<std::string_view, 7> kProjectKeys = {"units",     "pressure", "altitude", "states",
-                                                                 "processes", "airflow",  "zones"};
+inline constexpr std::array<std::string_view, 8> kProjectKeys = {"units",  "formulation", "pressure", "altitude",
+                                                                 "states", "processes",   "airflow",  "zones"};
 // In the order of Property.
 inline constexpr std::array<std::string_view, 6> kStateKeys = {"tdb", "twb", "tdp", "x", "h", "RH"};
 // A zone's bounds: "tdb_min", "tdb_max", ... in the order of Property.

@@ -161,6 +161,7 @@ class Reader {
     project.root = places_.entry(root);
     only(project.root, kProjectKeys, "the project");
     project.units = units(root);
+    project.formulation = formulation(root);
     project.altitude = optionalNumber(root, "altitude");
     if (project.altitude.has_value() == root.contains("pressure")) {
       places_.fail(root, project.units == UnitSystem::IP
@@ -384,6 +385,14 @@ class Reader {
     std::stable_sort(placed.begin(), placed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (auto& [at, z] : placed) all.push_back(std::move(z));
     return all;
+  }
+
+  FormulationId formulation(const Node& root) const {
+    if (!root.contains("formulation")) return FormulationId::Design;
+    const Node& node = root.at("formulation");
+    const Formulation* f = node.is_string() ? FormulationNamed(node.as_string().str) : nullptr;
+    if (f == nullptr) places_.fail(node, "\"formulation\" must be \"design\" or \"ashrae\"");
+    return f->id();
   }
 
   UnitSystem units(const Node& root) const {

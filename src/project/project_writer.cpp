@@ -121,6 +121,9 @@ KeyValues AirFlowValues(const AirFlowInput& flow) {
 KeyValues RootValues(const Project& project) {
   KeyValues out;
   if (project.units != UnitSystem::SI) out.push_back({"units", Quoted(UnitSystemName(project.units)), std::nullopt});
+  if (project.formulation != FormulationId::Design) {
+    out.push_back({"formulation", Quoted(AshraeFormulation().name()), std::nullopt});
+  }
   if (project.altitude) {
     Number(out, "altitude", project.altitude);
   } else {
@@ -326,7 +329,7 @@ class Edit {
   // after the last of them.
   void root() {
     std::size_t afterRoot = 0;
-    for (const std::string_view key : {"units", "pressure", "altitude"}) {
+    for (const std::string_view key : {"units", "formulation", "pressure", "altitude"}) {
       if (const KeyPlace* at = read_.root.key(key)) afterRoot = std::max(afterRoot, at->lines.end);
     }
     editor_.entry(read_.root, RootValues(read_), RootValues(edited_), afterRoot);

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "calculation/check_sequence.hpp"
+#include "calculation/formulation_state.hpp"
 #include "calculation/thermophysical.hpp"
 #include "process/coil.hpp"
 #include "process/humidifier.hpp"
@@ -95,10 +96,15 @@ std::optional<std::string> Missed(const AirState& arrived, const SolvedState& ta
 class Solver {
  public:
   Solver(const Project& project, std::string_view fileName)
-      : asGiven_(project), project_(InSi(project)), fileName_(fileName), flows_(project_.processes, project.units) {}
+      : asGiven_(project),
+        project_(InSi(project)),
+        fileName_(fileName),
+        flows_(project_.processes, project.units),
+        f_(FormulationOf(project.formulation)) {}
 
   std::variant<SolvedProject, ProjectError> solve() {
     solved_.units = project_.units;
+    solved_.formulation = project_.formulation;
     solved_.pressure = project_.pressure;
     if (!asGiven_.altitude) solved_.givenPressure = asGiven_.pressure;
     for (std::size_t i = 0; i < project_.states.size(); ++i) {
@@ -131,8 +137,10 @@ class Solver {
     const InputPair pair = WindowPair(input.first.property, input.second.property);
     const std::string p = Typed(project_.pressure), first = Typed(input.first.value),
                       second = Typed(input.second.value);
-    const Resolution r = pair != InputPair::None ? CheckAndCalculate(pair, {p, first, second}, Numbers('.'))
-                                                 : ResolveAnyPair(project_.pressure, input.first, input.second);
+    // The program's own formulation resolves a window's pair as the window does.
+    const Resolution r = pair != InputPair::None && f_.id() == FormulationId::Design
+                             ? CheckAndCalculate(pair, {p, first, second}, Numbers('.'))
+                             : ResolveIn(f_, project_.pressure, input.first, input.second);
     if (const auto* refusal = std::get_if<Refusal>(&r)) {
       return ProjectError{std::string(fileName_), RefusalAt(asGiven_, input, *refusal),
                           "state \"" + input.name + "\": " + refusal->message};
@@ -179,7 +187,7 @@ class Solver {
     std::vector<AirState> streams;
     for (const std::string& name : m.from) streams.push_back(state(name));
     if (m.fractions.empty()) return byFlows(m, index, streams);
-    return process::Mix(project_.pressure, streams, m.fractions);
+    return process::Mix(project_.pressure, streams, m.fractions, f_);
   }
 
   // A mix by flows: the dry-air flows of its inlets (the last one's the rest of the flow fixed
@@ -212,23 +220,26 @@ class Solver {
     pending_.clear();
     for (std::size_t i = 0; i < m.from.size(); ++i) pending_.emplace_back(m.from[i], masses[i]);
     pending_.emplace_back(project_.processes[index].into, total);
-    return process::Mix(project_.pressure, streams, fractions);
+    return process::Mix(project_.pressure, streams, fractions, f_);
   }
 
   Outcome leaving(const HeatFigures& h, std::size_t /*index*/) const {
     const AirState& in = state(h.from);
-    if (h.tdb) return process::HeatToDryBulb(in, *h.tdb);
-    return process::HeatByPower(in, *h.power, flows_.at(h.from).value_or(0));
+    if (h.tdb) return process::HeatToDryBulb(in, *h.tdb, f_);
+    return process::HeatByPower(in, *h.power, flows_.at(h.from).value_or(0), f_);
   }
 
   Outcome leaving(const CoilFigures& c, std::size_t /*index*/) const {
     const AirState& in = state(c.from);
-    if (c.adp) return process::CoilByApparatusDewPoint(in, *c.adp, *c.bypass);
-    const Resolution out = !c.tdb ? ResolveAnyPair(in.p, {Property::X, *c.x}, {Property::RH, *c.RH})
-                           : c.RH ? ResolveState(InputPair::DryBulbHumidity, in.p, *c.tdb, *c.RH)
-                                  : ResolveState(InputPair::DryBulbAbsHumidity, in.p, *c.tdb, *c.x);
+    if (c.adp) return process::CoilByApparatusDewPoint(in, *c.adp, *c.bypass, f_);
+    const Given first = c.tdb ? Given{Property::Tdb, *c.tdb} : Given{Property::X, *c.x};
+    const Given second = c.RH ? Given{Property::RH, *c.RH} : Given{Property::X, *c.x};
+    const Resolution out = f_.id() != FormulationId::Design ? ResolveIn(f_, in.p, first, second)
+                           : !c.tdb ? ResolveAnyPair(in.p, {Property::X, *c.x}, {Property::RH, *c.RH})
+                           : c.RH   ? ResolveState(InputPair::DryBulbHumidity, in.p, *c.tdb, *c.RH)
+                                    : ResolveState(InputPair::DryBulbAbsHumidity, in.p, *c.tdb, *c.x);
     if (const auto* refusal = std::get_if<Refusal>(&out)) return process::ProcessRefusal{refusal->message};
-    return process::CoilToLeaving(in, std::get<AirState>(out));
+    return process::CoilToLeaving(in, std::get<AirState>(out), f_);
   }
 
   Outcome leaving(const HumidifyFigures& h, std::size_t /*index*/) const {
@@ -239,9 +250,9 @@ class Solver {
                                    : h.tdb ? process::Target{HumidifierTarget::DryBulb, *h.tdb}
                                            : process::Target{HumidifierTarget::Efficiency, h.efficiency.value_or(1)};
     if (h.method == "steam") {
-      return process::SteamHumidifier(in, target, h.steamTemperature.value_or(process::kDefaultSteamTemperature));
+      return process::SteamHumidifier(in, target, h.steamTemperature.value_or(process::kDefaultSteamTemperature), f_);
     }
-    return process::AdiabaticHumidifier(in, target);
+    return process::AdiabaticHumidifier(in, target, f_);
   }
 
   // Both streams of a recovery, by the flows it gives, else those the project carries to its
@@ -259,7 +270,7 @@ class Solver {
     }
     const double ms = supplyFlow.value_or(exhaustFlow.value_or(1)), me = exhaustFlow.value_or(ms);
     const process::RecoveryOutcome out =
-        process::Recover(supplyIn, exhaustIn, *r.sensibleEffectiveness, r.latentEffectiveness.value_or(0), ms, me);
+        process::Recover(supplyIn, exhaustIn, *r.sensibleEffectiveness, r.latentEffectiveness.value_or(0), ms, me, f_);
     if (const auto* refusal = std::get_if<process::ProcessRefusal>(&out)) return *refusal;
     const auto& recovered = std::get<process::Recovered>(out);
     recoveries_[index] = Recovery{recovered.condensate, me / ms, recovered.frost};
@@ -280,15 +291,15 @@ class Solver {
       return Typed(file.value_or(ToUnits(q, asGiven_.units, si))) + " " + std::string(UnitName(q, asGiven_.units));
     };
     const process::SupplyOutcome supply =
-        s.supplyTdb
-            ? process::SupplyAtDryBulb(room, *s.sensible, *s.latent, *s.supplyTdb,
-                                       "supply air at " + shown(Quantity::Temperature, asGiven.supplyTdb, *s.supplyTdb))
-        : s.supplyMass
-            ? process::SupplyByMassFlow(room, *s.sensible, *s.latent, *s.supplyMass,
-                                        "a supply of " + shown(Quantity::MassFlow, asGiven.supplyMass, *s.supplyMass))
-            : process::SupplyByVolumeFlow(
-                  room, *s.sensible, *s.latent, *s.supplyVolume,
-                  "a supply of " + shown(Quantity::VolumeFlow, asGiven.supplyVolume, *s.supplyVolume));
+        s.supplyTdb ? process::SupplyAtDryBulb(
+                          room, *s.sensible, *s.latent, *s.supplyTdb,
+                          "supply air at " + shown(Quantity::Temperature, asGiven.supplyTdb, *s.supplyTdb), f_)
+        : s.supplyMass ? process::SupplyByMassFlow(
+                             room, *s.sensible, *s.latent, *s.supplyMass,
+                             "a supply of " + shown(Quantity::MassFlow, asGiven.supplyMass, *s.supplyMass), f_)
+                       : process::SupplyByVolumeFlow(
+                             room, *s.sensible, *s.latent, *s.supplyVolume,
+                             "a supply of " + shown(Quantity::VolumeFlow, asGiven.supplyVolume, *s.supplyVolume), f_);
     if (const auto* refusal = std::get_if<process::ProcessRefusal>(&supply)) return *refusal;
     const auto& air = std::get<process::SupplyAir>(supply);
     pending_ = {{project_.processes[index].into, air.massFlow}};
@@ -372,7 +383,7 @@ class Solver {
       const bool space = p.kind() == ProcessKind::Space;
       const std::string& in = space ? p.into : solved.from.front();
       const std::string& out = space ? solved.from.front() : p.into;
-      solved.loads = process::ProcessLoads(state(in), process::Leaving{state(out), solved.coil}, flows_.at(in));
+      solved.loads = process::ProcessLoads(state(in), process::Leaving{state(out), solved.coil}, flows_.at(in), f_);
       solved.volumeFlow = volumeAt(in);
     }
     solved_.processes.push_back(std::move(solved));
@@ -384,7 +395,8 @@ class Solver {
     const auto& figures = std::get<RecoverFigures>(project_.processes[index].figures);
     solved.exhaustInto = figures.exhaustInto;
     const std::string& in = solved.from.front();
-    solved.loads = process::ProcessLoads(state(in), process::Leaving{state(solved.into), std::nullopt}, flows_.at(in));
+    solved.loads =
+        process::ProcessLoads(state(in), process::Leaving{state(solved.into), std::nullopt}, flows_.at(in), f_);
     solved.volumeFlow = volumeAt(in);
     const auto exhaustFlow = flows_.at(solved.from.back());
     solved.exhaustCondensate = exhaustFlow && solved.loads.massFlow
@@ -398,6 +410,7 @@ class Solver {
   const Project project_;   // in SI
   std::string_view fileName_;
   AirFlows flows_;
+  const Formulation& f_;
   SolvedProject solved_;
   std::map<std::string, std::size_t> index_;
   std::vector<std::optional<process::CoilPoint>> coils_;     // by process

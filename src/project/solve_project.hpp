@@ -38,7 +38,8 @@ struct SolvedProcess {
 };
 
 struct SolvedProject {
-  UnitSystem units = UnitSystem::SI;    // the file's, in which it is shown unless asked otherwise
+  UnitSystem units = UnitSystem::SI;  // the file's, in which it is shown unless asked otherwise
+  FormulationId formulation = FormulationId::Design;
   double pressure = 0;                  // [bar]
   std::optional<double> givenPressure;  // as the file gives it, in its units (not from an altitude)
   std::vector<SolvedState> states;      // the user's in the file's order, then each process's

@@ -74,6 +74,10 @@ const Formulation& AshraeFormulation() {
   return ashrae;
 }
 
+const Formulation& FormulationOf(FormulationId id) {
+  return id == FormulationId::Ashrae ? AshraeFormulation() : DesignFormulation();
+}
+
 const Formulation* FormulationNamed(std::string_view name) {
   if (name == "design") return &DesignFormulation();
   if (name == "ashrae") return &AshraeFormulation();

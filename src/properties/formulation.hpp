@@ -48,5 +48,6 @@ const Formulation& DesignFormulation();
 const Formulation& AshraeFormulation();
 // "design" or "ashrae"; none for any other name.
 const Formulation* FormulationNamed(std::string_view name);
+const Formulation& FormulationOf(FormulationId id);
 
 }  // namespace vaporel

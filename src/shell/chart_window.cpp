@@ -144,8 +144,10 @@ void ChartWindow::rebuild() {
   std::vector<ChartPoint> points;
   const SolvedProject& solved = worksheet().solved();
   const bool sheet = !solved.states.empty();
-  // The live state is drawn with the worksheet only at the worksheet's pressure.
-  if (subject_.state && (!sheet || subject_.state->p == solved.pressure)) {
+  // The live state is drawn with the worksheet only at the worksheet's pressure and in its
+  // formulation (the main window's is the program's own).
+  if (subject_.state &&
+      (!sheet || (subject_.state->p == solved.pressure && solved.formulation == FormulationId::Design))) {
     points.push_back({subject_.state->tdb, subject_.state->x});
   }
   const double p = sheet ? solved.pressure : subject_.p;
@@ -165,6 +167,8 @@ void ChartWindow::rebuild() {
     for (const ZoneHours& z : weather_->summary.zones) inside.push_back(z.inside);
   }
   if (sheet) AddZones(geometry, InSi(worksheet().project()).zones, inside);
+  if (sheet && solved.formulation != FormulationId::Design)
+    geometry.formulation = std::string(AshraeFormulation().name());
   // In a view the user moves, the plot keeps its size: the legend stays inside it.
   geometry.legendInside = view_.has_value();
   canvas_->draw(geometry, solved);

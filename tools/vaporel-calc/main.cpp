@@ -182,8 +182,8 @@ std::optional<std::string> ReadFormulation(const CalcOptions& options, Request& 
   if (request.formulation == nullptr) return "--formulation must be design or ashrae, not " + *options.formulation;
   if (request.formulation->id() == FormulationId::Design) return std::nullopt;
   if (options.report) return std::string("--report writes the window's report, in the program's own formulation");
-  if (options.project || options.zones || (request.chart && !options.weather)) {
-    return std::string("--formulation ashrae is for one state, --csv and --weather (a chart of a year only)");
+  if (options.zones || (request.chart && !options.weather && !options.project)) {
+    return std::string("--formulation ashrae is for one state, --csv, --project and --weather (charts of these two)");
   }
   return std::nullopt;
 }
@@ -312,7 +312,8 @@ int Run(int argc, char** argv) {
   if (const auto* problem = std::get_if<std::string>(&checked)) return Usage(*problem);
   const Request& request = std::get<Request>(checked);
   if (options.project) {
-    return RunProject(*options.project, options.json, request.chart, request.numbers, request.units);
+    return RunProject(*options.project, options.json, request.chart, request.numbers, request.units,
+                      options.formulation ? request.formulation : nullptr);
   }
   if (options.zones) {
     std::fputs(ZoneList(Units(request), request.numbers).c_str(), stdout);
