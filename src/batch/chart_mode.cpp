@@ -72,16 +72,14 @@ bool WriteBatchChart(const ChartRequest& request, double p, const std::vector<Ch
 }
 
 bool WriteWeatherChart(const ChartRequest& request, const WeatherDrawing& drawing, const std::vector<int>& inside,
-                       const Numbers& numbers, const Formulation& formulation) {
+                       const Numbers& numbers) {
   ChartGeometry geometry = BuildWeatherGeometry(drawing, request.units);
-  if (formulation.id() != FormulationId::Design) geometry.formulation = std::string(formulation.name());
   AddZones(geometry, request.zones, inside);
   return WriteChart(request, geometry, numbers);
 }
 
 bool WriteProjectChart(const ChartRequest& request, const SolvedProject& project, const Numbers& numbers) {
   ChartGeometry geometry = BuildProcessDrawingGeometry(DrawingOf(project), request.units);
-  if (project.formulation != FormulationId::Design) geometry.formulation = std::string(AshraeFormulation().name());
   AddZones(geometry, request.zones);
   return WriteChart(request, geometry, numbers);
 }

@@ -64,8 +64,7 @@ bool WriteProjectChart(const ChartRequest& request, const SolvedProject& project
 
 // The same for a year of weather: its hours as a density, the request's zones with the hours
 // inside each (`inside`, in the zones' order), its sizing conditions marked.
-// A year in the "ashrae" formulation names it in the title.
 bool WriteWeatherChart(const ChartRequest& request, const WeatherDrawing& drawing, const std::vector<int>& inside,
-                       const Numbers& numbers, const Formulation& formulation = DesignFormulation());
+                       const Numbers& numbers);
 
 }  // namespace vaporel

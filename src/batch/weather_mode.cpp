@@ -186,7 +186,7 @@ FileSummary SumUp(const std::string& file, const SumUpRequest& r) {
     std::vector<int> inside;
     for (const ZoneHours& z : summary.zones) inside.push_back(z.inside);
     done.charted = WriteWeatherChart(*r.chart, DrawingOf(counter.points(), summary, year.fileDesign, r.formulation),
-                                     inside, r.numbers, r.formulation);
+                                     inside, r.numbers);
   }
   return done;
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "properties/formulation.hpp"
+
 namespace vaporel::process {
 
 struct DrawnState {
@@ -21,7 +23,8 @@ struct DrawnArrow {
 };
 
 struct ProcessDrawing {
-  double p = 0;  // [bar]
+  double p = 0;                                       // [bar]
+  FormulationId formulation = FormulationId::Design;  // of the states, and of the chart's curves
   std::vector<DrawnState> states;
   std::vector<DrawnArrow> arrows;
 };

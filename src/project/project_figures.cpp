@@ -74,7 +74,7 @@ std::vector<LoadFigure> LoadFigures(const SolvedProcess& process) {
 }
 
 process::ProcessDrawing DrawingOf(const SolvedProject& project) {
-  process::ProcessDrawing drawing{project.pressure, {}, {}};
+  process::ProcessDrawing drawing{project.pressure, project.formulation, {}, {}};
   std::map<std::string, const AirState*> at;
   for (const SolvedState& s : project.states) {
     at[s.name] = &s.state;

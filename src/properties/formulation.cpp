@@ -23,6 +23,7 @@ class Design final : public Formulation {
   double vapourEnthalpy(double t) const override { return VapourEnthalpy(t); }
   double humidityFromEnthalpy(double h, double t) const override { return AbsHumidityFromEnthalpy(h, t); }
   double saturatedHumidity(double t, double p) const override { return SaturatedAbsHumidity(t, p); }
+  double humidityAt(double t, double RH, double p) const override { return AbsHumidity(t, RH, p); }
   double relativeHumidity(double x, double p, double ps) const override { return RelativeHumidity(x, p, ps); }
   double density(double t, double x, double p) const override { return Density(x, p, t); }
   double wetBulb(double t, double x, double p) const override {
@@ -52,6 +53,9 @@ class Ashrae final : public Formulation {
   }
   double relativeHumidity(double x, double p, double ps) const override {
     return 100 * ashrae::VapourPressure(x, p) / ps;
+  }
+  double humidityAt(double t, double RH, double p) const override {
+    return ashrae::HumidityRatio(RH / 100 * ashrae::SaturationPressure(t), p);
   }
   double density(double t, double x, double p) const override { return ashrae::Density(t, x, p); }
   double wetBulb(double t, double x, double p) const override { return ashrae::WetBulb(t, x, p); }

@@ -33,6 +33,8 @@ class Formulation {
   // The humidity ratio of saturated air at t and p; the relative humidity [%] of air of humidity
   // ratio x at p where the saturation pressure is ps.
   virtual double saturatedHumidity(double t, double p) const = 0;
+  // The humidity ratio of air at t and p of relative humidity RH [%].
+  virtual double humidityAt(double t, double RH, double p) const = 0;
   virtual double relativeHumidity(double x, double p, double ps) const = 0;
   // Density [kg/m³] of the humid air at t, x and p.
   virtual double density(double t, double x, double p) const = 0;

@@ -167,8 +167,6 @@ void ChartWindow::rebuild() {
     for (const ZoneHours& z : weather_->summary.zones) inside.push_back(z.inside);
   }
   if (sheet) AddZones(geometry, InSi(worksheet().project()).zones, inside);
-  if (sheet && solved.formulation != FormulationId::Design)
-    geometry.formulation = std::string(AshraeFormulation().name());
   // In a view the user moves, the plot keeps its size: the legend stays inside it.
   geometry.legendInside = view_.has_value();
   canvas_->draw(geometry, solved);

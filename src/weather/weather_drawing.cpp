@@ -32,6 +32,7 @@ void AddConditions(WeatherDrawing& drawing, const DesignConditions& d, bool from
 WeatherDrawing DrawingOf(const std::vector<HourPoint>& points, const WeatherSummary& summary,
                          const std::optional<DesignConditions>& fileDesign, const Formulation& formulation) {
   WeatherDrawing drawing;
+  drawing.formulation = formulation.id();
   std::vector<double> pressures;
   pressures.reserve(points.size());
   drawing.hours.reserve(points.size());

@@ -26,7 +26,8 @@ struct DrawnCondition {
 };
 
 struct WeatherDrawing {
-  double p = 0;  // [bar] the median of the hours' pressures: the chart's
+  double p = 0;                                       // [bar] the median of the hours' pressures: the chart's
+  FormulationId formulation = FormulationId::Design;  // the hours', and the chart's curves
   std::vector<DrawnHour> hours;
   std::vector<DrawnCondition> conditions;
   std::optional<double> heatingDb;  // [°C]

@@ -11,6 +11,7 @@
 #include "calculation/resolve_state.hpp"
 #include "calculation/zone.hpp"
 #include "chart/geometry/mollier.hpp"
+#include "properties/formulation.hpp"
 #include "properties/humid_air.hpp"
 #include "properties/saturation.hpp"
 #include "properties/shared_relations.hpp"
@@ -184,6 +185,30 @@ TEST(HourDensity, ClassesRiseOneTwoFiveAndTheLastIsOpen) {
   EXPECT_EQ(DensityClassOf(4, starts), 1u);
   EXPECT_EQ(DensityClassOf(5, starts), 2u);
   EXPECT_EQ(DensityClassOf(150, starts), 6u);
+}
+
+}  // namespace
+}  // namespace vaporel
+
+namespace vaporel {
+namespace {
+
+// In the Handbook's formulation the chart's curves are its own and its title names it; the
+// program's own formulation names none.
+TEST(ChartGeometry, CurvesFollowTheFormulation) {
+  const Formulation& ashrae = AshraeFormulation();
+  const ChartGeometry g = BuildChartGeometry(kStandard, {}, UnitSystem::SI, std::nullopt, ashrae);
+  EXPECT_EQ(g.formulation, "ashrae");
+  EXPECT_TRUE(BuildChartGeometry(kStandard, {}).formulation.empty());
+  for (const ChartPoint& v : g.saturation) EXPECT_DOUBLE_EQ(v.x, ashrae.saturatedHumidity(v.t, kStandard)) << v.t;
+  for (const ChartPoint& v : g.relativeHumidity[4].points) {
+    EXPECT_NEAR(ashrae.relativeHumidity(v.x, kStandard, ashrae.saturationPressure(v.t)), 50, 1e-9) << v.t;
+  }
+  for (const EnthalpyLine& line : g.enthalpy) {
+    for (const ChartPoint& v : line.points) EXPECT_NEAR(ashrae.enthalpy(v.t, v.x), line.h, 1e-9);
+    const ChartPoint s = line.atSaturation;
+    EXPECT_NEAR(ashrae.enthalpy(s.t, s.x), line.h, 1e-6);
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "calculation/input_pair.hpp"
 #include "calculation/wet_bulb_tolerance.hpp"
@@ -57,19 +58,32 @@ std::optional<double> FallingRoot(F f, double low, double high) {
   return low + (high - low) / 2;
 }
 
+// Where a line of enthalpy h meets saturation: the program's own wet bulb of its dry end; in
+// another formulation the temperature whose saturated air has the enthalpy h.
+double SaturatedAtEnthalpy(double h, double dryEnd, const ChartGeometry& g) {
+  const Formulation& f = *g.relations;
+  if (f.id() == FormulationId::Design) {
+    return WetBulb(kDryAirDewPoint, dryEnd, h, g.p, WetBulbTolerance(InputPair::DryBulbAbsHumidity));
+  }
+  const auto t = FallingRoot([&](double tdb) { return h - f.enthalpy(tdb, f.saturatedHumidity(tdb, g.p)); }, f.lowest(),
+                             std::min(dryEnd, g.boiling));
+  return t.value_or(std::numeric_limits<double>::quiet_NaN());
+}
+
 std::optional<EnthalpyLine> EnthalpyLineOf(double h, const ChartGeometry& g) {
-  // The dry end (x = 0), then the wet bulb the program computes for that dry state.
-  const auto dryEnd = FallingRoot([h](double t) { return AbsHumidityFromEnthalpy(h, t); }, kDryAirDewPoint, kHottest);
+  const Formulation& f = *g.relations;
+  // The dry end (x = 0), then where the line meets saturation.
+  const auto dryEnd = FallingRoot([&](double t) { return f.humidityFromEnthalpy(h, t); }, kDryAirDewPoint, kHottest);
   if (!dryEnd) return std::nullopt;
   EnthalpyLine line;
   line.h = h;
-  line.wetBulb = WetBulb(kDryAirDewPoint, *dryEnd, h, g.p, WetBulbTolerance(InputPair::DryBulbAbsHumidity));
-  line.atSaturation = {line.wetBulb, SaturatedAbsHumidity(line.wetBulb, g.p)};
+  line.wetBulb = SaturatedAtEnthalpy(h, *dryEnd, g);
+  line.atSaturation = {line.wetBulb, f.saturatedHumidity(line.wetBulb, g.p)};
   if (!std::isfinite(line.wetBulb) || !Physical(line.atSaturation.x)) return std::nullopt;
   const double end = std::min({*dryEnd, g.view.tMax, g.boiling});
   for (int i = 0; i <= kLineSamples && line.wetBulb < end; ++i) {
     const double t = line.wetBulb + (end - line.wetBulb) * i / kLineSamples;
-    const double x = AbsHumidityFromEnthalpy(h, t);
+    const double x = f.humidityFromEnthalpy(h, t);
     if (std::isfinite(x) && x >= 0) line.points.push_back({t, x});
   }
   if (line.points.size() < 2) return std::nullopt;
@@ -81,16 +95,17 @@ std::optional<ChartLine> DensityLineOf(double ro, const ChartGeometry& g) {
   line.value = ro;
   // Along the line t falls as x rises, and so does saturation: the line meets it below the
   // saturated humidity of its dry end, which bounds the samples.
-  const auto dryEnd = FallingRoot([&](double tdb) { return Density(0, g.p, tdb) - ro; }, kDryAirDewPoint, kHottest);
+  const Formulation& f = *g.relations;
+  const auto dryEnd = FallingRoot([&](double tdb) { return f.density(tdb, 0, g.p) - ro; }, kDryAirDewPoint, kHottest);
   if (!dryEnd) return std::nullopt;
-  const double saturatedAtDryEnd = SaturatedAbsHumidity(*dryEnd, g.p);
+  const double saturatedAtDryEnd = f.saturatedHumidity(*dryEnd, g.p);
   const double richest = Physical(saturatedAtDryEnd) ? std::min(g.view.xMax, saturatedAtDryEnd) : g.view.xMax;
   for (int i = 0; i <= kLineSamples; ++i) {
     const double x = richest * i / kLineSamples;
-    const auto t = FallingRoot([&](double tdb) { return Density(x, g.p, tdb) - ro; }, kDryAirDewPoint, kHottest);
+    const auto t = FallingRoot([&](double tdb) { return f.density(tdb, x, g.p) - ro; }, kDryAirDewPoint, kHottest);
     if (!t || *t > g.boiling) continue;
     // The line ends where it meets saturation: beyond lies fog, not humid air.
-    if (i > 0 && x > SaturatedAbsHumidity(*t, g.p)) break;
+    if (i > 0 && x > f.saturatedHumidity(*t, g.p)) break;
     line.points.push_back({*t, x});
   }
   if (line.points.size() < 2) return std::nullopt;
@@ -100,7 +115,7 @@ std::optional<ChartLine> DensityLineOf(double ro, const ChartGeometry& g) {
 ChartLine IsothermOf(double t, const ChartGeometry& g) {
   ChartLine line;
   line.value = t;
-  const double top = std::min(g.view.xMax, SaturatedAbsHumidity(t, g.p));
+  const double top = std::min(g.view.xMax, g.relations->saturatedHumidity(t, g.p));
   for (int i = 0; i <= kLineSamples && Physical(top); ++i) line.points.push_back({t, top * i / kLineSamples});
   return line;
 }
@@ -139,10 +154,13 @@ double DensitySpacing(double lowest, double highest) {
 double EnthalpyStep(UnitSystem units) { return units == UnitSystem::IP ? 5 : 10; }
 
 ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states, UnitSystem units,
-                                 std::optional<ChartView> view) {
+                                 std::optional<ChartView> view, const Formulation& formulation) {
   ChartGeometry g;
   g.p = p;
   g.units = units;
+  g.relations = &formulation;
+  if (formulation.id() != FormulationId::Design) g.formulation = std::string(formulation.name());
+  const Formulation& f = formulation;
   // A value of a kind shown in the chart's units, and back.
   const auto shown = [units](Quantity q, double si) { return ToUnits(q, units, si); };
   const auto si = [units](Quantity q, double value) { return FromUnits(q, units, value); };
@@ -150,24 +168,24 @@ ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states, U
   g.boiling = SatTemperature(p);
   const std::vector<double> temperatures = SampleTemperatures(g.view, g.boiling);
 
-  g.saturation = Trace(temperatures, g.view, [p](double t) { return SaturatedAbsHumidity(t, p); });
+  g.saturation = Trace(temperatures, g.view, [&](double t) { return f.saturatedHumidity(t, p); });
   for (int rh = 10; rh <= 90; rh += 10) {
     g.relativeHumidity.push_back(
-        {static_cast<double>(rh), Trace(temperatures, g.view, [p, rh](double t) { return AbsHumidity(t, rh, p); })});
+        {static_cast<double>(rh), Trace(temperatures, g.view, [&](double t) { return f.humidityAt(t, rh, p); })});
   }
 
   const double top = std::min(g.view.tMax, g.boiling);
-  const double topHumidity = std::min(g.view.xMax, SaturatedAbsHumidity(top, p));
+  const double topHumidity = std::min(g.view.xMax, f.saturatedHumidity(top, p));
   const double richest = Physical(topHumidity) ? topHumidity : g.view.xMax;
   const double hStep = EnthalpyStep(units);
-  const double hLow = std::ceil(shown(Quantity::Enthalpy, Enthalpy(g.view.tMin, 0)) / hStep);
-  const double hHigh = std::floor(shown(Quantity::Enthalpy, Enthalpy(top, richest)) / hStep);
+  const double hLow = std::ceil(shown(Quantity::Enthalpy, f.enthalpy(g.view.tMin, 0)) / hStep);
+  const double hHigh = std::floor(shown(Quantity::Enthalpy, f.enthalpy(top, richest)) / hStep);
   for (double k = hLow; k <= hHigh && k - hLow < kMaxLines; ++k) {
     if (auto line = EnthalpyLineOf(si(Quantity::Enthalpy, k * hStep), g)) g.enthalpy.push_back(std::move(*line));
   }
 
-  const double roLow = shown(Quantity::Density, Density(richest, p, top));
-  const double roHigh = shown(Quantity::Density, Density(0, p, g.view.tMin));
+  const double roLow = shown(Quantity::Density, f.density(top, richest, p));
+  const double roHigh = shown(Quantity::Density, f.density(g.view.tMin, 0, p));
   g.densityStep = DensitySpacing(roLow, roHigh);
   if (g.densityStep > 0) {
     for (double k = std::ceil(roLow / g.densityStep); k * g.densityStep <= roHigh && g.density.size() < kMaxLines;
@@ -190,7 +208,7 @@ ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states, U
 
 ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named, const std::vector<ChartArrow>& arrows,
                                         UnitSystem units, std::span<const ChartPoint> live,
-                                        std::optional<ChartView> view) {
+                                        std::optional<ChartView> view, const Formulation& formulation) {
   std::vector<ChartPoint> all(live.begin(), live.end());
   all.reserve(live.size() + named.size() + 2 * arrows.size());
   for (const NamedPoint& point : named) all.push_back(point.at);
@@ -198,7 +216,7 @@ ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named,
     all.push_back(arrow.from);
     all.push_back(arrow.to);
   }
-  ChartGeometry g = BuildChartGeometry(p, all, units, view);
+  ChartGeometry g = BuildChartGeometry(p, all, units, view, formulation);
   const auto finite = [](ChartPoint at) { return std::isfinite(at.t) && std::isfinite(at.x); };
   g.states.clear();
   for (const ChartPoint& point : live) {

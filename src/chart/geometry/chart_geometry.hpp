@@ -13,6 +13,7 @@
 #include "chart/geometry/chart_view.hpp"
 #include "chart/geometry/hour_density.hpp"
 #include "chart/geometry/zone_regions.hpp"
+#include "properties/formulation.hpp"
 #include "units/units.hpp"
 
 namespace vaporel {
@@ -85,7 +86,8 @@ struct ChartGeometry {
   std::vector<ChartArrow> arrows;  // a project's processes
   std::vector<ChartZone> zones;    // tinted regions
   std::string formulation;         // named in the title where it is not the program's own ("ashrae")
-  bool legendInside = false;       // the legend kept inside the plot, even over a curve (a view moved by hand)
+  const Formulation* relations = &DesignFormulation();  // the formulation every curve is drawn from
+  bool legendInside = false;  // the legend kept inside the plot, even over a curve (a view moved by hand)
 };
 
 // Enthalpy lines are this far apart [kJ/kg, or Btu/lb]; isotherms every this many degrees.
@@ -94,13 +96,16 @@ inline constexpr double kIsothermStep = 10;
 
 // The chart's lines, every value of each kind a round one in `units`; every vertex SI.
 // Over `view` when one is given (made drawable), else over the view that holds the states.
+// In a formulation other than the program's own the curves follow it and the title names it.
 ChartGeometry BuildChartGeometry(double p, std::span<const ChartPoint> states, UnitSystem units = UnitSystem::SI,
-                                 std::optional<ChartView> view = std::nullopt);
+                                 std::optional<ChartView> view = std::nullopt,
+                                 const Formulation& formulation = DesignFormulation());
 // The chart of a project: the view takes in every state and every arrow's ends, and the live
 // points, drawn as the chart's states.
 ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named, const std::vector<ChartArrow>& arrows,
                                         UnitSystem units = UnitSystem::SI, std::span<const ChartPoint> live = {},
-                                        std::optional<ChartView> view = std::nullopt);
+                                        std::optional<ChartView> view = std::nullopt,
+                                        const Formulation& formulation = DesignFormulation());
 // The zones' regions within the geometry's view; with `counts`, the states inside each (for
 // the legend), in the zones' order.
 void AddZones(ChartGeometry& geometry, std::span<const Zone> zones, std::span<const int> counts = {});

@@ -9,7 +9,8 @@ ChartGeometry BuildProcessDrawingGeometry(const process::ProcessDrawing& drawing
   std::vector<ChartArrow> arrows;
   for (const process::DrawnArrow& a : drawing.arrows)
     arrows.push_back({{a.fromTdb, a.fromX}, {a.toTdb, a.toX}, a.dashed});
-  return BuildProjectChartGeometry(drawing.p, std::move(named), arrows, units, live, view);
+  return BuildProjectChartGeometry(drawing.p, std::move(named), arrows, units, live, view,
+                                   FormulationOf(drawing.formulation));
 }
 
 }  // namespace vaporel

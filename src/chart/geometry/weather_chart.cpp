@@ -19,7 +19,8 @@ void AddWeather(ChartGeometry& geometry, const WeatherDrawing& drawing) {
 }
 
 ChartGeometry BuildWeatherGeometry(const WeatherDrawing& drawing, UnitSystem units) {
-  ChartGeometry geometry = BuildChartGeometry(drawing.p, HourPoints(drawing), units);
+  ChartGeometry geometry =
+      BuildChartGeometry(drawing.p, HourPoints(drawing), units, std::nullopt, FormulationOf(drawing.formulation));
   geometry.states.clear();
   AddWeather(geometry, drawing);
   return geometry;

@@ -361,7 +361,7 @@ class Painter {
   void enthalpyScale() {
     const QRectF plot = frame_.plot();
     for (const EnthalpyLine& line : g_.enthalpy) {
-      const double x = AbsHumidityFromEnthalpy(line.h, g_.view.tMin);
+      const double x = g_.relations->humidityFromEnthalpy(line.h, g_.view.tMin);
       if (!(x >= g_.view.xMin && x <= g_.view.xMax)) continue;
       const QPointF edge = frame_.toPage({g_.view.tMin, x});
       if (!text(QPointF(plot.left() - 6, edge.y()), Text(numbers_, shown(Quantity::Enthalpy, line.h), "##0"), kEnthalpy,
