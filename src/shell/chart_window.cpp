@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -32,6 +33,7 @@ namespace {
 constexpr std::array<ChartStyle, 2> kStyles = {ChartStyle::Psychrometric, ChartStyle::Mollier};
 constexpr int kInitialWidth = 1000, kInitialHeight = 900;
 constexpr std::array<UnitSystem, 2> kUnits = {UnitSystem::SI, UnitSystem::IP};
+constexpr std::array<FormulationId, 2> kFormulations = {FormulationId::Design, FormulationId::Ashrae};
 
 UnitSystem RememberedUnits() {
   QSettings settings;
@@ -65,6 +67,11 @@ ChartWindow::ChartWindow(const MainWindowModel& model, const Numbers& numbers, R
   unitsBox_->setObjectName(QStringLiteral("Units"));
   unitsBox_->addItem(QStringLiteral("SI (oC, bar, kJ/kg)"));
   unitsBox_->addItem(QStringLiteral("IP (oF, psia, Btu/lb)"));
+  formulationBox_ = new QComboBox(this);
+  formulationBox_->setObjectName(QStringLiteral("Formulation"));
+  formulationBox_->setToolTip(QStringLiteral("The relations the worksheet's states are resolved with"));
+  formulationBox_->addItem(QStringLiteral("Program's own (design)"));
+  formulationBox_->addItem(QStringLiteral("ASHRAE Handbook (ashrae)"));
   auto* save = new ReturnKeyButton(QString::fromUtf8(kChartSaveButton), this);
   auto* print = new ReturnKeyButton(QStringLiteral("Print"), this);
   save->setObjectName(QStringLiteral("SaveAs"));
@@ -91,6 +98,7 @@ ChartWindow::ChartWindow(const MainWindowModel& model, const Numbers& numbers, R
   auto* commands = new QHBoxLayout;
   commands->addWidget(styleBox_);
   commands->addWidget(unitsBox_);
+  commands->addWidget(formulationBox_);
   commands->addStretch(1);
   commands->addWidget(save);
   commands->addWidget(print);
@@ -110,6 +118,9 @@ ChartWindow::ChartWindow(const MainWindowModel& model, const Numbers& numbers, R
           [this](int index) { RunCommand([&] { setStyle(kStyles.at(static_cast<std::size_t>(index))); }); });
   connect(unitsBox_, &QComboBox::currentIndexChanged, this,
           [this](int index) { RunCommand([&] { setUnits(kUnits.at(static_cast<std::size_t>(index))); }); });
+  connect(formulationBox_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    RunCommand([&] { setFormulation(kFormulations.at(static_cast<std::size_t>(index))); });
+  });
   connect(save, &QPushButton::clicked, this, Command([this] { saveAs(); }));
   connect(print, &QPushButton::clicked, this, Command([this] { this->print(); }));
   resize(kInitialWidth, kInitialHeight);
@@ -132,6 +143,10 @@ void ChartWindow::follow() {
 
 void ChartWindow::showWorksheet(const Worksheet& sheet) {
   tables_->display(sheet, numbers_, units_);
+  {
+    const QSignalBlocker quiet(formulationBox_);
+    formulationBox_->setCurrentIndex(sheet.project().formulation == FormulationId::Ashrae ? 1 : 0);
+  }
   if (weather_) {
     CountInZones(*weather_, InSi(sheet.project()).zones);
     tables_->displayWeather(&*weather_);
@@ -251,6 +266,13 @@ void ChartWindow::closeWeather() {
   weather_.reset();
   tables_->displayWeather(nullptr);
   rebuild();
+}
+
+void ChartWindow::setFormulation(FormulationId formulation) {
+  commands_->setFormulation(formulation);
+  // A refused change leaves the worksheet, and so the box, as they were.
+  const QSignalBlocker quiet(formulationBox_);
+  formulationBox_->setCurrentIndex(worksheet().project().formulation == FormulationId::Ashrae ? 1 : 0);
 }
 
 void ChartWindow::setUnits(UnitSystem units) {

@@ -64,6 +64,8 @@ class ChartWindow : public QWidget {
   void addProcess(ProcessKind kind) { commands_->addProcess(kind); }
   void editSelectedProcess() { commands_->editSelectedProcess(); }
   void setAirFlow() { commands_->setAirFlow(); }
+  // The worksheet's formulation: the program's own or the ASHRAE Handbook's (an undoable edit).
+  void setFormulation(FormulationId formulation);
   void copyTables() const { commands_->copyTables(); }
   void openProject() { files_->open(); }
   bool saveProject() { return files_->save(); }
@@ -107,6 +109,7 @@ class ChartWindow : public QWidget {
   ChartCanvas* canvas_ = nullptr;
   QComboBox* styleBox_ = nullptr;
   QComboBox* unitsBox_ = nullptr;
+  QComboBox* formulationBox_ = nullptr;
   QLabel* status_ = nullptr;
   bool placed_ = false;
   WorksheetTables* tables_ = nullptr;

@@ -149,6 +149,11 @@ void WorksheetCommands::setAirFlow() {
   edit(QStringLiteral("Air flow"), [&](Worksheet& s) { return s.setAirFlow(set); });
 }
 
+void WorksheetCommands::setFormulation(FormulationId formulation) {
+  if (undo_.sheet().project().formulation == formulation) return;
+  edit(QStringLiteral("Formulation"), [&](Worksheet& s) { return s.setFormulation(formulation); });
+}
+
 void WorksheetCommands::copyTables() const {
   QApplication::clipboard()->setText(QString::fromStdString(undo_.sheet().tablesText(numbers_, units_())));
 }

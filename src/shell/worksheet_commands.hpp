@@ -30,6 +30,7 @@ class WorksheetCommands {
   void addProcess(ProcessKind kind);
   void editSelectedProcess();
   void setAirFlow();
+  void setFormulation(FormulationId formulation);
   void renameState(const std::string& from, const std::string& to);
   void copyTables() const;
 

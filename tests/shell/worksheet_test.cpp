@@ -23,6 +23,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "calculation/formulation_state.hpp"
 #include "calculation/resolve_state.hpp"
 #include "shell/chart_window.hpp"
 #include "shell/main_window.hpp"
@@ -440,5 +441,41 @@ TEST(ChartWindowView, AYearOfWeatherUnderTheWorksheet) {
   EXPECT_FALSE(chart.weather().has_value());
   EXPECT_TRUE(chart.geometry().stateCells.cells.empty());
   EXPECT_FALSE(table->isVisibleTo(&chart));
+  QSettings("Vaporel", "Vaporel").clear();
+}
+
+// The chart window's formulation box resolves the worksheet again in the Handbook's equations
+// (the chart's title names them, the main window's live state is left off), undo takes it back,
+// and the saved file says so in one added line.
+TEST(ChartWindowView, TheWorksheetInTheHandbooksFormulation) {
+  QSettings("Vaporel", "Vaporel").clear();
+  QTemporaryDir folder;
+  const QString file = folder.filePath(QStringLiteral("summer.vaporel.toml"));
+  std::ostringstream original;
+  original << std::ifstream(VAPOREL_EXAMPLES "/summer-ahu.toml", std::ios::binary).rdbuf();
+  std::ofstream(file.toStdString(), std::ios::binary) << original.str();
+  MainWindowModel model;
+  ChartWindow chart(model, Numbers('.'), {nullptr, nullptr});
+  ASSERT_TRUE(chart.openProjectFile(file));
+  const double designTwb = chart.worksheet().solved().states.front().state.twb;
+  auto* box = chart.findChild<QComboBox*>(QStringLiteral("Formulation"));
+  ASSERT_NE(box, nullptr);
+  box->setCurrentIndex(1);
+  EXPECT_EQ(chart.worksheet().project().formulation, FormulationId::Ashrae);
+  const AirState& outdoor = chart.worksheet().solved().states.front().state;  // 32 oC, 40 %
+  const Resolution handbook =
+      ResolveIn(AshraeFormulation(), outdoor.p, {Property::Tdb, outdoor.tdb}, {Property::X, outdoor.x});
+  EXPECT_NEAR(outdoor.twb, std::get<AirState>(handbook).twb, 1e-9);
+  EXPECT_GT(std::abs(outdoor.twb - designTwb), 0.01);
+  EXPECT_EQ(chart.geometry().formulation, "ashrae");
+  chart.undoStack()->undo();
+  EXPECT_EQ(box->currentIndex(), 0);
+  EXPECT_EQ(chart.worksheet().solved().states.front().state.twb, designTwb);
+  chart.undoStack()->redo();
+  ASSERT_TRUE(chart.saveProject());
+  std::ostringstream saved;
+  saved << std::ifstream(file.toStdString(), std::ios::binary).rdbuf();
+  EXPECT_NE(saved.str().find("formulation = \"ashrae\"\n"), std::string::npos);
+  EXPECT_EQ(saved.str().size(), original.str().size() + std::string("formulation = \"ashrae\"\n").size());
   QSettings("Vaporel", "Vaporel").clear();
 }

@@ -166,6 +166,12 @@ EditRefusal Worksheet::setAirFlow(const std::optional<AirFlowInput>& flow) {
   return apply(candidate);
 }
 
+EditRefusal Worksheet::setFormulation(FormulationId formulation) {
+  Project candidate = project_;
+  candidate.formulation = formulation;
+  return apply(candidate);
+}
+
 EditRefusal Worksheet::load(const Project& project) { return apply(project); }
 
 TextTable Worksheet::statesTable(const Numbers& numbers, std::optional<UnitSystem> units) const {

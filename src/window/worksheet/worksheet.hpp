@@ -36,6 +36,8 @@ class Worksheet {
   // The last process only: it makes the state the ones after it may use.
   EditRefusal removeProcess(std::size_t index);
   EditRefusal setAirFlow(const std::optional<AirFlowInput>& flow);
+  // Every state and process resolved again in another formulation (the file says so).
+  EditRefusal setFormulation(FormulationId formulation);
   // A project read from a file, in place of the worksheet.
   EditRefusal load(const Project& project);
   // Why the last edit was refused, with where its file gives the cause (a loaded project's).
