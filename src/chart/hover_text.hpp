@@ -6,6 +6,7 @@
 
 #include "chart/geometry/chart_view.hpp"
 #include "numbers/numbers.hpp"
+#include "properties/formulation.hpp"
 #include "units/units.hpp"
 
 namespace vaporel {
@@ -13,6 +14,8 @@ namespace vaporel {
 // "tdb 20.00 oC   x 0.00725   RH 50.0 %   h 38.49 kJ/kg   twb 13.73 oC"; beyond saturation
 // only tdb and x, with "beyond saturation".
 // In IP the same values in °F, lb/lb and Btu/lb.
-std::string HoverText(ChartPoint point, double p, const Numbers& numbers, UnitSystem units = UnitSystem::SI);
+// In a formulation other than the program's own, the state is resolved in it.
+std::string HoverText(ChartPoint point, double p, const Numbers& numbers, UnitSystem units = UnitSystem::SI,
+                      const Formulation& formulation = DesignFormulation());
 
 }  // namespace vaporel

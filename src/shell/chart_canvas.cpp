@@ -77,7 +77,7 @@ QString ChartCanvas::textAt(QPointF at) const {
   if (QString figures = worksheetTextAt(at); !figures.isEmpty()) return figures;
   const auto point = chartPointAt(*rendered_, at);
   if (!point) return {};
-  return QString::fromStdString(HoverText(*point, geometry_.p, numbers_, geometry_.units));
+  return QString::fromStdString(HoverText(*point, geometry_.p, numbers_, geometry_.units, *geometry_.relations));
 }
 
 // A worksheet's state under the mouse (within a few pixels of its dot) named with its
@@ -89,8 +89,9 @@ QString ChartCanvas::worksheetTextAt(QPointF at) const {
     const QPointF dot = *canvasPointOf({s.state.tdb, s.state.x});
     dots[s.name] = dot;
     if (QLineF(dot, at).length() <= kNear) {
-      return QString::fromStdString(s.name + ":   " +
-                                    HoverText({s.state.tdb, s.state.x}, project_.pressure, numbers_, geometry_.units));
+      return QString::fromStdString(
+          s.name + ":   " +
+          HoverText({s.state.tdb, s.state.x}, project_.pressure, numbers_, geometry_.units, *geometry_.relations));
     }
   }
   for (const SolvedProcess& p : project_.processes) {

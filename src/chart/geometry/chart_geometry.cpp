@@ -234,7 +234,7 @@ ChartGeometry BuildProjectChartGeometry(double p, std::vector<NamedPoint> named,
 void AddZones(ChartGeometry& geometry, std::span<const Zone> zones, std::span<const int> counts) {
   const double top = std::min(geometry.view.tMax, geometry.boiling);
   for (std::size_t i = 0; i < zones.size(); ++i) {
-    geometry.zones.push_back(ZoneRegions(zones[i], geometry.p, geometry.view, top));
+    geometry.zones.push_back(ZoneRegions(zones[i], geometry.p, geometry.view, top, *geometry.relations));
     if (i < counts.size()) geometry.zones.back().count = counts[i];
   }
 }

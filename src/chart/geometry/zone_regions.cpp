@@ -12,34 +12,39 @@ namespace {
 constexpr int kSamples = 160;  // across the zone's span of dry bulb
 
 // The absolute humidity at which the bounded property takes `value` at dry bulb t.
-double HumidityWhere(Property property, double value, double t, double p) {
+double HumidityWhere(Property property, double value, double t, double p, const Formulation& f) {
   switch (property) {
     case Property::X: return value;
-    case Property::Tdp: return SaturatedAbsHumidity(value, p);
-    case Property::RH: return AbsHumidity(t, value, p);
-    case Property::H: return AbsHumidityFromEnthalpy(value, t);
-    case Property::Twb:  // the wet bulb is where saturated air has the state's enthalpy
-      return AbsHumidityFromEnthalpy(Enthalpy(value, SaturatedAbsHumidity(value, p)), t);
+    case Property::Tdp: return f.saturatedHumidity(value, p);
+    case Property::RH: return f.humidityAt(t, value, p);
+    case Property::H: return f.humidityFromEnthalpy(value, t);
+    case Property::Twb:
+      // The program's own wet bulb is where saturated air has the state's enthalpy; the
+      // Handbook's is the psychrometric equation's.
+      if (f.id() == FormulationId::Design) {
+        return AbsHumidityFromEnthalpy(Enthalpy(value, SaturatedAbsHumidity(value, p)), t);
+      }
+      return f.humidityFromWetBulb(t, value, p);
     case Property::Tdb: break;
   }
   return NAN;
 }
 
 // The humidity range inside every bound at dry bulb t: [low, high], empty when low > high.
-std::pair<double, double> RangeAt(const Zone& zone, double t, double p, const ChartView& view) {
+std::pair<double, double> RangeAt(const Zone& zone, double t, double p, const ChartView& view, const Formulation& f) {
   double low = std::max(view.xMin, 0.0);
-  double high = std::min(view.xMax, SaturatedAbsHumidity(t, p));
+  double high = std::min(view.xMax, f.saturatedHumidity(t, p));
   for (const ZoneBound& bound : zone.bounds) {
     if (bound.property == Property::Tdb) continue;
-    if (bound.min) low = std::max(low, HumidityWhere(bound.property, *bound.min, t, p));
-    if (bound.max) high = std::min(high, HumidityWhere(bound.property, *bound.max, t, p));
+    if (bound.min) low = std::max(low, HumidityWhere(bound.property, *bound.min, t, p, f));
+    if (bound.max) high = std::min(high, HumidityWhere(bound.property, *bound.max, t, p, f));
   }
   return {low, high};
 }
 
 }  // namespace
 
-ChartZone ZoneRegions(const Zone& zone, double p, const ChartView& view, double top) {
+ChartZone ZoneRegions(const Zone& zone, double p, const ChartView& view, double top, const Formulation& f) {
   ChartZone chart{zone.name, {}, std::nullopt};
   double tLow = view.tMin, tHigh = top;
   for (const ZoneBound& bound : zone.bounds) {
@@ -60,7 +65,7 @@ ChartZone ZoneRegions(const Zone& zone, double p, const ChartView& view, double 
   };
   for (int i = 0; i <= kSamples; ++i) {
     const double t = tLow + (tHigh - tLow) * i / kSamples;
-    const auto [low, high] = RangeAt(zone, t, p, view);
+    const auto [low, high] = RangeAt(zone, t, p, view, f);
     // Every comparison with NaN is false: a range that is not finite ends the region.
     if (low <= high) {
       upper.push_back({t, high});

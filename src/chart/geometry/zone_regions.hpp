@@ -10,6 +10,7 @@
 
 #include "calculation/zone.hpp"
 #include "chart/geometry/chart_view.hpp"
+#include "properties/formulation.hpp"
 
 namespace vaporel {
 
@@ -23,6 +24,7 @@ struct ChartZone {
 };
 
 // The zone's regions at p [bar] within the view, up to `top` [°C] (the view's top or boiling).
-ChartZone ZoneRegions(const Zone& zone, double p, const ChartView& view, double top);
+ChartZone ZoneRegions(const Zone& zone, double p, const ChartView& view, double top,
+                      const Formulation& formulation = DesignFormulation());
 
 }  // namespace vaporel
