@@ -147,7 +147,13 @@ void ChartWindow::showWorksheet(const Worksheet& sheet) {
     const QSignalBlocker quiet(formulationBox_);
     formulationBox_->setCurrentIndex(sheet.project().formulation == FormulationId::Ashrae ? 1 : 0);
   }
-  if (weather_) {
+  if (weather_ && weather_->formulation != sheet.project().formulation) {
+    // The year resolved again in the worksheet's formulation; a file gone takes the layer away.
+    if (!openWeatherFile(weatherPath_, true)) {
+      weather_.reset();
+      tables_->displayWeather(nullptr);
+    }
+  } else if (weather_) {
     CountInZones(*weather_, InSi(sheet.project()).zones);
     tables_->displayWeather(&*weather_);
   }
@@ -236,7 +242,7 @@ void ChartWindow::openWeather() {
   if (const auto path = worksheetServices_.chooseWeather(this, folder)) openWeatherFile(*path);
 }
 
-bool ChartWindow::openWeatherFile(const QString& path) {
+bool ChartWindow::openWeatherFile(const QString& path, bool keepView) {
   // The whole file (a project's size limit is no weather file's: thirty years of hours are
   // tens of megabytes).
   QFile file(path);
@@ -249,14 +255,16 @@ bool ChartWindow::openWeatherFile(const QString& path) {
   const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
   const SolvedProject& solved = worksheet().solved();
   const double p = solved.states.empty() ? subject_.p : solved.pressure;
-  auto layer = MakeWeatherLayer(name, text, units_, p, InSi(worksheet().project()).zones);
+  auto layer = MakeWeatherLayer(name, text, units_, p, InSi(worksheet().project()).zones,
+                                FormulationOf(worksheet().project().formulation));
   if (const auto* problem = std::get_if<std::string>(&layer)) {
     ShowError(this, QString::fromStdString(*problem));
     return false;
   }
   QSettings().setValue(QStringLiteral("Chart/WeatherFolder"), QFileInfo(path).absolutePath());
   weather_ = std::get<WeatherLayer>(std::move(layer));
-  view_.reset();  // the standard view, which holds the year
+  weatherPath_ = path;
+  if (!keepView) view_.reset();  // the standard view, which holds the year
   tables_->displayWeather(&*weather_);
   rebuild();
   return true;

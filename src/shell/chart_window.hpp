@@ -74,7 +74,7 @@ class ChartWindow : public QWidget {
   // "Open weather file…": a year laid under the worksheet, its hours per zone under the tables;
   // false, the chart as it was and the cause shown, when the file cannot be read.
   void openWeather();
-  bool openWeatherFile(const QString& path);
+  bool openWeatherFile(const QString& path, bool keepView = false);
   void closeWeather();
   const std::optional<WeatherLayer>& weather() const { return weather_; }
 
@@ -106,6 +106,7 @@ class ChartWindow : public QWidget {
   UnitSystem units_ = UnitSystem::SI;
   std::optional<ChartView> view_;  // zoomed or panned; else the standard view
   std::optional<WeatherLayer> weather_;
+  QString weatherPath_;
   ChartCanvas* canvas_ = nullptr;
   QComboBox* styleBox_ = nullptr;
   QComboBox* unitsBox_ = nullptr;

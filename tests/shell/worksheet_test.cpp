@@ -457,6 +457,8 @@ TEST(ChartWindowView, TheWorksheetInTheHandbooksFormulation) {
   MainWindowModel model;
   ChartWindow chart(model, Numbers('.'), {nullptr, nullptr});
   ASSERT_TRUE(chart.openProjectFile(file));
+  ASSERT_TRUE(chart.openWeatherFile(QStringLiteral(VAPOREL_CHICAGO)));
+  const double designMcwb = *chart.weather()->summary.computed.coolingMcwb04;
   const double designTwb = chart.worksheet().solved().states.front().state.twb;
   auto* box = chart.findChild<QComboBox*>(QStringLiteral("Formulation"));
   ASSERT_NE(box, nullptr);
@@ -468,6 +470,9 @@ TEST(ChartWindowView, TheWorksheetInTheHandbooksFormulation) {
   EXPECT_NEAR(outdoor.twb, std::get<AirState>(handbook).twb, 1e-9);
   EXPECT_GT(std::abs(outdoor.twb - designTwb), 0.01);
   EXPECT_EQ(chart.geometry().formulation, "ashrae");
+  // The year laid under it is resolved again in it: its wet bulbs are thermodynamic ones.
+  EXPECT_EQ(chart.weather()->formulation, FormulationId::Ashrae);
+  EXPECT_NE(*chart.weather()->summary.computed.coolingMcwb04, designMcwb);
   chart.undoStack()->undo();
   EXPECT_EQ(box->currentIndex(), 0);
   EXPECT_EQ(chart.worksheet().solved().states.front().state.twb, designTwb);

@@ -6,12 +6,16 @@ namespace vaporel {
 
 std::variant<WeatherLayer, std::string> MakeWeatherLayer(const std::string& file, std::string_view text,
                                                          UnitSystem units, double sitePressure,
-                                                         std::span<const Zone> zones) {
-  auto read = ReadWeather(text, units, sitePressure);
+                                                         std::span<const Zone> zones, const Formulation& formulation) {
+  auto read = ReadWeather(text, units, sitePressure, formulation);
   if (auto* problem = std::get_if<std::string>(&read)) return file + ": " + *problem;
-  WeatherLayer layer{file, std::get<WeatherYear>(std::move(read)), {}, {}};
+  WeatherLayer layer{file, formulation.id(), std::get<WeatherYear>(std::move(read)), {}, {}};
   CountInZones(layer, zones);
-  layer.drawing = DrawingOf(layer.year, layer.summary);
+  std::vector<HourPoint> points;
+  for (const WeatherHour& hour : layer.year.hours) {
+    if (hour.state) points.push_back({hour.state->tdb, hour.state->x, hour.state->p});
+  }
+  layer.drawing = DrawingOf(points, layer.summary, layer.year.fileDesign, formulation);
   return layer;
 }
 

@@ -16,17 +16,20 @@
 namespace vaporel {
 
 struct WeatherLayer {
-  std::string file;  // the name shown
+  std::string file;                                   // the name shown
+  FormulationId formulation = FormulationId::Design;  // its hours are resolved in
   WeatherYear year;
   WeatherSummary summary;  // counted in the zones given last
   WeatherDrawing drawing;
 };
 
 // The layer of a weather file's text (EPW, or CSV in `units`, at `sitePressure` [bar] where it
-// gives none), counted in `zones` (SI); or why it is none ("chicago.csv: line 1: ...").
+// gives none), its hours resolved in the formulation and counted in `zones` (SI); or why it is
+// none ("chicago.csv: line 1: ...").
 std::variant<WeatherLayer, std::string> MakeWeatherLayer(const std::string& file, std::string_view text,
                                                          UnitSystem units, double sitePressure,
-                                                         std::span<const Zone> zones);
+                                                         std::span<const Zone> zones,
+                                                         const Formulation& formulation = DesignFormulation());
 
 // The year counted again, in other zones.
 void CountInZones(WeatherLayer& layer, std::span<const Zone> zones);
