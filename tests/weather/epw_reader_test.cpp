@@ -119,5 +119,37 @@ TEST(WeatherDrawing, SizingPointsLieWhereTheirFiguresMeet) {
   EXPECT_EQ(drawing.heatingDb, c.heatingDb996);
 }
 
+// A real year read a thousand bytes at a time, each block on three threads, gives what the whole
+// file gives: the same hours counted, the same refusals at the same lines, the same conditions.
+TEST(WeatherStream, AYearReadInBlocksIsTheYearReadWhole) {
+  std::string text = Chicago();
+  // Two rows refused (their dry bulb "x"), so that line numbers across blocks are held too.
+  for (const int row : {100, 5000}) {
+    std::size_t at = 0;
+    for (int line = 1; line < row; ++line) at = text.find('\n', at) + 1;
+    for (int field = 0; field < 6; ++field) at = text.find(',', at) + 1;
+    text.replace(at, text.find(',', at) - at, "x");
+  }
+  const Zone zone = *BuiltInZone("datacenter-a1");
+  const WeatherYear whole = Read(text);
+  const WeatherSummary expected = Summarize(whole, std::span(&zone, 1));
+  std::size_t at = 0;
+  const auto more = [&](std::string& into) {
+    const std::size_t take = std::min<std::size_t>(1000, text.size() - at);
+    into.append(text, at, take);
+    at += take;
+    return take > 0;
+  };
+  HourCounter counter(std::span(&zone, 1));
+  ASSERT_TRUE(std::holds_alternative<WeatherYear>(CountWeather(more, UnitSystem::SI, std::nullopt, counter, 3)));
+  const WeatherSummary streamed = counter.summary();
+  EXPECT_EQ(streamed.hours, 8760);
+  ASSERT_EQ(streamed.refusals.size(), 2u);
+  for (std::size_t i = 0; i < 2; ++i) EXPECT_EQ(streamed.refusals[i].line, expected.refusals[i].line);
+  EXPECT_EQ(streamed.zones[0].inside, expected.zones[0].inside);
+  EXPECT_EQ(streamed.computed.coolingMcwb04, expected.computed.coolingMcwb04);
+  EXPECT_EQ(streamed.computed.enthalpyMcdb04, expected.computed.enthalpyMcdb04);
+}
+
 }  // namespace
 }  // namespace vaporel
