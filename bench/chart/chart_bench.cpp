@@ -31,6 +31,18 @@ std::vector<ChartPoint> ProcessLine(std::size_t points) {
   return line;
 }
 
+// The chart drawn as vaporel-calc --chart draws it and encoded as PNG: the encoded size.
+qint64 PngSize(const vaporel::ChartGeometry& geometry, const vaporel::Numbers& numbers) {
+  QImage image(vaporel::kChartImageWidth, vaporel::kChartImageHeight, QImage::Format_RGB32);
+  QPainter painter(&image);
+  vaporel::RenderChart(painter, QRectF(image.rect()), geometry, vaporel::ChartStyle::Psychrometric, numbers);
+  painter.end();
+  QBuffer png;
+  png.open(QIODevice::WriteOnly);
+  image.save(&png, "PNG");
+  return png.size();
+}
+
 void BmChartGeometry(benchmark::State& state) {
   const auto points = ProcessLine(static_cast<std::size_t>(state.range(0)));
   for (auto _ : state) benchmark::DoNotOptimize(vaporel::BuildChartGeometry(1.01325, points));
@@ -40,17 +52,7 @@ BENCHMARK(BmChartGeometry)->Arg(1)->Arg(10000)->Unit(benchmark::kMillisecond);
 void BmChartPng(benchmark::State& state) {
   const auto points = ProcessLine(static_cast<std::size_t>(state.range(0)));
   const vaporel::Numbers numbers('.');
-  for (auto _ : state) {
-    const auto geometry = vaporel::BuildChartGeometry(1.01325, points);
-    QImage image(vaporel::kChartImageWidth, vaporel::kChartImageHeight, QImage::Format_RGB32);
-    QPainter painter(&image);
-    vaporel::RenderChart(painter, QRectF(image.rect()), geometry, vaporel::ChartStyle::Psychrometric, numbers);
-    painter.end();
-    QBuffer png;
-    png.open(QIODevice::WriteOnly);
-    image.save(&png, "PNG");
-    benchmark::DoNotOptimize(png.size());
-  }
+  for (auto _ : state) benchmark::DoNotOptimize(PngSize(vaporel::BuildChartGeometry(1.01325, points), numbers));
 }
 BENCHMARK(BmChartPng)->Arg(1)->Arg(10000)->Unit(benchmark::kMillisecond);
 
@@ -70,14 +72,7 @@ void BmYearDensityPng(benchmark::State& state) {
   for (auto _ : state) {
     auto geometry = vaporel::BuildWeatherGeometry(drawing, vaporel::UnitSystem::SI);
     vaporel::AddZones(geometry, std::span(&zone, 1), std::vector<int>{summary.zones[0].inside});
-    QImage image(vaporel::kChartImageWidth, vaporel::kChartImageHeight, QImage::Format_RGB32);
-    QPainter painter(&image);
-    vaporel::RenderChart(painter, QRectF(image.rect()), geometry, vaporel::ChartStyle::Psychrometric, numbers);
-    painter.end();
-    QBuffer png;
-    png.open(QIODevice::WriteOnly);
-    image.save(&png, "PNG");
-    benchmark::DoNotOptimize(png.size());
+    benchmark::DoNotOptimize(PngSize(geometry, numbers));
   }
 }
 BENCHMARK(BmYearDensityPng)->Unit(benchmark::kMillisecond);

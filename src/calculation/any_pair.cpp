@@ -59,27 +59,24 @@ double DryBulbAtHumidity(X xAt, double RH, double p, double lo) {
   return Bisect([&](double tdb) { return -RelativeHumidity(xAt(tdb), p, SatPressure(tdb)); }, -RH, lo, top);
 }
 
-struct Values {
-  std::optional<double> tdb, twb, tdp, x, h, RH;
-  void set(Given g) {
-    switch (g.property) {
-      case Property::Tdb: tdb = g.value; break;
-      case Property::Twb: twb = g.value; break;
-      case Property::Tdp: tdp = g.value; break;
-      case Property::X: x = g.value; break;
-      case Property::H: h = g.value; break;
-      case Property::RH: RH = g.value; break;
-    }
-  }
-};
+using Values = GivenValues;
 
 }  // namespace
 
+void GivenValues::set(Given g) {
+  switch (g.property) {
+    case Property::Tdb: tdb = g.value; break;
+    case Property::Twb: twb = g.value; break;
+    case Property::Tdp: tdp = g.value; break;
+    case Property::X: x = g.value; break;
+    case Property::H: h = g.value; break;
+    case Property::RH: RH = g.value; break;
+  }
+}
+
 std::optional<std::string> GivenProblem(double p, Given a, Given b) {
   if (a.property == b.property) return "Invalid entries, give two different properties";
-  Values v;
-  v.set(a);
-  v.set(b);
+  const GivenValues v(a, b);
   if (!InPressureRange(p)) return "Invalid entries, pressure must lie in 0.1 to 10 bar";
   if (v.RH && !(*v.RH >= 0 && *v.RH <= 100)) return "Invalid entries, RH must lie in 0 to 100 %";
   if (v.x && !(*v.x >= 0)) return "Invalid entries, x must not be negative";

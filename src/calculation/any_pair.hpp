@@ -24,6 +24,17 @@ struct Given {
   double value;  // °C, kg/kg, kJ/kg or %
 };
 
+// Given values by property: each where given.
+struct GivenValues {
+  std::optional<double> tdb, twb, tdp, x, h, RH;
+  GivenValues() = default;
+  GivenValues(Given a, Given b) {
+    set(a);
+    set(b);
+  }
+  void set(Given g);
+};
+
 // The window's pair for these two properties in this order (first, second), or None.
 InputPair WindowPair(Property a, Property b);
 

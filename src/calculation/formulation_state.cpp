@@ -13,21 +13,7 @@ constexpr double kSaturationSlack = 1e-9;  // relative: x this close above satur
 
 Refusal Refused(std::string message) { return Refusal{std::move(message), {}, std::nullopt}; }
 
-struct Values {
-  std::optional<double> tdb, twb, tdp, x, h, RH;
-  Values(Given a, Given b) {
-    for (const Given& g : {a, b}) {
-      switch (g.property) {
-        case Property::Tdb: tdb = g.value; break;
-        case Property::Twb: twb = g.value; break;
-        case Property::Tdp: tdp = g.value; break;
-        case Property::X: x = g.value; break;
-        case Property::H: h = g.value; break;
-        case Property::RH: RH = g.value; break;
-      }
-    }
-  }
-};
+using Values = GivenValues;
 
 // The dry bulb in [lo, hi] where f changes sign; none where it does not.
 template <class F>

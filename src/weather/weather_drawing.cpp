@@ -52,12 +52,13 @@ WeatherDrawing DrawingOf(const std::vector<HourPoint>& points, const WeatherSumm
   return drawing;
 }
 
-WeatherDrawing DrawingOf(const WeatherYear& year, const WeatherSummary& summary, std::optional<HoursOfDay> hoursOfDay) {
+WeatherDrawing DrawingOf(const WeatherYear& year, const WeatherSummary& summary, std::optional<HoursOfDay> hoursOfDay,
+                         const Formulation& formulation) {
   std::vector<HourPoint> points;
   for (const WeatherHour& hour : year.hours) {
     if (hour.state && Counted(hour, hoursOfDay)) points.push_back({hour.state->tdb, hour.state->x, hour.state->p});
   }
-  return DrawingOf(points, summary, year.fileDesign);
+  return DrawingOf(points, summary, year.fileDesign, formulation);
 }
 
 }  // namespace vaporel

@@ -34,7 +34,8 @@ struct WeatherDrawing {
 };
 
 WeatherDrawing DrawingOf(const WeatherYear& year, const WeatherSummary& summary,
-                         std::optional<HoursOfDay> hoursOfDay = std::nullopt);
+                         std::optional<HoursOfDay> hoursOfDay = std::nullopt,
+                         const Formulation& formulation = DesignFormulation());
 // The same from the points a counter kept and the header's sizing conditions, the points of the
 // sizing conditions resolved in the formulation the hours were.
 WeatherDrawing DrawingOf(const std::vector<HourPoint>& points, const WeatherSummary& summary,

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "calculation/formulation_state.hpp"
+#include "calculation/zone.hpp"
 
 namespace vaporel {
 namespace {
@@ -70,17 +71,6 @@ TEST(AshraeFormulation, Example1) {
 // wet bulb over ice), in the heat, at 0.5 and 5 bar.
 TEST(AshraeFormulation, EveryPairGivesTheStateBack) {
   const Property all[] = {Property::Tdb, Property::Twb, Property::Tdp, Property::X, Property::H, Property::RH};
-  const auto value = [](const AirState& s, Property q) {
-    switch (q) {
-      case Property::Tdb: return s.tdb;
-      case Property::Twb: return s.twb;
-      case Property::Tdp: return s.tdp;
-      case Property::X: return s.x;
-      case Property::H: return s.h;
-      case Property::RH: return s.RH;
-    }
-    return 0.0;
-  };
   const std::tuple<double, double, double> states[] = {
       {1.01325, 40, 25}, {1.01325, -10, 60}, {0.5, 70, 30}, {5, 120, 40}};
   for (const auto& [p, tdb, RH] : states) {
@@ -89,7 +79,7 @@ TEST(AshraeFormulation, EveryPairGivesTheStateBack) {
     for (const Property a : all) {
       for (const Property b : all) {
         if (a >= b || (a == Property::Tdp && b == Property::X)) continue;
-        const AirState back = Resolved(p, {a, value(s, a)}, {b, value(s, b)});
+        const AirState back = Resolved(p, {a, ValueOf(a, s)}, {b, ValueOf(b, s)});
         EXPECT_NEAR(back.tdb, s.tdb, 1e-7) << tdb << " " << PropertyName(a) << "+" << PropertyName(b);
         EXPECT_NEAR(back.x, s.x, 1e-9 * (1 + s.x)) << tdb << " " << PropertyName(a) << "+" << PropertyName(b);
       }

@@ -262,15 +262,25 @@ TEST(ProcessDialogTest, DesignsFromTheRoom) {
   EXPECT_EQ(sheet.solved().states.size(), 5u);
 }
 
+namespace {
+
+// The summer example written to `file` to be edited there; its text.
+std::string SummerProjectAt(const QString& file) {
+  std::ostringstream text;
+  text << std::ifstream(VAPOREL_EXAMPLES "/summer-ahu.toml", std::ios::binary).rdbuf();
+  std::ofstream(file.toStdString(), std::ios::binary) << text.str();
+  return text.str();
+}
+
+}  // namespace
+
 // A commented project opened, its air flow changed in the real dialog by the keyboard and
 // saved by Ctrl+S: the file differs from the original in that one line, comment kept.
 TEST(WorksheetSession, SavingChangesOnlyTheEditedLine) {
   QSettings("Vaporel", "Vaporel").clear();
   QTemporaryDir folder;
   const QString file = folder.filePath(QStringLiteral("summer.vaporel.toml"));
-  std::ostringstream original;
-  original << std::ifstream(VAPOREL_EXAMPLES "/summer-ahu.toml", std::ios::binary).rdbuf();
-  std::ofstream(file.toStdString(), std::ios::binary) << original.str();
+  const std::string original = SummerProjectAt(file);
 
   vaporel::testing::ModalWatchdog watchdog([](QWidget* modal) {
     if (modal->windowTitle() != QStringLiteral("Air flow")) return false;
@@ -298,7 +308,7 @@ TEST(WorksheetSession, SavingChangesOnlyTheEditedLine) {
 
   std::ostringstream saved;
   saved << std::ifstream(file.toStdString(), std::ios::binary).rdbuf();
-  std::string expected = original.str();
+  std::string expected = original;
   const std::string line = "volume = 10000.0              # m3/h of supply air";
   ASSERT_NE(expected.find(line), std::string::npos);
   expected.replace(expected.find(line), line.size(), "volume = 12500.0              # m3/h of supply air");
@@ -451,9 +461,7 @@ TEST(ChartWindowView, TheWorksheetInTheHandbooksFormulation) {
   QSettings("Vaporel", "Vaporel").clear();
   QTemporaryDir folder;
   const QString file = folder.filePath(QStringLiteral("summer.vaporel.toml"));
-  std::ostringstream original;
-  original << std::ifstream(VAPOREL_EXAMPLES "/summer-ahu.toml", std::ios::binary).rdbuf();
-  std::ofstream(file.toStdString(), std::ios::binary) << original.str();
+  const std::string original = SummerProjectAt(file);
   MainWindowModel model;
   ChartWindow chart(model, Numbers('.'), {nullptr, nullptr});
   ASSERT_TRUE(chart.openProjectFile(file));
@@ -481,6 +489,6 @@ TEST(ChartWindowView, TheWorksheetInTheHandbooksFormulation) {
   std::ostringstream saved;
   saved << std::ifstream(file.toStdString(), std::ios::binary).rdbuf();
   EXPECT_NE(saved.str().find("formulation = \"ashrae\"\n"), std::string::npos);
-  EXPECT_EQ(saved.str().size(), original.str().size() + std::string("formulation = \"ashrae\"\n").size());
+  EXPECT_EQ(saved.str().size(), original.size() + std::string("formulation = \"ashrae\"\n").size());
   QSettings("Vaporel", "Vaporel").clear();
 }

@@ -11,11 +11,7 @@ std::variant<WeatherLayer, std::string> MakeWeatherLayer(const std::string& file
   if (auto* problem = std::get_if<std::string>(&read)) return file + ": " + *problem;
   WeatherLayer layer{file, formulation.id(), std::get<WeatherYear>(std::move(read)), {}, {}};
   CountInZones(layer, zones);
-  std::vector<HourPoint> points;
-  for (const WeatherHour& hour : layer.year.hours) {
-    if (hour.state) points.push_back({hour.state->tdb, hour.state->x, hour.state->p});
-  }
-  layer.drawing = DrawingOf(points, layer.summary, layer.year.fileDesign, formulation);
+  layer.drawing = DrawingOf(layer.year, layer.summary, std::nullopt, formulation);
   return layer;
 }
 
